@@ -1,0 +1,33 @@
+# Entry points. Each target installs what is missing first, so a fresh Debian 12
+# machine needs nothing but these commands (as root).
+BUILD ?= build
+NATIVE := $(BUILD)/native
+WIN32  := $(BUILD)/win32
+
+.PHONY: all deps native win32 run test bench fuzz dist screenshots format clean
+
+all: native win32
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(NATIVE)
+
+win32: deps
+	@cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake --build $(WIN32)
+
+run: win32
+	@scripts/with-display.sh scripts/run.sh
+
+test: native win32
+	@scripts/with-display.sh scripts/test.sh
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,57 @@
+# The Windows program, its hook libraries and the suites that run under Wine.
+include(${CMAKE_SOURCE_DIR}/cmake/Sources.cmake)
+
+set(MIPO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr user32 kernel32)
+
+add_library(mipo_core STATIC ${MIPO_CORE_SOURCES})
+target_include_directories(mipo_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_compile_options(mipo_core PUBLIC ${MIPO_CHARSET_FLAGS} PRIVATE ${MIPO_WARNINGS})
+target_compile_definitions(mipo_core PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+
+add_library(mipo_win32 STATIC ${MIPO_WIN32_SOURCES})
+target_compile_options(mipo_win32 PRIVATE ${MIPO_WARNINGS})
+target_link_libraries(mipo_win32 PUBLIC mipo_core ${MIPO_SYSTEM_LIBS})
+
+# Dialog templates, icon and version: one resource script that includes the rest.
+set(MIPO_RESOURCES ${CMAKE_SOURCE_DIR}/resources/mipowatch.rc)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources")
+
+add_executable(MipoWatch WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${MIPO_RESOURCES})
+target_link_libraries(MipoWatch PRIVATE mipo_win32)
+target_link_options(MipoWatch PRIVATE ${MIPO_STATIC_LINK} -mwindows -s)
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/hooks/CMakeLists.txt)
+  add_subdirectory(hooks)
+endif()
+
+# GoogleTest for the Windows target, from Debian's source package.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Windows-side paths of build artefacts, for tests that start the program.
+string(REPLACE "/" "\\\\" MIPO_BIN_DIR_WIN "Z:${CMAKE_BINARY_DIR}")
+
+# One test program per folder under tests/win32: each start of a Wine process
+# costs, so a folder's cases share one process.
+file(GLOB _suites LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/win32/* ${CMAKE_SOURCE_DIR}/tests/e2e)
+list(FILTER _suites EXCLUDE REGEX "/support$")
+foreach(dir ${_suites})
+  if(IS_DIRECTORY ${dir})
+    get_filename_component(name ${dir} NAME)
+    file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(_src)
+      add_executable(win32_${name}_tests ${_src} ${CMAKE_SOURCE_DIR}/tests/win32/support/win32_test_main.cpp ${MIPO_RESOURCES})
+      target_include_directories(win32_${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+      target_compile_options(win32_${name}_tests PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
+      target_compile_definitions(win32_${name}_tests PRIVATE MIPO_BIN_DIR="${MIPO_BIN_DIR_WIN}")
+      target_link_libraries(win32_${name}_tests PRIVATE mipo_win32 gtest)
+      target_link_options(win32_${name}_tests PRIVATE ${MIPO_STATIC_LINK})
+      add_dependencies(win32_${name}_tests MipoWatch)
+      add_test(NAME win32.${name} COMMAND win32_${name}_tests)
+      set_tests_properties(win32.${name} PROPERTIES TIMEOUT 600)
+    endif()
+  endif()
+endforeach()

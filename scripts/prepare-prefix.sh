@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Prepares the Wine prefix inside the build tree once: Japanese locale, Wine's own
+# fonts, IPA replacements for the MS Gothic faces, captions drawn by Wine (no window
+# manager on a virtual display), no crash dialog. Needs DISPLAY.
+set -euo pipefail
+. "$(dirname "$0")/env.sh"
+marker=$WINEPREFIX/.mipo-ready
+if [ -f "$marker" ]; then exit 0; fi
+echo "prepare-prefix: creating the Wine prefix in $WINEPREFIX"
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+mipo_wine wineboot -i >/dev/null 2>&1
+mipo_wineserver -w
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+reg=$(mktemp --suffix=.reg)
+python3 - "$reg" <<'PY'
+import sys
+text = r'''Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"MS PGothic"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS Gothic"="IPAGothic"
+"ＭＳ UI Gothic"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Decorated"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\Debug]
+"RelayExclude"=""
+'''
+open(sys.argv[1], 'wb').write(b'\xff\xfe' + text.replace('\n', '\r\n').encode('utf-16-le'))
+PY
+mipo_wine regedit /S "$(winepath -w "$reg" 2>/dev/null || echo "$reg")" >/dev/null 2>&1
+rm -f "$reg"
+mipo_wineserver -w
+touch "$marker"

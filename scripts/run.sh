@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Starts the program. With a real display it simply runs it; on a virtual one it
+# waits for the main window, saves a screenshot, closes the program as a user
+# would (so Data.ini is written) and says where the screenshot is.
+set -uo pipefail
+. "$(dirname "$0")/env.sh"
+"$MIPO_ROOT/scripts/prepare-prefix.sh" || exit 1
+exe=$MIPO_BUILD/win32/MipoWatch.exe
+if [ -z "${MIPO_VIRTUAL_DISPLAY:-}" ]; then
+  mipo_wine "$exe"
+  exit $?
+fi
+ctl=$MIPO_BUILD/win32/winctl.exe
+shot=$MIPO_BUILD/screenshot.png
+mipo_wineserver -p30
+mipo_wine "$exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+# First run: the three notices come first; answer them like a user would.
+mipo_wine "$ctl" wait "Mipoウォッチ　[" 20000 </dev/null || { echo "run: the main window did not appear" >&2; kill $pid; exit 1; }
+mipo_wine "$ctl" dismiss "Mipoウォッチ" 3000 </dev/null >/dev/null 2>&1
+sleep 1
+import -window root "$shot"
+mipo_wine "$ctl" close "Mipoウォッチ　[" </dev/null
+wait $pid
+mipo_wineserver -k || true
+echo "Screenshot of the main window: $shot"

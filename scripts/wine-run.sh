@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# Runs one Windows program under the project's Wine prefix; ctest's emulator.
+# shellcheck source=env.sh
+. "$(dirname "$0")/env.sh"
+LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 exec wine "$@"
