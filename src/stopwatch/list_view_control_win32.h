@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+// Thin wrapper over one report-style list view: the lap list of the stopwatch
+// page. It holds only the window handle; every operation is a plain request to
+// the control. Without a window the insert/set operations answer -1 and the
+// others 0, so callers need no checks of their own.
+class ListViewControl {
+ public:
+  ListViewControl();   // registers the common controls
+  ~ListViewControl();  // destroys the window if one is still attached
+  ListViewControl(const ListViewControl&) = delete;
+  ListViewControl& operator=(const ListViewControl&) = delete;
+
+  // Takes the list view to work on (a dialog control, usually). Null detaches.
+  void Attach(HWND window);
+  HWND Window() const;
+
+  // Appends a column at index; width -1 means 100 pixels. Returns the new
+  // column's index, or -1.
+  int InsertColumn(int index, const char* text, int width, int alignment);
+  // Inserts a row whose cell subItem holds text; returns the new row's index, or -1.
+  int InsertRow(int item, int subItem, const char* text, int image, bool useImage, LPARAM parameter,
+                bool useParameter);
+  // Sets one cell of an existing row; returns nonzero on success, or -1 without a window.
+  int SetCellText(int item, int subItem, const char* text, int image, bool useImage,
+                  LPARAM parameter, bool useParameter);
+  // Number of columns the list currently has.
+  int CountColumns() const;
+  // Number of rows.
+  int CountRows() const;
+  // Reads the item parameter of a row into *out; 1 on success, else 0.
+  int GetRowParam(int item, LPARAM* out) const;
+
+ private:
+  HWND window_;
+};
