@@ -1,0 +1,51 @@
+#include "app/window_layout.h"
+
+Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,
+                      int screenHeight) {
+  Point p;
+  p.x = desktop.left + desktop.Width() / 2 - windowWidth / 2;
+  p.y = desktop.top + desktop.Height() / 2 - windowHeight / 2;
+  if (p.x < 0) p.x = 0;
+  if (p.x + windowWidth > screenWidth) p.x = screenWidth - windowWidth;
+  if (p.y + windowHeight > screenHeight) p.y = screenHeight - windowHeight;
+  return p;
+}
+
+Rect PageRect(int clientWidth, int clientHeight, int tabHeaderHeight, int statusBarHeight) {
+  Rect r;
+  r.left = 8;
+  r.top = tabHeaderHeight + 4;
+  r.right = r.left + clientWidth - 20;
+  r.bottom = r.top + clientHeight - tabHeaderHeight - statusBarHeight - 10;
+  return r;
+}
+
+MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
+                            int switchWidth, int tabHeaderHeight) {
+  MainLayout m;
+  m.statusBar.left = statusBarX;
+  m.statusBar.top = clientHeight - statusBarHeight;
+  m.statusBar.right = statusBarX + clientWidth;
+  m.statusBar.bottom = clientHeight;
+  m.tabWidth = clientWidth;
+  m.tabHeight = clientHeight - statusBarHeight - 2;
+  m.frontSwitchX = clientWidth - 1 - switchWidth;
+  m.pageWidth = clientWidth - 20;
+  m.pageHeight = clientHeight - statusBarHeight - tabHeaderHeight - 10;
+  return m;
+}
+
+int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop) {
+  return statusBarHeight + (startButtonBottom - dialogTop) + 10;
+}
+
+bool IsPlacementVisible(const Rect& placement, const Rect* monitors, int monitorCount) {
+  for (int i = 0; i < monitorCount; ++i) {
+    const Rect& m = monitors[i];
+    if (placement.left < m.right && m.left < placement.right && placement.top < m.bottom &&
+        m.top < placement.bottom) {
+      return true;
+    }
+  }
+  return false;
+}

@@ -1,0 +1,42 @@
+// Placement and layout arithmetic of the main window, in pixels.
+#pragma once
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+// Centres a window of the given size on the desktop, then keeps it inside the
+// primary screen on the left and right and off its bottom edge (halves truncate).
+Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,
+                      int screenHeight);
+
+// Where a page dialog sits in the main dialog's client area.
+Rect PageRect(int clientWidth, int clientHeight, int tabHeaderHeight, int statusBarHeight);
+
+// The pieces of the main dialog after a resize.
+struct MainLayout {
+  Rect statusBar;    // each of the three page status bars
+  int tabWidth = 0;  // the tab control's new size
+  int tabHeight = 0;
+  int frontSwitchX = 0;  // the "in front" switch's new left edge
+  int pageWidth = 0;
+  int pageHeight = 0;
+};
+MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
+                            int switchWidth, int tabHeaderHeight);
+
+// Least outer height: status bar + (start button bottom - dialog top) + 10.
+int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop);
+
+// A stored placement is restored only when some of it lies on a monitor.
+bool IsPlacementVisible(const Rect& placement, const Rect* monitors, int monitorCount);
