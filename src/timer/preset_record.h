@@ -1,0 +1,100 @@
+// Timer presets in memory and as the text records stored in Data.ini
+// (section Timer, keys TimerRegNum and TimerReg0, TimerReg1, ...).
+//
+// A record is the plain concatenation
+//   name "," repeatIndex "," timeText(8) mode(1) alarmDelay(1-2) bellOn(1)
+//   maxDisplayOn(1) bellTime(8) bellTime(8) ...
+// e.g. "Tea,0,00:03:000010"; bell times appear only in Bells mode.
+#ifndef MIPO_TIMER_PRESET_RECORD_H
+#define MIPO_TIMER_PRESET_RECORD_H
+
+#include <cstddef>
+
+#include "timer/ptr_array.h"
+
+// Longest name in bytes (cp932), without the terminator.
+constexpr int kPresetNameMaxBytes = 64;
+// "HH:MM:SS".
+constexpr int kPresetTimeTextLength = 8;
+// Each bell time lives in its own buffer of this many bytes.
+constexpr int kBellTimeBufferSize = 12;
+// The bell-time list of the page holds at most this many entries.
+constexpr int kPresetMaxBellTimes = 100;
+// Largest repeat position (the repeat list offers endless, then 1..999).
+constexpr int kPresetMaxRepeatIndex = 999;
+// Largest alarm-delay position (5 to 60 minutes in steps of 5).
+constexpr int kPresetMaxAlarmDelay = 11;
+// Highest timer mode number, and the mode whose presets carry bell times.
+constexpr int kPresetMaxMode = 4;
+constexpr int kPresetBellsMode = 2;
+
+// The longest record FormatPresetRecord can produce, and the buffer size a
+// reader must use so that no stored record is cut.
+constexpr int kPresetRecordMaxLength = kPresetNameMaxBytes + 1 + 3 + 1 + kPresetTimeTextLength +
+                                       1 + 2 + 1 + 1 +
+                                       kPresetMaxBellTimes * kPresetTimeTextLength;
+constexpr int kPresetRecordBufferSize = kPresetRecordMaxLength + 1;
+
+// One bell time, "HH:MM:SS", in an owned zeroed 12-byte buffer.
+struct BellTimeText {
+  char text[kBellTimeBufferSize];
+};
+
+// Allocates a zeroed BellTimeText holding at most 11 bytes of text (the rest
+// of the buffer stays zero). Null when memory ran out. Free with `delete`.
+BellTimeText* NewBellTimeText(const char* text);
+
+struct TimerPreset {
+  TimerPreset();
+  // Frees the bell times.
+  ~TimerPreset();
+  TimerPreset(const TimerPreset&) = delete;
+  TimerPreset& operator=(const TimerPreset&) = delete;
+
+  // Empties every field and frees the bell times.
+  void Reset();
+
+  char name[kPresetNameMaxBytes + 1];
+  char timeText[kPresetTimeTextLength + 1];
+  int mode;
+  int repeatIndex;
+  int alarmDelay;
+  int bellOn;
+  int maxDisplayOn;
+  // Bells mode only: owned texts, latest time first.
+  PtrArray<BellTimeText> bellTimes;
+};
+
+// Writes the stored text form of preset into out (outSize bytes; a buffer of
+// kPresetRecordBufferSize always suffices for a preset that can be written).
+// Bell times are written only for Bells presets. Returns false, leaving out
+// empty, when the preset cannot be written so that it reads back the same:
+// empty or over-long name, a name containing ',', a time text that is not
+// "DD:DD:DD", mode, repeat position, delay or flags out of range, more than
+// kPresetMaxBellTimes bell times or one that is not "DD:DD:DD", or when out is
+// too small.
+bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize);
+
+// Reads a stored record into preset (which is reset first). Returns false,
+// leaving preset reset, when the record cannot be a preset: no two commas, an
+// empty or over-long name, a repeat position that is not 0..999 in digits, a
+// time text that is not "DD:DD:DD", no mode digit or a mode above 4, a delay
+// that is not 0..11, flags other than 0 or 1, trailing text after a non-Bells
+// record, a complete bell piece that is not "DD:DD:DD", or memory running out.
+// In Bells records an incomplete last bell piece is dropped, and pieces beyond
+// kPresetMaxBellTimes are ignored.
+bool ParsePresetRecord(const char* record, TimerPreset* preset);
+
+// What the name dialog thinks of a typed name.
+enum class PresetNameCheck { Ok, Empty, HasComma };
+
+// Copies a typed name into out (outSize bytes, normally kPresetNameMaxBytes+1),
+// keeping at most kPresetNameMaxBytes bytes and never cutting a double-byte
+// character in half.
+void CopyPresetName(const char* typed, char* out, size_t outSize);
+
+// Checks a name as CopyPresetName leaves it: empty names and names containing
+// ',' (which would end the name early when the record is read) are refused.
+PresetNameCheck CheckPresetName(const char* name);
+
+#endif  // MIPO_TIMER_PRESET_RECORD_H
