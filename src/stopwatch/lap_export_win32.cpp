@@ -1,0 +1,169 @@
+#include "stopwatch/lap_export_win32.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "stopwatch/list_view_control_win32.h"
+
+namespace {
+
+// Filter of the save dialog: description, pattern, and the closing empty pair.
+const char kCsvFilter[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
+const char kCsvExtension[] = "csv";
+
+const int kPathBufferSize = 260;
+// Header titles are short fixed words; this is room enough for any of them.
+const int kTitleRoom = 64;
+// Cells start with this much room and grow until the text fits: a cumulative
+// time can carry many hour digits, and a cut cell would be silently lost data.
+const int kCellRoom = 64;
+
+// The dialog is asked for in its older 76-byte form (up to lpTemplateName), which
+// every version of the common dialogs accepts.
+const DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76, "76-byte request");
+
+SaveFileChooser g_chooser = ChooseSaveFile;
+
+std::string ReadTitle(HWND header, int column) {
+  char title[kTitleRoom] = {};
+  HDITEMA item;
+  ZeroMemory(&item, sizeof item);
+  item.mask = HDI_TEXT;
+  item.pszText = title;
+  item.cchTextMax = kTitleRoom;
+  if (header == nullptr || !SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column),
+                                         reinterpret_cast<LPARAM>(&item))) {
+    return std::string();
+  }
+  // The control may hand back its own buffer instead of filling ours.
+  return item.pszText != nullptr ? std::string(item.pszText) : std::string();
+}
+
+std::string ReadCell(HWND list, int row, int column) {
+  std::vector<char> buffer(kCellRoom);
+  for (;;) {
+    buffer[0] = '\0';
+    LVITEMA item;
+    ZeroMemory(&item, sizeof item);
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    const LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                        reinterpret_cast<LPARAM>(&item));
+    // A text that filled the buffer may have been cut: try again with more room.
+    if (length < static_cast<LRESULT>(buffer.size()) - 1)
+      break;
+    buffer.assign(buffer.size() * 2, '\0');
+  }
+  buffer.back() = '\0';
+  return std::string(buffer.data());
+}
+
+bool WriteWholeFile(const char* path, const std::string& text) {
+  if (path == nullptr || path[0] == '\0')
+    return false;
+  HANDLE file =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  DWORD written = 0;
+  const DWORD size = static_cast<DWORD>(text.size());
+  bool ok = WriteFile(file, text.data(), size, &written, nullptr) && written == size;
+  if (ok)
+    SetEndOfFile(file);
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+BOOL ChooseSaveFile(HWND owner, const char* filter, char* path260) {
+  char fileTitle[kPathBufferSize] = {};
+  OPENFILENAMEA request;
+  ZeroMemory(&request, sizeof request);
+  request.lStructSize = kSaveRequestSize;
+  request.hwndOwner = owner;
+  request.lpstrFilter = filter;
+  request.lpstrFile = path260;
+  request.nMaxFile = kPathBufferSize;
+  request.lpstrFileTitle = fileTitle;
+  request.nMaxFileTitle = kPathBufferSize;
+  request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  request.lpstrDefExt = kCsvExtension;
+  return GetSaveFileNameA(&request);
+}
+
+SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser) {
+  SaveFileChooser previous = g_chooser;
+  g_chooser = chooser != nullptr ? chooser : ChooseSaveFile;
+  return previous;
+}
+
+LapTable ReadLapTable(const ListViewControl& list) {
+  LapTable table;
+  HWND window = list.Window();
+  if (window == nullptr)
+    return table;
+  HWND header = reinterpret_cast<HWND>(SendMessageA(window, LVM_GETHEADER, 0, 0));
+  const int columns = list.CountColumns();
+  for (int c = 0; c < columns; ++c) table.titles.push_back(ReadTitle(header, c));
+  const int rows = list.CountRows();
+  for (int r = 0; r < rows; ++r) {
+    std::vector<std::string> cells;
+    for (int c = 0; c < columns; ++c) cells.push_back(ReadCell(window, r, c));
+    table.rows.push_back(cells);
+  }
+  return table;
+}
+
+bool ExportLapsToCsv(const ListViewControl& list, const char* path) {
+  return WriteWholeFile(path, BuildLapText(ReadLapTable(list), LapTextStyle::kCsv));
+}
+
+bool CopyLapsToClipboard(const ListViewControl& list, HWND owner) {
+  const std::string text = BuildLapText(ReadLapTable(list), LapTextStyle::kClipboard);
+  return PutTextOnClipboard(owner, text.c_str()) == 1;
+}
+
+int PutTextOnClipboard(HWND owner, const char* text) {
+  if (text == nullptr)
+    return 0;
+  const SIZE_T size = lstrlenA(text) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  if (block == nullptr)
+    return 0;
+  void* memory = GlobalLock(block);
+  if (memory == nullptr) {
+    GlobalFree(block);
+    return 0;
+  }
+  CopyMemory(memory, text, size);
+  GlobalUnlock(block);
+  if (!OpenClipboard(owner)) {
+    GlobalFree(block);
+    return 0;
+  }
+  if (!EmptyClipboard() || SetClipboardData(CF_TEXT, block) == nullptr) {
+    CloseClipboard();
+    GlobalFree(block);
+    return 0;
+  }
+  // The block belongs to the clipboard now.
+  CloseClipboard();
+  return 1;
+}
+
+bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner) {
+  char path[kPathBufferSize] = {};
+  if (!g_chooser(owner, kCsvFilter, path))
+    return false;
+  path[kPathBufferSize - 1] = '\0';
+  return ExportLapsToCsv(list, path);
+}
