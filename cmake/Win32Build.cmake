@@ -55,3 +55,8 @@ foreach(dir ${_suites})
     endif()
   endif()
 endforeach()
+
+# The scripts' helper for driving the program on a virtual display.
+add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp)
+target_compile_options(winctl PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
+target_link_options(winctl PRIVATE ${MIPO_STATIC_LINK})

@@ -1,0 +1,19 @@
+#include "app/application_win32.h"
+
+#include "app/main_dialog_win32.h"
+#include "settings/profile_win32.h"
+
+Application::Application() {
+  EnsureSettingsPath();
+  width = 300;
+  height = 300;
+  minimumTrackingHeight = 300;
+  left = 0;
+  top = 0;
+}
+
+int Application::RunMainDialog(HINSTANCE instance) {
+  MainDialog dialog(*this);
+  dialog.RunModal(instance);
+  return 0;
+}

@@ -1,0 +1,33 @@
+// The object that owns the three pages for the whole run.
+#pragma once
+
+#include <windows.h>
+
+#include "settings_page/settings_page_win32.h"
+#include "stopwatch/stopwatch_page_win32.h"
+#include "timer/timer_page_win32.h"
+
+class Application {
+ public:
+  // Pages are built in tab order; the first of them fixes the settings path.
+  Application();
+  // Pages go in reverse order: settings, timer, stopwatch (member order does it).
+  ~Application() = default;
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Runs the main dialog modally with the desktop as owner; always returns 0.
+  int RunMainDialog(HINSTANCE instance);
+
+  HWND statusBars[3] = {};
+  // The placement record of the main dialog (outer rectangle, screen pixels).
+  int left = 0;
+  int top = 0;
+  int width = 300;
+  int height = 300;
+  int minimumTrackingHeight = 300;
+
+  StopwatchPage stopwatchPage;
+  TimerPage timerPage;
+  SettingsPage settingsPage;
+};

@@ -1,0 +1,7 @@
+// Ids of the main dialog's template, shared by the code and the resource script.
+#pragma once
+
+#define IDD_MAIN_DIALOG 101
+#define IDI_APP_ICON 106
+#define IDC_MAIN_TAB 1000
+#define IDC_FRONT_SWITCH 1060

@@ -1,0 +1,29 @@
+// Entry point: the command-line rule, the working directory, one Application.
+#include <windows.h>
+
+#include <string>
+
+#include "app/application_win32.h"
+#include "app/command_line.h"
+#include "settings/path_rules.h"
+#include "settings/profile_win32.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  ZeroMemory(SettingsPath(), kPathBufferSize);
+  if (!IsAcceptedCommandLine(commandLine)) return 0;
+
+  // Relative names (the bell file, the file choosers) resolve against the
+  // program's own folder, wherever it was started from.
+  char exePath[kPathBufferSize] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, exePath, sizeof(exePath) - 1);
+  if (n > 0 && n < sizeof(exePath) - 1) {
+    const std::string folder = FolderOf(exePath);
+    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
+  }
+
+  {
+    Application app;
+    app.RunMainDialog(instance);
+  }
+  return 1;
+}

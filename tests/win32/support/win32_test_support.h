@@ -1,0 +1,69 @@
+// Helpers for tests that drive real windows under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// Handles every message already queued for this thread (no waiting).
+void PumpMessages();
+
+// Points the process-wide settings path at a fresh, empty folder of its own
+// (build/.../test-data/<name>/Data.ini) and returns that folder.
+std::string UseFreshSettings(const std::string& name);
+
+// Reads a whole file; empty when it cannot be opened. exists reports which.
+std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// Reads a key of Data.ini at the current settings path ("<missing>" when absent).
+std::string ReadKey(const char* section, const char* key);
+
+// A message box seen by the closer: its caption, text and icon style bits.
+struct SeenBox {
+  std::string caption;
+  std::string text;
+  bool hasIcon = false;
+};
+
+// Watches this thread's windows from a helper thread and answers every message
+// box that appears (a dialog holding the static text id 0xFFFF) with the given
+// button, recording what it showed. Other dialogs are left alone.
+class MessageBoxCloser {
+ public:
+  explicit MessageBoxCloser(int answer = IDOK);
+  ~MessageBoxCloser();
+  MessageBoxCloser(const MessageBoxCloser&) = delete;
+  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
+
+  std::vector<SeenBox> Seen();
+
+ private:
+  static DWORD WINAPI Run(LPVOID self);
+  DWORD uiThread_;
+  int answer_;
+  HANDLE thread_ = nullptr;
+  HANDLE stop_ = nullptr;
+  CRITICAL_SECTION lock_;
+  std::vector<SeenBox> seen_;
+};
+
+// A plain top-level window to parent pages in tests; destroyed with the object.
+class TestParentWindow {
+ public:
+  TestParentWindow(int width = 400, int height = 400);
+  ~TestParentWindow();
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// Text of a window or control.
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
+
+}  // namespace testing_support
