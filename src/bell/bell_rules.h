@@ -6,10 +6,6 @@
 
 #include <cstddef>
 
-// Longest element name handed to the device, in bytes without the terminator.
-constexpr int kBellPathMaxLength = 260;
-constexpr int kBellPathBufferSize = kBellPathMaxLength + 1;
-
 // "sequencer" for ".mid", "MPEGVideo" for ".mp3" and ".wma", "waveaudio" for
 // anything else (".wav", no extension, ...). The extension is that of the last
 // path component, compared without regard to case; cp932 double-byte
@@ -20,7 +16,8 @@ const char* BellDeviceType(const char* path);
 // ("C:") or is a network path ("\\server\share\..."); otherwise currentDir and
 // path joined with exactly one backslash ("\bell.wav" in C:\work gives
 // C:\work\bell.wav). Returns false, leaving out empty, when path is empty or
-// the result does not fit in kBellPathMaxLength bytes or in outSize.
+// the result does not fit in kMaxPathChars (settings/path_rules.h) bytes
+// or in outSize.
 bool BellElementName(const char* path, const char* currentDir, char* out, size_t outSize);
 
 #endif  // MIPO_BELL_BELL_RULES_H

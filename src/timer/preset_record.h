@@ -30,9 +30,8 @@ constexpr int kPresetBellsMode = 2;
 
 // The longest record FormatPresetRecord can produce, and the buffer size a
 // reader must use so that no stored record is cut.
-constexpr int kPresetRecordMaxLength = kPresetNameMaxBytes + 1 + 3 + 1 + kPresetTimeTextLength +
-                                       1 + 2 + 1 + 1 +
-                                       kPresetMaxBellTimes * kPresetTimeTextLength;
+constexpr int kPresetRecordMaxLength = kPresetNameMaxBytes + 1 + 3 + 1 + kPresetTimeTextLength + 1 +
+                                       2 + 1 + 1 + kPresetMaxBellTimes * kPresetTimeTextLength;
 constexpr int kPresetRecordBufferSize = kPresetRecordMaxLength + 1;
 
 // One bell time, "HH:MM:SS", in an owned zeroed 12-byte buffer.

@@ -55,7 +55,8 @@ class PtrArray {
   // their entries. Each element is deleted exactly once. Returns how many
   // entries were removed.
   int DeleteAt(int index, int count = 1) {
-    if (index < 0 || count <= 0 || index >= Count()) return 0;
+    if (index < 0 || count <= 0 || index >= Count())
+      return 0;
     int end = Count() - index < count ? Count() : index + count;
     for (int i = index; i < end; ++i) delete At(i);
     return Remove(index, end - index);
