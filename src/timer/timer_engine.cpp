@@ -1,0 +1,326 @@
+#include "timer/timer_engine.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace timer {
+
+TimerEngine::TimerEngine(const TimerPorts& ports)
+    : ports_(ports),
+      remaining_(0),
+      mode_(kNormal),
+      repeatSetting_(0),
+      repeatCount_(0),
+      repeatLeft_(0),
+      overrun_(false),
+      bellOn_(true),
+      running_(false),
+      paused_(false),
+      armed_(false),
+      bellFile_() {}
+
+TimerEngine::~TimerEngine() {
+  pending_.DeleteAll();
+}
+
+DurationVerdict TimerEngine::PressStart() {
+  if (running_) {
+    PauseOrResume();
+    return kAccepted;
+  }
+  const DurationVerdict verdict = CheckDuration(ReadFieldValues(ReadFieldTexts()));
+  if (verdict == kAccepted)
+    Start();
+  return verdict;
+}
+
+void TimerEngine::Start() {
+  running_ = true;
+  paused_ = false;
+  ClearNotices();
+  ports_.bell->Silence();
+  remaining_ = ReadDuration();
+  ports_.maxDisplay->SetLabelColor(kLabelBlack);
+  char text[kTimeTextSize];
+  FormatSeconds(remaining_, text, sizeof text);
+  ports_.display->ShowText(text);
+  ports_.controls->SetStartCaption(kPauseCaption);
+  ports_.controls->EnableForRun(true);
+  if (mode_ == kRepeat) {
+    const int position = ports_.controls->RepeatPosition();
+    repeatSetting_ = position < 0 ? 0 : position;
+    repeatCount_ = repeatSetting_ == 0 ? -1 : repeatSetting_;
+    repeatLeft_ = repeatCount_;
+  }
+  if (mode_ == kBells)
+    FillPendingBells(text);
+  if (ports_.controls->MaxDisplayWanted())
+    ShowMaxDisplay();
+  if (mode_ != kAlarm)
+    ports_.controls->RememberDuration();
+  StartTicking();
+}
+
+// The bell-time list is in ascending order; the pending times are kept latest
+// first, so the countdown only ever has to look at the first one. A time at or
+// above the starting value can never be met and would keep every earlier time
+// behind it from ringing, so it is left out.
+void TimerEngine::FillPendingBells(const char* startText) {
+  pending_.DeleteAll();
+  for (int i = ports_.controls->BellTimeCount() - 1; i >= 0; --i) {
+    char text[kBellTimeBufferSize] = {};
+    ports_.controls->BellTimeAt(i, text, sizeof text);
+    text[sizeof text - 1] = '\0';
+    if (strcmp(text, startText) >= 0)
+      continue;
+    BellTimeText* entry = NewBellTimeText(text);
+    if (entry != nullptr && pending_.Add(entry) < 0)
+      delete entry;
+  }
+}
+
+bool TimerEngine::PauseOrResume() {
+  if (armed_) {
+    StopTicking();
+    paused_ = true;
+    ports_.controls->SetStartCaption(kResumeCaption);
+    return true;
+  }
+  if (ports_.ticker->Arm())
+    armed_ = true;
+  paused_ = false;
+  ports_.controls->SetStartCaption(kPauseCaption);
+  if (ports_.controls->MaxDisplayWanted())
+    ShowMaxDisplay();
+  return false;
+}
+
+void TimerEngine::Stop() {
+  running_ = false;
+  paused_ = false;
+  overrun_ = false;
+  StopTicking();
+  ports_.controls->SetStartCaption(kStartCaption);
+  ports_.controls->EnableForRun(false);
+  if (mode_ == kOverrun)
+    ClearNotices();
+  ports_.maxDisplay->ShowControls(true);
+}
+
+void TimerEngine::StartTicking() {
+  StopTicking();
+  if (ports_.ticker->Arm())
+    armed_ = true;
+}
+
+void TimerEngine::StopTicking() {
+  if (!armed_)
+    return;
+  ports_.ticker->Disarm();
+  armed_ = false;
+}
+
+void TimerEngine::OnTick() {
+  // A tick of a paused or stopped run may still have been under way.
+  if (!running_ || !armed_)
+    return;
+
+  if (mode_ != kOverrun) {
+    --remaining_;
+  } else if (!overrun_) {
+    --remaining_;
+    if (remaining_ == -1) {
+      remaining_ = 1;
+      overrun_ = true;
+    }
+  } else {
+    ++remaining_;
+    if (remaining_ == kOverrunLimit) {
+      StopTicking();
+      RingBell();
+      ports_.controls->PostStop();
+      ClearNotices();
+    }
+  }
+
+  char text[kTimeTextSize];
+  FormatSeconds(remaining_, text, sizeof text);
+  char notice[kNoticeSize];
+  if (overrun_) {
+    FormatOverrunStatus(text, notice, sizeof notice);
+    ports_.status->SetStatus(notice);
+    ports_.maxDisplay->SetLabelColor(kLabelRed);
+    ports_.maxDisplay->SetLabelText(kOverrunLabel);
+  }
+  if (mode_ == kRepeat && repeatCount_ != -1 && repeatCount_ - repeatLeft_ != 0) {
+    FormatRepeatNotice(repeatCount_ - repeatLeft_, notice, sizeof notice);
+    ShowNotice(notice);
+  }
+  ShowEverywhere(text);
+
+  if (mode_ == kBells && pending_.Count() > 0 && strcmp(pending_.At(0)->text, text) == 0) {
+    RingBell();
+    FormatBellNotice(text, notice, sizeof notice);
+    ShowNotice(notice);
+    pending_.DeleteAt(0);
+  }
+
+  if (remaining_ == 0)
+    ReachZero();
+}
+
+void TimerEngine::ReachZero() {
+  char text[kTimeTextSize];
+  char notice[kNoticeSize];
+  switch (mode_) {
+    case kNormal:
+    case kBells:
+      EndRun();
+      break;
+    case kAlarm:
+      StopTicking();
+      RingBell();
+      ports_.controls->PostStop();
+      FormatSeconds(ReadFieldsPlain(), text, sizeof text);
+      FormatAlarmStatus(text, notice, sizeof notice);
+      ports_.status->SetStatus(notice);
+      FormatAlarmLabel(text, notice, sizeof notice);
+      ports_.maxDisplay->SetLabelText(notice);
+      break;
+    case kRepeat:
+      if (repeatLeft_ == 0) {
+        EndRun();
+        break;
+      }
+      if (repeatCount_ != -1)
+        --repeatLeft_;
+      remaining_ = ReadDuration();
+      if (repeatCount_ != -1) {
+        FormatRepeatNotice(repeatCount_ - repeatLeft_, notice, sizeof notice);
+        ShowNotice(notice);
+      }
+      FormatSeconds(remaining_, text, sizeof text);
+      ShowEverywhere(text);
+      RingBell();
+      break;
+    case kOverrun:
+      RingBell();
+      break;
+  }
+}
+
+void TimerEngine::EndRun() {
+  StopTicking();
+  RingBell();
+  ports_.controls->PostStop();
+  ClearNotices();
+}
+
+void TimerEngine::RingBell() {
+  if (!bellOn_)
+    return;
+  if (bellFile_[0] == '\0') {
+    ports_.bell->Beep();
+  } else {
+    ports_.bell->PlayFile(bellFile_);
+  }
+}
+
+void TimerEngine::ClearNotices() {
+  ports_.status->SetStatus("");
+  ports_.maxDisplay->SetLabelText("");
+}
+
+void TimerEngine::ShowNotice(const char* text) {
+  ports_.status->SetStatus(text);
+  ports_.maxDisplay->SetLabelText(text);
+}
+
+void TimerEngine::ShowEverywhere(const char* timeText) {
+  ports_.display->ShowText(timeText);
+  if (ports_.maxDisplay->IsVisible())
+    ports_.maxDisplay->ShowText(timeText);
+}
+
+void TimerEngine::SwitchBell(bool on) {
+  bellOn_ = on;
+  if (!on)
+    ports_.bell->Silence();
+  ports_.status->SetStatus(on ? kBellOnStatus : kBellOffStatus);
+}
+
+void TimerEngine::SwitchMaxDisplay(bool on) {
+  if (on) {
+    ports_.status->SetStatus(kMaxDisplayHint);
+    if (running_ && !paused_)
+      ShowMaxDisplay();
+  } else {
+    ports_.status->SetStatus("");
+    HideMaxDisplay();
+  }
+}
+
+void TimerEngine::ShowMaxDisplay() {
+  char text[kTimeTextSize];
+  FormatSeconds(remaining_, text, sizeof text);
+  ports_.maxDisplay->Open();
+  ports_.maxDisplay->ShowText(text);
+  ports_.maxDisplay->ShowControls(false);
+  if (HasStandingNotice())
+    ports_.maxDisplay->ShowLabel();
+  ports_.maxDisplay->Show(true);
+}
+
+void TimerEngine::HideMaxDisplay() {
+  ports_.maxDisplay->Show(false);
+}
+
+bool TimerEngine::HasStandingNotice() const {
+  return (mode_ == kRepeat && repeatCount_ != -1 && repeatCount_ - repeatLeft_ != 0) || overrun_;
+}
+
+void TimerEngine::SetMode(int mode) {
+  mode_ = ModeFromNumber(mode);
+}
+
+void TimerEngine::ResetRemaining() {
+  remaining_ = 0;
+  char text[kTimeTextSize];
+  FormatSeconds(remaining_, text, sizeof text);
+  ports_.display->ShowText(text);
+}
+
+void TimerEngine::SetBellFile(const char* path) {
+  snprintf(bellFile_, sizeof bellFile_, "%s", path != nullptr ? path : "");
+}
+
+long long TimerEngine::ReadDuration() {
+  return ReadDurationAs(mode_);
+}
+
+long long TimerEngine::ReadFieldsPlain() {
+  return ReadDurationAs(kNormal);
+}
+
+long long TimerEngine::ReadDurationAs(TimerMode mode) {
+  long long seconds = FieldSeconds(ReadFieldValues(ReadFieldTexts()));
+  if (mode == kAlarm)
+    seconds = SecondsUntilClock(seconds, SecondsOfDay(ports_.clock->Now()));
+  return seconds;
+}
+
+FieldTexts TimerEngine::ReadFieldTexts() {
+  FieldTexts texts = {};
+  ports_.controls->ReadFields(&texts);
+  texts.hours[kFieldMaxChars] = '\0';
+  texts.minutes[kFieldMaxChars] = '\0';
+  texts.seconds[kFieldMaxChars] = '\0';
+  return texts;
+}
+
+const char* TimerEngine::PendingBellTime(int index) const {
+  const BellTimeText* entry = pending_.At(index);
+  return entry != nullptr ? entry->text : nullptr;
+}
+
+}  // namespace timer

@@ -1,0 +1,186 @@
+// The countdown: a once-a-second state machine with five modes (plain, repeat,
+// bells at chosen times, running on past zero, alarm until a clock time).
+//
+// The engine owns the timing state and its transitions. What it needs from the
+// page (a one-second ticker, the bell, the displays, the status bar, the clock
+// and a few controls) comes through the small interfaces below, so the page
+// answers them with real controls and tests with recorders.
+#ifndef MIPO_TIMER_TIMER_ENGINE_H
+#define MIPO_TIMER_TIMER_ENGINE_H
+
+#include <cstddef>
+
+#include "timer/duration_rules.h"
+#include "timer/preset_record.h"
+#include "timer/ptr_array.h"
+#include "timer/timer_texts.h"
+
+namespace timer {
+
+// A periodic one-second tick delivered to the engine's OnTick.
+class OneSecondTicker {
+ public:
+  virtual ~OneSecondTicker() = default;
+  // Starts the ticks; false when the timer service refuses (nothing started).
+  virtual bool Arm() = 0;
+  // Stops the ticks and throws away any that are already on their way.
+  virtual void Disarm() = 0;
+};
+
+class BellSound {
+ public:
+  virtual ~BellSound() = default;
+  virtual void Beep() = 0;                      // the system sound
+  virtual void PlayFile(const char* path) = 0;  // once, ending a sound still playing
+  virtual void Silence() = 0;                   // ends a sound still playing
+};
+
+class TimeDisplay {
+ public:
+  virtual ~TimeDisplay() = default;
+  virtual void ShowText(const char* text) = 0;
+};
+
+// The full-screen display with its notice label and its two buttons.
+class MaxDisplay {
+ public:
+  virtual ~MaxDisplay() = default;
+  virtual void Open() = 0;  // create over the whole screen, or show the existing window
+  virtual bool IsVisible() = 0;
+  virtual void ShowText(const char* text) = 0;
+  virtual void Show(bool visible) = 0;
+  virtual void ShowControls(bool visible) = 0;  // label and buttons
+  virtual void ShowLabel() = 0;
+  virtual void SetLabelText(const char* text) = 0;  // also shows the label
+  virtual void SetLabelColor(unsigned long rgb) = 0;
+};
+
+class StatusLine {
+ public:
+  virtual ~StatusLine() = default;
+  virtual void SetStatus(const char* text) = 0;
+};
+
+class LocalClock {
+ public:
+  virtual ~LocalClock() = default;
+  virtual ClockTime Now() = 0;
+};
+
+// The page's controls, as far as a run needs them.
+class TimerControls {
+ public:
+  virtual ~TimerControls() = default;
+  virtual void ReadFields(FieldTexts* texts) = 0;  // hour, minute, second fields
+  virtual int RepeatPosition() = 0;                // selection of the repeat list, -1 for none
+  virtual int BellTimeCount() = 0;                 // entries of the bell-time list
+  virtual void BellTimeAt(int index, char* out, size_t outSize) = 0;
+  virtual bool MaxDisplayWanted() = 0;  // the maximum-display switch
+  virtual void SetStartCaption(const char* caption) = 0;
+  virtual void EnableForRun(bool running) = 0;
+  virtual void RememberDuration() = 0;  // keep the fields' duration for later
+  virtual void PostStop() = 0;          // the stop command, handled after this tick
+};
+
+struct TimerPorts {
+  OneSecondTicker* ticker;
+  BellSound* bell;
+  TimeDisplay* display;
+  MaxDisplay* maxDisplay;
+  StatusLine* status;
+  LocalClock* clock;
+  TimerControls* controls;
+};
+
+const unsigned long kLabelBlack = 0;
+const unsigned long kLabelRed = 255;
+// The largest time an overrunning timer counts up to before it stops itself.
+const long long kOverrunLimit = 86399;
+const int kBellPathSize = 260;
+
+class TimerEngine {
+ public:
+  explicit TimerEngine(const TimerPorts& ports);
+  ~TimerEngine();
+  TimerEngine(const TimerEngine&) = delete;
+  TimerEngine& operator=(const TimerEngine&) = delete;
+
+  // The start button: while idle, checks the fields and starts when they are
+  // accepted (the verdict tells the caller what to show); while running,
+  // pauses or resumes and returns kAccepted.
+  DurationVerdict PressStart();
+  void Start();  // starts without checking the fields
+  // Pauses a ticking timer (true) or resumes a paused one (false), with the
+  // caption and the maximised display that go with it.
+  bool PauseOrResume();
+  void Stop();    // the stop button and the stop command
+  void OnTick();  // one second has passed
+
+  // Stops the ticks of a run; safe to call when none are armed.
+  void StopTicking();
+
+  // The page's switches.
+  void SwitchBell(bool on);
+  void SwitchMaxDisplay(bool on);
+  void ShowMaxDisplay();
+  void HideMaxDisplay();
+
+  void SetMode(int mode);  // a number outside the modes counts as the plain timer
+  TimerMode Mode() const { return mode_; }
+  // A new mode shows nothing on the clock until it is started.
+  void ResetRemaining();
+
+  void SetBellOn(bool on) { bellOn_ = on; }
+  bool BellOn() const { return bellOn_; }
+  void SetBellFile(const char* path);
+  const char* BellFile() const { return bellFile_; }
+  void SetRepeatSetting(int position) { repeatSetting_ = position; }
+  int RepeatSetting() const { return repeatSetting_; }
+
+  // The fields as seconds: in the alarm mode the seconds until their clock time.
+  long long ReadDuration();
+  // The fields' plain value, a clock time in the alarm mode.
+  long long ReadFieldsPlain();
+
+  bool Running() const { return running_; }
+  bool Paused() const { return running_ && paused_; }
+  bool Ticking() const { return armed_; }
+  bool Overrun() const { return overrun_; }
+  long long Remaining() const { return remaining_; }
+  int RepeatCount() const { return repeatCount_; }
+  int RepeatLeft() const { return repeatLeft_; }
+  // The label holds a repetition or running-over notice worth showing again.
+  bool HasStandingNotice() const;
+  int PendingBellCount() const { return pending_.Count(); }
+  const char* PendingBellTime(int index) const;
+
+ private:
+  FieldTexts ReadFieldTexts();
+  long long ReadDurationAs(TimerMode mode);
+  void StartTicking();
+  void RingBell();
+  void ClearNotices();
+  void ShowNotice(const char* text);
+  void ShowEverywhere(const char* timeText);
+  void FillPendingBells(const char* startText);
+  void EndRun();
+  void ReachZero();
+
+  TimerPorts ports_;
+  long long remaining_;
+  TimerMode mode_;
+  int repeatSetting_;
+  int repeatCount_;
+  int repeatLeft_;
+  bool overrun_;
+  bool bellOn_;
+  bool running_;
+  bool paused_;
+  bool armed_;
+  char bellFile_[kBellPathSize];
+  PtrArray<BellTimeText> pending_;
+};
+
+}  // namespace timer
+
+#endif

@@ -1,0 +1,165 @@
+// Recording stand-ins for what the countdown engine asks of the timer page, so
+// tests can drive a run tick by tick and look at what the user would see.
+#ifndef MIPO_TESTS_NATIVE_TIMER_FAKE_TIMER_PAGE_H
+#define MIPO_TESTS_NATIVE_TIMER_FAKE_TIMER_PAGE_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "timer/timer_engine.h"
+
+namespace timer_test {
+
+class FakeTicker : public timer::OneSecondTicker {
+ public:
+  bool Arm() override {
+    ++arms;
+    if (refuse)
+      return false;
+    armed = true;
+    return true;
+  }
+  void Disarm() override {
+    armed = false;
+    ++disarms;
+  }
+  bool refuse = false;
+  bool armed = false;
+  int arms = 0, disarms = 0;
+};
+
+class FakeBell : public timer::BellSound {
+ public:
+  void Beep() override { ++beeps; }
+  void PlayFile(const char* path) override { played.push_back(path); }
+  void Silence() override { ++silences; }
+  int Rings() const { return beeps + static_cast<int>(played.size()); }
+  int beeps = 0, silences = 0;
+  std::vector<std::string> played;
+};
+
+class FakeDisplay : public timer::TimeDisplay {
+ public:
+  void ShowText(const char* text) override { shown.push_back(text); }
+  std::string Last() const { return shown.empty() ? std::string() : shown.back(); }
+  std::vector<std::string> shown;
+};
+
+class FakeMaxDisplay : public timer::MaxDisplay {
+ public:
+  void Open() override {
+    ++opens;
+    visible = true;
+  }
+  bool IsVisible() override { return visible; }
+  void ShowText(const char* t) override { text = t; }
+  void Show(bool v) override { visible = v; }
+  void ShowControls(bool v) override {
+    labelVisible = v;
+    buttonsVisible = v;
+  }
+  void ShowLabel() override { labelVisible = true; }
+  void SetLabelText(const char* t) override {
+    label = t;
+    labelVisible = true;
+  }
+  void SetLabelColor(unsigned long rgb) override { labelColor = rgb; }
+  bool visible = false, labelVisible = false, buttonsVisible = false;
+  int opens = 0;
+  std::string text, label;
+  unsigned long labelColor = 0x123456;
+};
+
+class FakeStatus : public timer::StatusLine {
+ public:
+  void SetStatus(const char* t) override {
+    text = t;
+    history.push_back(t);
+  }
+  std::string text;
+  std::vector<std::string> history;
+};
+
+class FakeClock : public timer::LocalClock {
+ public:
+  timer::ClockTime Now() override { return now; }
+  timer::ClockTime now = {12, 0, 0};
+};
+
+class FakeControls : public timer::TimerControls {
+ public:
+  void ReadFields(timer::FieldTexts* texts) override {
+    snprintf(texts->hours, sizeof texts->hours, "%s", hours.c_str());
+    snprintf(texts->minutes, sizeof texts->minutes, "%s", minutes.c_str());
+    snprintf(texts->seconds, sizeof texts->seconds, "%s", seconds.c_str());
+  }
+  int RepeatPosition() override { return repeatPosition; }
+  int BellTimeCount() override { return static_cast<int>(bellTimes.size()); }
+  void BellTimeAt(int index, char* out, size_t outSize) override {
+    snprintf(out, outSize, "%s", bellTimes[index].c_str());
+  }
+  bool MaxDisplayWanted() override { return maxWanted; }
+  void SetStartCaption(const char* t) override { caption = t; }
+  void EnableForRun(bool running) override { controls = running ? "running" : "idle"; }
+  void RememberDuration() override { ++remembered; }
+  void PostStop() override { ++postedStops; }
+
+  std::string hours = "00", minutes = "01", seconds = "00";
+  int repeatPosition = 0;
+  std::vector<std::string> bellTimes;  // ascending, as the sorted list keeps them
+  bool maxWanted = false;
+  std::string caption;
+  std::string controls;
+  int remembered = 0;
+  int postedStops = 0;
+};
+
+// The page as a whole: the recorders and the engine wired to them.
+class FakeTimerPage {
+ public:
+  FakeTimerPage() : engine(Ports()) {}
+
+  timer::TimerPorts Ports() {
+    timer::TimerPorts ports = {&ticker, &bell, &display, &maxDisplay, &status, &clock, &controls};
+    return ports;
+  }
+  void SetFields(const char* h, const char* m, const char* s) {
+    controls.hours = h;
+    controls.minutes = m;
+    controls.seconds = s;
+  }
+  // One second of the timer service: only an armed ticker delivers.
+  void Tick() {
+    if (ticker.armed)
+      engine.OnTick();
+  }
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) Tick();
+  }
+  // The stop commands the engine posted, handled after the tick that posted them.
+  void DeliverPosted() {
+    while (controls.postedStops > 0) {
+      --controls.postedStops;
+      engine.Stop();
+    }
+  }
+  void TickAndDeliver() {
+    Tick();
+    DeliverPosted();
+  }
+  std::string Shown() const { return display.Last(); }
+
+  FakeTicker ticker;
+  FakeBell bell;
+  FakeDisplay display;
+  FakeMaxDisplay maxDisplay;
+  FakeStatus status;
+  FakeClock clock;
+  FakeControls controls;
+  timer::TimerEngine engine;  // last: built after the recorders it talks to
+};
+
+}  // namespace timer_test
+
+#endif
