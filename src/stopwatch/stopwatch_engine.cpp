@@ -1,0 +1,300 @@
+#include "stopwatch/stopwatch_engine.h"
+
+#include <cstdio>
+
+#include "stopwatch/time_texts.h"
+
+namespace {
+
+// Start button captions.
+const char kStartCaption[] = "スタート";
+const char kLapCaption[] = "ラップ計測";
+const char kPauseCaption[] = "一時停止";
+const char kResumeCaption[] = "再開";
+// Mode button captions.
+const char kLapModeCaption[] = "ラップ";
+const char kNormalModeCaption[] = "通常";
+// Status text: the action and its method, then the stop method.
+const char kStatusAction[] = "%s：%s";
+const char kStatusRunning[] = "%s：%s ストップ：%s";
+
+}  // namespace
+
+void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption, int startWay,
+                           int timeWay, int endWay, char* out, std::size_t outSize) {
+  if (out == nullptr || outSize == 0)
+    return;
+  if (!running) {
+    std::snprintf(out, outSize, kStatusAction, kStartCaption, TriggerMethodName(startWay));
+    return;
+  }
+  const char* action = kLapCaption;
+  if (watchMode == kNormalMode)
+    action = startCaption != nullptr ? startCaption : kPauseCaption;
+  std::snprintf(out, outSize, kStatusRunning, action, TriggerMethodName(timeWay),
+                TriggerMethodName(endWay));
+}
+
+StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& rows,
+                                 StopwatchControls& controls, TimeReadout& readout)
+    : timer_(timer),
+      clock_(clock),
+      rows_(rows),
+      controls_(controls),
+      readout_(readout),
+      armed_(false),
+      accuracyIndex_(0),
+      watchMode_(kLapMode),
+      running_(false),
+      shadeFlag_(0),
+      rowCount_(0),
+      ticks_(0),
+      cumulativeTotal_(0),
+      startTime_(),
+      startUnits_(0),
+      hasPreviousLap_(false),
+      previousLapUnits_(0),
+      startWay_(kTriggerButton),
+      timeWay_(kTriggerButton),
+      endWay_(kTriggerButton),
+      headerNumber_{1, 1, 1, 1, 1, 1, 1},
+      startCaption_(kStartCaption) {}
+
+void StopwatchEngine::SetAccuracy(int index) {
+  accuracyIndex_ = MendAccuracyIndex(index);
+}
+
+void StopwatchEngine::SetMode(int mode) {
+  watchMode_ = mode == kNormalMode ? kNormalMode : kLapMode;
+  controls_.SetModeCaption(watchMode_ == kNormalMode ? kNormalModeCaption : kLapModeCaption);
+}
+
+void StopwatchEngine::SetColumnFlags(const int flags[kLapColumnCount]) {
+  for (int column = 0; column < kLapColumnCount; ++column) {
+    headerNumber_[column] = (IsFixedLapColumn(column) || flags[column] == 1) ? 1 : 0;
+  }
+}
+
+int StopwatchEngine::ColumnFlag(int column) const {
+  return (column >= 0 && column < kLapColumnCount) ? headerNumber_[column] : 0;
+}
+
+HookNeeds StopwatchEngine::SetTriggerMethods(int startWay, int timeWay, int endWay) {
+  startWay_ = MendTriggerMethod(startWay);
+  timeWay_ = MendTriggerMethod(timeWay);
+  endWay_ = MendTriggerMethod(endWay);
+  HookNeeds needs;
+  needs.mouse = TriggerNeedsMouseHook(startWay_) || TriggerNeedsMouseHook(timeWay_) ||
+                TriggerNeedsMouseHook(endWay_);
+  needs.key = TriggerNeedsKeyHook(startWay_) || TriggerNeedsKeyHook(timeWay_) ||
+              TriggerNeedsKeyHook(endWay_);
+  controls_.EnableStart(running_ ? timeWay_ == kTriggerButton : startWay_ == kTriggerButton);
+  controls_.EnableStop(running_ && endWay_ == kTriggerButton);
+  UpdateStatusText();
+  return needs;
+}
+
+void StopwatchEngine::StartOrLap() {
+  if (!running_) {
+    running_ = true;
+    ticks_ = 0;
+    ShowDuration(0);
+    SetStartCaption(watchMode_ == kNormalMode ? kPauseCaption : kLapCaption);
+    controls_.EnableStart(timeWay_ == kTriggerButton);
+    controls_.EnableStop(endWay_ == kTriggerButton);
+    controls_.EnableSetup(false);
+    StartRun();
+  } else if (watchMode_ == kLapMode) {
+    RecordLap();
+  } else if (TogglePause()) {
+    SetStartCaption(kResumeCaption);
+    RecordLap();
+  } else {
+    SetStartCaption(kPauseCaption);
+  }
+  UpdateStatusText();
+}
+
+void StopwatchEngine::StopRun() {
+  // A stray stop on a stopped watch would add a row measured from a stale
+  // start and flip the shading of the next run.
+  if (!running_)
+    return;
+  running_ = false;
+  // A watch stopped while paused has recorded its last row at the pause.
+  if (watchMode_ == kLapMode || armed_) {
+    RecordLap();
+    DisarmTimer();
+  }
+  SetStartCaption(kStartCaption);
+  shadeFlag_ ^= 1;
+  hasPreviousLap_ = false;
+  controls_.EnableStart(startWay_ == kTriggerButton);
+  controls_.EnableStop(false);
+  controls_.EnableSetup(true);
+  UpdateStatusText();
+}
+
+void StopwatchEngine::OnTick() {
+  // A tick that slipped past the purge of a pause or a stop is not counted.
+  if (!running_ || !armed_)
+    return;
+  ++ticks_;
+  ShowDuration(ticks_);
+  if (ticks_ >= AccuracyTickLimit(CurrentAccuracy()))
+    StopRun();
+}
+
+void StopwatchEngine::PressStart() {
+  if ((running_ ? timeWay_ : startWay_) == kTriggerButton)
+    StartOrLap();
+}
+
+void StopwatchEngine::PressStop() {
+  if (endWay_ == kTriggerButton)
+    StopRun();
+}
+
+void StopwatchEngine::Clear() {
+  if (running_)
+    return;
+  rows_.DeleteAllRows();
+  cumulativeTotal_ = 0;
+  ticks_ = 0;
+  rowCount_ = 0;
+  shadeFlag_ = 0;
+  ShowDuration(0);
+}
+
+void StopwatchEngine::ChangeAccuracy(int index) {
+  // The period of an armed timer must stay the one it was armed with.
+  if (running_)
+    return;
+  SetAccuracy(index);
+  ticks_ = 0;
+  ShowDuration(0);
+}
+
+void StopwatchEngine::FlipMode() {
+  if (running_)
+    return;
+  SetMode(watchMode_ == kLapMode ? kNormalMode : kLapMode);
+}
+
+ColumnSwitch StopwatchEngine::ToggleColumn(int column) {
+  ColumnSwitch result = {false, false, 0, 0};
+  const LapColumn* info = LapColumnAt(column);
+  if (info == nullptr || IsFixedLapColumn(column))
+    return result;
+  headerNumber_[column] ^= 1;
+  result.done = true;
+  result.shown = headerNumber_[column] == 1;
+  result.position = LapColumnPosition(headerNumber_, column);
+  result.width = info->switchWidth;
+  return result;
+}
+
+void StopwatchEngine::DisarmTimer() {
+  if (!armed_)
+    return;
+  timer_.Disarm();
+  armed_ = false;
+}
+
+void StopwatchEngine::ShowRunningTime() {
+  ShowDuration(ticks_);
+}
+
+void StopwatchEngine::UpdateStatusText() {
+  char text[kStatusTextSize];
+  FormatStopwatchStatus(running_, watchMode_, startCaption_, startWay_, timeWay_, endWay_, text,
+                        sizeof text);
+  controls_.SetStatusText(text);
+}
+
+void StopwatchEngine::StartRun() {
+  DisarmTimer();
+  ticks_ = 0;
+  startTime_ = clock_.Now();
+  if (!CalendarToUnits(startTime_, &startUnits_)) {
+    startUnits_ = 0;
+    UnitsToCalendar(0, &startTime_);
+  }
+  armed_ = timer_.Arm(CurrentAccuracy().tickPeriodMs);
+}
+
+bool StopwatchEngine::TogglePause() {
+  if (armed_) {
+    DisarmTimer();
+    return true;
+  }
+  // Count and start time stay: the paused time is not counted.
+  armed_ = timer_.Arm(CurrentAccuracy().tickPeriodMs);
+  return false;
+}
+
+void StopwatchEngine::RecordLap() {
+  const Accuracy& accuracy = CurrentAccuracy();
+  char text[kTimeTextSize];
+  ++rowCount_;
+  std::snprintf(text, sizeof text, "%d", rowCount_);
+  const int row = rows_.InsertRow(rows_.CountRows(), text, shadeFlag_);
+  int next = 1;  // hidden columns take no position
+  auto put = [&](const char* cell) {
+    if (row >= 0)
+      rows_.SetCell(row, next, cell);
+    ++next;
+  };
+
+  if (headerNumber_[kColumnStartTime] == 1) {
+    FormatClockTime(startTime_, accuracy, text, sizeof text);
+    put(text);
+  }
+  const uint64_t elapsedUnits = ticks_ * accuracy.tickPeriodMs * kUnitsPerMillisecond;
+  const uint64_t lapUnits = startUnits_ + elapsedUnits;
+  if (headerNumber_[kColumnMeasuredTime] == 1) {
+    CalendarTime lap = {};
+    UnitsToCalendar(lapUnits, &lap);
+    FormatClockTime(lap, accuracy, text, sizeof text);
+    put(text);
+  }
+  const uint64_t reference = hasPreviousLap_ ? previousLapUnits_ : startUnits_;
+  const int64_t split = static_cast<int64_t>(lapUnits - reference);
+  FormatLapDuration(split, text, sizeof text);
+  put(text);
+  previousLapUnits_ = lapUnits;
+  hasPreviousLap_ = true;
+  cumulativeTotal_ += split;
+
+  if (headerNumber_[kColumnSinceStart] == 1) {
+    FormatLapDuration(static_cast<int64_t>(elapsedUnits), text, sizeof text);
+    put(text);
+  }
+  if (headerNumber_[kColumnCumulative] == 1) {
+    FormatLapDuration(cumulativeTotal_, text, sizeof text);
+    put(text);
+  }
+  if (headerNumber_[kColumnAverage] == 1) {
+    FormatLapDuration(cumulativeTotal_ / rowCount_, text, sizeof text);
+    put(text);
+  }
+  if (row >= 0)
+    rows_.EnsureVisible(row);
+}
+
+void StopwatchEngine::SetStartCaption(const char* text) {
+  startCaption_ = text;
+  controls_.SetStartCaption(text);
+}
+
+void StopwatchEngine::ShowDuration(uint64_t ticks) {
+  char text[kTimeTextSize];
+  const Accuracy& accuracy = CurrentAccuracy();
+  FormatDuration(static_cast<int64_t>(ticks), static_cast<int32_t>(accuracy.unitsPerSecond),
+                 accuracy, text, sizeof text);
+  readout_.ShowTime(text);
+}
+
+void StopwatchEngine::FormatLapDuration(int64_t units, char* out, std::size_t outSize) const {
+  FormatDuration(units, static_cast<int32_t>(kUnitsPerSecond), CurrentAccuracy(), out, outSize);
+}

@@ -1,0 +1,180 @@
+// The timing half of the stopwatch page. A run's time is not read from a clock:
+// it is the number of ticks handled times the tick period. The only clock
+// reading is the local time taken at the start of a run; every time of day in
+// the lap list is that start plus counted time. Everything runs on the UI
+// thread; the engine reaches the world only through the small interfaces below.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "stopwatch/accuracy.h"
+#include "stopwatch/calendar_time.h"
+#include "stopwatch/lap_columns.h"
+#include "stopwatch/trigger_methods.h"
+
+// The periodic tick. Ticks arrive later as OnTick calls on the UI thread.
+class TickTimer {
+ public:
+  virtual ~TickTimer() = default;
+  // Starts ticking every periodMs; false when no timer could be armed.
+  virtual bool Arm(uint32_t periodMs) = 0;
+  // Stops ticking and drops the ticks not yet handled.
+  virtual void Disarm() = 0;
+};
+
+class LocalClock {
+ public:
+  virtual ~LocalClock() = default;
+  virtual CalendarTime Now() = 0;
+};
+
+// The rows of the lap list. Cells are addressed by position among the shown
+// columns.
+class LapRows {
+ public:
+  virtual ~LapRows() = default;
+  virtual int CountRows() = 0;
+  // Inserts a row at index with its first cell and item parameter; returns the
+  // new row's index or -1.
+  virtual int InsertRow(int index, const char* firstCell, int parameter) = 0;
+  virtual void SetCell(int row, int position, const char* text) = 0;
+  virtual void EnsureVisible(int row) = 0;
+  virtual void DeleteAllRows() = 0;
+};
+
+// The page's buttons and its status text.
+class StopwatchControls {
+ public:
+  virtual ~StopwatchControls() = default;
+  virtual void SetStartCaption(const char* text) = 0;
+  virtual void SetModeCaption(const char* text) = 0;
+  virtual void EnableStart(bool enable) = 0;
+  virtual void EnableStop(bool enable) = 0;
+  // The clear button, the accuracy list and the mode button: usable only while stopped.
+  virtual void EnableSetup(bool enable) = 0;
+  virtual void SetStatusText(const char* text) = 0;
+};
+
+// The time display.
+class TimeReadout {
+ public:
+  virtual ~TimeReadout() = default;
+  virtual void ShowTime(const char* text) = 0;
+};
+
+enum WatchMode {
+  kLapMode = 0,     // each press of the start button adds a row
+  kNormalMode = 1,  // a press pauses (and adds a row), the next resumes
+};
+
+struct HookNeeds {
+  bool mouse;
+  bool key;
+};
+
+// What the page must do to the list's columns after a column was switched.
+struct ColumnSwitch {
+  bool done;     // false for a fixed or unknown column: nothing changes
+  bool shown;    // the column's new state
+  int position;  // where it is inserted, or from where it is deleted
+  int width;     // width of an inserted column
+};
+
+// Room for the status text, terminator included.
+constexpr std::size_t kStatusTextSize = 128;
+
+// The status-bar summary of the trigger methods in force. startCaption is the
+// start button's current text, named while running in normal mode.
+void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption, int startWay,
+                           int timeWay, int endWay, char* out, std::size_t outSize);
+
+class StopwatchEngine {
+ public:
+  StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& rows, StopwatchControls& controls,
+                  TimeReadout& readout);
+  StopwatchEngine(const StopwatchEngine&) = delete;
+  StopwatchEngine& operator=(const StopwatchEngine&) = delete;
+
+  // Set-up from the stored settings, before the first run.
+  void SetAccuracy(int index);  // mended to 0 outside 0..11
+  void SetMode(int mode);       // 1 is normal mode, anything else lap mode; sets the mode caption
+  void SetColumnFlags(const int flags[kLapColumnCount]);  // flags as MendColumnFlags leaves them
+  // Takes the trigger methods in force (mended), sets the start and stop buttons
+  // and the status text by them, and tells which hook libraries they need.
+  HookNeeds SetTriggerMethods(int startWay, int timeWay, int endWay);
+
+  // Starts a stopped watch; on a running one takes a lap (lap mode) or pauses or
+  // resumes (normal mode).
+  void StartOrLap();
+  // Ends a run; a stopped watch is left alone.
+  void StopRun();
+  // One tick of the timer.
+  void OnTick();
+  // The page's buttons: each acts only when its action is bound to the button.
+  void PressStart();
+  void PressStop();
+  // Set-up changes, accepted only while stopped.
+  void Clear();
+  void ChangeAccuracy(int index);
+  void FlipMode();
+  // Switches column 1, 2, 4, 5 or 6 on or off; the page applies the result.
+  ColumnSwitch ToggleColumn(int column);
+
+  // Stops the tick timer if it is armed (the page window is going away).
+  void DisarmTimer();
+  void ShowRunningTime();
+  void UpdateStatusText();
+
+  bool IsRunning() const { return running_; }
+  bool IsPaused() const { return running_ && !armed_; }
+  int StartWay() const { return startWay_; }
+  int TimeWay() const { return timeWay_; }
+  int EndWay() const { return endWay_; }
+  int Mode() const { return watchMode_; }
+  int AccuracyIndex() const { return accuracyIndex_; }
+  const Accuracy& CurrentAccuracy() const { return AccuracyAt(accuracyIndex_); }
+  int ColumnFlag(int column) const;
+  const int* ColumnFlags() const { return headerNumber_; }
+  // The laps can be handed on only from a stopped watch with rows in the list.
+  bool CanExport(int rowsInList) const { return !running_ && rowsInList > 0; }
+  uint64_t Ticks() const { return ticks_; }
+  int RowCount() const { return rowCount_; }
+  int ShadeFlag() const { return shadeFlag_; }
+  int64_t CumulativeTotal() const { return cumulativeTotal_; }
+
+  // Lets tests reach a count near the automatic stop without millions of ticks.
+  void SetTicksForTesting(uint64_t ticks) { ticks_ = ticks; }
+
+ private:
+  void StartRun();
+  bool TogglePause();
+  void RecordLap();
+  void SetStartCaption(const char* text);
+  void ShowDuration(uint64_t ticks);
+  void FormatLapDuration(int64_t units, char* out, std::size_t outSize) const;
+
+  TickTimer& timer_;
+  LocalClock& clock_;
+  LapRows& rows_;
+  StopwatchControls& controls_;
+  TimeReadout& readout_;
+
+  bool armed_;
+  int accuracyIndex_;
+  int watchMode_;
+  bool running_;
+  int shadeFlag_;
+  int rowCount_;
+  uint64_t ticks_;
+  int64_t cumulativeTotal_;  // sum of the splits of all rows, 100-ns units
+  CalendarTime startTime_;
+  uint64_t startUnits_;  // startTime_ in 100-ns units
+  bool hasPreviousLap_;  // false until the run's first row
+  uint64_t previousLapUnits_;
+  int startWay_;
+  int timeWay_;
+  int endWay_;
+  int headerNumber_[kLapColumnCount];
+  const char* startCaption_;  // what the start button reads now
+};
