@@ -1,0 +1,246 @@
+#include "bell/bell_player_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "win32_test_support.h"
+
+namespace {
+
+// --- A recorder in place of the media control interface ---------------------
+
+struct SentCommand {
+  UINT device;
+  UINT message;
+  DWORD_PTR flags;
+  std::string deviceType;  // MCI_OPEN
+  std::string element;     // MCI_OPEN
+  DWORD_PTR callback;      // MCI_PLAY
+};
+
+std::vector<SentCommand> g_sent;
+UINT g_failing = 0;  // the command that fails, 0 for none
+UINT g_nextDevice = 7;
+
+MCIERROR WINAPI RecordCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parms) {
+  SentCommand c = {device, message, flags, "", "", 0};
+  if (message == MCI_OPEN) {
+    MCI_OPEN_PARMSA* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parms);
+    c.deviceType = open->lpstrDeviceType;
+    c.element = open->lpstrElementName;
+    if (g_failing != MCI_OPEN)
+      open->wDeviceID = g_nextDevice++;
+  }
+  if (message == MCI_PLAY)
+    c.callback = reinterpret_cast<MCI_PLAY_PARMS*>(parms)->dwCallback;
+  g_sent.push_back(c);
+  return message == g_failing ? MCIERR_INTERNAL : 0;
+}
+
+class BellPlayerCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_sent.clear();
+    g_failing = 0;
+    g_nextDevice = 7;
+    GetCurrentDirectoryA(sizeof savedDir_, savedDir_);
+    SetCurrentDirectoryA("C:\\windows");
+  }
+  void TearDown() override { SetCurrentDirectoryA(savedDir_); }
+
+  std::vector<UINT> Messages() const {
+    std::vector<UINT> out;
+    for (const SentCommand& c : g_sent) out.push_back(c.message);
+    return out;
+  }
+
+  char savedDir_[MAX_PATH] = {};
+};
+
+TEST_F(BellPlayerCommands, OpenNamesTheDeviceTypeAndTheFileRelativeToTheCurrentDirectory) {
+  BellPlayer player(RecordCommand);
+  ASSERT_TRUE(player.Open("\\bell.wav"));
+  EXPECT_EQ(7u, player.DeviceId());
+  ASSERT_EQ(1u, g_sent.size());
+  EXPECT_EQ(static_cast<UINT>(MCI_OPEN), g_sent[0].message);
+  EXPECT_EQ(static_cast<DWORD_PTR>(0x2200), g_sent[0].flags);
+  EXPECT_EQ("waveaudio", g_sent[0].deviceType);
+  EXPECT_EQ("C:\\windows\\bell.wav", g_sent[0].element);
+
+  g_sent.clear();
+  ASSERT_TRUE(player.Open("D:\\snd\\Bell.MID"));
+  // The first device is closed before the second opens: never two at once.
+  ASSERT_EQ((std::vector<UINT>{MCI_CLOSE, MCI_OPEN}), Messages());
+  EXPECT_EQ(7u, g_sent[0].device);
+  EXPECT_EQ("sequencer", g_sent[1].deviceType);
+  EXPECT_EQ("D:\\snd\\Bell.MID", g_sent[1].element);
+  EXPECT_EQ(8u, player.DeviceId());
+}
+
+TEST_F(BellPlayerCommands, AFailedOpenLeavesNoDevice) {
+  BellPlayer player(RecordCommand);
+  g_failing = MCI_OPEN;
+  EXPECT_FALSE(player.Open("alarm.Mp3"));
+  EXPECT_EQ(0u, player.DeviceId());
+  EXPECT_EQ("MPEGVideo", g_sent.at(0).deviceType);
+  EXPECT_FALSE(player.Open(""));  // no file named: nothing sent
+  EXPECT_EQ(1u, g_sent.size());
+}
+
+TEST_F(BellPlayerCommands, PlayRewindsThenPlaysWithANoticeToTheWindow) {
+  BellPlayer player(RecordCommand);
+  ASSERT_TRUE(player.Open("bell.wav"));
+  g_sent.clear();
+  HWND notify = reinterpret_cast<HWND>(0x1234);
+  EXPECT_TRUE(player.Play(notify));
+  ASSERT_EQ((std::vector<UINT>{MCI_SEEK, MCI_PLAY}), Messages());
+  EXPECT_EQ(static_cast<DWORD_PTR>(MCI_SEEK_TO_START), g_sent[0].flags);
+  EXPECT_EQ(static_cast<DWORD_PTR>(MCI_NOTIFY), g_sent[1].flags);
+  EXPECT_EQ(reinterpret_cast<DWORD_PTR>(notify), g_sent[1].callback);
+  EXPECT_EQ(7u, player.DeviceId());
+}
+
+TEST_F(BellPlayerCommands, AFailedRewindOrPlayClosesTheDevice) {
+  for (UINT failing : {static_cast<UINT>(MCI_SEEK), static_cast<UINT>(MCI_PLAY)}) {
+    BellPlayer player(RecordCommand);
+    ASSERT_TRUE(player.Open("bell.wav"));
+    const UINT device = player.DeviceId();
+    g_sent.clear();
+    g_failing = failing;
+    EXPECT_FALSE(player.Play(nullptr));
+    EXPECT_EQ(0u, player.DeviceId());
+    ASSERT_EQ(MCI_CLOSE, Messages().back());
+    EXPECT_EQ(device, g_sent.back().device);
+    g_failing = 0;
+  }
+}
+
+TEST_F(BellPlayerCommands, StopKeepsTheDeviceUnlessItFails) {
+  BellPlayer player(RecordCommand);
+  ASSERT_TRUE(player.Open("bell.wav"));
+  g_sent.clear();
+  EXPECT_TRUE(player.Stop());
+  EXPECT_EQ((std::vector<UINT>{MCI_STOP}), Messages());
+  EXPECT_EQ(static_cast<DWORD_PTR>(0), g_sent[0].flags);
+  EXPECT_EQ(7u, player.DeviceId());
+
+  g_sent.clear();
+  g_failing = MCI_STOP;
+  EXPECT_FALSE(player.Stop());
+  EXPECT_EQ((std::vector<UINT>{MCI_STOP, MCI_CLOSE}), Messages());
+  EXPECT_EQ(0u, player.DeviceId());
+}
+
+TEST_F(BellPlayerCommands, CloseForgetsTheDeviceAndAlwaysReportsOne) {
+  BellPlayer player(RecordCommand);
+  ASSERT_TRUE(player.Open("bell.wav"));
+  g_sent.clear();
+  g_failing = MCI_CLOSE;  // its result is not looked at
+  EXPECT_EQ(1, player.Close());
+  EXPECT_EQ(0u, player.DeviceId());
+  EXPECT_EQ(1, player.Close());  // nothing left to close: nothing sent
+  EXPECT_EQ((std::vector<UINT>{MCI_CLOSE}), Messages());
+}
+
+TEST_F(BellPlayerCommands, WithoutADeviceNothingIsSentToDeviceZero) {
+  BellPlayer player(RecordCommand);
+  EXPECT_FALSE(player.Play(nullptr));
+  EXPECT_FALSE(player.Stop());
+  EXPECT_EQ(1, player.Close());
+  EXPECT_TRUE(g_sent.empty());
+}
+
+TEST_F(BellPlayerCommands, DestroyingThePlayerStopsAndClosesItsDevice) {
+  {
+    BellPlayer player(RecordCommand);
+    ASSERT_TRUE(player.Open("bell.wav"));
+    ASSERT_TRUE(player.Play(nullptr));
+    g_sent.clear();
+  }
+  EXPECT_EQ((std::vector<UINT>{MCI_STOP, MCI_CLOSE}), Messages());
+  g_sent.clear();
+  { BellPlayer idle(RecordCommand); }
+  EXPECT_TRUE(g_sent.empty());
+}
+
+// --- The real media control interface ----------------------------------------
+
+// A quarter of a second of silence as 8-bit mono PCM at 8000 Hz.
+std::string SilentWave() {
+  const DWORD samples = 2000;
+  auto u32 = [](DWORD v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
+  };
+  auto u16 = [](WORD v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+  };
+  std::string fmt = "fmt " + u32(16) + u16(1) + u16(1) + u32(8000) + u32(8000) + u16(1) + u16(8);
+  std::string data = "data" + u32(samples) + std::string(samples, static_cast<char>(0x80));
+  return "RIFF" + u32(4 + static_cast<DWORD>(fmt.size() + data.size())) + "WAVE" + fmt + data;
+}
+
+TEST(BellPlayerDevice, AMissingFileOpensNoDevice) {
+  const std::string folder = testing_support::UseFreshSettings("bell_missing");
+  BellPlayer player;
+  EXPECT_FALSE(player.Open((folder + "\\no-such-bell.wav").c_str()));
+  EXPECT_EQ(0u, player.DeviceId());
+  EXPECT_FALSE(player.Play(nullptr));
+  EXPECT_EQ(1, player.Close());
+}
+
+TEST(BellPlayerDevice, AWaveFileOpensPlaysStopsAndCloses) {
+  const std::string folder = testing_support::UseFreshSettings("bell_wave");
+  const std::string path = folder + "\\bell.wav";
+  testing_support::WriteFileBytes(path, SilentWave());
+  testing_support::TestParentWindow window;
+
+  BellPlayer player;
+  if (!player.Open(path.c_str()))
+    GTEST_SKIP() << "no waveaudio device here";
+  const UINT first = player.DeviceId();
+  EXPECT_NE(0u, first);
+  // Without a sound card the play may fail; then the device must be gone.
+  const bool playing = player.Play(window.Window());
+  if (!playing) {
+    EXPECT_EQ(0u, player.DeviceId());
+    return;
+  }
+  // Ringing again as the timer does: the first device is gone before the next.
+  player.Stop();
+  player.Close();
+  EXPECT_EQ(0u, player.DeviceId());
+  ASSERT_TRUE(player.Open(path.c_str()));
+  EXPECT_TRUE(player.Play(window.Window()));
+  if (player.DeviceId() != first) {
+    MCI_GENERIC_PARMS parms = {};
+    EXPECT_NE(0u, mciSendCommandA(first, MCI_STOP, 0, reinterpret_cast<DWORD_PTR>(&parms)))
+        << "the first device is still open";
+  }
+  EXPECT_TRUE(player.Stop());
+  EXPECT_EQ(1, player.Close());
+  EXPECT_EQ(0u, player.DeviceId());
+}
+
+TEST(BellPlayerDevice, ARelativePathIsFoundInTheCurrentDirectory) {
+  const std::string folder = testing_support::UseFreshSettings("bell_relative");
+  testing_support::WriteFileBytes(folder + "\\bell.wav", SilentWave());
+  char saved[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof saved, saved);
+  SetCurrentDirectoryA(folder.c_str());
+  BellPlayer probe;
+  const bool absolute = probe.Open((folder + "\\bell.wav").c_str());
+  probe.Close();
+  BellPlayer player;
+  const bool relative = player.Open("bell.wav");
+  const bool leading = player.Open("\\bell.wav");
+  SetCurrentDirectoryA(saved);
+  if (!absolute)
+    GTEST_SKIP() << "no waveaudio device here";
+  EXPECT_TRUE(relative);
+  EXPECT_TRUE(leading);
+}
+
+}  // namespace
