@@ -1,51 +1,674 @@
 #include "timer/timer_page_win32.h"
 
-#include "timer/timer_dialog_ids.h"
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+
+#include "app/messages.h"
 #include "settings/profile_win32.h"
+#include "timer/duration_rules.h"
+#include "timer/preset_name_dialog_win32.h"
+#include "timer/timer_dialog_ids.h"
+#include "timer/timer_texts.h"
 
-TimerPage::TimerPage() { EnsureSettingsPath(); }
+namespace {
 
-TimerPage::~TimerPage() = default;
+const char kSection[] = "Timer";
+const char kDisplayFont[] = "font2";
+const char kMaxDisplayFont[] = "font3";
+const char kPickerFormat[] = "HH:mm:ss";
+const UINT kTickPeriod = 1000;
+const int kMaxBellTimes = 100;
+// The picker's text is read with at most this many characters.
+const int kPickerTextSize = 256;
+// Largest value of the hour, minute and second lists.
+const int kLastHour = 23;
+const int kLastMinute = 59;
+
+const int kDurationFields[3] = {IDC_TM_HOURS, IDC_TM_MINUTES, IDC_TM_SECONDS};
+
+HINSTANCE ModuleInstance() {
+  return GetModuleHandleA(nullptr);
+}
+
+int FieldLimit(int id) {
+  return id == IDC_TM_HOURS ? kLastHour : kLastMinute;
+}
+
+}  // namespace
+
+TimerPage::TimerPage()
+    : statusBar_(nullptr),
+      tabHeaderHeight_(0),
+      pageWindow_(nullptr),
+      alarmDelayIndex_(0),
+      savedHourIndex_(0),
+      savedMinuteIndex_(1),
+      savedSecondIndex_(0),
+      settingFields_(false),
+      timerId_(0),
+      timerPeriod_(0),
+      manualTicks_(false),
+      nameAsker_(PresetNameDialog),
+      localTime_(GetLocalTime),
+      presetName_(),
+      ports_(this),
+      maxPort_(this),
+      engine_(MakePorts()) {
+  EnsureSettingsPath();
+  INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
+  InitCommonControlsEx(&classes);
+}
+
+TimerPage::~TimerPage() {
+  DisarmTicks();
+  presets_.DeleteAll();
+}
+
+timer::TimerPorts TimerPage::MakePorts() {
+  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_, &ports_, &ports_, &ports_};
+  return ports;
+}
 
 int TimerPage::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
-  if (pageWindow_ == nullptr) {
-    statusBar_ = statusBar;
-    tabHeaderHeight_ = tabHeaderHeight;
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_TIMER_PAGE), parent, DialogProc,
-                       reinterpret_cast<LPARAM>(this));
+  if (pageWindow_ != nullptr) {
+    Show(SW_SHOW);
+    return 0;
   }
+  statusBar_ = statusBar;
+  tabHeaderHeight_ = tabHeaderHeight;
+  ReloadBellFile();
+  CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TIMER_PAGE), parent, DialogProc,
+                     reinterpret_cast<LPARAM>(this));
   Show(SW_SHOW);
+  char text[timer::kTimeTextSize];
+  timer::FormatSeconds(engine_.Remaining(), text, sizeof text);
+  display_.ShowText(text);
   return 0;
 }
 
 void TimerPage::Show(int command) {
-  if (statusBar_ != nullptr) ShowWindow(statusBar_, command);
-  if (pageWindow_ != nullptr) ShowWindow(pageWindow_, command);
+  if (statusBar_ != nullptr)
+    ShowWindow(statusBar_, command);
+  if (pageWindow_ != nullptr)
+    ShowWindow(pageWindow_, command);
 }
 
 void TimerPage::Resize(int width, int height) {
-  if (pageWindow_ == nullptr) return;
+  if (pageWindow_ == nullptr)
+    return;
   SetWindowPos(pageWindow_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-HWND TimerPage::StartButton() const { return pageWindow_ ? GetDlgItem(pageWindow_, IDC_TM_START) : nullptr; }
+HWND TimerPage::StartButton() const {
+  return pageWindow_ ? Item(IDC_TM_START) : nullptr;
+}
+
+void TimerPage::ReloadBellFile() {
+  char path[timer::kBellPathSize] = {};
+  ProfileReadString("SettingData", "BellFile", "", path, sizeof path);
+  engine_.SetBellFile(path);
+}
+
+INT_PTR CALLBACK TimerPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+    TimerPage* page = reinterpret_cast<TimerPage*>(lParam);
+    if (page != nullptr)
+      page->InitPage(window);
+    return FALSE;
+  }
+  TimerPage* page = reinterpret_cast<TimerPage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (page == nullptr)
+    return FALSE;
+  switch (message) {
+    case WM_COMMAND:
+      page->OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return TRUE;
+    case WM_MIPO_TIMER_TICK:
+      page->engine_.OnTick();
+      return TRUE;
+    case WM_MIPO_MAXDISPLAY_KEY:
+    case WM_MIPO_MAXDISPLAY_CLOSE:
+      page->engine_.HideMaxDisplay();
+      return TRUE;
+    case WM_MIPO_MAXDISPLAY_START:
+      PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_TM_START, 0), 0);
+      return TRUE;
+    case WM_DESTROY:
+      page->SaveTimerSettings();
+      return TRUE;
+    case WM_NCDESTROY:
+      page->OnDestroyed();
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
 
 void TimerPage::InitPage(HWND window) {
   pageWindow_ = window;
+  display_.Create(ModuleInstance(), window, window, WS_CHILD | WS_BORDER, 1, 3, 232, 30,
+                  kDisplayFont);
+  display_.Show(SW_SHOW);
+
   HWND parent = GetParent(window);
   RECT client = {};
   GetClientRect(parent, &client);
   RECT bar = {};
-  if (statusBar_ != nullptr) GetWindowRect(statusBar_, &bar);
+  if (statusBar_ != nullptr)
+    GetWindowRect(statusBar_, &bar);
   SetWindowPos(window, nullptr, 8, tabHeaderHeight_ + 4, client.right - 20,
-               client.bottom - (bar.bottom - bar.top) - tabHeaderHeight_ - 10, SWP_NOZORDER);
+               client.bottom - tabHeaderHeight_ - (bar.bottom - bar.top) - 10, SWP_NOZORDER);
+
+  LimitDurationFields();
+  FillLists();
+
+  // A mode number this program does not know would count below zero for ever.
+  engine_.SetMode(ProfileReadInt(kSection, "TimerMode", timer::kNormal));
+  Select(IDC_TM_MODE, engine_.Mode());
+  // The delay feeds clock arithmetic and preset records, which need a real position.
+  alarmDelayIndex_ = timer::ValidAlarmDelay(ProfileReadInt(kSection, "TimerMezamasiIniTime", 0));
+  Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
+
+  const int time = ProfileReadInt(kSection, "TimerTime", 60);
+  savedHourIndex_ = time / 3600;
+  savedMinuteIndex_ = time % 3600 / 60;
+  savedSecondIndex_ = time % 60;
+  RestoreDuration();
+  if (engine_.Mode() == timer::kAlarm)
+    SetAlarmDefault();
+
+  engine_.SetBellOn(ProfileReadInt(kSection, "TimerRingBell", 1) != 0);
+  CheckDlgButton(window, IDC_TM_BELL_SWITCH, engine_.BellOn() ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(window, IDC_TM_MAX_DISPLAY,
+                 ProfileReadInt(kSection, "TimerMaxDisp", 0) == 1 ? BST_CHECKED : BST_UNCHECKED);
+
+  engine_.SetRepeatSetting(ProfileReadInt(kSection, "TimerRepeat", 0));
+  Select(IDC_TM_REPEAT, engine_.RepeatSetting());
+
+  SYSTEMTIME picked = {};
+  localTime_(&picked);
+  picked.wHour = 0;
+  picked.wMinute = 0;
+  picked.wSecond = 5;
+  picked.wMilliseconds = 0;
+  SendMessageA(Item(IDC_TM_BELL_PICKER), DTM_SETSYSTEMTIME, GDT_VALID,
+               reinterpret_cast<LPARAM>(&picked));
+  SendMessageA(Item(IDC_TM_BELL_PICKER), DTM_SETFORMATA, 0,
+               reinterpret_cast<LPARAM>(kPickerFormat));
+
+  LoadPresets();
+  if (presets_.Count() > 0)
+    Enable(IDC_TM_PRESET_DELETE, true);
+  EnableForMode();
 }
 
-INT_PTR CALLBACK TimerPage::DialogProc(HWND window, UINT message, WPARAM, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
-    reinterpret_cast<TimerPage*>(lParam)->InitPage(window);
+void TimerPage::LimitDurationFields() {
+  for (int id : kDurationFields) {
+    HWND edit = FindWindowExA(Item(id), nullptr, "Edit", nullptr);
+    if (edit != nullptr) {
+      SetWindowLongA(edit, GWL_STYLE, GetWindowLongA(edit, GWL_STYLE) | ES_NUMBER);
+    }
+    SendMessageA(Item(id), CB_LIMITTEXT, 2, 0);
   }
-  return FALSE;
+}
+
+void TimerPage::FillLists() {
+  for (int mode = 0; mode < timer::kModeCount; ++mode) {
+    SendMessageA(Item(IDC_TM_MODE), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(timer::ModeText(mode).name));
+  }
+  char text[32];
+  for (int position = 0; position < timer::kAlarmDelayCount; ++position) {
+    timer::FormatAlarmDelayEntry(position, text, sizeof text);
+    SendMessageA(Item(IDC_TM_ALARM_DELAY), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+  for (int id : kDurationFields) {
+    for (int value = 0; value <= FieldLimit(id); ++value) {
+      snprintf(text, sizeof text, "%02d", value);
+      SendMessageA(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+  }
+  HWND repeat = Item(IDC_TM_REPEAT);
+  SendMessageA(repeat, CB_INITSTORAGE, timer::kRepeatListSize, timer::kRepeatListSize * 4);
+  SendMessageA(repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(timer::kEndlessRepeat));
+  for (int count = 1; count < timer::kRepeatListSize; ++count) {
+    snprintf(text, sizeof text, "%d", count);
+    SendMessageA(repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+}
+
+void TimerPage::OnCommand(int id, int code) {
+  switch (id) {
+    case IDC_TM_HOURS:
+    case IDC_TM_MINUTES:
+    case IDC_TM_SECONDS:
+      OnDurationField(id, code);
+      break;
+    case IDC_TM_MODE:
+      if (code == CBN_SELCHANGE)
+        OnModeChosen();
+      break;
+    case IDC_TM_REPEAT:
+      if (code == CBN_SELCHANGE)
+        engine_.SetRepeatSetting(Selection(IDC_TM_REPEAT));
+      break;
+    case IDC_TM_ALARM_DELAY:
+      if (code == CBN_SELCHANGE) {
+        alarmDelayIndex_ = timer::ValidAlarmDelay(Selection(IDC_TM_ALARM_DELAY));
+        SetAlarmDefault();
+      }
+      break;
+    case IDC_TM_START:
+      OnStartButton();
+      break;
+    case IDC_TM_STOP:
+      engine_.Stop();
+      break;
+    case IDC_TM_BELL_SWITCH:
+      engine_.SwitchBell(Checked(IDC_TM_BELL_SWITCH));
+      break;
+    case IDC_TM_MAX_DISPLAY:
+      engine_.SwitchMaxDisplay(Checked(IDC_TM_MAX_DISPLAY));
+      break;
+    case IDC_TM_BELL_ADD:
+      AddBellTime();
+      break;
+    case IDC_TM_BELL_REMOVE:
+      RemoveBellTime();
+      break;
+    case IDC_TM_PRESETS:
+      if (code == CBN_SELCHANGE)
+        ApplyPreset();
+      break;
+    case IDC_TM_PRESET_ADD:
+      AddPreset();
+      break;
+    case IDC_TM_PRESET_DELETE:
+      DeletePreset();
+      break;
+    default:
+      break;
+  }
+}
+
+void TimerPage::OnStartButton() {
+  const timer::DurationVerdict verdict = engine_.PressStart();
+  const char* message = timer::DurationMessage(verdict);
+  if (message != nullptr)
+    MessageBoxA(pageWindow_, message, "", MB_OK);
+}
+
+// A duration picked from a list or typed into a field is remembered at once
+// (except in the alarm mode, where the fields hold a clock time), so that it is
+// what comes back after the alarm mode and what is saved.
+void TimerPage::OnDurationField(int id, int code) {
+  if (settingFields_ || engine_.Mode() == timer::kAlarm)
+    return;
+  int value = -1;
+  if (code == CBN_SELCHANGE) {
+    value = Selection(id);
+  } else if (code == CBN_EDITCHANGE) {
+    char text[timer::kFieldMaxChars + 1] = {};
+    GetDlgItemTextA(pageWindow_, id, text, sizeof text);
+    value = timer::FieldValue(text);
+  } else {
+    return;
+  }
+  if (value < 0 || value > FieldLimit(id))
+    return;
+  if (id == IDC_TM_HOURS)
+    savedHourIndex_ = value;
+  if (id == IDC_TM_MINUTES)
+    savedMinuteIndex_ = value;
+  if (id == IDC_TM_SECONDS)
+    savedSecondIndex_ = value;
+}
+
+void TimerPage::RememberDuration() {
+  int* saved[3] = {&savedHourIndex_, &savedMinuteIndex_, &savedSecondIndex_};
+  for (int i = 0; i < 3; ++i) {
+    char text[timer::kFieldMaxChars + 1] = {};
+    GetDlgItemTextA(pageWindow_, kDurationFields[i], text, sizeof text);
+    const int value = timer::FieldValue(text);
+    if (value >= 0 && value <= FieldLimit(kDurationFields[i]))
+      *saved[i] = value;
+  }
+}
+
+void TimerPage::RestoreDuration() {
+  Select(IDC_TM_HOURS, savedHourIndex_);
+  Select(IDC_TM_MINUTES, savedMinuteIndex_);
+  Select(IDC_TM_SECONDS, savedSecondIndex_);
+}
+
+void TimerPage::SetAlarmDefault() {
+  SYSTEMTIME now = {};
+  localTime_(&now);
+  const timer::AlarmDefault alarm =
+      timer::AlarmDefaultFor({now.wHour, now.wMinute, now.wSecond}, alarmDelayIndex_);
+  Select(IDC_TM_HOURS, alarm.hour);
+  Select(IDC_TM_MINUTES, alarm.minute);
+  Select(IDC_TM_SECONDS, 0);
+}
+
+void TimerPage::OnModeChosen() {
+  const int chosen = Selection(IDC_TM_MODE);
+  if (chosen < 0)
+    return;
+  const timer::TimerMode mode = timer::ModeFromNumber(chosen);
+  engine_.ResetRemaining();
+  if (mode == timer::kAlarm) {
+    if (engine_.Mode() != timer::kAlarm)
+      RememberDuration();
+    SetAlarmDefault();
+  } else {
+    RestoreDuration();
+  }
+  engine_.SetMode(mode);
+  EnableForMode();
+  ShowModeDescription();
+}
+
+void TimerPage::ShowModeDescription() {
+  SetStatus(timer::ModeText(engine_.Mode()).description);
+}
+
+int TimerPage::BellTimeCount() const {
+  const LRESULT count = SendMessageA(Item(IDC_TM_BELL_TIMES), LB_GETCOUNT, 0, 0);
+  return count < 0 ? 0 : static_cast<int>(count);
+}
+
+void TimerPage::AddBellTime() {
+  HWND list = Item(IDC_TM_BELL_TIMES);
+  if (BellTimeCount() >= kMaxBellTimes)
+    return;
+  char text[kPickerTextSize] = {};
+  GetWindowTextA(Item(IDC_TM_BELL_PICKER), text, sizeof text);
+  if (text[0] == '\0')
+    return;
+  if (SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) ==
+      LB_ERR) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  }
+  SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+  Enable(IDC_TM_BELL_REMOVE, true);
+  if (BellTimeCount() >= kMaxBellTimes)
+    Enable(IDC_TM_BELL_ADD, false);
+}
+
+void TimerPage::RemoveBellTime() {
+  HWND list = Item(IDC_TM_BELL_TIMES);
+  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  if (selected == LB_ERR)
+    return;
+  SendMessageA(list, LB_DELETESTRING, selected, 0);
+  if (BellTimeCount() == 0) {
+    Enable(IDC_TM_BELL_REMOVE, false);
+  } else {
+    SendMessageA(list, LB_SETCURSEL, selected > 0 ? selected - 1 : 0, 0);
+  }
+  EnableAddBellTime();
+}
+
+// "▼" is usable only while the list has room, so it never holds more than 100.
+void TimerPage::EnableAddBellTime() {
+  Enable(IDC_TM_BELL_ADD, BellTimeCount() < kMaxBellTimes);
+}
+
+void TimerPage::EnableForMode() {
+  const timer::TimerMode mode = engine_.Mode();
+  Enable(IDC_TM_REPEAT, mode == timer::kRepeat);
+  const bool bells = mode == timer::kBells;
+  Enable(IDC_TM_BELL_PICKER, bells);
+  Enable(IDC_TM_BELL_TIMES, bells);
+  if (bells) {
+    EnableAddBellTime();
+  } else {
+    Enable(IDC_TM_BELL_ADD, false);
+  }
+  Enable(IDC_TM_BELL_REMOVE, bells && BellTimeCount() > 0);
+  Enable(IDC_TM_ALARM_DELAY, mode == timer::kAlarm);
+}
+
+void TimerPage::EnableForRun(bool running) {
+  static const int kIdleOnly[] = {IDC_TM_HOURS,        IDC_TM_MINUTES,    IDC_TM_SECONDS,
+                                  IDC_TM_MODE,         IDC_TM_REPEAT,     IDC_TM_ALARM_DELAY,
+                                  IDC_TM_BELL_PICKER,  IDC_TM_BELL_TIMES, IDC_TM_BELL_ADD,
+                                  IDC_TM_BELL_REMOVE,  IDC_TM_PRESET_ADD, IDC_TM_PRESETS,
+                                  IDC_TM_PRESET_DELETE};
+  if (running) {
+    for (int id : kIdleOnly) Enable(id, false);
+    Enable(IDC_TM_STOP, true);
+    return;
+  }
+  for (int id : kDurationFields) Enable(id, true);
+  Enable(IDC_TM_MODE, true);
+  Enable(IDC_TM_STOP, false);
+  switch (engine_.Mode()) {
+    case timer::kRepeat:
+      Enable(IDC_TM_REPEAT, true);
+      break;
+    case timer::kBells:
+      Enable(IDC_TM_BELL_PICKER, true);
+      Enable(IDC_TM_BELL_TIMES, true);
+      EnableAddBellTime();
+      if (BellTimeCount() > 0)
+        Enable(IDC_TM_BELL_REMOVE, true);
+      break;
+    case timer::kAlarm:
+      Enable(IDC_TM_ALARM_DELAY, true);
+      break;
+    default:
+      break;
+  }
+  Enable(IDC_TM_PRESET_ADD, true);
+  Enable(IDC_TM_PRESETS, true);
+  if (SendMessageA(Item(IDC_TM_PRESETS), CB_GETCOUNT, 0, 0) > 0) {
+    Enable(IDC_TM_PRESET_DELETE, true);
+  }
+}
+
+void TimerPage::SaveTimerSettings() {
+  engine_.StopTicking();
+  ProfileWriteInt(kSection, "TimerTime",
+                  savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
+  ProfileWriteInt(kSection, "TimerRingBell", engine_.BellOn() ? 1 : 0);
+  ProfileWriteInt(kSection, "TimerMaxDisp", Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
+  ProfileWriteInt(kSection, "TimerMode", engine_.Mode());
+  ProfileWriteInt(kSection, "TimerRepeat", engine_.RepeatSetting());
+  ProfileWriteInt(kSection, "TimerMezamasiIniTime", alarmDelayIndex_);
+  SavePresets();
+}
+
+// The dialog is gone; a later Open builds it afresh from Data.ini.
+void TimerPage::OnDestroyed() {
+  DisarmTicks();
+  presets_.DeleteAll();
+  pageWindow_ = nullptr;
+}
+
+int TimerPage::Selection(int id) const {
+  return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
+}
+
+void TimerPage::Select(int id, int position) {
+  const bool wasSetting = settingFields_;
+  settingFields_ = true;
+  SendMessageA(Item(id), CB_SETCURSEL, position, 0);
+  settingFields_ = wasSetting;
+}
+
+bool TimerPage::Checked(int id) const {
+  return IsDlgButtonChecked(pageWindow_, id) == BST_CHECKED;
+}
+
+void TimerPage::SetStatus(const char* text) {
+  if (statusBar_ != nullptr) {
+    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  }
+}
+
+// The one-second ticks. The callback runs on a thread of the timer service and
+// does nothing but post the tick to the page.
+void CALLBACK TimerPage::TickCallback(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+  PostMessageA(reinterpret_cast<HWND>(user), WM_MIPO_TIMER_TICK, 0, 0);
+}
+
+bool TimerPage::ArmTicks() {
+  DisarmTicks();
+  if (manualTicks_)
+    return true;
+  if (timeBeginPeriod(kTickPeriod) != TIMERR_NOERROR)
+    return false;
+  timerPeriod_ = kTickPeriod;
+  timerId_ = timeSetEvent(kTickPeriod, kTickPeriod, TickCallback,
+                          reinterpret_cast<DWORD_PTR>(pageWindow_), TIME_PERIODIC);
+  if (timerId_ == 0) {
+    timeEndPeriod(timerPeriod_);
+    timerPeriod_ = 0;
+    return false;
+  }
+  return true;
+}
+
+void TimerPage::DisarmTicks() {
+  if (timerId_ != 0)
+    timeKillEvent(timerId_);
+  if (timerPeriod_ != 0)
+    timeEndPeriod(timerPeriod_);
+  timerId_ = 0;
+  timerPeriod_ = 0;
+  if (pageWindow_ == nullptr)
+    return;
+  MSG message;
+  while (PeekMessageA(&message, pageWindow_, WM_MIPO_TIMER_TICK, WM_MIPO_TIMER_TICK, PM_REMOVE)) {
+  }
+}
+
+// The engine's requests.
+
+bool TimerPage::Ports::Arm() {
+  return page_->ArmTicks();
+}
+
+void TimerPage::Ports::Disarm() {
+  page_->DisarmTicks();
+}
+
+void TimerPage::Ports::Beep() {
+  MessageBeep(MB_ICONASTERISK);
+}
+
+// The result of opening is not looked at: a file that cannot be played gives
+// no sound and the timer carries on.
+void TimerPage::Ports::PlayFile(const char* path) {
+  Silence();
+  if (page_->bellPlayer_.Open(path))
+    page_->bellPlayer_.Play(page_->pageWindow_);
+}
+
+void TimerPage::Ports::Silence() {
+  if (page_->bellPlayer_.DeviceId() != 0) {
+    page_->bellPlayer_.Stop();
+    page_->bellPlayer_.Close();
+  }
+}
+
+void TimerPage::Ports::ShowText(const char* text) {
+  page_->display_.ShowText(text);
+}
+
+void TimerPage::Ports::SetStatus(const char* text) {
+  page_->SetStatus(text);
+}
+
+timer::ClockTime TimerPage::Ports::Now() {
+  SYSTEMTIME now = {};
+  page_->localTime_(&now);
+  return {now.wHour, now.wMinute, now.wSecond};
+}
+
+void TimerPage::Ports::ReadFields(timer::FieldTexts* texts) {
+  GetDlgItemTextA(page_->pageWindow_, IDC_TM_HOURS, texts->hours, sizeof texts->hours);
+  GetDlgItemTextA(page_->pageWindow_, IDC_TM_MINUTES, texts->minutes, sizeof texts->minutes);
+  GetDlgItemTextA(page_->pageWindow_, IDC_TM_SECONDS, texts->seconds, sizeof texts->seconds);
+}
+
+int TimerPage::Ports::RepeatPosition() {
+  return page_->Selection(IDC_TM_REPEAT);
+}
+
+int TimerPage::Ports::BellTimeCount() {
+  return page_->BellTimeCount();
+}
+
+void TimerPage::Ports::BellTimeAt(int index, char* out, size_t outSize) {
+  if (outSize == 0)
+    return;
+  out[0] = '\0';
+  HWND list = page_->Item(IDC_TM_BELL_TIMES);
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+  if (length < 0 || length >= kPickerTextSize)
+    return;
+  char text[kPickerTextSize] = {};
+  SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+  snprintf(out, outSize, "%s", text);
+}
+
+bool TimerPage::Ports::MaxDisplayWanted() {
+  return page_->Checked(IDC_TM_MAX_DISPLAY);
+}
+
+void TimerPage::Ports::SetStartCaption(const char* caption) {
+  SetDlgItemTextA(page_->pageWindow_, IDC_TM_START, caption);
+}
+
+void TimerPage::Ports::EnableForRun(bool running) {
+  page_->EnableForRun(running);
+}
+
+void TimerPage::Ports::RememberDuration() {
+  page_->RememberDuration();
+}
+
+void TimerPage::Ports::PostStop() {
+  PostMessageA(page_->pageWindow_, WM_COMMAND, MAKEWPARAM(IDC_TM_STOP, 0), 0);
+}
+
+void TimerPage::MaxPort::Open() {
+  page_->maxDisplay_.Create(ModuleInstance(), page_->pageWindow_, page_->pageWindow_, WS_POPUP, 0,
+                            0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                            kMaxDisplayFont);
+}
+
+bool TimerPage::MaxPort::IsVisible() {
+  return page_->maxDisplay_.IsVisible() != FALSE;
+}
+
+void TimerPage::MaxPort::ShowText(const char* text) {
+  page_->maxDisplay_.ShowText(text);
+}
+
+void TimerPage::MaxPort::Show(bool visible) {
+  page_->maxDisplay_.Show(visible ? SW_SHOW : SW_HIDE);
+}
+
+void TimerPage::MaxPort::ShowControls(bool visible) {
+  page_->maxDisplay_.ShowControls(visible ? SW_SHOW : SW_HIDE);
+}
+
+void TimerPage::MaxPort::ShowLabel() {
+  page_->maxDisplay_.ShowLabel(SW_SHOW);
+}
+
+void TimerPage::MaxPort::SetLabelText(const char* text) {
+  page_->maxDisplay_.SetLabelText(text);
+}
+
+void TimerPage::MaxPort::SetLabelColor(unsigned long rgb) {
+  page_->maxDisplay_.SetLabelColor(static_cast<COLORREF>(rgb));
 }

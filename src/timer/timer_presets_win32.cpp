@@ -1,0 +1,169 @@
+// The named presets of the timer page: adding the page's settings under a
+// name, loading one back into the controls, deleting, and their records in
+// section Timer of Data.ini.
+#include <cstdio>
+#include <new>
+
+#include "settings/profile_win32.h"
+#include "timer/duration_rules.h"
+#include "timer/timer_dialog_ids.h"
+#include "timer/timer_page_win32.h"
+#include "timer/timer_texts.h"
+
+namespace {
+
+const char kSection[] = "Timer";
+const char kCountKey[] = "TimerRegNum";
+const char kRecordKey[] = "TimerReg";
+const int kPickerTextSize = 256;
+
+void RecordKey(int index, char* out, size_t outSize) {
+  snprintf(out, outSize, "%s%d", kRecordKey, index);
+}
+
+// Two digits of a "HH:MM:SS" text as a list position.
+int TimePart(const char* timeText, int offset) {
+  const char digits[3] = {timeText[offset], timeText[offset + 1], '\0'};
+  return timer::FieldValue(digits);
+}
+
+}  // namespace
+
+TimerPreset* TimerPage::BuildPreset() {
+  TimerPreset* preset = new (std::nothrow) TimerPreset();
+  if (preset == nullptr)
+    return nullptr;
+  snprintf(preset->name, sizeof preset->name, "%s", presetName_);
+  // In the alarm mode the fields hold a clock time: that is what is kept, not
+  // the seconds until it.
+  char text[timer::kTimeTextSize];
+  timer::FormatSeconds(engine_.ReadFieldsPlain(), text, sizeof text);
+  snprintf(preset->timeText, sizeof preset->timeText, "%s", text);
+  preset->mode = engine_.Mode();
+  const int repeat = Selection(IDC_TM_REPEAT);
+  preset->repeatIndex = repeat < 0 ? 0 : repeat;
+  preset->alarmDelay = alarmDelayIndex_;
+  preset->bellOn = engine_.BellOn() ? 1 : 0;
+  preset->maxDisplayOn = Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0;
+  if (preset->mode == timer::kBells) {
+    HWND list = Item(IDC_TM_BELL_TIMES);
+    for (int i = BellTimeCount() - 1; i >= 0; --i) {
+      char bell[kPickerTextSize] = {};
+      if (SendMessageA(list, LB_GETTEXTLEN, i, 0) >= kPickerTextSize)
+        continue;
+      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(bell));
+      BellTimeText* entry = NewBellTimeText(bell);
+      if (entry != nullptr && preset->bellTimes.Add(entry) < 0)
+        delete entry;
+    }
+  }
+  return preset;
+}
+
+void TimerPage::AddPreset() {
+  if (engine_.Running())
+    return;
+  if (nameAsker_ == nullptr || nameAsker_(pageWindow_, presetName_) != IDOK)
+    return;
+  presetName_[sizeof presetName_ - 1] = '\0';
+  TimerPreset* preset = BuildPreset();
+  if (preset == nullptr)
+    return;
+  if (!presets_.Insert(0, preset)) {
+    delete preset;
+    return;
+  }
+  SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
+  Enable(IDC_TM_PRESET_DELETE, true);
+}
+
+void TimerPage::ApplyPreset() {
+  if (engine_.Running())
+    return;
+  const int selected = Selection(IDC_TM_PRESETS);
+  const TimerPreset* preset = presets_.At(selected);
+  if (preset == nullptr)
+    return;
+
+  Select(IDC_TM_HOURS, TimePart(preset->timeText, 0));
+  Select(IDC_TM_MINUTES, TimePart(preset->timeText, 3));
+  Select(IDC_TM_SECONDS, TimePart(preset->timeText, 6));
+  engine_.SetMode(preset->mode);
+  Select(IDC_TM_MODE, engine_.Mode());
+  // The run reads the repeat count from its list, but what is saved and what
+  // the next preset stores are these two values: keep them in step.
+  engine_.SetRepeatSetting(preset->repeatIndex);
+  Select(IDC_TM_REPEAT, preset->repeatIndex);
+  alarmDelayIndex_ = timer::ValidAlarmDelay(preset->alarmDelay);
+  Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
+  engine_.SetBellOn(preset->bellOn != 0);
+  CheckDlgButton(pageWindow_, IDC_TM_BELL_SWITCH,
+                 preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(pageWindow_, IDC_TM_MAX_DISPLAY,
+                 preset->maxDisplayOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  if (engine_.Mode() == timer::kBells) {
+    HWND list = Item(IDC_TM_BELL_TIMES);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    for (int i = 0; i < preset->bellTimes.Count(); ++i) {
+      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset->bellTimes.At(i)->text));
+    }
+  }
+  ShowModeDescription();
+  EnableForMode();
+}
+
+void TimerPage::DeletePreset() {
+  if (engine_.Running())
+    return;
+  HWND list = Item(IDC_TM_PRESETS);
+  const int selected = Selection(IDC_TM_PRESETS);
+  if (selected < 0 || selected >= presets_.Count())
+    return;
+  SendMessageA(list, CB_DELETESTRING, selected, 0);
+  SendMessageA(list, CB_SETCURSEL, 0, 0);
+  presets_.DeleteAt(selected);
+  if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
+    Enable(IDC_TM_PRESET_DELETE, false);
+}
+
+// A record that cannot be read as a preset (a key removed or edited by hand)
+// is passed over; the others keep their order.
+void TimerPage::LoadPresets() {
+  presets_.DeleteAll();
+  const int count = ProfileReadInt(kSection, kCountKey, 0);
+  for (int i = 0; i < count; ++i) {
+    char key[32];
+    RecordKey(i, key, sizeof key);
+    char record[kPresetRecordBufferSize] = {};
+    ProfileReadString(kSection, key, "", record, sizeof record);
+    TimerPreset* preset = new (std::nothrow) TimerPreset();
+    if (preset == nullptr)
+      break;
+    if (!ParsePresetRecord(record, preset) || presets_.Add(preset) < 0) {
+      delete preset;
+      continue;
+    }
+    SendMessageA(Item(IDC_TM_PRESETS), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
+  }
+}
+
+// Records are numbered without gaps, so that TimerRegNum covers exactly the
+// presets written; one that could not be read back the same is left out.
+void TimerPage::SavePresets() {
+  char record[kPresetRecordBufferSize];
+  int writable = 0;
+  for (int i = 0; i < presets_.Count(); ++i) {
+    if (FormatPresetRecord(*presets_.At(i), record, sizeof record))
+      ++writable;
+  }
+  ProfileWriteInt(kSection, kCountKey, writable);
+  int written = 0;
+  char key[32];
+  for (int i = 0; i < presets_.Count() && written < writable; ++i) {
+    if (!FormatPresetRecord(*presets_.At(i), record, sizeof record))
+      continue;
+    RecordKey(written, key, sizeof key);
+    ProfileWriteString(kSection, key, record);
+    ++written;
+  }
+}
