@@ -1,5 +1,7 @@
 #include "triggers/trigger_rules.h"
 
+#include "stopwatch/trigger_methods.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -34,10 +36,10 @@ TEST(TriggerEvents, EachMouseButtonMessageStandsForItsMethodAndOthersForNone) {
 }
 
 TEST(TriggerEvents, OnlySpaceAndEnterPressesAreKeyMethods) {
-  EXPECT_EQ(MethodFromKeyMessage(32, kSpacePressFlags), kSpaceKey);
-  EXPECT_EQ(MethodFromKeyMessage(13, 0x001C0001), kEnterKey);
+  EXPECT_EQ(MethodFromKeyMessage(32, kSpacePressFlags), kTriggerSpaceKey);
+  EXPECT_EQ(MethodFromKeyMessage(13, 0x001C0001), kTriggerEnterKey);
   // An auto-repeated press (bit 30, key was already down) still counts.
-  EXPECT_EQ(MethodFromKeyMessage(32, 0x40390001), kSpaceKey);
+  EXPECT_EQ(MethodFromKeyMessage(32, 0x40390001), kTriggerSpaceKey);
   EXPECT_EQ(MethodFromKeyMessage(65, kSpacePressFlags), 0);
   EXPECT_EQ(MethodFromKeyMessage(27, kSpacePressFlags), 0);
 }
@@ -49,39 +51,6 @@ TEST(TriggerEvents, KeyReleaseAndEmptyFlagsAreIgnored) {
   // positive value; it is still a negative 32-bit value and must be ignored.
   EXPECT_EQ(MethodFromKeyMessage(32, static_cast<std::intptr_t>(0xC0390001u)), 0);
   EXPECT_EQ(MethodFromKeyMessage(13, static_cast<std::intptr_t>(0x80000000u)), 0);
-}
-
-TEST(TriggerLibraries, MouseMethodsNeedTheMouseLibraryKeyMethodsTheKeyLibrary) {
-  LibraryNeeds needs = NeededLibraries({1, 7, 3});
-  EXPECT_TRUE(needs.mouse);
-  EXPECT_TRUE(needs.key);
-  needs = NeededLibraries({0, 0, 6});
-  EXPECT_TRUE(needs.mouse);
-  EXPECT_FALSE(needs.key);
-  needs = NeededLibraries({8, 0, 0});
-  EXPECT_FALSE(needs.mouse);
-  EXPECT_TRUE(needs.key);
-  needs = NeededLibraries({0, 0, 0});
-  EXPECT_FALSE(needs.mouse);
-  EXPECT_FALSE(needs.key);
-}
-
-TEST(TriggerLibraries, MethodsOutsideTheTableLoadNoLibraryAndActAsThePageButton) {
-  const LibraryNeeds needs = NeededLibraries({9, -1, 1000});
-  EXPECT_FALSE(needs.mouse);
-  EXPECT_FALSE(needs.key);
-  EXPECT_EQ(EffectiveMethod(9), 0);
-  EXPECT_EQ(EffectiveMethod(-3), 0);
-  EXPECT_EQ(EffectiveMethod(8), 8);
-  EXPECT_EQ(std::string(TriggerMethodName(12)), "通常");
-}
-
-TEST(TriggerLibraries, MethodNamesFollowTheSettingsListOrder) {
-  const char* const expected[] = {
-      "通常",         "左クリックDOWN",       "左クリックUP",       "右クリックDOWN",
-      "右クリックUP", "ホイールクリックDOWN", "ホイールクリックUP", "スペースキー押下",
-      "Enterキー押下"};
-  for (int m = 0; m < kMethodCount; ++m) EXPECT_EQ(std::string(TriggerMethodName(m)), expected[m]);
 }
 
 TEST(TriggerChecks, EachActionFiresOnlyForItsMethodAndState) {

@@ -1,0 +1,136 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "stopwatch/list_view_control_win32.h"
+#include "../support/win32_test_support.h"
+
+namespace {
+
+// A window that is never shown: under a virtual display without a window
+// manager, destroying a shown top-level window waits two seconds for the
+// manager, and nothing here needs to be seen.
+class HiddenWindow {
+ public:
+  HiddenWindow()
+      : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr)) {}
+  ~HiddenWindow() { DestroyWindow(window_); }
+  HiddenWindow(const HiddenWindow&) = delete;
+  HiddenWindow& operator=(const HiddenWindow&) = delete;
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+HWND CreateList(HWND parent) {
+  return CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 300, 200,
+                         parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+std::string CellText(HWND list, int row, int column) {
+  char text[64] = {};
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+TEST(ListViewControlTest, WithoutAWindowInsertsAnswerMinusOneAndCountsZero) {
+  ListViewControl list;
+  EXPECT_EQ(list.Window(), nullptr);
+  EXPECT_EQ(list.InsertColumn(0, "回数", 37, LVCFMT_LEFT), -1);
+  EXPECT_EQ(list.InsertRow(0, 0, "1", 0, false, 1, true), -1);
+  EXPECT_EQ(list.SetCellText(0, 1, "x", 0, false, 0, false), -1);
+  EXPECT_EQ(list.CountColumns(), 0);
+  EXPECT_EQ(list.CountRows(), 0);
+  LPARAM param = 77;
+  EXPECT_EQ(list.GetRowParam(0, &param), 0);
+  EXPECT_EQ(param, 77);
+}
+
+TEST(ListViewControlTest, ColumnsAreCountedAndWidthMinusOneMeansHundred) {
+  HiddenWindow parent;
+  ListViewControl list;
+  list.Attach(CreateList(parent.Window()));
+  EXPECT_EQ(list.CountColumns(), 0);
+  EXPECT_EQ(list.InsertColumn(0, "回数", 37, LVCFMT_LEFT), 0);
+  EXPECT_EQ(list.InsertColumn(1, "経過時間", -1, LVCFMT_LEFT), 1);
+  EXPECT_EQ(list.InsertColumn(2, "平均時間", 75, LVCFMT_LEFT), 2);
+  EXPECT_EQ(list.CountColumns(), 3);
+  EXPECT_EQ(SendMessageA(list.Window(), LVM_GETCOLUMNWIDTH, 0, 0), 37);
+  EXPECT_EQ(SendMessageA(list.Window(), LVM_GETCOLUMNWIDTH, 1, 0), 100);
+  // Inserting at a position moves the later columns along.
+  EXPECT_EQ(list.InsertColumn(1, "開始時間", 75, LVCFMT_LEFT), 1);
+  EXPECT_EQ(list.CountColumns(), 4);
+  SendMessageA(list.Window(), LVM_DELETECOLUMN, 0, 0);
+  EXPECT_EQ(list.CountColumns(), 3);
+}
+
+TEST(ListViewControlTest, RowsCarryTheirParameterAndCellTexts) {
+  HiddenWindow parent;
+  ListViewControl list;
+  list.Attach(CreateList(parent.Window()));
+  list.InsertColumn(0, "回数", 37, LVCFMT_LEFT);
+  list.InsertColumn(1, "経過時間", 75, LVCFMT_LEFT);
+  EXPECT_EQ(list.InsertRow(0, 0, "1", 0, false, 0, true), 0);
+  EXPECT_EQ(list.InsertRow(1, 0, "2", 0, false, 1, true), 1);
+  EXPECT_NE(list.SetCellText(1, 1, "00:00:02:000", 0, false, 0, false), 0);
+  EXPECT_EQ(list.CountRows(), 2);
+  EXPECT_EQ(CellText(list.Window(), 1, 0), "2");
+  EXPECT_EQ(CellText(list.Window(), 1, 1), "00:00:02:000");
+  LPARAM param = -5;
+  EXPECT_EQ(list.GetRowParam(0, &param), 1);
+  EXPECT_EQ(param, 0);
+  EXPECT_EQ(list.GetRowParam(1, &param), 1);
+  EXPECT_EQ(param, 1);
+  EXPECT_EQ(list.GetRowParam(7, &param), 0);  // no such row
+  // Setting a cell's text alone leaves the row's parameter as it was.
+  list.SetCellText(1, 0, "two", 0, false, 0, false);
+  EXPECT_EQ(list.GetRowParam(1, &param), 1);
+  EXPECT_EQ(param, 1);
+}
+
+TEST(ListViewControlTest, SettingACellImageTurnsOnSubItemImages) {
+  HiddenWindow parent;
+  ListViewControl list;
+  list.Attach(CreateList(parent.Window()));
+  list.InsertColumn(0, "a", 20, LVCFMT_LEFT);
+  list.InsertColumn(1, "b", 20, LVCFMT_LEFT);
+  list.InsertRow(0, 0, "1", 0, false, 0, false);
+  EXPECT_EQ(SendMessageA(list.Window(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SUBITEMIMAGES,
+            0);
+  list.SetCellText(0, 1, "x", 0, true, 0, false);
+  EXPECT_NE(SendMessageA(list.Window(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SUBITEMIMAGES,
+            0);
+}
+
+TEST(ListViewControlTest, DestroysAWindowStillAttachedWhenItEnds) {
+  HiddenWindow parent;
+  HWND window = nullptr;
+  {
+    ListViewControl list;
+    window = CreateList(parent.Window());
+    list.Attach(window);
+    ASSERT_TRUE(IsWindow(window));
+  }
+  EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(ListViewControlTest, AWindowAlreadyDestroyedIsLeftAlone) {
+  HiddenWindow parent;
+  ListViewControl list;
+  HWND window = CreateList(parent.Window());
+  list.Attach(window);
+  DestroyWindow(window);
+  EXPECT_EQ(list.CountRows(), 0);
+  EXPECT_EQ(list.CountColumns(), 0);
+}
+
+}  // namespace
