@@ -1,0 +1,133 @@
+#include "display/max_display_window_win32.h"
+
+#include "app/messages.h"
+#include "display/font_record.h"
+#include "display/max_display_ids.h"
+
+static_assert(IDC_MAXDISP_START == WM_MIPO_MAXDISPLAY_START, "start button id is its message");
+static_assert(IDC_MAXDISP_CLOSE == WM_MIPO_MAXDISPLAY_CLOSE, "close button id is its message");
+
+namespace {
+
+const char kStartText[] = "スタート";
+const char kCloseText[] = "閉じる";
+
+const int kControlTop = 2;
+const int kControlHeight = 66;
+const int kLabelWidth = 270;
+const int kButtonWidth = 100;
+const int kLabelPoints = 24;
+const BYTE kLabelPitchAndFamily = 0x40;
+
+HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text,
+                 DWORD style, int x, int width, int id, void* param) {
+  return CreateWindowExA(WS_EX_LEFT, className, text, style, x, kControlTop, width, kControlHeight,
+                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                         param);
+}
+
+}  // namespace
+
+MaxDisplayWindow::MaxDisplayWindow()
+    : labelWindow_(nullptr), startButton_(nullptr), closeButton_(nullptr), labelFont_(nullptr) {}
+
+MaxDisplayWindow::~MaxDisplayWindow() {
+  ReleaseControls(true);
+}
+
+HWND MaxDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND notifyWindow, DWORD style,
+                              int x, int y, int width, int height, const char* fontName) {
+  if (Window() != nullptr) {
+    ShowWindow(Window(), SW_SHOW);
+    return Window();
+  }
+  notifyWindow_ = notifyWindow;
+  if (TimeDisplayWindow::Create(instance, parent, notifyWindow, style, x, y, width, height,
+                                fontName) == nullptr) {
+    return nullptr;
+  }
+  CreateControls(instance);
+  return Window();
+}
+
+void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
+  HWND display = Window();
+  RECT frame;
+  GetWindowRect(display, &frame);  // the display sits at 0,0: its right edge is its width
+
+  labelWindow_ = CreateChild(instance, display, "STATIC", "", WS_CHILD, frame.right - kLabelWidth,
+                             kLabelWidth, IDC_MAXDISP_LABEL, this);
+  if (labelWindow_ == nullptr)
+    return;
+  HDC dc = GetDC(labelWindow_);
+  const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(labelWindow_, dc);
+  labelFont_ = CreateFontA(-MulDiv(kLabelPoints, pixelsPerInch, 72), 0, 0, 0,
+                           display::kDefaultWeight, FALSE, FALSE, FALSE, display::kShiftJisCharSet,
+                           0, 0, 0, kLabelPitchAndFamily, display::kDefaultFaceName);
+  SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
+
+  startButton_ = CreateChild(instance, display, "BUTTON", kStartText, WS_CHILD | WS_BORDER, 0,
+                             kButtonWidth, IDC_MAXDISP_START, this);
+  if (startButton_ == nullptr)
+    return;
+  closeButton_ = CreateChild(instance, display, "BUTTON", kCloseText, WS_CHILD | WS_BORDER,
+                             kButtonWidth, kButtonWidth, IDC_MAXDISP_CLOSE, this);
+}
+
+void MaxDisplayWindow::ReleaseControls(bool destroyWindows) {
+  // The controls go before their font, so none of them is left holding a
+  // deleted font.
+  HWND* controls[] = {&labelWindow_, &startButton_, &closeButton_};
+  for (HWND* control : controls) {
+    if (*control != nullptr && destroyWindows)
+      DestroyWindow(*control);
+    *control = nullptr;
+  }
+  if (labelFont_ != nullptr) {
+    DeleteObject(labelFont_);
+    labelFont_ = nullptr;
+  }
+}
+
+void MaxDisplayWindow::OnWindowDestroyed() {
+  // The children died with the display before this point.
+  ReleaseControls(false);
+}
+
+void MaxDisplayWindow::ShowControls(int command) {
+  HWND controls[] = {labelWindow_, startButton_, closeButton_};
+  for (HWND control : controls) {
+    if (control != nullptr)
+      ShowWindow(control, command);
+  }
+}
+
+void MaxDisplayWindow::ShowLabel(int command) {
+  if (labelWindow_ != nullptr)
+    ShowWindow(labelWindow_, command);
+}
+
+void MaxDisplayWindow::SetLabelText(const char* text) {
+  if (labelWindow_ == nullptr)
+    return;
+  SetWindowTextA(labelWindow_, text != nullptr ? text : "");
+  ShowWindow(labelWindow_, SW_SHOW);
+}
+
+LRESULT MaxDisplayWindow::OnKeyDown(HWND /*window*/, UINT /*message*/, WPARAM wParam,
+                                    LPARAM /*lParam*/) {
+  // No key reaches the default handling, so other keys do not even beep.
+  const WORD key = LOWORD(wParam);
+  if ((key == VK_RETURN || key == VK_ESCAPE || key == VK_SPACE) && notifyWindow_ != nullptr) {
+    PostMessageA(notifyWindow_, WM_MIPO_MAXDISPLAY_KEY, 0, 0);
+  }
+  return 0;
+}
+
+LRESULT MaxDisplayWindow::OnLButtonDown(HWND window, UINT /*message*/, WPARAM /*wParam*/,
+                                        LPARAM /*lParam*/) {
+  // Gives the keyboard back to the display after one of its buttons took it.
+  SetFocus(window);
+  return 0;
+}

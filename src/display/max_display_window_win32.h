@@ -1,0 +1,45 @@
+// The countdown's time over the whole screen: a time display with a notice
+// label at the top right and start and close buttons at the top left. Enter,
+// Esc, Space and the buttons are passed to the owner (the timer page) as
+// posted messages; the owner decides what happens.
+#pragma once
+
+#include <windows.h>
+
+#include "display/time_display_window_win32.h"
+
+class MaxDisplayWindow : public TimeDisplayWindow {
+ public:
+  MaxDisplayWindow();
+  ~MaxDisplayWindow() override;
+
+  // As the base, and on first creation also the hidden label and buttons.
+  // notifyWindow receives WM_MIPO_MAXDISPLAY_KEY and the button messages.
+  HWND Create(HINSTANCE instance, HWND parent, HWND notifyWindow, DWORD style, int x, int y,
+              int width, int height, const char* fontName);
+
+  // Shows or hides the label and both buttons.
+  void ShowControls(int command);
+  // Shows or hides the label alone.
+  void ShowLabel(int command);
+  // Sets the label's text and shows it, an empty text included.
+  void SetLabelText(const char* text);
+
+  HWND LabelWindow() const { return labelWindow_; }
+  HWND StartButton() const { return startButton_; }
+  HWND CloseButton() const { return closeButton_; }
+
+ protected:
+  LRESULT OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT OnLButtonDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnWindowDestroyed() override;
+
+ private:
+  void CreateControls(HINSTANCE instance);
+  void ReleaseControls(bool destroyWindows);
+
+  HWND labelWindow_;
+  HWND startButton_;
+  HWND closeButton_;
+  HFONT labelFont_;
+};

@@ -1,0 +1,405 @@
+#include "display/time_display_window_win32.h"
+
+#include <commdlg.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "display/max_display_ids.h"
+#include "settings/path_rules.h"
+#include "settings/profile_win32.h"
+
+// The font file is the record's memory image on the 32-bit platform; the
+// portable record must line up with the SDK's LOGFONTA member by member.
+static_assert(sizeof(LOGFONTA) == display::kLogFontSize, "LOGFONTA size");
+static_assert(offsetof(LOGFONTA, lfHeight) == offsetof(display::LogFontData, height), "layout");
+static_assert(offsetof(LOGFONTA, lfWeight) == offsetof(display::LogFontData, weight), "layout");
+static_assert(offsetof(LOGFONTA, lfItalic) == offsetof(display::LogFontData, italic), "layout");
+static_assert(offsetof(LOGFONTA, lfCharSet) == offsetof(display::LogFontData, charSet), "layout");
+static_assert(offsetof(LOGFONTA, lfPitchAndFamily) ==
+                  offsetof(display::LogFontData, pitchAndFamily),
+              "layout");
+static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(display::LogFontData, faceName), "layout");
+
+namespace {
+
+const char kClassName[] = "TimdDispClass";
+const COLORREF kBackgroundColor = RGB(255, 255, 255);
+const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+const DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+
+LOGFONTA ToLogFont(const display::LogFontData& data) {
+  LOGFONTA logFont;
+  std::memcpy(&logFont, &data, sizeof logFont);
+  return logFont;
+}
+
+// Copies at most size - 1 bytes of text, never ending on the first half of a
+// double-byte character.
+void CopyWholeCharacters(char* out, std::size_t size, const char* text) {
+  std::size_t kept = 0;
+  std::size_t i = 0;
+  while (text[i] != '\0') {
+    const bool pair = IsCp932LeadByte(static_cast<unsigned char>(text[i])) && text[i + 1] != '\0';
+    const std::size_t step = pair ? 2 : 1;
+    if (i + step > size - 1)
+      break;
+    i += step;
+    kept = i;
+  }
+  std::memcpy(out, text, kept);
+  out[kept] = '\0';
+}
+
+void RegisterDisplayClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSA existing;
+  if (GetClassInfoA(instance, kClassName, &existing))
+    return;
+  WNDCLASSA wc;
+  std::memset(&wc, 0, sizeof wc);
+  wc.style = CS_HREDRAW | CS_VREDRAW;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, kClassName);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = kClassName;
+  RegisterClassA(&wc);
+}
+
+}  // namespace
+
+TimeDisplayWindow::TimeDisplayWindow()
+    : notifyWindow_(nullptr),
+      font_(nullptr),
+      savedFont_(nullptr),
+      windowDC_(nullptr),
+      memoryDC_(nullptr),
+      savedBitmap_(nullptr),
+      backgroundDC_(nullptr),
+      savedBackgroundBitmap_(nullptr),
+      backgroundBitmap_(nullptr),
+      drawingBitmap_(nullptr),
+      window_(nullptr),
+      labelColor_(0) {
+  std::memset(&clientRect_, 0, sizeof clientRect_);
+  std::memset(text_, 0, sizeof text_);
+  std::memset(fontFilePath_, 0, sizeof fontFilePath_);
+  std::memset(&fontRecord_, 0, sizeof fontRecord_);
+}
+
+TimeDisplayWindow::~TimeDisplayWindow() {
+  // Destroying the window writes the font file and releases the surface
+  // (WM_DESTROY, WM_NCDESTROY); what is left belongs to a failed creation.
+  if (window_ != nullptr)
+    DestroyWindow(window_);
+  ReleaseSurface(window_);
+}
+
+HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWindow*/, DWORD style,
+                               int x, int y, int width, int height, const char* fontName) {
+  if (window_ != nullptr) {
+    ShowWindow(window_, SW_SHOW);
+    return window_;
+  }
+  if (fontName == nullptr)
+    fontName = "";
+  EnsureSettingsPath();
+  // Without a settings location there is no font file either: the display
+  // then runs on the default font and keeps no choice, like the settings.
+  fontFilePath_[0] = '\0';
+  if (SettingsPath()[0] != '\0') {
+    display::BuildFontFilePath(SettingsPath(), fontName, fontFilePath_, sizeof fontFilePath_);
+  }
+
+  RegisterDisplayClass(instance, WindowProc);
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", style | WS_CLIPSIBLINGS, x, y,
+                                width, height, parent, nullptr, instance, this);
+  if (window == nullptr)
+    return nullptr;
+  window_ = window;
+  GetClientRect(window_, &clientRect_);
+
+  if (!LoadFontRecord()) {
+    HDC dc = GetDC(window_);
+    const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(window_, dc);
+    fontRecord_ = display::DefaultFontRecord(fontFilePath_[0] != '\0' ? fontFilePath_ : fontName,
+                                             pixelsPerInch);
+  }
+  const LOGFONTA logFont = ToLogFont(fontRecord_.logFont);
+  font_ = CreateFontIndirectA(&logFont);
+  BuildSurface();
+  return window_;
+}
+
+bool TimeDisplayWindow::BuildSurface() {
+  windowDC_ = GetDC(window_);
+  if (windowDC_ == nullptr)
+    return false;
+  backgroundBitmap_ = CreateCompatibleBitmap(windowDC_, clientRect_.right - clientRect_.left,
+                                             clientRect_.bottom - clientRect_.top);
+  memoryDC_ = CreateCompatibleDC(windowDC_);
+  backgroundDC_ = CreateCompatibleDC(windowDC_);
+  if (backgroundBitmap_ == nullptr || memoryDC_ == nullptr || backgroundDC_ == nullptr) {
+    return false;
+  }
+  BITMAP size;
+  std::memset(&size, 0, sizeof size);
+  GetObjectA(backgroundBitmap_, sizeof size, &size);
+  drawingBitmap_ = CreateCompatibleBitmap(windowDC_, size.bmWidth, size.bmHeight);
+  if (drawingBitmap_ == nullptr)
+    return false;
+  savedBitmap_ = SelectObject(memoryDC_, drawingBitmap_);
+  if (font_ != nullptr)
+    savedFont_ = SelectObject(memoryDC_, font_);
+
+  // White is the only background; it is painted once and copied from then on.
+  savedBackgroundBitmap_ = SelectObject(backgroundDC_, backgroundBitmap_);
+  HBRUSH white = CreateSolidBrush(kBackgroundColor);
+  FillRect(backgroundDC_, &clientRect_, white);
+  DeleteObject(white);
+  ClearDrawing();
+  return true;
+}
+
+void TimeDisplayWindow::ClearDrawing() {
+  BITMAP size;
+  std::memset(&size, 0, sizeof size);
+  GetObjectA(drawingBitmap_, sizeof size, &size);
+  BitBlt(memoryDC_, 0, 0, size.bmWidth, size.bmHeight, backgroundDC_, 0, 0, SRCCOPY);
+}
+
+void TimeDisplayWindow::Draw() {
+  if (windowDC_ == nullptr || memoryDC_ == nullptr || drawingBitmap_ == nullptr ||
+      backgroundDC_ == nullptr) {
+    return;
+  }
+  ClearDrawing();
+  SetBkMode(memoryDC_, TRANSPARENT);
+  SetTextColor(memoryDC_, fontRecord_.textColor);
+  RECT area = clientRect_;
+  DrawTextA(memoryDC_, text_, static_cast<int>(std::strlen(text_)), &area, kTextFormat);
+  BitBlt(windowDC_, 0, 0, clientRect_.right, clientRect_.bottom, memoryDC_, 0, 0, SRCCOPY);
+}
+
+void TimeDisplayWindow::ReleaseSurface(HWND window) {
+  if (memoryDC_ != nullptr) {
+    if (savedBitmap_ != nullptr)
+      SelectObject(memoryDC_, savedBitmap_);
+    if (savedFont_ != nullptr)
+      SelectObject(memoryDC_, savedFont_);
+    DeleteDC(memoryDC_);
+    memoryDC_ = nullptr;
+  }
+  savedBitmap_ = nullptr;
+  savedFont_ = nullptr;
+  if (backgroundDC_ != nullptr) {
+    if (savedBackgroundBitmap_ != nullptr)
+      SelectObject(backgroundDC_, savedBackgroundBitmap_);
+    DeleteDC(backgroundDC_);
+    backgroundDC_ = nullptr;
+  }
+  savedBackgroundBitmap_ = nullptr;
+  if (windowDC_ != nullptr) {
+    ReleaseDC(window, windowDC_);
+    windowDC_ = nullptr;
+  }
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+    font_ = nullptr;
+  }
+  if (backgroundBitmap_ != nullptr) {
+    DeleteObject(backgroundBitmap_);
+    backgroundBitmap_ = nullptr;
+  }
+  if (drawingBitmap_ != nullptr) {
+    DeleteObject(drawingBitmap_);
+    drawingBitmap_ = nullptr;
+  }
+}
+
+void TimeDisplayWindow::ShowText(const char* text) {
+  CopyWholeCharacters(text_, sizeof text_, text != nullptr ? text : "");
+  Draw();
+}
+
+BOOL TimeDisplayWindow::Show(int command) {
+  return ShowWindow(window_, command);
+}
+
+BOOL TimeDisplayWindow::IsVisible() {
+  return IsWindowVisible(window_);
+}
+
+void TimeDisplayWindow::SetLabelColor(COLORREF color) {
+  labelColor_ = color;
+}
+
+void TimeDisplayWindow::ChooseDisplayFont() {
+  if (window_ == nullptr)
+    return;
+  // The dialog edits a copy, so a cancelled dialog cannot touch the record.
+  LOGFONTA logFont = ToLogFont(fontRecord_.logFont);
+  CHOOSEFONTA choice;
+  std::memset(&choice, 0, sizeof choice);
+  choice.lStructSize = sizeof choice;
+  choice.hwndOwner = window_;
+  choice.lpLogFont = &logFont;
+  choice.rgbColors = fontRecord_.textColor;
+  choice.Flags = kFontDialogFlags;
+  if (ChooseFontA(&choice) != TRUE)
+    return;
+  ApplyFontChoice(logFont, choice.rgbColors);
+}
+
+void TimeDisplayWindow::ApplyFontChoice(const LOGFONTA& logFont, COLORREF textColor) {
+  // Through the file image, so a face name without terminator is cut as it
+  // would be when read back from the file.
+  unsigned char image[display::kFontRecordSize];
+  std::memcpy(image, &logFont, display::kLogFontSize);
+  for (int i = 0; i < 4; ++i) image[60 + i] = static_cast<unsigned char>(textColor >> (8 * i));
+  display::LoadFontRecordBytes(fontRecord_, image, sizeof image);
+  if (window_ == nullptr)
+    return;
+
+  if (memoryDC_ != nullptr && savedFont_ != nullptr)
+    SelectObject(memoryDC_, savedFont_);
+  savedFont_ = nullptr;
+  if (font_ != nullptr)
+    DeleteObject(font_);
+  const LOGFONTA chosen = ToLogFont(fontRecord_.logFont);
+  font_ = CreateFontIndirectA(&chosen);
+  if (memoryDC_ != nullptr && font_ != nullptr)
+    savedFont_ = SelectObject(memoryDC_, font_);
+  Draw();
+}
+
+bool TimeDisplayWindow::LoadFontRecord() {
+  std::memset(&fontRecord_, 0, sizeof fontRecord_);
+  if (fontFilePath_[0] == '\0')
+    return false;
+  HANDLE file = CreateFileA(fontFilePath_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return false;
+  unsigned char bytes[display::kFontRecordSize];
+  DWORD read = 0;
+  const BOOL ok = ReadFile(file, bytes, sizeof bytes, &read, nullptr);
+  CloseHandle(file);
+  if (!ok)
+    return false;
+  display::LoadFontRecordBytes(fontRecord_, bytes, read);
+  return true;
+}
+
+void TimeDisplayWindow::SaveFontRecord() {
+  if (fontFilePath_[0] == '\0')
+    return;
+  HANDLE file = CreateFileA(fontFilePath_, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return;
+  unsigned char bytes[display::kFontRecordSize];
+  display::SerializeFontRecord(fontRecord_, bytes);
+  // Overwrite in place and cut only after a complete write: a failed write
+  // then leaves the previous choice readable instead of an emptied file.
+  SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+  DWORD written = 0;
+  if (WriteFile(file, bytes, sizeof bytes, &written, nullptr) && written == sizeof bytes) {
+    SetEndOfFile(file);
+  }
+  CloseHandle(file);
+}
+
+LRESULT CALLBACK TimeDisplayWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam) {
+  if (message == WM_CREATE) {
+    const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    return 0;
+  }
+  TimeDisplayWindow* self =
+      reinterpret_cast<TimeDisplayWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr)
+    return DefWindowProcA(window, message, wParam, lParam);
+  return self->HandleMessage(window, message, wParam, lParam);
+}
+
+LRESULT TimeDisplayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DESTROY:
+      SaveFontRecord();
+      return 0;
+    case WM_NCDESTROY:
+      OnNcDestroy(window);
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_PAINT:
+      OnPaint(window);
+      return 0;
+    case WM_ERASEBKGND:
+      return 0;  // the whole client area is always painted from the bitmap
+    case WM_KEYDOWN:
+      return OnKeyDown(window, message, wParam, lParam);
+    case WM_COMMAND:
+      return OnCommand(wParam);
+    case WM_CTLCOLORSTATIC:
+      return OnCtlColorStatic(window, reinterpret_cast<HDC>(wParam),
+                              reinterpret_cast<HWND>(lParam));
+    case WM_LBUTTONDOWN:
+      return OnLButtonDown(window, message, wParam, lParam);
+    case WM_RBUTTONDOWN:
+      ChooseDisplayFont();
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+LRESULT TimeDisplayWindow::OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT TimeDisplayWindow::OnLButtonDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT TimeDisplayWindow::OnCommand(WPARAM wParam) {
+  // A button click is passed on as a message whose number is the button id.
+  const WORD id = LOWORD(wParam);
+  if (HIWORD(wParam) != BN_CLICKED || notifyWindow_ == nullptr)
+    return 0;
+  if (id == IDC_MAXDISP_START || id == IDC_MAXDISP_CLOSE)
+    PostMessageA(notifyWindow_, id, 0, 0);
+  return 0;
+}
+
+LRESULT TimeDisplayWindow::OnCtlColorStatic(HWND window, HDC dc, HWND control) {
+  if (control == nullptr || control != GetDlgItem(window, IDC_MAXDISP_LABEL))
+    return 0;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, labelColor_);
+  return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
+void TimeDisplayWindow::OnPaint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  if (drawingBitmap_ != nullptr && memoryDC_ != nullptr) {
+    BITMAP size;
+    std::memset(&size, 0, sizeof size);
+    GetObjectA(drawingBitmap_, sizeof size, &size);
+    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memoryDC_, 0, 0, SRCCOPY);
+  }
+  EndPaint(window, &paint);
+}
+
+void TimeDisplayWindow::OnNcDestroy(HWND window) {
+  // The window can die with its parent long before this object: forget the
+  // handle and everything drawn for it, so nothing stale is used or released
+  // twice, and a later Create starts afresh.
+  OnWindowDestroyed();
+  ReleaseSurface(window);
+  SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  window_ = nullptr;
+}

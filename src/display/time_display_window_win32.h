@@ -1,0 +1,88 @@
+// A small window that shows one line of text (the running time) centred in a
+// font and colour the user picks with a right click. Every update is composed
+// on an off-screen bitmap and copied to the window in one piece, so the time
+// never flickers. The font and colour persist in a 64-byte font file beside
+// Data.ini, read when the window is created and written when it is destroyed.
+#pragma once
+
+#include <windows.h>
+
+#include "display/font_record.h"
+
+class TimeDisplayWindow {
+ public:
+  TimeDisplayWindow();
+  virtual ~TimeDisplayWindow();
+  TimeDisplayWindow(const TimeDisplayWindow&) = delete;
+  TimeDisplayWindow& operator=(const TimeDisplayWindow&) = delete;
+
+  // Creates the window (hidden unless style says otherwise), its font and its
+  // drawing surface; fontName names the font file in the folder of Data.ini.
+  // Once the window exists, later calls only show it and return it. The base
+  // class ignores notifyWindow. Returns null when the window cannot be made.
+  HWND Create(HINSTANCE instance, HWND parent, HWND notifyWindow, DWORD style, int x, int y,
+              int width, int height, const char* fontName);
+
+  // Keeps the text (at most 31 bytes, never half a double-byte character) and
+  // draws it centred at once.
+  void ShowText(const char* text);
+  BOOL Show(int command);
+  BOOL IsVisible();
+  // Colour of the label child with id 6000; used the next time it paints.
+  void SetLabelColor(COLORREF color);
+
+  // Opens the font dialog for this display; OK applies the choice at once.
+  void ChooseDisplayFont();
+  // What OK in the font dialog does: take the font and colour, rebuild the
+  // font and redraw the current text. The record is written to the font file
+  // when the window is destroyed.
+  void ApplyFontChoice(const LOGFONTA& logFont, COLORREF textColor);
+
+  HWND Window() const { return window_; }
+  const char* Text() const { return text_; }
+  const char* FontFilePath() const { return fontFilePath_; }
+  const display::FontRecord& Record() const { return fontRecord_; }
+  COLORREF LabelColor() const { return labelColor_; }
+
+ protected:
+  virtual LRESULT OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  virtual LRESULT OnLButtonDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The window is going away (with its parent or owner, or from the
+  // destructor); a derived class forgets the child windows it made.
+  virtual void OnWindowDestroyed() {}
+
+  HWND notifyWindow_;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam);
+  LRESULT OnCtlColorStatic(HWND window, HDC dc, HWND control);
+  void OnPaint(HWND window);
+  void OnNcDestroy(HWND window);
+
+  bool LoadFontRecord();
+  void SaveFontRecord();
+  bool BuildSurface();
+  void ClearDrawing();
+  void Draw();
+  void ReleaseSurface(HWND window);
+
+  RECT clientRect_;
+  char text_[32];
+  char fontFilePath_[261];
+  HFONT font_;
+  HGDIOBJ savedFont_;
+  HDC windowDC_;
+  HDC memoryDC_;
+  HGDIOBJ savedBitmap_;
+  // Holds backgroundBitmap_ for the whole life of the surface, so clearing the
+  // drawing is one BitBlt and no device context is made per update.
+  HDC backgroundDC_;
+  HGDIOBJ savedBackgroundBitmap_;
+  HBITMAP backgroundBitmap_;
+  HBITMAP drawingBitmap_;
+  HWND window_;
+  COLORREF labelColor_;
+  display::FontRecord fontRecord_;
+};
