@@ -45,23 +45,25 @@ std::string ReadTitle(HWND header, int column) {
 }
 
 std::string ReadCell(HWND list, int row, int column) {
-  std::vector<char> buffer(kCellRoom);
+  int room = kCellRoom;
   for (;;) {
-    buffer[0] = '\0';
+    // One spare zero byte past the room the control is told of, so the text
+    // always ends inside the buffer whatever the control does at its end.
+    std::vector<char> buffer(room + 1, '\0');
     LVITEMA item;
     ZeroMemory(&item, sizeof item);
     item.iSubItem = column;
     item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
+    item.cchTextMax = room;
     const LRESULT length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
                                         reinterpret_cast<LPARAM>(&item));
-    // A text that filled the buffer may have been cut: try again with more room.
-    if (length < static_cast<LRESULT>(buffer.size()) - 1)
-      break;
-    buffer.assign(buffer.size() * 2, '\0');
+    // A text that came close to filling the room may have been cut (a
+    // double-byte character that did not fit is dropped whole): read again
+    // with more room.
+    if (length + 2 < room)
+      return std::string(buffer.data());
+    room *= 2;
   }
-  buffer.back() = '\0';
-  return std::string(buffer.data());
 }
 
 bool WriteWholeFile(const char* path, const std::string& text) {

@@ -181,6 +181,25 @@ TEST_F(LapListTest, CellsLongerThanFifteenBytesAreExportedWhole) {
                 veryLong + "\r\n");
 }
 
+TEST_F(LapListTest, LongDoubleByteCellsAreNotCutInside) {
+  list_.InsertColumn(0, "回数", 37, LVCFMT_LEFT);
+  list_.InsertColumn(1, "表", 75, LVCFMT_LEFT);
+  // Lengths around the first room for a cell, with an odd byte in front so a
+  // double-byte character straddles its end.
+  std::vector<std::string> cells;
+  for (int pairs = 28; pairs <= 36; ++pairs) {
+    std::string cell = "x";
+    for (int i = 0; i < pairs; ++i) cell += "表";
+    cells.push_back(cell);
+    AddRow({std::to_string(pairs), cell});
+  }
+  std::string expected = "回数,表\r\n";
+  for (size_t i = 0; i < cells.size(); ++i) {
+    expected += "\"" + std::to_string(28 + i) + "\",\"" + cells[i] + "\"\r\n";
+  }
+  EXPECT_EQ(SaveCsv(), expected);
+}
+
 TEST_F(LapListTest, SavingOverAnExistingFileReplacesIt) {
   AddColumns(2);
   AddRow({"1", "12:00:00.000"});
