@@ -69,9 +69,9 @@ bool FirstPieceHasColons(const char* rest, size_t length, int width) {
 }
 
 // The width of the delay field of a Bells record, 0 when neither fits. The
-// writer leaves the bell pieces as an exact multiple of 8 bytes after the
-// flags; when the record has been cut short, the colons of the first piece
-// tell the widths apart.
+// colons of the first bell piece tell the widths apart; when no piece is long
+// enough to show them, the writer's rule decides: after the flags, the bell
+// pieces make an exact multiple of 8 bytes.
 int BellsDelayWidth(const char* rest, size_t length) {
   const bool one = DelayFits(rest, length, 1);
   const bool two = DelayFits(rest, length, 2);
