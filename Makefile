@@ -23,8 +23,9 @@ win32: deps
 run: win32
 	@scripts/with-display.sh scripts/run.sh
 
+# Tests always get a virtual display of their own, never the user's desktop.
 test: native win32
-	@scripts/with-display.sh scripts/test.sh
+	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/test.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Prepares the Wine prefix inside the build tree once: Japanese locale, Wine's own
 # fonts, IPA replacements for the MS Gothic faces, captions drawn by Wine (no window
-# manager on a virtual display), no crash dialog. Needs DISPLAY.
+# manager on a virtual display) and windows left unmanaged (otherwise every hide
+# waits a second for a window manager that is not there), no crash dialog.
+# Needs DISPLAY.
 set -euo pipefail
 . "$(dirname "$0")/env.sh"
 marker=$WINEPREFIX/.mipo-ready
@@ -28,6 +30,7 @@ text = r'''Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Decorated"="N"
+"Managed"="N"
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000

@@ -1,0 +1,264 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/application_win32.h"
+#include "app/main_dialog_ids.h"
+#include "app/main_dialog_win32.h"
+#include "settings/profile_win32.h"
+#include "win32_test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+// A main dialog as the program creates it, but modeless so the test can drive it.
+class MainDialogTest : public ::testing::Test {
+ protected:
+  void Open(const char* name, bool firstRunDone = true) {
+    folder_ = UseFreshSettings(name);
+    if (firstRunDone) ProfileWriteString("MainDlg", "FirstFlag", "0");
+  }
+  void Create() {
+    app_ = std::make_unique<Application>();
+    dialog_ = std::make_unique<MainDialog>(*app_);
+    window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
+    ASSERT_NE(window_, nullptr);
+    PumpMessages();
+  }
+  void Destroy() {
+    if (window_ != nullptr) DestroyWindow(window_);
+    window_ = nullptr;
+    PumpMessages();
+    dialog_.reset();
+    app_.reset();
+  }
+  void TearDown() override { Destroy(); }
+
+  HWND Tab() const { return GetDlgItem(window_, IDC_MAIN_TAB); }
+  void SelectTab(int index) {
+    NMHDR header = {Tab(), IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
+    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
+    SendMessageA(Tab(), TCM_SETCURSEL, index, 0);
+    header.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
+    PumpMessages();
+  }
+
+  std::string folder_;
+  std::unique_ptr<Application> app_;
+  std::unique_ptr<MainDialog> dialog_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(MainDialogTest, ShowsTitleTabsAndOnlyTheStartPagesStatusBar) {
+  Open("titles");
+  Create();
+  EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]");
+  EXPECT_TRUE(IsWindowVisible(window_));
+  ASSERT_EQ(SendMessageA(Tab(), TCM_GETITEMCOUNT, 0, 0), 3);
+  const char* expected[] = {"ストップウォッチ", "タイマー", "設定"};
+  for (int i = 0; i < 3; ++i) {
+    char text[64] = {};
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendMessageA(Tab(), TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    EXPECT_STREQ(text, expected[i]);
+  }
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_NE(app_->statusBars[i], nullptr);
+    char cls[64] = {};
+    GetClassNameA(app_->statusBars[i], cls, sizeof(cls));
+    EXPECT_STREQ(cls, "msctls_statusbar32");
+    EXPECT_EQ(IsWindowVisible(app_->statusBars[i]) != FALSE, i == 0) << i;
+  }
+  EXPECT_NE(app_->stopwatchPage.Window(), nullptr);
+  EXPECT_EQ(app_->timerPage.Window(), nullptr);
+  EXPECT_EQ(app_->settingsPage.Window(), nullptr);
+}
+
+TEST_F(MainDialogTest, PagesAreCreatedOnceAndOnlyShownOrHiddenAfterwards) {
+  Open("pages");
+  Create();
+  HWND stopwatch = app_->stopwatchPage.Window();
+  SelectTab(1);
+  EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[タイマー]");
+  HWND timer = app_->timerPage.Window();
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(IsWindowVisible(timer));
+  EXPECT_FALSE(IsWindowVisible(stopwatch));
+  EXPECT_TRUE(IsWindowVisible(app_->statusBars[1]));
+  EXPECT_FALSE(IsWindowVisible(app_->statusBars[0]));
+
+  SelectTab(2);
+  EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[設定]");
+  EXPECT_FALSE(IsWindowVisible(timer));
+  SelectTab(0);
+  EXPECT_EQ(app_->stopwatchPage.Window(), stopwatch);
+  EXPECT_EQ(app_->timerPage.Window(), timer);
+  EXPECT_TRUE(IsWindowVisible(stopwatch));
+  EXPECT_FALSE(IsWindowVisible(app_->settingsPage.Window()));
+}
+
+TEST_F(MainDialogTest, DestroyWritesPlacementSwitchAndTabWithSettingsStoredAsStopwatch) {
+  Open("save-at-destroy");
+  Create();
+  SelectTab(2);
+  Destroy();
+  EXPECT_EQ(ReadKey("MainDlg", "Left"), "0");
+  EXPECT_EQ(ReadKey("MainDlg", "Top"), "0");
+  EXPECT_EQ(ReadKey("MainDlg", "Width"), "0");
+  EXPECT_EQ(ReadKey("MainDlg", "Height"), "0");
+  EXPECT_EQ(ReadKey("MainDlg", "AlwaysTop"), "0");
+  EXPECT_EQ(ReadKey("MainDlg", "EndTabPos"), "0");
+
+  Create();
+  SelectTab(1);
+  Destroy();
+  EXPECT_EQ(ReadKey("MainDlg", "EndTabPos"), "1");
+  Create();
+  EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[タイマー]");
+  EXPECT_EQ(app_->stopwatchPage.Window(), nullptr);
+}
+
+TEST_F(MainDialogTest, StartTabFollowsEndTabAndIgnoresForeignValues) {
+  Open("end-tab");
+  ProfileWriteString("MainDlg", "EndTabPos", "1");
+  ProfileWriteString("SettingData", "EndTab", "0");
+  Create();
+  EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]");
+  Destroy();
+
+  ProfileWriteString("SettingData", "EndTab", "1");
+  for (const char* foreign : {"2", "-1", "7"}) {
+    ProfileWriteString("MainDlg", "EndTabPos", foreign);
+    Create();
+    EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]") << foreign;
+    EXPECT_EQ(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_NE(app_->stopwatchPage.Window(), nullptr);
+    Destroy();
+  }
+}
+
+TEST_F(MainDialogTest, FirstRunShowsTheThreeNoticesOnceInOrder) {
+  Open("first-run", false);
+  {
+    MessageBoxCloser closer;
+    Create();
+    for (int i = 0; i < 200 && closer.Seen().size() < 3; ++i) {
+      PumpMessages();
+      Sleep(10);
+    }
+    const std::vector<SeenBox> seen = closer.Seen();
+    ASSERT_EQ(seen.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(seen[i].caption, "Mipoウォッチ");
+      EXPECT_EQ(seen[i].text, kFirstRunNotices[i]);
+      EXPECT_TRUE(seen[i].hasIcon);
+    }
+    EXPECT_EQ(seen[0].text.substr(0, 18), "■■■■■■■■■");
+    PumpMessages();
+  }
+  EXPECT_EQ(ReadKey("MainDlg", "FirstFlag"), "0");
+  Destroy();
+  MessageBoxCloser closer;
+  Create();
+  Sleep(100);
+  PumpMessages();
+  EXPECT_TRUE(closer.Seen().empty());
+}
+
+TEST_F(MainDialogTest, FrontSwitchActsAtOnceButIsStoredOnlyAtClose) {
+  Open("front");
+  Create();
+  EXPECT_EQ(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  SendMessageA(GetDlgItem(window_, IDC_FRONT_SWITCH), BM_CLICK, 0, 0);
+  PumpMessages();
+  EXPECT_NE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  EXPECT_EQ(ReadKey("MainDlg", "AlwaysTop"), "<missing>");
+  Destroy();
+  EXPECT_EQ(ReadKey("MainDlg", "AlwaysTop"), "1");
+
+  Create();
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_FRONT_SWITCH), BST_CHECKED);
+  EXPECT_NE(GetWindowLongA(window_, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
+  Open("placement");
+  ProfileWriteString("MainDlg", "Left", "40");
+  ProfileWriteString("MainDlg", "Top", "30");
+  ProfileWriteString("MainDlg", "Width", "333");
+  ProfileWriteString("MainDlg", "Height", "444");
+  Create();
+  RECT r = {};
+  GetWindowRect(window_, &r);
+  EXPECT_EQ(r.left, 40);
+  EXPECT_EQ(r.top, 30);
+  EXPECT_EQ(r.right - r.left, 333);
+  EXPECT_EQ(r.bottom - r.top, 444);
+  Destroy();
+  // Not moved by the user: the stored record goes back unchanged.
+  EXPECT_EQ(ReadKey("MainDlg", "Width"), "333");
+
+  ProfileWriteString("MainDlg", "Left", "5000");
+  Create();
+  GetWindowRect(window_, &r);
+  EXPECT_EQ(r.right - r.left, 333);
+  EXPECT_LT(r.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_GE(r.left, 0);
+}
+
+TEST_F(MainDialogTest, FirstRunCentresTheWindow) {
+  Open("centre");
+  Create();
+  RECT r = {};
+  GetWindowRect(window_, &r);
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  EXPECT_EQ(r.left, GetSystemMetrics(SM_CXSCREEN) / 2 - w / 2);
+  EXPECT_EQ(r.top, GetSystemMetrics(SM_CYSCREEN) / 2 - h / 2);
+}
+
+TEST_F(MainDialogTest, MinimumTrackingSizeIsTemplateWidthAndStartButtonRow) {
+  Open("min-size");
+  Create();
+  MINMAXINFO info = {};
+  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  RECT own = {};
+  GetWindowRect(window_, &own);
+  EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
+  RECT button = {};
+  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
+  RECT bar = {};
+  GetWindowRect(app_->statusBars[0], &bar);
+  EXPECT_EQ(info.ptMinTrackSize.y, (bar.bottom - bar.top) + (button.bottom - own.top) + 10);
+}
+
+TEST_F(MainDialogTest, ResizingLaysOutBarsTabAndPages) {
+  Open("layout");
+  Create();
+  SetWindowPos(window_, nullptr, 0, 0, 500, 600, SWP_NOMOVE | SWP_NOZORDER);
+  PumpMessages();
+  RECT client = {};
+  GetClientRect(window_, &client);
+  RECT bar = {};
+  GetWindowRect(app_->statusBars[0], &bar);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bar), 2);
+  EXPECT_EQ(bar.bottom, client.bottom);
+  EXPECT_EQ(bar.right - bar.left, client.right);
+  RECT page = {};
+  GetWindowRect(app_->stopwatchPage.Window(), &page);
+  EXPECT_EQ(page.right - page.left, client.right - 20);
+  RECT front = {};
+  GetWindowRect(GetDlgItem(window_, IDC_FRONT_SWITCH), &front);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&front), 2);
+  EXPECT_EQ(front.right, client.right - 1);
+}
+
+}  // namespace
