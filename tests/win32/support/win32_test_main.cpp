@@ -35,7 +35,8 @@ void DeleteTree(const std::string& folder) {
   if (find != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
+      if (name == "." || name == "..")
+        continue;
       const std::string full = folder + "\\" + name;
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         DeleteTree(full);
@@ -63,7 +64,8 @@ std::string UseFreshSettings(const std::string& name) {
 
 std::string ReadFileBytes(const std::string& path, bool* exists) {
   std::ifstream in(path, std::ios::binary);
-  if (exists != nullptr) *exists = static_cast<bool>(in);
+  if (exists != nullptr)
+    *exists = static_cast<bool>(in);
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
@@ -86,7 +88,9 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+std::string ItemText(HWND dialog, int id) {
+  return WindowText(GetDlgItem(dialog, id));
+}
 
 MessageBoxCloser::MessageBoxCloser(int answer) : uiThread_(GetCurrentThreadId()), answer_(answer) {
   InitializeCriticalSection(&lock_);
@@ -116,8 +120,11 @@ struct Search {
 BOOL CALLBACK CollectBox(HWND window, LPARAM data) {
   char cls[32] = {};
   GetClassNameA(window, cls, sizeof(cls));
+  // A message box: a dialog with the text static 0xFFFF and no edit field (the
+  // program's own dialogs may use 0xFFFF for their unnamed labels too).
   if (std::string(cls) == "#32770" && IsWindowVisible(window) &&
-      GetDlgItem(window, 0xFFFF) != nullptr) {
+      GetDlgItem(window, 0xFFFF) != nullptr &&
+      FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr) {
     reinterpret_cast<Search*>(data)->boxes.push_back(window);
   }
   return TRUE;
@@ -133,12 +140,12 @@ DWORD WINAPI MessageBoxCloser::Run(LPVOID param) {
     for (HWND box : search.boxes) {
       bool done = false;
       for (HWND a : answered) done = done || a == box;
-      if (done && IsWindow(box)) continue;
+      if (done && IsWindow(box))
+        continue;
       SeenBox seen;
       seen.caption = WindowText(box);
       seen.text = WindowText(GetDlgItem(box, 0xFFFF));
-      seen.hasIcon = GetDlgItem(box, 0x0440) != nullptr &&
-                     IsWindowVisible(GetDlgItem(box, 0x0440));
+      seen.hasIcon = GetDlgItem(box, 0x0440) != nullptr && IsWindowVisible(GetDlgItem(box, 0x0440));
       EnterCriticalSection(&self->lock_);
       self->seen_.push_back(seen);
       LeaveCriticalSection(&self->lock_);
@@ -174,7 +181,8 @@ TestParentWindow::TestParentWindow(int width, int height) {
 }
 
 TestParentWindow::~TestParentWindow() {
-  if (window_ != nullptr) DestroyWindow(window_);
+  if (window_ != nullptr)
+    DestroyWindow(window_);
   PumpMessages();
 }
 
