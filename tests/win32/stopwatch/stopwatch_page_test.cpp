@@ -1,0 +1,553 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/messages.h"
+#include "settings/profile_win32.h"
+#include "stopwatch/stopwatch_dialog_ids.h"
+#include "stopwatch/stopwatch_page_win32.h"
+#include "support/win32_test_support.h"
+
+using testing_support::ItemText;
+using testing_support::PumpMessages;
+using testing_support::ReadKey;
+using testing_support::TestParentWindow;
+using testing_support::UseFreshSettings;
+
+namespace {
+
+const int kTabHeaderHeight = 21;
+
+// Time is driven by posting tick messages; this source only records arming.
+class RecordingTickSource : public PeriodicTickSource {
+ public:
+  bool Start(HWND window, UINT periodMs) override {
+    target = window;
+    period = periodMs;
+    armed = true;
+    ++starts;
+    return true;
+  }
+  void Stop() override {
+    armed = false;
+    ++stops;
+  }
+  HWND target = nullptr;
+  UINT period = 0;
+  bool armed = false;
+  int starts = 0;
+  int stops = 0;
+};
+
+class FixedClock : public LocalClock {
+ public:
+  CalendarTime Now() override { return now; }
+  CalendarTime now = {2024, 3, 5, 15, 9, 30, 0, 0};
+};
+
+class StopwatchPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    UseFreshSettings(std::string("stopwatch_") +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  }
+  void TearDown() override { ClosePage(); }
+
+  void OpenPage() {
+    page_.reset(new StopwatchPage);
+    parent_.reset(new TestParentWindow(520, 420));
+    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    page_->SetTickSource(&ticks_);
+    page_->SetClock(&clock_);
+    page_->Open(parent_->Window(), statusBar_, kTabHeaderHeight);
+    PumpMessages();
+  }
+  // As at program end: the windows go first (saving the settings), then the object.
+  void ClosePage() {
+    parent_.reset();
+    page_.reset();
+  }
+
+  HWND Page() { return page_->Window(); }
+  HWND Item(int id) { return GetDlgItem(Page(), id); }
+  HWND List() { return Item(IDC_SW_LAP_LIST); }
+  void Command(int id, int code = BN_CLICKED) {
+    SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
+    PumpMessages();
+  }
+  void Tick(int count) {
+    for (int i = 0; i < count; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+    PumpMessages();
+  }
+  void ChooseAccuracy(int index) {
+    SendMessageA(Item(IDC_SW_ACCURACY), CB_SETCURSEL, index, 0);
+    Command(IDC_SW_ACCURACY, CBN_SELCHANGE);
+  }
+  std::string Status() {
+    char text[256] = {};
+    SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  std::string Shown() { return page_->Display().Text(); }
+  int Rows() { return static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0)); }
+  std::string Cell(int row, int column) {
+    char text[64] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(List(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+  std::vector<std::string> RowCells(int row) {
+    std::vector<std::string> cells;
+    for (int column = 0; column < static_cast<int>(Headers().size()); ++column) {
+      cells.push_back(Cell(row, column));
+    }
+    return cells;
+  }
+  std::vector<std::string> Headers() {
+    std::vector<std::string> headers;
+    for (int column = 0;; ++column) {
+      char text[64] = {};
+      LVCOLUMNA info = {};
+      info.mask = LVCF_TEXT;
+      info.pszText = text;
+      info.cchTextMax = sizeof text;
+      if (!SendMessageA(List(), LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info)))
+        break;
+      headers.push_back(text);
+    }
+    return headers;
+  }
+  std::vector<int> Widths() {
+    std::vector<int> widths;
+    for (size_t column = 0; column < Headers().size(); ++column) {
+      widths.push_back(static_cast<int>(SendMessageA(List(), LVM_GETCOLUMNWIDTH, column, 0)));
+    }
+    return widths;
+  }
+  bool Enabled(int id) { return IsWindowEnabled(Item(id)) != FALSE; }
+  bool QueuedTick() {
+    MSG message;
+    return PeekMessageA(&message, Page(), WM_MIPO_STOPWATCH_TICK, WM_MIPO_STOPWATCH_TICK,
+                        PM_NOREMOVE) != FALSE;
+  }
+  UINT MenuState(HMENU menu, int command) { return GetMenuState(menu, command, MF_BYCOMMAND); }
+
+  RecordingTickSource ticks_;
+  FixedClock clock_;
+  std::unique_ptr<StopwatchPage> page_;
+  std::unique_ptr<TestParentWindow> parent_;
+  HWND statusBar_ = nullptr;
+};
+
+TEST_F(StopwatchPageTest, FirstOpeningShowsSevenColumnsZeroAndTheStartMethod) {
+  OpenPage();
+  ASSERT_NE(nullptr, Page());
+  EXPECT_EQ((std::vector<std::string>{"回数", "開始時間", "計測時間", "経過時間",
+                                      "開始からの経過時間", "累積時間", "平均時間"}),
+            Headers());
+  EXPECT_EQ((std::vector<int>{37, 75, 75, 75, 100, 75, 75}), Widths());
+  EXPECT_EQ(0x131, SendMessageA(List(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & 0x131);
+
+  HWND accuracy = Item(IDC_SW_ACCURACY);
+  EXPECT_EQ(12, SendMessageA(accuracy, CB_GETCOUNT, 0, 0));
+  EXPECT_EQ(0, SendMessageA(accuracy, CB_GETCURSEL, 0, 0));
+  char entry[32] = {};
+  SendMessageA(accuracy, CB_GETLBTEXT, 11, reinterpret_cast<LPARAM>(entry));
+  EXPECT_STREQ("0000:00:00", entry);
+
+  EXPECT_EQ("ラップ", ItemText(Page(), IDC_SW_MODE));
+  EXPECT_EQ("スタート", ItemText(Page(), IDC_SW_START));
+  EXPECT_EQ("ストップ", ItemText(Page(), IDC_SW_STOP));
+  EXPECT_TRUE(Enabled(IDC_SW_START));
+  EXPECT_FALSE(Enabled(IDC_SW_STOP));
+  EXPECT_EQ("00:00:00:000", Shown());
+  EXPECT_EQ("スタート：通常", Status());
+  EXPECT_TRUE(IsWindowVisible(Page()));
+  EXPECT_TRUE(IsWindowVisible(statusBar_));
+  EXPECT_EQ(page_->StartButton(), Item(IDC_SW_START));
+
+  // The page sits below the tab header inside the parent's client area.
+  RECT rect = {};
+  GetWindowRect(Page(), &rect);
+  MapWindowPoints(nullptr, parent_->Window(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(8, rect.left);
+  EXPECT_EQ(kTabHeaderHeight + 4, rect.top);
+}
+
+TEST_F(StopwatchPageTest, LapModeRunFillsRowsFromTheButtonsAndTicks) {
+  OpenPage();
+  Command(IDC_SW_START);
+  EXPECT_TRUE(ticks_.armed);
+  EXPECT_EQ(Page(), ticks_.target);
+  EXPECT_EQ(1u, ticks_.period);
+  EXPECT_EQ("ラップ計測", ItemText(Page(), IDC_SW_START));
+  EXPECT_TRUE(Enabled(IDC_SW_STOP));
+  EXPECT_FALSE(Enabled(IDC_SW_CLEAR));
+  EXPECT_FALSE(Enabled(IDC_SW_ACCURACY));
+  EXPECT_FALSE(Enabled(IDC_SW_MODE));
+  EXPECT_EQ("ラップ計測：通常 ストップ：通常", Status());
+
+  Tick(1000);
+  EXPECT_EQ("00:00:01:000", Shown());
+  Command(IDC_SW_START);
+  Tick(2000);
+  Command(IDC_SW_STOP);
+
+  EXPECT_FALSE(ticks_.armed);
+  EXPECT_EQ("スタート", ItemText(Page(), IDC_SW_START));
+  EXPECT_FALSE(Enabled(IDC_SW_STOP));
+  EXPECT_TRUE(Enabled(IDC_SW_CLEAR));
+  EXPECT_EQ("スタート：通常", Status());
+  ASSERT_EQ(2, Rows());
+  EXPECT_EQ((std::vector<std::string>{"1", "09:30:00.000", "09:30:01.000", "00:00:01:000",
+                                      "00:00:01:000", "00:00:01:000", "00:00:01:000"}),
+            RowCells(0));
+  EXPECT_EQ((std::vector<std::string>{"2", "09:30:00.000", "09:30:03.000", "00:00:02:000",
+                                      "00:00:03:000", "00:00:03:000", "00:00:01:500"}),
+            RowCells(1));
+}
+
+TEST_F(StopwatchPageTest, StoppingDropsTicksStillQueued) {
+  OpenPage();
+  Command(IDC_SW_START);
+  Tick(10);
+  for (int i = 0; i < 5; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+  SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_STOP, BN_CLICKED), 0);
+  EXPECT_FALSE(QueuedTick());
+  PumpMessages();
+  EXPECT_EQ("00:00:00:010", Cell(0, 4));
+  EXPECT_EQ("00:00:00:010", Shown());
+}
+
+TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
+  OpenPage();
+  Command(IDC_SW_MODE);
+  EXPECT_EQ("通常", ItemText(Page(), IDC_SW_MODE));
+  Command(IDC_SW_START);
+  EXPECT_EQ("一時停止", ItemText(Page(), IDC_SW_START));
+  EXPECT_EQ("一時停止：通常 ストップ：通常", Status());
+  Tick(2000);
+  for (int i = 0; i < 5; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+  SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_START, BN_CLICKED), 0);
+  EXPECT_FALSE(QueuedTick());
+  EXPECT_EQ("再開", ItemText(Page(), IDC_SW_START));
+  EXPECT_EQ("再開：通常 ストップ：通常", Status());
+  ASSERT_EQ(1, Rows());
+  EXPECT_EQ("00:00:02:000", Cell(0, 3));
+
+  Command(IDC_SW_START);  // resume
+  EXPECT_EQ(1, Rows());
+  Tick(3000);
+  Command(IDC_SW_START);  // pause
+  ASSERT_EQ(2, Rows());
+  EXPECT_EQ("09:30:05.000", Cell(1, 2));
+  EXPECT_EQ("00:00:03:000", Cell(1, 3));
+  Command(IDC_SW_STOP);
+  EXPECT_EQ(2, Rows());
+  EXPECT_EQ("スタート", ItemText(Page(), IDC_SW_START));
+}
+
+TEST_F(StopwatchPageTest, SecondRunRowsAreShadedLightYellow) {
+  OpenPage();
+  Command(IDC_SW_START);
+  Tick(5);
+  Command(IDC_SW_STOP);
+  Command(IDC_SW_START);
+  Tick(5);
+  Command(IDC_SW_STOP);
+  ASSERT_EQ(2, Rows());
+
+  NMLVCUSTOMDRAW draw = {};
+  draw.nmcd.hdr.hwndFrom = List();
+  draw.nmcd.hdr.idFrom = IDC_SW_LAP_LIST;
+  draw.nmcd.hdr.code = NM_CUSTOMDRAW;
+  draw.nmcd.dwDrawStage = CDDS_PREPAINT;
+  EXPECT_EQ(CDRF_NOTIFYITEMDRAW,
+            SendMessageA(Page(), WM_NOTIFY, IDC_SW_LAP_LIST, reinterpret_cast<LPARAM>(&draw)));
+  draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT | CDDS_SUBITEM;
+  draw.clrTextBk = 0x00FFFFFF;
+  draw.nmcd.dwItemSpec = 0;
+  EXPECT_EQ(CDRF_DODEFAULT,
+            SendMessageA(Page(), WM_NOTIFY, IDC_SW_LAP_LIST, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(0x00FFFFFFu, draw.clrTextBk);
+  draw.nmcd.dwItemSpec = 1;
+  EXPECT_EQ(CDRF_NOTIFYITEMDRAW,
+            SendMessageA(Page(), WM_NOTIFY, IDC_SW_LAP_LIST, reinterpret_cast<LPARAM>(&draw)));
+  EXPECT_EQ(0x0080FFFFu, draw.clrTextBk);
+
+  // Any other notification is answered with 0, not with the last result.
+  NMHDR other = {List(), IDC_SW_LAP_LIST, static_cast<UINT>(LVN_ITEMCHANGING)};
+  EXPECT_EQ(0, SendMessageA(Page(), WM_NOTIFY, IDC_SW_LAP_LIST, reinterpret_cast<LPARAM>(&other)));
+}
+
+TEST_F(StopwatchPageTest, ClearAndAccuracyChangeResetTheDisplayAtTheNewDecimals) {
+  OpenPage();
+  Command(IDC_SW_START);
+  Tick(1234);
+  Command(IDC_SW_STOP);
+  ChooseAccuracy(1);
+  EXPECT_EQ("00:00:00:00", Shown());
+  EXPECT_EQ(1, Rows());
+
+  Command(IDC_SW_START);
+  EXPECT_EQ(10u, ticks_.period);
+  Tick(100);
+  Command(IDC_SW_STOP);
+  ASSERT_EQ(2, Rows());
+  EXPECT_EQ("00:00:01:234", Cell(0, 3));
+  EXPECT_EQ((std::vector<std::string>{"2", "09:30:00.00", "09:30:01.00", "00:00:01:00",
+                                      "00:00:01:00", "00:00:02:23", "00:00:01:12"}),
+            RowCells(1));
+
+  Command(IDC_SW_CLEAR);
+  EXPECT_EQ(0, Rows());
+  EXPECT_EQ("00:00:00:00", Shown());
+  Command(IDC_SW_START);
+  Tick(1);
+  Command(IDC_SW_STOP);
+  EXPECT_EQ("1", Cell(0, 0));
+}
+
+TEST_F(StopwatchPageTest, AutomaticStopAtTheHourLimitRecordsTheLastRow) {
+  OpenPage();
+  Command(IDC_SW_START);
+  page_->Engine().SetTicksForTesting(359999997);
+  Tick(1);
+  EXPECT_EQ("99:59:59:998", Shown());
+  Tick(5);
+  EXPECT_EQ("99:59:59:999", Shown());
+  EXPECT_FALSE(ticks_.armed);
+  EXPECT_EQ("スタート", ItemText(Page(), IDC_SW_START));
+  ASSERT_EQ(1, Rows());
+  EXPECT_EQ("99:59:59:999", Cell(0, 4));
+  EXPECT_EQ("13:29:59.999", Cell(0, 2));  // four days later, one millisecond short
+}
+
+TEST_F(StopwatchPageTest, HeaderMenuChecksColumnsAndOffersExportOnlyWhenStoppedWithRows) {
+  OpenPage();
+  HMENU menu = page_->BuildHeaderMenu();
+  ASSERT_NE(nullptr, menu);
+  EXPECT_EQ(8, GetMenuItemCount(menu));
+  char text[64] = {};
+  GetMenuStringA(menu, 2, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ("開始からの経過時間", text);
+  GetMenuStringA(menu, IDM_SW_EXPORT_CSV, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ("CSVファイルに保存", text);
+  GetMenuStringA(menu, IDM_SW_COPY_CLIPBOARD, text, sizeof text, MF_BYCOMMAND);
+  EXPECT_STREQ("クリップボードにコピー", text);
+  EXPECT_TRUE(MenuState(menu, IDM_SW_COLUMN_START_TIME) & MF_CHECKED);
+  EXPECT_TRUE(MenuState(menu, IDM_SW_EXPORT_CSV) & MF_GRAYED);
+  EXPECT_TRUE(MenuState(menu, IDM_SW_COPY_CLIPBOARD) & MF_GRAYED);
+  DestroyMenu(menu);
+
+  Command(IDC_SW_START);
+  Tick(3);
+  Command(IDC_SW_START);
+  menu = page_->BuildHeaderMenu();
+  EXPECT_TRUE(MenuState(menu, IDM_SW_EXPORT_CSV) & MF_GRAYED);  // running
+  DestroyMenu(menu);
+
+  Command(IDC_SW_STOP);
+  Command(IDM_SW_COLUMN_CUMULATIVE, 0);
+  menu = page_->BuildHeaderMenu();
+  EXPECT_FALSE(MenuState(menu, IDM_SW_EXPORT_CSV) & MF_GRAYED);
+  EXPECT_FALSE(MenuState(menu, IDM_SW_COPY_CLIPBOARD) & MF_GRAYED);
+  EXPECT_FALSE(MenuState(menu, IDM_SW_COLUMN_CUMULATIVE) & MF_CHECKED);
+  EXPECT_TRUE(MenuState(menu, IDM_SW_COLUMN_AVERAGE) & MF_CHECKED);
+  DestroyMenu(menu);
+}
+
+TEST_F(StopwatchPageTest, ColumnSwitchedBackOnReturnsAfterTheShownColumnsEmptyAndNarrower) {
+  OpenPage();
+  Command(IDC_SW_START);
+  Tick(500);
+  Command(IDC_SW_STOP);
+
+  Command(IDM_SW_COLUMN_START_TIME, 0);
+  Command(IDM_SW_COLUMN_SINCE_START, 0);
+  EXPECT_EQ((std::vector<std::string>{"回数", "計測時間", "経過時間", "累積時間", "平均時間"}),
+            Headers());
+  Command(IDM_SW_COLUMN_SINCE_START, 0);
+  EXPECT_EQ((std::vector<std::string>{"回数", "計測時間", "経過時間", "開始からの経過時間",
+                                      "累積時間", "平均時間"}),
+            Headers());
+  EXPECT_EQ((std::vector<int>{37, 75, 75, 75, 75, 75}), Widths());
+  EXPECT_EQ((std::vector<std::string>{"1", "09:30:00.500", "00:00:00:500", "", "00:00:00:500",
+                                      "00:00:00:500"}),
+            RowCells(0));
+
+  // Later rows fill the column again, in column order.
+  Command(IDC_SW_START);
+  Tick(250);
+  Command(IDC_SW_STOP);
+  EXPECT_EQ((std::vector<std::string>{"2", "09:30:00.250", "00:00:00:250", "00:00:00:250",
+                                      "00:00:00:750", "00:00:00:375"}),
+            RowCells(1));
+}
+
+TEST_F(StopwatchPageTest, WatchSettingsAreSavedAtDestroyAndRulesTheNextOpening) {
+  OpenPage();
+  Command(IDM_SW_COLUMN_START_TIME, 0);
+  Command(IDM_SW_COLUMN_CUMULATIVE, 0);
+  ChooseAccuracy(5);
+  Command(IDC_SW_MODE);
+  ClosePage();
+
+  EXPECT_EQ("1", ReadKey("Watch", "HeaderNumber0"));
+  EXPECT_EQ("0", ReadKey("Watch", "HeaderNumber1"));
+  EXPECT_EQ("1", ReadKey("Watch", "HeaderNumber2"));
+  EXPECT_EQ("1", ReadKey("Watch", "HeaderNumber3"));
+  EXPECT_EQ("1", ReadKey("Watch", "HeaderNumber4"));
+  EXPECT_EQ("0", ReadKey("Watch", "HeaderNumber5"));
+  EXPECT_EQ("1", ReadKey("Watch", "HeaderNumber6"));
+  EXPECT_EQ("5", ReadKey("Watch", "WatchAccuracy"));
+  EXPECT_EQ("1", ReadKey("Watch", "WatchMode"));
+
+  OpenPage();
+  EXPECT_EQ(
+      (std::vector<std::string>{"回数", "計測時間", "経過時間", "開始からの経過時間", "平均時間"}),
+      Headers());
+  EXPECT_EQ((std::vector<int>{37, 75, 75, 100, 75}), Widths());
+  EXPECT_EQ(5, SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
+  EXPECT_EQ("通常", ItemText(Page(), IDC_SW_MODE));
+  EXPECT_EQ("000:00:00:00", Shown());
+  Command(IDC_SW_START);
+  EXPECT_EQ(10u, ticks_.period);
+  EXPECT_EQ("一時停止", ItemText(Page(), IDC_SW_START));
+  Tick(150);
+  Command(IDC_SW_START);
+  EXPECT_EQ((std::vector<std::string>{"1", "09:30:01.50", "000:00:01:50", "000:00:01:50",
+                                      "000:00:01:50"}),
+            RowCells(0));
+}
+
+TEST_F(StopwatchPageTest, HandEditedWatchValuesOpenASaneList) {
+  ProfileWriteString("Watch", "WatchAccuracy", "42");
+  ProfileWriteString("Watch", "WatchMode", "3");
+  ProfileWriteString("Watch", "HeaderNumber0", "1");
+  ProfileWriteString("Watch", "HeaderNumber1", "7");
+  ProfileWriteString("Watch", "HeaderNumber2", "1");
+  ProfileWriteString("Watch", "HeaderNumber3", "0");
+  OpenPage();
+  EXPECT_EQ((std::vector<std::string>{"回数", "計測時間", "経過時間"}), Headers());
+  EXPECT_EQ(0, SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
+  EXPECT_EQ("00:00:00:000", Shown());
+  EXPECT_EQ("ラップ", ItemText(Page(), IDC_SW_MODE));
+  Command(IDC_SW_START);
+  EXPECT_EQ(1u, ticks_.period);
+  Tick(2);
+  Command(IDC_SW_STOP);
+  EXPECT_EQ((std::vector<std::string>{"1", "09:30:00.002", "00:00:00:002"}), RowCells(0));
+  ClosePage();
+  EXPECT_EQ("0", ReadKey("Watch", "WatchAccuracy"));
+  EXPECT_EQ("0", ReadKey("Watch", "WatchMode"));
+  EXPECT_EQ("1", ReadKey("Watch", "HeaderNumber3"));
+  EXPECT_EQ("0", ReadKey("Watch", "HeaderNumber4"));
+}
+
+TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
+  ProfileWriteString("SettingData", "StartWay", "7");
+  ProfileWriteString("SettingData", "TimeWay", "8");
+  OpenPage();
+  EXPECT_FALSE(Enabled(IDC_SW_START));
+  EXPECT_EQ("スタート：スペースキー押下", Status());
+  Command(IDC_SW_START);  // the button is not the start method
+  EXPECT_EQ(0, Rows());
+  EXPECT_FALSE(ticks_.armed);
+
+  // Space pressed, as the key library reports it.
+  SendMessageA(Page(), WM_MIPO_KEY_HOOK, VK_SPACE, 1);
+  PumpMessages();
+  EXPECT_TRUE(ticks_.armed);
+  EXPECT_FALSE(Enabled(IDC_SW_START));
+  EXPECT_TRUE(Enabled(IDC_SW_STOP));
+  EXPECT_EQ("ラップ計測：Enterキー押下 ストップ：通常", Status());
+  Tick(40);
+  SendMessageA(Page(), WM_MIPO_KEY_HOOK, VK_RETURN, static_cast<LPARAM>(0x80000001u));  // release
+  PumpMessages();
+  EXPECT_EQ(0, Rows());
+  SendMessageA(Page(), WM_MIPO_KEY_HOOK, VK_RETURN, 1);
+  PumpMessages();
+  EXPECT_EQ(1, Rows());
+
+  // The settings tab puts everything back to the buttons; showing the page again applies it.
+  ProfileWriteString("SettingData", "StartWay", "0");
+  ProfileWriteString("SettingData", "TimeWay", "0");
+  page_->Show(SW_HIDE);
+  EXPECT_FALSE(IsWindowVisible(Page()));
+  EXPECT_FALSE(IsWindowVisible(statusBar_));
+  Tick(10);  // a hidden page keeps counting
+  page_->Show(SW_SHOW);
+  EXPECT_TRUE(IsWindowVisible(Page()));
+  EXPECT_TRUE(Enabled(IDC_SW_START));
+  EXPECT_EQ("ラップ計測：通常 ストップ：通常", Status());
+  Command(IDC_SW_STOP);
+  EXPECT_EQ("00:00:00:050", Cell(1, 4));
+}
+
+TEST_F(StopwatchPageTest, SameKeyForStartAndStopLeavesOneRowWithZeroSplit) {
+  ProfileWriteString("SettingData", "StartWay", "8");
+  ProfileWriteString("SettingData", "EndWay", "8");
+  OpenPage();
+  SendMessageA(Page(), WM_MIPO_KEY_HOOK, VK_RETURN, 1);
+  PumpMessages();
+  EXPECT_FALSE(page_->Engine().IsRunning());
+  ASSERT_EQ(1, Rows());
+  EXPECT_EQ("00:00:00:000", Cell(0, 3));
+}
+
+TEST_F(StopwatchPageTest, ListFillsThePageWidthAndEndsAboveTheStatusBar) {
+  OpenPage();
+  SendMessageA(statusBar_, WM_SIZE, 0, 0);
+  RECT client = {};
+  GetClientRect(parent_->Window(), &client);
+  page_->Resize(client.right - 20, client.bottom - kTabHeaderHeight - 40);
+  PumpMessages();
+
+  RECT pageClient = {};
+  GetClientRect(Page(), &pageClient);
+  RECT list = {};
+  GetWindowRect(List(), &list);
+  MapWindowPoints(nullptr, Page(), reinterpret_cast<POINT*>(&list), 2);
+  RECT bar = {};
+  GetWindowRect(statusBar_, &bar);
+  MapWindowPoints(nullptr, Page(), reinterpret_cast<POINT*>(&bar), 2);
+  EXPECT_EQ(pageClient.right, list.right - list.left);
+  EXPECT_EQ(bar.top - 5, list.bottom);
+}
+
+TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
+  OpenPage();
+  page_->SetTickSource(nullptr);
+  ChooseAccuracy(1);
+  Command(IDC_SW_START);
+  const DWORD deadline = GetTickCount() + 3000;
+  while (page_->Engine().Ticks() < 3 && GetTickCount() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    PumpMessages();
+  }
+  EXPECT_GE(page_->Engine().Ticks(), 3u);
+  Command(IDC_SW_STOP);
+  EXPECT_FALSE(QueuedTick());
+  const uint64_t stopped = page_->Engine().Ticks();
+  Sleep(50);
+  PumpMessages();
+  EXPECT_FALSE(QueuedTick());
+  EXPECT_EQ(stopped, page_->Engine().Ticks());
+}
+
+TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
+  { StopwatchPage page; }
+  EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
+}
+
+}  // namespace
