@@ -1,0 +1,126 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "stopwatch/lap_export_win32.h"
+#include "stopwatch_page_harness.h"
+
+namespace {
+
+class FixedClock : public LocalClock {
+ public:
+  CalendarTime Now() override { return {2024, 3, 5, 12, 23, 59, 59, 500}; }
+};
+
+// The save dialog's stand-in: answers with a path, or cancels when it is empty.
+std::string g_answer;
+int g_asked = 0;
+BOOL AnswerWithPath(HWND, const char*, char* path260) {
+  ++g_asked;
+  if (g_answer.empty())
+    return FALSE;
+  snprintf(path260, 260, "%s", g_answer.c_str());
+  return TRUE;
+}
+
+std::string ClipboardText(HWND owner) {
+  std::string text = "<none>";
+  for (int attempt = 0; attempt < 200 && !OpenClipboard(owner); ++attempt) Sleep(10);
+  HANDLE data = GetClipboardData(CF_TEXT);
+  if (data != nullptr) {
+    text = static_cast<const char*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+class StopwatchPageExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_answer.clear();
+    g_asked = 0;
+    previous_ = SetSaveFileChooser(AnswerWithPath);
+    h_.Page().SetClock(&clock_);
+  }
+  void TearDown() override { SetSaveFileChooser(previous_); }
+
+  // A run at the finest accuracy from 23:59:59.500: a lap after one second,
+  // the stop half a second later.
+  void RunTwoLaps() {
+    h_.Open();
+    h_.Command(IDC_SW_START);
+    h_.Ticks(1000);
+    h_.Command(IDC_SW_START);
+    h_.Ticks(500);
+    h_.Command(IDC_SW_STOP);
+    ASSERT_EQ(h_.Rows(), 2);
+  }
+
+  StopwatchPageHarness h_{"page-export"};
+  FixedClock clock_;
+  SaveFileChooser previous_ = nullptr;
+};
+
+const char kHeader[] = "回数,開始時間,計測時間,経過時間,開始からの経過時間,累積時間,平均時間\r\n";
+
+TEST_F(StopwatchPageExportTest, SaveCommandWritesTheRunAsCsv) {
+  RunTwoLaps();
+  g_answer = h_.Folder() + "\\run.csv";
+  h_.Command(IDM_SW_EXPORT_CSV);
+  EXPECT_EQ(g_asked, 1);
+  EXPECT_EQ(testing_support::ReadFileBytes(g_answer),
+            std::string(kHeader) +
+                "\"1\",\"23:59:59.500\",\"00:00:00.500\",\"00:00:01:000\",\"00:00:01:000\","
+                "\"00:00:01:000\",\"00:00:01:000\"\r\n"
+                "\"2\",\"23:59:59.500\",\"00:00:01.000\",\"00:00:00:500\",\"00:00:01:500\","
+                "\"00:00:01:500\",\"00:00:00:750\"\r\n");
+}
+
+TEST_F(StopwatchPageExportTest, CopyCommandPutsTheRunOnTheClipboard) {
+  RunTwoLaps();
+  h_.Command(IDM_SW_COPY_CLIPBOARD);
+  EXPECT_EQ(
+      ClipboardText(h_.Page().Window()),
+      std::string(kHeader) +
+          "1 23:59:59.500 00:00:00.500 00:00:01:000 00:00:01:000 00:00:01:000 00:00:01:000\r\n"
+          "2 23:59:59.500 00:00:01.000 00:00:00:500 00:00:01:500 00:00:01:500 00:00:00:750\r\n");
+}
+
+TEST_F(StopwatchPageExportTest, ColumnsSwitchedOffFromTheMenuAreLeftOut) {
+  h_.Open();
+  h_.Command(IDM_SW_COLUMN_START_TIME);
+  h_.Command(IDM_SW_COLUMN_CUMULATIVE);
+  h_.Command(IDC_SW_START);
+  h_.Ticks(250);
+  h_.Command(IDC_SW_STOP);
+  g_answer = h_.Folder() + "\\five.csv";
+  h_.Command(IDM_SW_EXPORT_CSV);
+  EXPECT_EQ(testing_support::ReadFileBytes(g_answer),
+            "回数,計測時間,経過時間,開始からの経過時間,平均時間\r\n"
+            "\"1\",\"23:59:59.750\",\"00:00:00:250\",\"00:00:00:250\",\"00:00:00:250\"\r\n");
+}
+
+TEST_F(StopwatchPageExportTest, NothingIsAskedWhileRunningOrWithAnEmptyList) {
+  h_.Open();
+  h_.Command(IDM_SW_EXPORT_CSV);
+  EXPECT_EQ(g_asked, 0);
+  h_.Command(IDC_SW_START);
+  h_.Command(IDC_SW_START);  // a lap: one row, still running
+  ASSERT_EQ(h_.Rows(), 1);
+  h_.Command(IDM_SW_EXPORT_CSV);
+  EXPECT_EQ(g_asked, 0);
+}
+
+TEST_F(StopwatchPageExportTest, CancelledSaveWritesNothing) {
+  RunTwoLaps();
+  h_.Command(IDM_SW_EXPORT_CSV);
+  EXPECT_EQ(g_asked, 1);
+  bool exists = true;
+  testing_support::ReadFileBytes(h_.Folder() + "\\run.csv", &exists);
+  EXPECT_FALSE(exists);
+}
+
+}  // namespace

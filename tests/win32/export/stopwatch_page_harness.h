@@ -1,0 +1,111 @@
+// A real stopwatch page in a test window, with a status bar, fresh settings and
+// a tick source that never ticks on its own, so runs advance only by the tick
+// messages a test posts.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "../support/win32_test_support.h"
+#include "app/messages.h"
+#include "settings/profile_win32.h"
+#include "stopwatch/stopwatch_dialog_ids.h"
+#include "stopwatch/stopwatch_page_win32.h"
+#include "stopwatch/tick_source_win32.h"
+
+class SilentTicks : public PeriodicTickSource {
+ public:
+  bool Start(HWND, UINT) override { return true; }
+  void Stop() override {}
+};
+
+// Destroys its window when it ends.
+class OwnedWindow {
+ public:
+  explicit OwnedWindow(HWND window) : window_(window) {}
+  ~OwnedWindow() {
+    DestroyWindow(window_);
+    testing_support::PumpMessages();
+  }
+  OwnedWindow(const OwnedWindow&) = delete;
+  OwnedWindow& operator=(const OwnedWindow&) = delete;
+  HWND Window() const { return window_; }
+
+ private:
+  HWND window_;
+};
+
+class StopwatchPageHarness {
+ public:
+  // visible: shown on the screen, for tests that need the window under the
+  // pointer. Destroying a shown top-level window costs two seconds on a virtual
+  // display without a window manager, so the others stay hidden.
+  StopwatchPageHarness(const std::string& name, bool visible = false)
+      : folder_(testing_support::UseFreshSettings(name)),
+        parent_(CreateWindowExA(0, "STATIC", "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, 600,
+                                400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)),
+        statusBar_(CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_.Window(),
+                                   nullptr, GetModuleHandleA(nullptr), nullptr)) {
+    page_.SetTickSource(&ticks_);
+  }
+  StopwatchPageHarness(const StopwatchPageHarness&) = delete;
+  StopwatchPageHarness& operator=(const StopwatchPageHarness&) = delete;
+
+  void SetSetting(const char* section, const char* key, int value) {
+    WritePrivateProfileStringA(section, key, std::to_string(value).c_str(), SettingsPath());
+  }
+  void SetTriggerWays(int start, int lap, int stop) {
+    SetSetting("SettingData", "StartWay", start);
+    SetSetting("SettingData", "TimeWay", lap);
+    SetSetting("SettingData", "EndWay", stop);
+  }
+
+  void Open() {
+    page_.Open(parent_.Window(), statusBar_, 20);
+    testing_support::PumpMessages();
+  }
+
+  // Posts a message to the page as another party would, and lets it be handled.
+  void Post(UINT message, WPARAM wParam, LPARAM lParam = 0) {
+    PostMessageA(page_.Window(), message, wParam, lParam);
+    testing_support::PumpMessages();
+  }
+  void Command(int id) { SendMessageA(page_.Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  void Ticks(int count) {
+    for (int i = 0; i < count; ++i) SendMessageA(page_.Window(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+  }
+
+  HWND Item(int id) const { return GetDlgItem(page_.Window(), id); }
+  std::string StartCaption() const {
+    return testing_support::ItemText(page_.Window(), IDC_SW_START);
+  }
+  std::string Status() const {
+    char text[256] = {};
+    SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  int Rows() const { return page_.LapList().CountRows(); }
+  std::string Cell(int row, int column) const {
+    char text[128] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(page_.LapList().Window(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+
+  StopwatchPage& Page() { return page_; }
+  const std::string& Folder() const { return folder_; }
+  HWND Parent() const { return parent_.Window(); }
+
+ private:
+  // Ended in reverse order: the page (and its window) before the parent.
+  std::string folder_;
+  OwnedWindow parent_;
+  HWND statusBar_;
+  SilentTicks ticks_;
+  StopwatchPage page_;
+};
