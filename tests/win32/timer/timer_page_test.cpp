@@ -139,6 +139,26 @@ TEST_F(TimerPageTest, StopThrowsAwayTicksAlreadyQueued) {
   EXPECT_EQ("00:00:10", Shown());
 }
 
+// The one test on the real multimedia timer: its ticks reach the page, and a
+// stop leaves none behind.
+TEST_F(TimerPageTest, RealTimerServiceTicksOnceASecond) {
+  OpenPage();
+  page_->UseManualTicks(false);
+  SetFields("00", "00", "09");
+  Click(IDC_TM_START);
+  const DWORD started = GetTickCount();
+  while (Shown() == "00:00:09" && GetTickCount() - started < 5000) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    testing_support::PumpMessages();
+  }
+  EXPECT_EQ("00:00:08", Shown());
+  EXPECT_GE(GetTickCount() - started, 900u);
+  Click(IDC_TM_STOP);
+  Sleep(1200);
+  testing_support::PumpMessages();
+  EXPECT_EQ("00:00:08", Shown());
+}
+
 TEST_F(TimerPageTest, PauseShowsResumeAndHoldsTheTime) {
   OpenPage();
   SetFields("00", "00", "10");
