@@ -9,25 +9,9 @@
 #include "stopwatch/lap_export_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "../support/win32_test_support.h"
+#include "window_test_helpers.h"
 
 namespace {
-
-// A window that is never shown: under a virtual display without a window
-// manager, destroying a shown top-level window waits two seconds for the
-// manager, and nothing here needs to be seen.
-class HiddenWindow {
- public:
-  HiddenWindow()
-      : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr)) {}
-  ~HiddenWindow() { DestroyWindow(window_); }
-  HiddenWindow(const HiddenWindow&) = delete;
-  HiddenWindow& operator=(const HiddenWindow&) = delete;
-  HWND Window() const { return window_; }
-
- private:
-  HWND window_;
-};
 
 using testing_support::ReadFileBytes;
 using testing_support::UseFreshSettings;
@@ -79,26 +63,11 @@ class LapListTest : public ::testing::Test {
 
   std::string CopyToClipboard() {
     EXPECT_TRUE(CopyLapsToClipboard(list_, parent_.Window()));
-    return ClipboardText();
-  }
-
-  std::string ClipboardText() {
-    std::string text = "<none>";
-    if (!OpenClipboard(parent_.Window()))
-      return "<not opened>";
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (data != nullptr) {
-      const char* bytes = static_cast<const char*>(GlobalLock(data));
-      if (bytes != nullptr)
-        text = bytes;
-      GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
+    return ClipboardText(parent_.Window());
   }
 
   std::string folder_ = UseFreshSettings("lap-export");
-  HiddenWindow parent_;
+  TestWindow parent_;
   ListViewControl list_;
 };
 
@@ -275,7 +244,7 @@ TEST_F(SaveCommandTest, CancellingTheDialogWritesNothing) {
 }
 
 TEST(ClipboardTest, TextGoesOnTheClipboardAsCfTextWithItsTerminator) {
-  HiddenWindow owner;
+  TestWindow owner;
   ASSERT_EQ(PutTextOnClipboard(owner.Window(), "回数,経過時間\r\n1 00:00:01:000\r\n"), 1);
   ASSERT_TRUE(OpenClipboard(owner.Window()));
   HANDLE data = GetClipboardData(CF_TEXT);
@@ -287,20 +256,9 @@ TEST(ClipboardTest, TextGoesOnTheClipboardAsCfTextWithItsTerminator) {
   CloseClipboard();
 }
 
-// Opens the clipboard for a window, waiting out a moment when the system
-// itself holds it (Wine's clipboard thread reads it after every change).
-bool OpenClipboardFor(HWND window) {
-  for (int attempt = 0; attempt < 200; ++attempt) {
-    if (OpenClipboard(window))
-      return true;
-    Sleep(10);
-  }
-  return false;
-}
-
 TEST(ClipboardTest, ClipboardHeldByAnotherWindowReportsFailureAndKeepsItsContent) {
-  HiddenWindow owner;
-  HiddenWindow other;
+  TestWindow owner;
+  TestWindow other;
   ASSERT_EQ(PutTextOnClipboard(owner.Window(), "earlier"), 1);
   ASSERT_TRUE(OpenClipboardFor(other.Window()));
   EXPECT_EQ(PutTextOnClipboard(owner.Window(), "later"), 0);

@@ -6,26 +6,9 @@
 #include <string>
 
 #include "stopwatch/list_view_control_win32.h"
-#include "../support/win32_test_support.h"
+#include "window_test_helpers.h"
 
 namespace {
-
-// A window that is never shown: under a virtual display without a window
-// manager, destroying a shown top-level window waits two seconds for the
-// manager, and nothing here needs to be seen.
-class HiddenWindow {
- public:
-  HiddenWindow()
-      : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr)) {}
-  ~HiddenWindow() { DestroyWindow(window_); }
-  HiddenWindow(const HiddenWindow&) = delete;
-  HiddenWindow& operator=(const HiddenWindow&) = delete;
-  HWND Window() const { return window_; }
-
- private:
-  HWND window_;
-};
 
 HWND CreateList(HWND parent) {
   return CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 300, 200,
@@ -56,7 +39,7 @@ TEST(ListViewControlTest, WithoutAWindowInsertsAnswerMinusOneAndCountsZero) {
 }
 
 TEST(ListViewControlTest, ColumnsAreCountedAndWidthMinusOneMeansHundred) {
-  HiddenWindow parent;
+  TestWindow parent;
   ListViewControl list;
   list.Attach(CreateList(parent.Window()));
   EXPECT_EQ(list.CountColumns(), 0);
@@ -74,7 +57,7 @@ TEST(ListViewControlTest, ColumnsAreCountedAndWidthMinusOneMeansHundred) {
 }
 
 TEST(ListViewControlTest, RowsCarryTheirParameterAndCellTexts) {
-  HiddenWindow parent;
+  TestWindow parent;
   ListViewControl list;
   list.Attach(CreateList(parent.Window()));
   list.InsertColumn(0, "回数", 37, LVCFMT_LEFT);
@@ -98,7 +81,7 @@ TEST(ListViewControlTest, RowsCarryTheirParameterAndCellTexts) {
 }
 
 TEST(ListViewControlTest, SettingACellImageTurnsOnSubItemImages) {
-  HiddenWindow parent;
+  TestWindow parent;
   ListViewControl list;
   list.Attach(CreateList(parent.Window()));
   list.InsertColumn(0, "a", 20, LVCFMT_LEFT);
@@ -112,7 +95,7 @@ TEST(ListViewControlTest, SettingACellImageTurnsOnSubItemImages) {
 }
 
 TEST(ListViewControlTest, DestroysAWindowStillAttachedWhenItEnds) {
-  HiddenWindow parent;
+  TestWindow parent;
   HWND window = nullptr;
   {
     ListViewControl list;
@@ -124,7 +107,7 @@ TEST(ListViewControlTest, DestroysAWindowStillAttachedWhenItEnds) {
 }
 
 TEST(ListViewControlTest, AWindowAlreadyDestroyedIsLeftAlone) {
-  HiddenWindow parent;
+  TestWindow parent;
   ListViewControl list;
   HWND window = CreateList(parent.Window());
   list.Attach(window);

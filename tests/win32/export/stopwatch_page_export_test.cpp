@@ -25,18 +25,6 @@ BOOL AnswerWithPath(HWND, const char*, char* path260) {
   return TRUE;
 }
 
-std::string ClipboardText(HWND owner) {
-  std::string text = "<none>";
-  for (int attempt = 0; attempt < 200 && !OpenClipboard(owner); ++attempt) Sleep(10);
-  HANDLE data = GetClipboardData(CF_TEXT);
-  if (data != nullptr) {
-    text = static_cast<const char*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
-  CloseClipboard();
-  return text;
-}
-
 class StopwatchPageExportTest : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../support/win32_test_support.h"
+#include "window_test_helpers.h"
 #include "app/messages.h"
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
@@ -21,31 +22,12 @@ class SilentTicks : public PeriodicTickSource {
   void Stop() override {}
 };
 
-// Destroys its window when it ends.
-class OwnedWindow {
- public:
-  explicit OwnedWindow(HWND window) : window_(window) {}
-  ~OwnedWindow() {
-    DestroyWindow(window_);
-    testing_support::PumpMessages();
-  }
-  OwnedWindow(const OwnedWindow&) = delete;
-  OwnedWindow& operator=(const OwnedWindow&) = delete;
-  HWND Window() const { return window_; }
-
- private:
-  HWND window_;
-};
-
 class StopwatchPageHarness {
  public:
-  // visible: shown on the screen, for tests that need the window under the
-  // pointer. Destroying a shown top-level window costs two seconds on a virtual
-  // display without a window manager, so the others stay hidden.
+  // visible: shown on the screen, for tests that need the window under the pointer.
   StopwatchPageHarness(const std::string& name, bool visible = false)
       : folder_(testing_support::UseFreshSettings(name)),
-        parent_(CreateWindowExA(0, "STATIC", "", WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, 600,
-                                400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)),
+        parent_(visible),
         statusBar_(CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_.Window(),
                                    nullptr, GetModuleHandleA(nullptr), nullptr)) {
     page_.SetTickSource(&ticks_);
@@ -104,7 +86,7 @@ class StopwatchPageHarness {
  private:
   // Ended in reverse order: the page (and its window) before the parent.
   std::string folder_;
-  OwnedWindow parent_;
+  TestWindow parent_;
   HWND statusBar_;
   SilentTicks ticks_;
   StopwatchPage page_;

@@ -6,32 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "../support/win32_test_support.h"
+#include "../export/window_test_helpers.h"
+#include "hook_test_helpers.h"
 #include "app/messages.h"
 #include "triggers/hook_library_win32.h"
 
 namespace {
-
-// A window that is never shown (destroying a shown top-level window costs two
-// seconds on a virtual display without a window manager). The libraries' reports
-// are posted to it and read back from the queue.
-class HiddenWindow {
- public:
-  HiddenWindow()
-      : window_(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr)) {}
-  ~HiddenWindow() { DestroyWindow(window_); }
-  HiddenWindow(const HiddenWindow&) = delete;
-  HiddenWindow& operator=(const HiddenWindow&) = delete;
-  HWND Window() const { return window_; }
-
- private:
-  HWND window_;
-};
-
-bool ModuleLoaded(const char* name) {
-  return GetModuleHandleA(name) != nullptr;
-}
 
 struct Report {
   UINT message;
@@ -59,24 +39,8 @@ std::vector<Report> CollectReports(HWND window, DWORD milliseconds = 300) {
   return reports;
 }
 
-void InjectMouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
-}
-
-void InjectKey(WORD key, WORD scan, bool release) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = scan;
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
-}
-
 TEST(HookLibraryTest, StartLoadsTheLibraryFromTheProgramFolderAndEndUnloadsIt) {
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary keys(kKeyHookLibrary);
   ASSERT_FALSE(ModuleLoaded("KeyHook.dll"));
   EXPECT_EQ(keys.StartHook(window.Window()), 1);
@@ -90,7 +54,7 @@ TEST(HookLibraryTest, StartLoadsTheLibraryFromTheProgramFolderAndEndUnloadsIt) {
 }
 
 TEST(HookLibraryTest, SecondStartKeepsTheFirstWindow) {
-  HiddenWindow first, second;
+  TestWindow first, second;
   HookLibrary mouse(kMouseHookLibrary);
   EXPECT_EQ(mouse.StartHook(first.Window()), 1);
   EXPECT_EQ(mouse.StartHook(second.Window()), 1);
@@ -100,7 +64,7 @@ TEST(HookLibraryTest, SecondStartKeepsTheFirstWindow) {
 }
 
 TEST(HookLibraryTest, EndingTheObjectUnloadsTheLibrary) {
-  HiddenWindow window;
+  TestWindow window;
   {
     HookLibrary mouse(kMouseHookLibrary);
     mouse.StartHook(window.Window());
@@ -112,7 +76,7 @@ TEST(HookLibraryTest, EndingTheObjectUnloadsTheLibrary) {
 TEST(HookLibraryTest, LibraryWithoutTheStartExportStaysLoadedUntilEnded) {
   const HookLibraryTraits lacking = {"KeyHook.dll", "StartSomethingElse", "EndKeyHook",
                                      WM_MIPO_KEY_HOOK};
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary library(lacking);
   EXPECT_EQ(library.StartHook(window.Window()), 0);
   EXPECT_TRUE(library.IsLoaded());
@@ -126,7 +90,7 @@ TEST(HookLibraryTest, LibraryWithoutTheStartExportStaysLoadedUntilEnded) {
 TEST(HookLibraryTest, MissingFileLoadsNothingAndIsTriedAgain) {
   const HookLibraryTraits missing = {"NoSuchHook.dll", "StartKeyHook", "EndKeyHook",
                                      WM_MIPO_KEY_HOOK};
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary library(missing);
   EXPECT_EQ(library.StartHook(window.Window()), 0);
   EXPECT_FALSE(library.IsLoaded());
@@ -147,7 +111,7 @@ TEST(HookLibraryTest, ALibraryOnlyInTheCurrentFolderIsNotPickedUp) {
   ASSERT_TRUE(SetCurrentDirectoryA(folder.c_str()));
   const HookLibraryTraits foreign = {"StrangerHook.dll", "StartMouseHook", "EndMouseHook",
                                      WM_MIPO_MOUSE_HOOK};
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary library(foreign);
   EXPECT_EQ(library.StartHook(window.Window()), 0);
   EXPECT_FALSE(ModuleLoaded("StrangerHook.dll"));
@@ -169,7 +133,7 @@ TEST(HookLibraryTest, PathBesideExecutableNamesTheProgramFolder) {
 }
 
 TEST(HookReportsTest, MouseButtonsArriveAsMouseReportsWithTheirMessageIds) {
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary mouse(kMouseHookLibrary);
   ASSERT_EQ(mouse.StartHook(window.Window()), 1);
   CollectReports(window.Window(), 50);
@@ -191,7 +155,7 @@ TEST(HookReportsTest, MouseButtonsArriveAsMouseReportsWithTheirMessageIds) {
 }
 
 TEST(HookReportsTest, KeyPressesAndReleasesArriveWithKeystrokeFlags) {
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary keys(kKeyHookLibrary);
   ASSERT_EQ(keys.StartHook(window.Window()), 1);
   CollectReports(window.Window(), 50);
@@ -216,7 +180,7 @@ TEST(HookReportsTest, KeyPressesAndReleasesArriveWithKeystrokeFlags) {
 }
 
 TEST(HookReportsTest, NoReportsAfterTheHookIsEnded) {
-  HiddenWindow window;
+  TestWindow window;
   HookLibrary mouse(kMouseHookLibrary);
   HookLibrary keys(kKeyHookLibrary);
   ASSERT_EQ(mouse.StartHook(window.Window()), 1);

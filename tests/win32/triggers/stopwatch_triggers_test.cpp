@@ -5,12 +5,9 @@
 #include <string>
 
 #include "../export/stopwatch_page_harness.h"
+#include "hook_test_helpers.h"
 
 namespace {
-
-bool ModuleLoaded(const char* name) {
-  return GetModuleHandleA(name) != nullptr;
-}
 
 // Keystroke flags as the key library reports them.
 const LPARAM kSpacePress = 0x00390001;
@@ -142,47 +139,20 @@ TEST(StopwatchTriggersTest, EndingThePageUnloadsTheLibraries) {
   EXPECT_FALSE(ModuleLoaded("KeyHook.dll"));
 }
 
-// Lets the libraries' hooks run and the page handle what they report.
-void PumpFor(DWORD milliseconds) {
-  const DWORD end = GetTickCount() + milliseconds;
-  while (static_cast<LONG>(end - GetTickCount()) > 0) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    testing_support::PumpMessages();
-  }
-}
-
-void Inject(INPUT input) {
-  ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
-}
-INPUT Mouse(DWORD flags) {
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  return input;
-}
-INPUT Key(WORD key, WORD scan, bool release) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.wScan = scan;
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
 TEST(StopwatchTriggersTest, RealInputReachesThePageThroughTheLibraries) {
   StopwatchPageHarness h("triggers-real-input");
   h.SetTriggerWays(1, 7, 3);
   h.Open();
-  Inject(Mouse(MOUSEEVENTF_LEFTDOWN));
-  Inject(Mouse(MOUSEEVENTF_LEFTUP));
+  InjectMouse(MOUSEEVENTF_LEFTDOWN);
+  InjectMouse(MOUSEEVENTF_LEFTUP);
   PumpFor(300);
   ASSERT_TRUE(h.Page().Engine().IsRunning());
-  Inject(Key(VK_SPACE, 0x39, false));
-  Inject(Key(VK_SPACE, 0x39, true));  // the release takes no lap
+  InjectKey(VK_SPACE, 0x39, false);
+  InjectKey(VK_SPACE, 0x39, true);  // the release takes no lap
   PumpFor(300);
   EXPECT_EQ(h.Rows(), 1);
-  Inject(Mouse(MOUSEEVENTF_RIGHTDOWN));
-  Inject(Mouse(MOUSEEVENTF_RIGHTUP));
+  InjectMouse(MOUSEEVENTF_RIGHTDOWN);
+  InjectMouse(MOUSEEVENTF_RIGHTUP);
   PumpFor(300);
   EXPECT_FALSE(h.Page().Engine().IsRunning());
   EXPECT_EQ(h.Rows(), 2);
