@@ -15,17 +15,20 @@ namespace {
 const char kCsvFilter[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
 const char kCsvExtension[] = "csv";
 
-const int kPathBufferSize = 260;
+// The save dialog's path and file-title buffers.
+const int kSavePathSize = 260;
 // Header titles are short fixed words; this is room enough for any of them.
 const int kTitleRoom = 64;
 // Cells start with this much room and grow until the text fits: a cumulative
 // time can carry many hour digits, and a cut cell would be silently lost data.
 const int kCellRoom = 64;
+// No cell of the lap list comes near this; it only bounds a misbehaving control.
+const int kCellRoomLimit = 65536;
 
 // The dialog is asked for in its older 76-byte form (up to lpTemplateName), which
 // every version of the common dialogs accepts.
-const DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76, "76-byte request");
+constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(kSaveRequestSize == 76, "the 76-byte request");
 
 SaveFileChooser g_chooser = ChooseSaveFile;
 
@@ -60,7 +63,7 @@ std::string ReadCell(HWND list, int row, int column) {
     // A text that came close to filling the room may have been cut (a
     // double-byte character that did not fit is dropped whole): read again
     // with more room.
-    if (length + 2 < room)
+    if (length + 2 < room || room >= kCellRoomLimit)
       return std::string(buffer.data());
     room *= 2;
   }
@@ -87,16 +90,16 @@ bool WriteWholeFile(const char* path, const std::string& text) {
 }  // namespace
 
 BOOL ChooseSaveFile(HWND owner, const char* filter, char* path260) {
-  char fileTitle[kPathBufferSize] = {};
+  char fileTitle[kSavePathSize] = {};
   OPENFILENAMEA request;
   ZeroMemory(&request, sizeof request);
   request.lStructSize = kSaveRequestSize;
   request.hwndOwner = owner;
   request.lpstrFilter = filter;
   request.lpstrFile = path260;
-  request.nMaxFile = kPathBufferSize;
+  request.nMaxFile = kSavePathSize;
   request.lpstrFileTitle = fileTitle;
-  request.nMaxFileTitle = kPathBufferSize;
+  request.nMaxFileTitle = kSavePathSize;
   request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   request.lpstrDefExt = kCsvExtension;
   return GetSaveFileNameA(&request);
@@ -163,9 +166,9 @@ int PutTextOnClipboard(HWND owner, const char* text) {
 }
 
 bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner) {
-  char path[kPathBufferSize] = {};
+  char path[kSavePathSize] = {};
   if (!g_chooser(owner, kCsvFilter, path))
     return false;
-  path[kPathBufferSize - 1] = '\0';
+  path[kSavePathSize - 1] = '\0';
   return ExportLapsToCsv(list, path);
 }
