@@ -188,20 +188,6 @@ TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
   EXPECT_EQ(GetFocus(), window);
 }
 
-TEST_F(MaxDisplayTest, LabelPaintsInTheLabelColourOnWhite) {
-  Sink owner;
-  MaxDisplayWindow display;
-  HWND window = CreateFor(display, owner.Window());
-  ASSERT_NE(window, nullptr);
-  display.SetLabelColor(RGB(255, 0, 0));
-  HDC dc = CreateCompatibleDC(nullptr);
-  EXPECT_EQ(SendMessageA(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                         reinterpret_cast<LPARAM>(display.LabelWindow())),
-            reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
-  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
-  DeleteDC(dc);
-}
-
 TEST_F(MaxDisplayTest, DisplayDyingWithItsOwnerForgetsItsControlsAndWritesFont3) {
   MaxDisplayWindow display;
   {
