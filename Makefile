@@ -27,6 +27,9 @@ run: win32
 test: native win32
 	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/test.sh
 
+bench: native win32
+	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/bench.sh
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -60,3 +60,7 @@ endforeach()
 add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp)
 target_compile_options(winctl PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
 target_link_options(winctl PRIVATE ${MIPO_STATIC_LINK})
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/win32/CMakeLists.txt)
+  add_subdirectory(bench/win32)
+endif()

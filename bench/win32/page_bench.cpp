@@ -1,0 +1,301 @@
+// Runs the real stopwatch and timer pages on the real multimedia timer and
+// reports how their counted time compares with the performance counter, and
+// what they cost in CPU time.
+//
+//   page_bench drift <seconds>          four stopwatch pages (1 ms, 10 ms, 100 ms,
+//                                       1 s) and one countdown, side by side, once
+//                                       on an idle machine and once with the other
+//                                       cores kept busy by busy_load.exe
+//   page_bench cpu-stopwatch <seconds>  one stopwatch page at 1 ms, visible
+//   page_bench cpu-timer <seconds>      one countdown page
+//
+// Each result is one line of words, read by scripts/bench.sh:
+//   drift <idle|load> <page> <period ms> <counted ms> <elapsed ms> <most behind ms> <most ahead ms>
+//   cpu <stopwatch|timer> <cpu seconds> <wall seconds>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench_support.h"
+#include "settings/profile_win32.h"
+#include "stopwatch/stopwatch_dialog_ids.h"
+#include "stopwatch/stopwatch_page_win32.h"
+#include "timer/timer_dialog_ids.h"
+#include "timer/timer_page_win32.h"
+
+namespace {
+
+const int kWindowWidth = 500;
+const int kWindowHeight = 240;
+
+// The pages keep their settings and font files in a folder of their own, so the
+// benchmark never touches a user's Data.ini.
+void UseBenchSettings() {
+  const std::string folder = bench::ProgramFolder() + "\\bench-data";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string ini = folder + "\\Data.ini";
+  DeleteFileA(ini.c_str());
+  std::snprintf(SettingsPath(), 261, "%s", ini.c_str());
+}
+
+void Click(HWND page, int id, int code = BN_CLICKED) {
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
+// A press that waits in the queue behind the ticks already posted, as a user's
+// click does: the page handles every tick that came before it first.
+void QueueClick(HWND page, int id) {
+  PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+}
+
+// One page in a top-level window with its own status bar.
+class Host {
+ public:
+  Host(const char* title, int slot) {
+    const int x = (slot % 2) * (kWindowWidth + 10);
+    const int y = (slot / 2) * (kWindowHeight + 10);
+    window_ = bench::CreateHostWindow(title, x, y, kWindowWidth, kWindowHeight);
+    statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                 window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~Host() {
+    if (window_ != nullptr)
+      DestroyWindow(window_);
+  }
+  Host(const Host&) = delete;
+  Host& operator=(const Host&) = delete;
+
+  HWND Window() const { return window_; }
+  HWND StatusBar() const { return statusBar_; }
+
+ private:
+  HWND window_ = nullptr;
+  HWND statusBar_ = nullptr;
+};
+
+// What every page under measurement offers: start, stop, and the time it has
+// counted so far in milliseconds.
+class Rig {
+ public:
+  virtual ~Rig() = default;
+  virtual const char* Name() const = 0;
+  virtual double PeriodMs() const = 0;
+  virtual void Prepare() {}
+  virtual void Start() = 0;
+  virtual void Stop() = 0;
+  virtual double CountedMs() const = 0;
+
+  // Called between message batches: how far the shown time strays.
+  void Sample(int64_t now) {
+    const double gap = CountedMs() - bench::CounterSeconds(started_, now) * 1000.0;
+    if (-gap > behindMs_)
+      behindMs_ = -gap;
+    if (gap > aheadMs_)
+      aheadMs_ = gap;
+  }
+  void Begin() {
+    behindMs_ = 0.0;
+    aheadMs_ = 0.0;
+    started_ = bench::CounterNow();
+    Start();
+  }
+  void End() {
+    stopped_ = bench::CounterNow();
+    Stop();
+  }
+  // After the stop has been handled: the count it left against the time between
+  // the two presses.
+  void Report(const char* phase) {
+    const double elapsedMs = bench::CounterSeconds(started_, stopped_) * 1000.0;
+    std::printf("drift %s %s %.0f %.3f %.3f %.3f %.3f\n", phase, Name(), PeriodMs(), CountedMs(),
+                elapsedMs, behindMs_, aheadMs_);
+    std::fflush(stdout);
+  }
+
+ private:
+  int64_t started_ = 0;
+  int64_t stopped_ = 0;
+  double behindMs_ = 0.0;
+  double aheadMs_ = 0.0;
+};
+
+class StopwatchRig : public Rig {
+ public:
+  StopwatchRig(int accuracyIndex, const char* name, int slot)
+      : name_(name), page_(new StopwatchPage), host_(name, slot) {
+    page_->Open(host_.Window(), host_.StatusBar(), 0);
+    HWND list = GetDlgItem(page_->Window(), IDC_SW_ACCURACY);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(accuracyIndex), 0);
+    Click(page_->Window(), IDC_SW_ACCURACY, CBN_SELCHANGE);
+  }
+  const char* Name() const override { return name_; }
+  double PeriodMs() const override { return page_->Engine().CurrentAccuracy().tickPeriodMs; }
+  void Prepare() override { Click(page_->Window(), IDC_SW_CLEAR); }
+  // Handled at once, so the timer is armed right after the start is taken.
+  void Start() override { Click(page_->Window(), IDC_SW_START); }
+  void Stop() override { QueueClick(page_->Window(), IDC_SW_STOP); }
+  double CountedMs() const override {
+    return static_cast<double>(page_->Engine().Ticks()) * PeriodMs();
+  }
+
+ private:
+  const char* name_;
+  // Destroyed in reverse order, as in the program: the windows first (which
+  // saves the settings), then the page object.
+  std::unique_ptr<StopwatchPage> page_;
+  Host host_;
+};
+
+class TimerRig : public Rig {
+ public:
+  TimerRig(int slot, double seconds) : page_(new TimerPage), host_("countdown", slot) {
+    page_->Open(host_.Window(), host_.StatusBar(), 0);
+    // Long enough never to reach zero during the run.
+    long long total = static_cast<long long>(seconds) + 60;
+    if (total > 86399)
+      total = 86399;
+    duration_ = total;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02lld", total / 3600);
+    SetDlgItemTextA(page_->Window(), IDC_TM_HOURS, text);
+    std::snprintf(text, sizeof text, "%02lld", total % 3600 / 60);
+    SetDlgItemTextA(page_->Window(), IDC_TM_MINUTES, text);
+    std::snprintf(text, sizeof text, "%02lld", total % 60);
+    SetDlgItemTextA(page_->Window(), IDC_TM_SECONDS, text);
+  }
+  const char* Name() const override { return "countdown"; }
+  double PeriodMs() const override { return 1000.0; }
+  void Start() override { Click(page_->Window(), IDC_TM_START); }
+  void Stop() override { QueueClick(page_->Window(), IDC_TM_STOP); }
+  double CountedMs() const override {
+    return static_cast<double>(duration_ - page_->Engine().Remaining()) * 1000.0;
+  }
+
+ private:
+  std::unique_ptr<TimerPage> page_;
+  Host host_;
+  long long duration_ = 0;
+};
+
+// Keeps the other cores busy from another process for as long as it lives.
+class Load {
+ public:
+  Load() : process_(nullptr) {
+    SYSTEM_INFO info;
+    GetSystemInfo(&info);
+    const int threads = info.dwNumberOfProcessors > 1 ? info.dwNumberOfProcessors - 1 : 1;
+    char command[MAX_PATH + 32];
+    std::snprintf(command, sizeof command, "\"%s\\busy_load.exe\" %d",
+                  bench::ProgramFolder().c_str(), threads);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION created = {};
+    if (CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &created)) {
+      CloseHandle(created.hThread);
+      process_ = created.hProcess;
+      // Let the load get going before anything is measured.
+      Sleep(500);
+    } else {
+      std::fprintf(stderr, "page_bench: busy_load.exe could not be started\n");
+    }
+  }
+  ~Load() {
+    if (process_ == nullptr)
+      return;
+    TerminateProcess(process_, 0);
+    WaitForSingleObject(process_, 10000);
+    CloseHandle(process_);
+  }
+  Load(const Load&) = delete;
+  Load& operator=(const Load&) = delete;
+
+ private:
+  HANDLE process_;
+};
+
+void RunPhase(const char* phase, const std::vector<Rig*>& rigs, double seconds) {
+  for (Rig* rig : rigs) rig->Prepare();
+  bench::PumpUntil(bench::CounterAfter(bench::CounterNow(), 0.2));
+  for (Rig* rig : rigs) rig->Begin();
+  // Half a period more, so the 1 s pages do not end on a period boundary where a
+  // millisecond of start-up decides between two whole counts.
+  const int64_t end = bench::CounterAfter(bench::CounterNow(), seconds + 0.5);
+  int64_t nextSample = 0;
+  bench::PumpUntil(end, [&] {
+    const int64_t now = bench::CounterNow();
+    if (now < nextSample)
+      return;
+    for (Rig* rig : rigs) rig->Sample(now);
+    nextSample = bench::CounterAfter(now, 0.1);
+  });
+  for (Rig* rig : rigs) rig->End();
+  bench::PumpUntil(bench::CounterAfter(bench::CounterNow(), 0.3));
+  for (Rig* rig : rigs) rig->Report(phase);
+}
+
+int Drift(double seconds) {
+  StopwatchRig ms1(0, "stopwatch-1ms", 0);
+  StopwatchRig ms10(1, "stopwatch-10ms", 1);
+  StopwatchRig ms100(2, "stopwatch-100ms", 2);
+  StopwatchRig s1(3, "stopwatch-1s", 3);
+  TimerRig countdown(4, seconds);
+  const std::vector<Rig*> rigs = {&ms1, &ms10, &ms100, &s1, &countdown};
+  bench::PumpUntil(bench::CounterAfter(bench::CounterNow(), 0.5));
+  RunPhase("idle", rigs, seconds);
+  {
+    Load load;
+    RunPhase("load", rigs, seconds);
+  }
+  return 0;
+}
+
+void ReportCpu(const char* what, Rig& rig, double seconds) {
+  rig.Begin();
+  // The first second settles the timer and the first drawing.
+  bench::PumpUntil(bench::CounterAfter(bench::CounterNow(), 1.0));
+  const double cpuBefore = bench::ProcessCpuSeconds(GetCurrentProcess());
+  const int64_t from = bench::CounterNow();
+  bench::PumpUntil(bench::CounterAfter(from, seconds));
+  const double cpuAfter = bench::ProcessCpuSeconds(GetCurrentProcess());
+  const int64_t to = bench::CounterNow();
+  rig.Stop();
+  bench::PumpUntil(bench::CounterAfter(bench::CounterNow(), 0.3));
+  std::printf("cpu %s %.4f %.4f\n", what, cpuAfter - cpuBefore, bench::CounterSeconds(from, to));
+  std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: page_bench drift|cpu-stopwatch|cpu-timer <seconds>\n");
+    return 2;
+  }
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+  InitCommonControlsEx(&controls);
+  UseBenchSettings();
+  const std::string mode = argv[1];
+  const double seconds = bench::SecondsArgument(argc, argv, 2, 120.0);
+  if (mode == "drift")
+    return Drift(seconds);
+  if (mode == "cpu-stopwatch") {
+    StopwatchRig rig(0, "stopwatch-1ms", 0);
+    ReportCpu("stopwatch", rig, seconds);
+    return 0;
+  }
+  if (mode == "cpu-timer") {
+    TimerRig rig(0, seconds + 2);
+    ReportCpu("timer", rig, seconds);
+    return 0;
+  }
+  std::fprintf(stderr, "page_bench: unknown mode %s\n", mode.c_str());
+  return 2;
+}

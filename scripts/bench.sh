@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Runs the benchmark suite and prints one table: drift of the stopwatch and the
+# countdown against the performance counter (idle and under load), CPU time
+# against a bare timer program, start-up and peak memory against a bare dialog
+# program, file sizes, and the native micro-benchmarks. Every ratio compares two
+# figures measured in this one run. Nothing here fails on a figure; the script
+# fails only when a benchmark program cannot run.
+#
+#   scripts/bench.sh [--quick | --long]     (or MIPO_BENCH=quick|long)
+#     default  drift runs of 2 minutes, CPU runs of 30 s, 5 starts of each program
+#     --long   drift runs of 10 minutes
+#     --quick  drift runs of 10 s, CPU runs of 5 s, 2 starts: for development;
+#              does not touch docs/benchmarks.md
+#
+# Expects DISPLAY (the Makefile wraps it in with-display.sh) and built trees:
+# $MIPO_BUILD/native and $MIPO_BUILD/win32, or MIPO_BENCH_NATIVE / MIPO_BENCH_WIN32.
+set -uo pipefail
+. "$(dirname "$0")/env.sh"
+
+mode=${MIPO_BENCH:-standard}
+case "${1:-}" in
+  --quick) mode=quick ;;
+  --long) mode=long ;;
+  "") ;;
+  *) echo "usage: scripts/bench.sh [--quick | --long]" >&2; exit 2 ;;
+esac
+case "$mode" in
+  quick) drift=10; cpu=5; starts=2; min_time=0.05 ;;
+  long) drift=600; cpu=30; starts=5; min_time=0.5 ;;
+  standard) drift=120; cpu=30; starts=5; min_time=0.5 ;;
+  *) echo "bench: MIPO_BENCH must be quick or long" >&2; exit 2 ;;
+esac
+
+native=${MIPO_BENCH_NATIVE:-$MIPO_BUILD/native}
+win=${MIPO_BENCH_WIN32:-$MIPO_BUILD/win32}
+benchdir=$win/bench/win32
+for f in "$native/bench/text_bench" "$benchdir/page_bench.exe" "$benchdir/bare_tick.exe" \
+         "$benchdir/busy_load.exe" "$benchdir/bare_dialog.exe" "$benchdir/launch_bench.exe" \
+         "$win/MipoWatch.exe"; do
+  [ -e "$f" ] || { echo "bench: $f is missing; build first (make native win32)" >&2; exit 1; }
+done
+
+"$MIPO_ROOT/scripts/prepare-prefix.sh" || exit 1
+mipo_wineserver -p30
+mipo_wine cmd /c exit </dev/null >/dev/null 2>&1
+
+raw=$(mktemp)
+texts=$(mktemp)
+trap 'rm -f "$raw" "$texts"' EXIT
+say() { echo "bench: $*" >&2; }
+# A Windows program of the suite; its result lines go to the raw file.
+run_win() {
+  mipo_wine "$@" </dev/null 2>/dev/null | tr -d '\r' >>"$raw"
+  local status=${PIPESTATUS[0]}
+  [ "$status" = 0 ] || { say "$(basename "$1") failed (exit $status)"; exit 1; }
+}
+
+say "native micro-benchmarks"
+"$native/bench/text_bench" --benchmark_min_time=$min_time --benchmark_format=csv \
+  2>/dev/null >"$texts" || { say "text_bench failed"; exit 1; }
+say "drift: two runs of ${drift} s (idle, then under load)"
+run_win "$benchdir/page_bench.exe" drift "$drift"
+say "CPU: stopwatch page, bare timer program, timer page, ${cpu} s each"
+run_win "$benchdir/page_bench.exe" cpu-stopwatch "$cpu"
+run_win "$benchdir/bare_tick.exe" "$cpu"
+run_win "$benchdir/page_bench.exe" cpu-timer "$cpu"
+say "start-up and memory: $starts starts of each program"
+run_win "$benchdir/launch_bench.exe" "Z:${win//\//\\}" "$starts"
+
+cpu_model=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+header="Run of $(date -u '+%Y-%m-%d %H:%M UTC') ($mode: drift runs of ${drift} s), \
+$(nproc) × ${cpu_model:-unknown CPU}, $(wine --version 2>/dev/null || echo Wine)."
+
+table=$(awk -v drift="$drift" '
+  function fmt_ms(v) { return sprintf("%.1f ms", v) }
+  function mib(v) { return sprintf("%.1f MiB", v / 1048576) }
+  function kib(v) { return sprintf("%.1f KiB", v / 1024) }
+  function verdict(ok) { return ok ? "yes" : "**no**" }
+  function median(list, n,   a, i, j, t) {
+    n = split(list, a, " ")
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+    if (n == 0) return 0
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+  }
+  FILENAME == ARGV[1] && $1 == "drift" {
+    key = $2 " " $3; order[++rows] = key
+    period[key] = $4; counted[key] = $5; elapsed[key] = $6; behind[key] = $7; ahead[key] = $8
+  }
+  FILENAME == ARGV[1] && $1 == "cpu" { cpu[$2] = $3; wall[$2] = $4 }
+  FILENAME == ARGV[1] && $1 == "startup" { start[$2] = start[$2] " " $3 }
+  FILENAME == ARGV[1] && $1 == "peak" { peak[$2] = peak[$2] " " $3 }
+  FILENAME == ARGV[1] && $1 == "size" { size[$2] = $3 }
+  FILENAME == ARGV[1] && $1 == "notice" { notice = notice " " $0 }
+  FILENAME == ARGV[2] && FNR > 1 {
+    split($0, f, ","); gsub(/"/, "", f[1]); micro[++micros] = f[1]; ns[f[1]] = f[4]
+  }
+  END {
+    print "| # | Measure | Result | Baseline (same run) | Goal | Met |"
+    print "|---|---|---|---|---|---|"
+    names["stopwatch-1ms"] = "stopwatch 1 ms"; names["stopwatch-10ms"] = "stopwatch 10 ms"
+    names["stopwatch-100ms"] = "stopwatch 100 ms"; names["stopwatch-1s"] = "stopwatch 1 s"
+    names["countdown"] = "countdown (1 s)"
+    for (i = 1; i <= rows; i++) {
+      key = order[i]; split(key, k, " ")
+      d = counted[key] - elapsed[key]; limit = period[key] + elapsed[key] * 1e-5
+      printf "| 1 | Drift, %s, %s | counted − elapsed %+.1f ms; shown time at most %s behind | %s elapsed (QPC) | ≤ %s | %s |\n", \
+        (k[1] == "idle" ? "idle" : "other core busy"), names[k[2]], d, fmt_ms(behind[key]), \
+        sprintf("%.1f s", elapsed[key] / 1000), fmt_ms(limit), verdict(d <= limit && -d <= limit)
+    }
+    if (("stopwatch" in cpu) && ("bare" in cpu) && wall["bare"] > 0 && cpu["bare"] > 0) {
+      sw = 100 * cpu["stopwatch"] / wall["stopwatch"]; bare = 100 * cpu["bare"] / wall["bare"]
+      printf "| 2 | CPU, stopwatch at 1 ms, display visible | %.1f %% of one core (%.2f×) | bare timer program %.1f %% | ≤ 1.25× | %s |\n", \
+        sw, sw / bare, bare, verdict(sw / bare <= 1.25)
+    }
+    if ("timer" in cpu) {
+      tm = 100 * cpu["timer"] / wall["timer"]
+      printf "| 2 | CPU, timer page running | %.2f %% of one core | — | ≤ 0.5 %% | %s |\n", tm, verdict(tm <= 0.5)
+    }
+    a = median(start["app"]); b = median(start["bare"])
+    if (a > 0 && b > 0)
+      printf "| 3 | Start-up to visible main window (median) | %s (%.2f×) | bare dialog program %s | ≤ 1.5× | %s |\n", \
+        fmt_ms(a), a / b, fmt_ms(b), verdict(a / b <= 1.5)
+    a = median(peak["app"]); b = median(peak["bare"])
+    if (a > 0 && b > 0)
+      printf "| 4 | Peak working set (median) | %s (%.2f×) | bare dialog program %s | ≤ 1.3× | %s |\n", \
+        mib(a), a / b, mib(b), verdict(a / b <= 1.3)
+    if (size["MipoWatch.exe"] > 0)
+      printf "| 4 | Size of MipoWatch.exe | %s | — | ≤ 1 MiB | %s |\n", kib(size["MipoWatch.exe"]), \
+        verdict(size["MipoWatch.exe"] <= 1048576)
+    split("KeyHook.dll MouseHook.dll", libs, " ")
+    for (i = 1; i <= 2; i++) if (libs[i] in size)
+      printf "| 4 | Size of %s | %s | — | — | — |\n", libs[i], (size[libs[i]] < 0 ? "missing" : kib(size[libs[i]]))
+    label["RunningTimeText"] = "FormatDuration, running time at 1 ms"
+    label["RunningTimeTextManyHours"] = "FormatDuration, running time at 9999 h width"
+    label["LapDurationText"] = "FormatDuration, lap duration (100 ns units)"
+    label["ClockTimeText"] = "FormatClockTime"
+    label["CountdownTimeText"] = "FormatSeconds"
+    label["LapRowAllColumns"] = "Lap row, seven columns, with status text"
+    label["LapRowFixedColumnsOnly"] = "Lap row, two columns, with status text"
+    label["TickHandling"] = "One tick: count, format, show"
+    for (i = 1; i <= micros; i++)
+      printf "| 5 | %s | %.0f ns per call | — | — | — |\n", \
+        (micro[i] in label ? label[micro[i]] : micro[i]), ns[micro[i]]
+    if (notice != "") printf "\nA start showed another window first:%s\n", notice
+  }' "$raw" "$texts")
+
+echo
+echo "$header"
+echo
+echo "$table"
+
+if [ "$mode" != quick ]; then
+  doc=$MIPO_ROOT/docs/benchmarks.md
+  latest=$(mktemp)
+  { echo "<!-- latest run: written by scripts/bench.sh -->"; echo "$header"; echo; echo "$table"
+    echo "<!-- end of latest run -->"; } >"$latest"
+  if [ -f "$doc" ] && grep -q '^<!-- latest run: written by scripts/bench.sh -->$' "$doc"; then
+    awk -v file="$latest" '
+      /^<!-- latest run: written by scripts\/bench.sh -->$/ { while ((getline line < file) > 0) print line; skip = 1; next }
+      /^<!-- end of latest run -->$/ { skip = 0; next }
+      !skip' "$doc" >"$doc.new" && mv "$doc.new" "$doc"
+  else
+    { [ -f "$doc" ] && cat "$doc" && echo; echo "## Latest run"; echo; cat "$latest"; } >"$doc.new" &&
+      mv "$doc.new" "$doc"
+  fi
+  rm -f "$latest"
+  echo
+  echo "Written to docs/benchmarks.md."
+fi
