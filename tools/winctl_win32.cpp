@@ -4,9 +4,15 @@
 //                                        until none has appeared for <ms>
 //   winctl close <title prefix>          asks that window to close, as its close box does
 //   winctl click <title prefix> <id>     clicks a control of that window (or its child dialogs)
+//   winctl tab <title prefix> <index>    chooses a tab of the window's tab control, as a click does
+//   winctl select <title prefix> <id> <n>  chooses entry n of a combo box, as the user does
+//   winctl rect <title prefix>           prints the window's outer rectangle: left top width height
+//   winctl key <class> <virtual key>     presses a key in the top-level window of that class
 // Exit code 0 on success, 1 when the window was not found in time.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -61,6 +67,23 @@ BOOL CALLBACK MatchId(HWND window, LPARAM data) {
   return TRUE;
 }
 
+BOOL CALLBACK MatchTabControl(HWND window, LPARAM data) {
+  ChildFind* find = reinterpret_cast<ChildFind*>(data);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  if (std::strcmp(name, WC_TABCONTROLA) == 0) {
+    find->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND FindControl(HWND window, int id) {
+  ChildFind find = {id, nullptr};
+  EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,10 +111,46 @@ int main(int argc, char** argv) {
   if (verb == "click" && argc > 3) {
     HWND window = WaitFor(argv[2], false, 10000);
     if (window == nullptr) return 1;
-    ChildFind find = {std::atoi(argv[3]), nullptr};
-    EnumChildWindows(window, MatchId, reinterpret_cast<LPARAM>(&find));
+    HWND control = FindControl(window, std::atoi(argv[3]));
+    if (control == nullptr) return 1;
+    SendMessageA(control, BM_CLICK, 0, 0);
+    return 0;
+  }
+  if (verb == "tab" && argc > 3) {
+    HWND window = WaitFor(argv[2], false, 10000);
+    if (window == nullptr) return 1;
+    ChildFind find = {0, nullptr};
+    EnumChildWindows(window, MatchTabControl, reinterpret_cast<LPARAM>(&find));
     if (find.found == nullptr) return 1;
-    SendMessageA(find.found, BM_CLICK, 0, 0);
+    // Moving the focus of a tab control without TCS_BUTTONS selects that tab and
+    // notifies the owner as a click does (selection changing, then changed).
+    SendMessageA(find.found, TCM_SETCURFOCUS, std::atoi(argv[3]), 0);
+    return 0;
+  }
+  if (verb == "select" && argc > 4) {
+    HWND window = WaitFor(argv[2], false, 10000);
+    if (window == nullptr) return 1;
+    const int id = std::atoi(argv[3]);
+    HWND combo = FindControl(window, id);
+    if (combo == nullptr) return 1;
+    if (SendMessageA(combo, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
+    SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+    return 0;
+  }
+  if (verb == "rect") {
+    HWND window = WaitFor(argv[2], false, ms);
+    if (window == nullptr) return 1;
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top);
+    return 0;
+  }
+  if (verb == "key" && argc > 3) {
+    HWND window = FindWindowA(argv[2], nullptr);
+    if (window == nullptr || !IsWindowVisible(window)) return 1;
+    PostMessageA(window, WM_KEYDOWN, std::atoi(argv[3]), 1);
     return 0;
   }
   return 2;
