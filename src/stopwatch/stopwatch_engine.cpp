@@ -6,6 +6,9 @@
 
 namespace {
 
+// The shortest time between two redraws of a running display: 10 ms.
+constexpr uint64_t kMinRedrawUnits = 10 * kUnitsPerMillisecond;
+
 // Start button captions.
 const char kStartCaption[] = "スタート";
 const char kLapCaption[] = "ラップ計測";
@@ -49,6 +52,11 @@ StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& r
       shadeFlag_(0),
       rowCount_(0),
       ticks_(0),
+      monotonic_(nullptr),
+      activeUnits_(0),
+      lastReading_(0),
+      lastShownAt_(0),
+      shownBehind_(false),
       cumulativeTotal_(0),
       startTime_(),
       startUnits_(0),
@@ -62,6 +70,12 @@ StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& r
 
 void StopwatchEngine::SetAccuracy(int index) {
   accuracyIndex_ = MendAccuracyIndex(index);
+}
+
+void StopwatchEngine::UseMonotonicClock(MonotonicClock* clock) {
+  if (running_)
+    return;
+  monotonic_ = clock;
 }
 
 void StopwatchEngine::SetMode(int mode) {
@@ -104,13 +118,21 @@ void StopwatchEngine::StartOrLap() {
     controls_.EnableStop(endWay_ == kTriggerButton);
     controls_.EnableSetup(false);
     StartRun();
-  } else if (watchMode_ == kLapMode) {
-    RecordLap();
-  } else if (TogglePause()) {
-    SetStartCaption(kResumeCaption);
-    RecordLap();
   } else {
-    SetStartCaption(kPauseCaption);
+    // A lap or a pause takes the time of the press, not of the last tick.
+    CatchUp(true);
+    if (AtLimit()) {
+      StopRun();
+      return;
+    }
+    if (watchMode_ == kLapMode) {
+      RecordLap();
+    } else if (TogglePause()) {
+      SetStartCaption(kResumeCaption);
+      RecordLap();
+    } else {
+      SetStartCaption(kPauseCaption);
+    }
   }
   UpdateStatusText();
 }
@@ -120,6 +142,7 @@ void StopwatchEngine::StopRun() {
   // start and flip the shading of the next run.
   if (!running_)
     return;
+  CatchUp(true);
   running_ = false;
   // A watch stopped while paused has recorded its last row at the pause.
   if (watchMode_ == kLapMode || armed_) {
@@ -139,10 +162,54 @@ void StopwatchEngine::OnTick() {
   // A tick that slipped past the purge of a pause or a stop is not counted.
   if (!running_ || !armed_)
     return;
-  ++ticks_;
-  ShowDuration(ticks_);
-  if (ticks_ >= AccuracyTickLimit(CurrentAccuracy()))
+  if (monotonic_ != nullptr) {
+    CatchUp(false);
+  } else {
+    ++ticks_;
+    ShowDuration(ticks_);
+  }
+  if (AtLimit())
     StopRun();
+}
+
+void StopwatchEngine::CatchUp(bool press) {
+  if (monotonic_ == nullptr || !armed_)
+    return;
+  const uint64_t now = monotonic_->NowUnits();
+  if (now > lastReading_)
+    activeUnits_ += now - lastReading_;
+  lastReading_ = now;
+  uint64_t counted = activeUnits_ / PeriodUnits();
+  const uint64_t limit = AccuracyTickLimit(CurrentAccuracy());
+  if (counted > limit)
+    counted = limit;
+  // An early tick finds no new whole period: the count stands.
+  if (counted > ticks_) {
+    ticks_ = counted;
+    shownBehind_ = true;
+  }
+  // Drawing is what a tick costs; at 1 ms the display is redrawn at most every
+  // 10 ms, far beyond what a screen shows, and a press always brings it level
+  // with the row it records.
+  if (shownBehind_ && (press || PeriodUnits() >= kMinRedrawUnits ||
+                       now - lastShownAt_ >= kMinRedrawUnits || now < lastShownAt_)) {
+    ShowDuration(ticks_);
+    lastShownAt_ = now;
+    shownBehind_ = false;
+  }
+}
+
+bool StopwatchEngine::AtLimit() const {
+  return ticks_ >= AccuracyTickLimit(CurrentAccuracy());
+}
+
+uint64_t StopwatchEngine::PeriodUnits() const {
+  return static_cast<uint64_t>(CurrentAccuracy().tickPeriodMs) * kUnitsPerMillisecond;
+}
+
+void StopwatchEngine::SetTicksForTesting(uint64_t ticks) {
+  ticks_ = ticks;
+  activeUnits_ = ticks * PeriodUnits();
 }
 
 void StopwatchEngine::PressStart() {
@@ -215,10 +282,16 @@ void StopwatchEngine::UpdateStatusText() {
 void StopwatchEngine::StartRun() {
   DisarmTimer();
   ticks_ = 0;
+  activeUnits_ = 0;
   startTime_ = clock_.Now();
   if (!CalendarToUnits(startTime_, &startUnits_)) {
     startUnits_ = 0;
     UnitsToCalendar(0, &startTime_);
+  }
+  shownBehind_ = false;
+  if (monotonic_ != nullptr) {
+    lastReading_ = monotonic_->NowUnits();
+    lastShownAt_ = lastReading_;
   }
   armed_ = timer_.Arm(CurrentAccuracy().tickPeriodMs);
 }
@@ -228,7 +301,10 @@ bool StopwatchEngine::TogglePause() {
     DisarmTimer();
     return true;
   }
-  // Count and start time stay: the paused time is not counted.
+  // Count and start time stay: the paused time is not counted. The part of a
+  // period that had run before the pause is kept and runs on from here.
+  if (monotonic_ != nullptr)
+    lastReading_ = monotonic_->NowUnits();
   armed_ = timer_.Arm(CurrentAccuracy().tickPeriodMs);
   return false;
 }

@@ -1,8 +1,11 @@
-// The timing half of the stopwatch page. A run's time is not read from a clock:
-// it is the number of ticks handled times the tick period. The only clock
-// reading is the local time taken at the start of a run; every time of day in
-// the lap list is that start plus counted time. Everything runs on the UI
-// thread; the engine reaches the world only through the small interfaces below.
+// The timing half of the stopwatch page. A run's time is a whole number of tick
+// periods. With a monotonic clock it is the number of whole periods the clock has
+// seen while the watch ran (paused time left out), so ticks that arrive late, in
+// bursts or not at all cost nothing; the tick only says when to look and draw.
+// Without one each handled tick counts one period. The local time is read once,
+// at the start of a run; every time of day in the lap list is that start plus
+// counted time. Everything runs on the UI thread; the engine reaches the world
+// only through the small interfaces below.
 #pragma once
 
 #include <cstddef>
@@ -27,6 +30,13 @@ class LocalClock {
  public:
   virtual ~LocalClock() = default;
   virtual CalendarTime Now() = 0;
+};
+
+// A clock that never goes back, in 100-ns units from an origin of its own.
+class MonotonicClock {
+ public:
+  virtual ~MonotonicClock() = default;
+  virtual uint64_t NowUnits() = 0;
 };
 
 // The rows of the lap list. Cells are addressed by position among the shown
@@ -100,6 +110,10 @@ class StopwatchEngine {
   void SetAccuracy(int index);  // mended to 0 outside 0..11
   void SetMode(int mode);       // 1 is normal mode, anything else lap mode; sets the mode caption
   void SetColumnFlags(const int flags[kLapColumnCount]);  // flags as MendColumnFlags leaves them
+  // The clock the count is taken from; null (the default) counts one period per
+  // handled tick, for callers that drive time by handing ticks in. Only taken
+  // while stopped.
+  void UseMonotonicClock(MonotonicClock* clock);
   // Takes the trigger methods in force (mended), sets the start and stop buttons
   // and the status text by them, and tells which hook libraries they need.
   HookNeeds SetTriggerMethods(int startWay, int timeWay, int endWay);
@@ -144,11 +158,17 @@ class StopwatchEngine {
   int64_t CumulativeTotal() const { return cumulativeTotal_; }
 
   // Lets tests reach a count near the automatic stop without millions of ticks.
-  void SetTicksForTesting(uint64_t ticks) { ticks_ = ticks; }
+  void SetTicksForTesting(uint64_t ticks);
 
  private:
   void StartRun();
   bool TogglePause();
+  // Brings the count up to the monotonic clock while the timer is armed, never
+  // past the automatic stop, and redraws the display when it is behind: on a
+  // press at once, on a tick no more often than every 10 ms.
+  void CatchUp(bool press);
+  bool AtLimit() const;
+  uint64_t PeriodUnits() const;
   void RecordLap();
   void SetStartCaption(const char* text);
   void ShowDuration(uint64_t ticks);
@@ -167,7 +187,12 @@ class StopwatchEngine {
   int shadeFlag_;
   int rowCount_;
   uint64_t ticks_;
-  int64_t cumulativeTotal_;  // sum of the splits of all rows, 100-ns units
+  MonotonicClock* monotonic_;  // null: each handled tick counts one period
+  uint64_t activeUnits_;       // running time of the run up to lastReading_, pauses left out
+  uint64_t lastReading_;       // monotonic clock reading activeUnits_ runs up to
+  uint64_t lastShownAt_;       // monotonic clock reading of the last redraw
+  bool shownBehind_;           // the display shows less than the count
+  int64_t cumulativeTotal_;    // sum of the splits of all rows, 100-ns units
   CalendarTime startTime_;
   uint64_t startUnits_;  // startTime_ in 100-ns units
   bool hasPreviousLap_;  // false until the run's first row

@@ -53,12 +53,15 @@ StopwatchPage::StopwatchPage()
       multimediaTicks_(),
       ticks_(&multimediaTicks_),
       clock_(nullptr),
+      counterClock_(),
+      monotonic_(nullptr),
       listView_(),
       display_(),
       mouseHook_(kMouseHookLibrary),
       keyHook_(kKeyHookLibrary),
       engine_(*this, *this, *this, *this, *this) {
   EnsureSettingsPath();
+  ChooseCountClock();
 }
 
 StopwatchPage::~StopwatchPage() {
@@ -111,6 +114,26 @@ void StopwatchPage::SetTickSource(PeriodicTickSource* source) {
   if (engine_.IsRunning())
     return;
   ticks_ = source != nullptr ? source : &multimediaTicks_;
+  ChooseCountClock();
+}
+
+void StopwatchPage::SetMonotonicClock(MonotonicClock* clock) {
+  if (engine_.IsRunning())
+    return;
+  monotonic_ = clock;
+  ChooseCountClock();
+}
+
+// Real ticks arrive late, in bursts or not at all when the machine is busy, so a
+// run on them is counted against the performance counter. Ticks handed in by a
+// replaced source are the time itself.
+void StopwatchPage::ChooseCountClock() {
+  if (monotonic_ != nullptr)
+    engine_.UseMonotonicClock(monotonic_);
+  else if (ticks_ == &multimediaTicks_)
+    engine_.UseMonotonicClock(&counterClock_);
+  else
+    engine_.UseMonotonicClock(nullptr);
 }
 
 void StopwatchPage::SetClock(LocalClock* clock) {

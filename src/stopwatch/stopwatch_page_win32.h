@@ -48,7 +48,13 @@ class StopwatchPage : private TickTimer,
   HMENU BuildHeaderMenu() const;
 
   // Replaces the multimedia tick (null puts it back); only while no run is going.
+  // The multimedia tick's runs are counted against the performance counter; with
+  // a replaced source each handled tick counts one period, unless a monotonic
+  // clock is given as well.
   void SetTickSource(PeriodicTickSource* source);
+  // Replaces the clock runs are counted against (null puts the default back);
+  // only while no run is going.
+  void SetMonotonicClock(MonotonicClock* clock);
   // Replaces the local clock (null puts it back).
   void SetClock(LocalClock* clock);
 
@@ -67,6 +73,7 @@ class StopwatchPage : private TickTimer,
   LRESULT ShadeRows(NMLVCUSTOMDRAW* draw);
   void SaveWatchSettings();
   void Detach();
+  void ChooseCountClock();
   HWND Item(int id) const;
 
   // Trigger handling: the hook libraries the methods need and their events.
@@ -106,6 +113,8 @@ class StopwatchPage : private TickTimer,
   MultimediaTickSource multimediaTicks_;
   PeriodicTickSource* ticks_;  // multimediaTicks_ unless replaced
   LocalClock* clock_;          // null: the platform's local time
+  PerformanceCounterClock counterClock_;
+  MonotonicClock* monotonic_;  // null: chosen by the tick source
   // Destroyed in reverse order: hook libraries first, then the display, then
   // the list wrapper.
   ListViewControl listView_;

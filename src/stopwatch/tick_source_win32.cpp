@@ -41,3 +41,19 @@ void MultimediaTickSource::Stop() {
   timerId_ = 0;
   periodMs_ = 0;
 }
+
+PerformanceCounterClock::PerformanceCounterClock() : frequency_(0) {
+  LARGE_INTEGER frequency;
+  if (QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0)
+    frequency_ = static_cast<uint64_t>(frequency.QuadPart);
+}
+
+uint64_t PerformanceCounterClock::NowUnits() {
+  if (frequency_ == 0)
+    return static_cast<uint64_t>(GetTickCount()) * 10000;
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  const uint64_t counts = static_cast<uint64_t>(now.QuadPart);
+  // Whole seconds and the rest apart, so the product cannot overflow.
+  return counts / frequency_ * 10000000 + counts % frequency_ * 10000000 / frequency_;
+}

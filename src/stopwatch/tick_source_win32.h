@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "stopwatch/stopwatch_engine.h"
+
 class PeriodicTickSource {
  public:
   virtual ~PeriodicTickSource() = default;
@@ -30,4 +32,14 @@ class MultimediaTickSource : public PeriodicTickSource {
  private:
   UINT timerId_;
   UINT periodMs_;  // the period the resolution was asked for, given back on Stop
+};
+
+// The performance counter as the engine's monotonic clock, in 100-ns units.
+class PerformanceCounterClock : public MonotonicClock {
+ public:
+  PerformanceCounterClock();
+  uint64_t NowUnits() override;
+
+ private:
+  uint64_t frequency_;  // counts per second; 0 when the counter is missing
 };

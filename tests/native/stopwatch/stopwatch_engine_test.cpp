@@ -541,4 +541,188 @@ TEST(LapColumns, MenuCommandsAndHeadersMatchTheColumns) {
   }
 }
 
+// Runs counted against a monotonic clock: ticks only say when to look.
+class ManualMonotonicClock : public MonotonicClock {
+ public:
+  uint64_t NowUnits() override { return units; }
+  uint64_t units = 987654321;  // an origin of its own, not zero
+};
+
+class StopwatchClockCountTest : public StopwatchEngineTest {
+ protected:
+  StopwatchClockCountTest() { engine.UseMonotonicClock(&monotonic); }
+  void Pass(uint64_t milliseconds) { monotonic.units += milliseconds * 10000; }
+
+  ManualMonotonicClock monotonic;
+};
+
+TEST_F(StopwatchClockCountTest, LateTickCatchesUpAndTheBurstBehindItAddsNothing) {
+  engine.StartOrLap();
+  Pass(50);
+  Tick(1);
+  EXPECT_EQ(50u, engine.Ticks());
+  EXPECT_EQ("00:00:00:050", readout.shown);
+  const int draws = readout.draws;
+  Tick(49);  // the late ticks arriving together
+  EXPECT_EQ(50u, engine.Ticks());
+  EXPECT_EQ(draws, readout.draws);
+  Pass(10);
+  Tick(1);
+  EXPECT_EQ("00:00:00:060", readout.shown);
+}
+
+TEST_F(StopwatchClockCountTest, FinestAccuracyRedrawsEveryTenMillisecondsAndAPressCatchesUp) {
+  engine.StartOrLap();
+  const int draws = readout.draws;
+  for (int i = 0; i < 100; ++i) {
+    Pass(1);
+    Tick(1);
+  }
+  EXPECT_EQ(draws + 10, readout.draws);
+  EXPECT_EQ("00:00:00:100", readout.shown);
+  Pass(3);
+  Tick(1);
+  EXPECT_EQ(103u, engine.Ticks());
+  EXPECT_EQ("00:00:00:100", readout.shown);
+  engine.StartOrLap();  // a lap shows what it records
+  EXPECT_EQ("00:00:00:103", readout.shown);
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("00:00:00:103", Cells(0)[4]);
+  engine.StopRun();
+
+  engine.ChangeAccuracy(1);  // 10 ms: every new value is drawn
+  engine.StartOrLap();
+  const int coarserDraws = readout.draws;
+  for (int i = 0; i < 10; ++i) {
+    Pass(10);
+    Tick(1);
+  }
+  EXPECT_EQ(coarserDraws + 10, readout.draws);
+}
+
+TEST_F(StopwatchClockCountTest, LostTicksLoseNoTime) {
+  engine.ChangeAccuracy(1);  // 10 ms
+  engine.StartOrLap();
+  for (int i = 0; i < 25; ++i) {
+    Pass(40);
+    Tick(1);  // three ticks of every four never came
+  }
+  EXPECT_EQ("00:00:01:00", readout.shown);
+  engine.StopRun();
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("00:00:01:00", Cells(0)[4]);
+  EXPECT_EQ("09:00:01.00", Cells(0)[2]);
+}
+
+TEST_F(StopwatchClockCountTest, EarlyTickShowsNothingAheadOfTime) {
+  engine.ChangeAccuracy(3);  // 1 s
+  engine.StartOrLap();
+  Pass(999);
+  Tick(1);
+  EXPECT_EQ(0u, engine.Ticks());
+  EXPECT_EQ("00:00:00", readout.shown);
+  Pass(1);
+  Tick(1);
+  EXPECT_EQ("00:00:01", readout.shown);
+}
+
+TEST_F(StopwatchClockCountTest, LapAndStopTakeTheTimeOfThePressInWholePeriods) {
+  engine.ChangeAccuracy(2);  // 100 ms
+  engine.StartOrLap();
+  Pass(1000);
+  Tick(1);
+  Pass(250);  // the ticks since are still on their way
+  engine.StartOrLap();
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("00:00:01:2", Cells(0)[3]);
+  EXPECT_EQ("00:00:01:2", readout.shown);  // the display agrees with the row
+  Pass(830);
+  engine.StopRun();
+  ASSERT_EQ(2u, rows.rows.size());
+  EXPECT_EQ("00:00:00:8", Cells(1)[3]);  // 2.0 s - 1.2 s, still whole periods
+  EXPECT_EQ("00:00:02:0", Cells(1)[4]);
+  EXPECT_EQ("00:00:02:0", readout.shown);
+  Pass(500);
+  Tick(5);  // stragglers after the stop
+  EXPECT_EQ(20u, engine.Ticks());
+}
+
+TEST_F(StopwatchClockCountTest, PausedTimeIsLeftOutAndThePartPeriodRunsOn) {
+  engine.SetMode(kNormalMode);
+  engine.ChangeAccuracy(3);  // 1 s
+  engine.StartOrLap();
+  Pass(2500);
+  Tick(1);
+  engine.StartOrLap();  // pause at 2.5 s
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("00:00:02", Cells(0)[3]);
+  Pass(5000);
+  Tick(3);  // stray ticks while paused
+  EXPECT_EQ(2u, engine.Ticks());
+
+  engine.StartOrLap();  // resume
+  Pass(400);
+  Tick(1);
+  EXPECT_EQ("00:00:02", readout.shown);  // 2.9 s
+  Pass(100);
+  Tick(1);
+  EXPECT_EQ("00:00:03", readout.shown);  // 3.0 s: the half second before the pause counts
+  Pass(1000);
+  engine.StartOrLap();  // pause at 4.0 s
+  ASSERT_EQ(2u, rows.rows.size());
+  EXPECT_EQ("09:00:04", Cells(1)[2]);
+  EXPECT_EQ("00:00:02", Cells(1)[3]);
+  EXPECT_EQ("00:00:04", Cells(1)[4]);
+  Pass(3000);
+  engine.StopRun();  // while paused: no row, no more time
+  EXPECT_EQ(2u, rows.rows.size());
+  EXPECT_EQ(4u, engine.Ticks());
+}
+
+TEST_F(StopwatchClockCountTest, ClockPastTheLimitStopsAtTheLastValue) {
+  engine.ChangeAccuracy(3);  // 1 s: stops at 99:59:59
+  engine.StartOrLap();
+  Pass(400000ull * 1000);
+  Tick(1);
+  ExpectStopped();
+  EXPECT_EQ("99:59:59", readout.shown);
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("99:59:59", Cells(0)[4]);
+}
+
+TEST_F(StopwatchClockCountTest, LapPressPastTheLimitStopsWithOneRow) {
+  engine.ChangeAccuracy(3);
+  engine.StartOrLap();
+  Pass(400000ull * 1000);
+  engine.StartOrLap();  // no tick came since the limit passed
+  ExpectStopped();
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("99:59:59", Cells(0)[4]);
+}
+
+TEST_F(StopwatchClockCountTest, NoTimerArmedKeepsTheCountAtZero) {
+  timer.armSucceeds = false;
+  engine.StartOrLap();
+  Pass(5000);
+  Tick(1);
+  engine.StopRun();
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("00:00:00:000", Cells(0)[4]);
+  EXPECT_EQ("00:00:00:000", readout.shown);
+}
+
+TEST_F(StopwatchClockCountTest, ClockStaysForTheWholeRun) {
+  engine.StartOrLap();
+  engine.UseMonotonicClock(nullptr);  // refused while running
+  Pass(100);
+  Tick(1);
+  EXPECT_EQ(100u, engine.Ticks());
+  engine.StopRun();
+  engine.UseMonotonicClock(nullptr);
+  engine.StartOrLap();
+  Pass(100);
+  Tick(3);
+  EXPECT_EQ(3u, engine.Ticks());  // each handled tick is one period again
+}
+
 }  // namespace

@@ -545,6 +545,45 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
   EXPECT_EQ(stopped, page_->Engine().Ticks());
 }
 
+class HandMovedClock : public MonotonicClock {
+ public:
+  uint64_t NowUnits() override { return units; }
+  uint64_t units = 5000000000;
+};
+
+TEST_F(StopwatchPageTest, GivenClockCountsTheRunWhenTicksComeLate) {
+  OpenPage();
+  HandMovedClock clock;
+  page_->SetMonotonicClock(&clock);
+  Command(IDC_SW_START);
+  clock.units += 15000000;  // 1.5 s, and a single late tick
+  Tick(1);
+  EXPECT_EQ("00:00:01:500", Shown());
+  clock.units += 250000;
+  Command(IDC_SW_STOP);
+  ASSERT_EQ(1, Rows());
+  EXPECT_EQ("00:00:01:525", Cell(0, 4));
+  EXPECT_EQ("00:00:01:525", Shown());
+  page_->SetMonotonicClock(nullptr);
+  // Back on the posted ticks alone: each counts one period.
+  Command(IDC_SW_START);
+  Tick(7);
+  EXPECT_EQ("00:00:00:007", Shown());
+}
+
+TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
+  PerformanceCounterClock clock;
+  const uint64_t before = clock.NowUnits();
+  const DWORD start = GetTickCount();
+  Sleep(200);
+  const uint64_t after = clock.NowUnits();
+  const DWORD slept = GetTickCount() - start;
+  ASSERT_GE(after, before);
+  const double milliseconds = static_cast<double>(after - before) / 10000.0;
+  EXPECT_NEAR(static_cast<double>(slept), milliseconds, 40.0);
+  EXPECT_GE(milliseconds, 150.0);
+}
+
 TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
   { StopwatchPage page; }
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
