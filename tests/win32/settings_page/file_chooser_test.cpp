@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,9 +11,7 @@
 #include "settings_page/settings_rules.h"
 #include "support/win32_test_support.h"
 
-using testing_support::TestParentWindow;
-using testing_support::UseFreshSettings;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
 namespace {
 
@@ -31,134 +27,118 @@ std::string TextOf(HWND window) {
   return text;
 }
 
-// Plays the user of the chooser from a helper thread while the test's thread
-// sits in the chooser's modal loop: notes what the chooser shows, types a name
-// into it and confirms or cancels.
-class ChooserUser {
- public:
-  ChooserUser(std::string answer, bool confirm)
-      : uiThread_(GetCurrentThreadId()), answer_(std::move(answer)), confirm_(confirm) {
-    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-  }
-  ~ChooserUser() { Join(); }
-  void Join() {
-    if (thread_ == nullptr)
-      return;
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-
-  bool found = false;
-  bool stuck = false;
-  std::string title;
-  std::string proposed;
+// Plays the user from a helper thread while the test's thread sits in the
+// chooser's modal loop: notes what the chooser shows, then types an answer and
+// confirms it, or cancels when the answer is empty.
+struct ChooserUser {
+  DWORD uiThread = GetCurrentThreadId();
+  std::string answer;
+  bool found = false, stuck = false;
+  std::string title, proposed;
   std::vector<std::string> types;
   int selectedType = -1;
 
- private:
-  static BOOL CALLBACK FindChooser(HWND window, LPARAM data) {
+  // A chooser counts once it has filled its list of file types.
+  static BOOL CALLBACK Find(HWND window, LPARAM data) {
     char cls[32] = {};
     GetClassNameA(window, cls, sizeof cls);
-    if (std::string(cls) == "#32770" && IsWindowVisible(window)) {
-      *reinterpret_cast<HWND*>(data) = window;
-      return FALSE;
-    }
-    return TRUE;
+    if (std::string(cls) != "#32770" || !IsWindowVisible(window))
+      return TRUE;
+    if (SendMessageA(GetDlgItem(window, cmb1), CB_GETCOUNT, 0, 0) <= 0)
+      return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
   }
 
-  static HWND NameField(HWND chooser) {
-    HWND combo = GetDlgItem(chooser, cmb13);
-    if (combo != nullptr) {
-      HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
-      return edit != nullptr ? edit : combo;
+  static BOOL CALLBACK FindEdit(HWND window, LPARAM data) {
+    char cls[16] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") != 0)
+      return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+  }
+
+  static BOOL CALLBACK AnswerBox(HWND window, LPARAM chooser) {
+    if (window != reinterpret_cast<HWND>(chooser) && IsWindowVisible(window)) {
+      PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }
-    return GetDlgItem(chooser, edt1);
+    return TRUE;
   }
 
   static DWORD WINAPI Run(LPVOID param) {
     ChooserUser* self = static_cast<ChooserUser*>(param);
     HWND chooser = nullptr;
-    for (int i = 0; i < 500 && chooser == nullptr; ++i) {
+    for (int i = 0; i < 1500 && chooser == nullptr; ++i) {
       Sleep(20);
-      EnumThreadWindows(self->uiThread_, FindChooser, reinterpret_cast<LPARAM>(&chooser));
+      EnumThreadWindows(self->uiThread, Find, reinterpret_cast<LPARAM>(&chooser));
     }
     if (chooser == nullptr)
       return 0;
-    Sleep(200);  // let the chooser finish filling its controls
+    Sleep(100);
     self->found = true;
     self->title = TextOf(chooser);
-    HWND name = NameField(chooser);
+    // The name field is an edit box, inside a combo box (or two) where there is one.
+    HWND name = GetDlgItem(chooser, cmb13);
+    if (name == nullptr)
+      name = GetDlgItem(chooser, edt1);
+    EnumChildWindows(name, FindEdit, reinterpret_cast<LPARAM>(&name));
     self->proposed = TextOf(name);
     HWND typeList = GetDlgItem(chooser, cmb1);
-    const int count = static_cast<int>(SendMessageA(typeList, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < SendMessageA(typeList, CB_GETCOUNT, 0, 0); ++i) {
       char text[MAX_PATH] = {};
       SendMessageA(typeList, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
       self->types.push_back(text);
     }
     self->selectedType = static_cast<int>(SendMessageA(typeList, CB_GETCURSEL, 0, 0));
-    if (self->confirm_) {
-      SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(self->answer_.c_str()));
-      PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
-    } else {
-      PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDCANCEL)));
-    }
+    const int button = self->answer.empty() ? IDCANCEL : IDOK;
+    if (button == IDOK)
+      SendMessageA(name, WM_SETTEXT, 0, (LPARAM)self->answer.c_str());
+    PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     // Should the chooser refuse the answer, cancel it rather than hang the suite.
     for (int i = 0; i < 250 && IsWindow(chooser); ++i) Sleep(20);
-    if (IsWindow(chooser)) {
-      self->stuck = true;
+    self->stuck = IsWindow(chooser) != FALSE;
+    if (self->stuck) {
+      // Answer whatever box the chooser raised over itself, then cancel it.
+      EnumThreadWindows(self->uiThread, AnswerBox, reinterpret_cast<LPARAM>(chooser));
+      Sleep(200);
       PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
     return 0;
   }
 
-  DWORD uiThread_;
-  std::string answer_;
-  bool confirm_;
-  HANDLE thread_ = nullptr;
+  bool Choose(HWND owner, char* fileName) {
+    char filter[256] = {};
+    BuildChooserFilter(kBellFileTypes, kBellFileTypeCount, filter, sizeof filter);
+    HANDLE thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    const bool confirmed = ChooseOpenFile(owner, fileName, 260, filter);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return confirmed;
+  }
 };
 
-class FileChooserTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder_ = UseFreshSettings(std::string("file_chooser_") +
-                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    startDirectory_ = CurrentDirectory();
-    BuildChooserFilter(kBellFileTypes, kBellFileTypeCount, filter_, sizeof filter_);
-    parent_ = std::make_unique<TestParentWindow>(300, 200);
-  }
-  void TearDown() override {
-    parent_.reset();
-    SetCurrentDirectoryA(startDirectory_.c_str());
-  }
-
-  std::string folder_;
-  std::string startDirectory_;
-  char filter_[256] = {};
-  std::unique_ptr<TestParentWindow> parent_;
-};
-
-TEST_F(FileChooserTest, ConfirmedFileComesBackAndTheCurrentDirectoryStays) {
-  const std::string other = folder_ + "\\elsewhere";
-  CreateDirectoryA(other.c_str(), nullptr);
-  const std::string chosen = other + "\\gong.wav";
+TEST(FileChooser, ConfirmedFileComesBackAndTheCurrentDirectoryStaysPut) {
+  const std::string folder = UseFreshSettings("file_chooser_confirm");
+  const std::string before = CurrentDirectory();
+  CreateDirectoryA((folder + "\\elsewhere").c_str(), nullptr);
+  const std::string chosen = folder + "\\elsewhere\\gong.wav";
   WriteFileBytes(chosen, "RIFF");
-  SetCurrentDirectoryA(folder_.c_str());
+  SetCurrentDirectoryA(folder.c_str());
+  TestParentWindow parent(300, 200);
 
   char fileName[261] = "proposed.wav";
-  bool confirmed = false;
-  ChooserUser user(chosen, true);
-  confirmed = ChooseOpenFile(parent_->Window(), fileName, 260, filter_);
-  user.Join();
+  ChooserUser user;
+  user.answer = chosen;
+  const bool confirmed = user.Choose(parent.Window(), fileName);
+  const std::string after = CurrentDirectory();
+  SetCurrentDirectoryA(before.c_str());
 
   ASSERT_TRUE(user.found);
   EXPECT_FALSE(user.stuck);
   EXPECT_TRUE(confirmed);
-  EXPECT_STREQ(chosen.c_str(), fileName);
-  EXPECT_EQ(folder_, CurrentDirectory());
+  EXPECT_EQ(chosen, fileName);
+  EXPECT_EQ(folder, after);  // the chooser moved into "elsewhere"; it is undone
   EXPECT_EQ("ファイル選択", user.title);
   EXPECT_EQ("proposed.wav", user.proposed);
   const std::vector<std::string> types = {"wavファイル(*.wav)", "midファイル(*.mid)",
@@ -167,15 +147,12 @@ TEST_F(FileChooserTest, ConfirmedFileComesBackAndTheCurrentDirectoryStays) {
   EXPECT_EQ(0, user.selectedType);
 }
 
-TEST_F(FileChooserTest, CancelReportsNoChoice) {
-  SetCurrentDirectoryA(folder_.c_str());
+TEST(FileChooser, CancelReportsNoChoice) {
+  TestParentWindow parent(300, 200);
   char fileName[261] = "";
-  ChooserUser user("", false);
-  const bool confirmed = ChooseOpenFile(parent_->Window(), fileName, 260, filter_);
-  user.Join();
-  ASSERT_TRUE(user.found);
-  EXPECT_FALSE(confirmed);
-  EXPECT_EQ(folder_, CurrentDirectory());
+  ChooserUser user;
+  EXPECT_FALSE(user.Choose(parent.Window(), fileName));
+  EXPECT_TRUE(user.found);
 }
 
 }  // namespace
