@@ -30,6 +30,11 @@ test: native win32
 bench: native win32
 	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/bench.sh
 
+# Long fuzzing runs: each target until FUZZ_RUNS executions (default 10 million)
+# or FUZZ_SECONDS (default 1800) per target; see docs/reliability.md.
+fuzz: deps
+	@fuzz/run.sh
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

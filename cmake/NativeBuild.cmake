@@ -22,3 +22,7 @@ gtest_discover_tests(native_tests TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
   add_subdirectory(bench)
 endif()
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/fuzz/CMakeLists.txt)
+  include(${CMAKE_SOURCE_DIR}/fuzz/NativeTests.cmake)
+endif()

@@ -240,11 +240,7 @@ void MainDialog::OnRestorePlacement() {
     // sees it; keep the size and centre it instead.
     std::vector<Rect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    Rect stored;
-    stored.left = storedLeft;
-    stored.top = storedTop;
-    stored.right = storedLeft + storedWidth;
-    stored.bottom = storedTop + storedHeight;
+    const Rect stored = PlacementRect(storedLeft, storedTop, storedWidth, storedHeight);
     if (!monitors.empty() &&
         !IsPlacementVisible(stored, monitors.data(), static_cast<int>(monitors.size()))) {
       CentreWindow();

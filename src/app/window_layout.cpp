@@ -5,9 +5,12 @@ Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, in
   Point p;
   p.x = desktop.left + desktop.Width() / 2 - windowWidth / 2;
   p.y = desktop.top + desktop.Height() / 2 - windowHeight / 2;
-  if (p.x < 0) p.x = 0;
-  if (p.x + windowWidth > screenWidth) p.x = screenWidth - windowWidth;
-  if (p.y + windowHeight > screenHeight) p.y = screenHeight - windowHeight;
+  if (p.x < 0)
+    p.x = 0;
+  if (p.x + windowWidth > screenWidth)
+    p.x = screenWidth - windowWidth;
+  if (p.y + windowHeight > screenHeight)
+    p.y = screenHeight - windowHeight;
   return p;
 }
 
@@ -37,6 +40,28 @@ MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, i
 
 int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop) {
   return statusBarHeight + (startButtonBottom - dialogTop) + 10;
+}
+
+namespace {
+
+int ClampedSum(int a, int b) {
+  const long long sum = static_cast<long long>(a) + b;
+  if (sum > 2147483647LL)
+    return 2147483647;
+  if (sum < -2147483647LL - 1)
+    return -2147483647 - 1;
+  return static_cast<int>(sum);
+}
+
+}  // namespace
+
+Rect PlacementRect(int left, int top, int width, int height) {
+  Rect r;
+  r.left = left;
+  r.top = top;
+  r.right = ClampedSum(left, width);
+  r.bottom = ClampedSum(top, height);
+  return r;
 }
 
 bool IsPlacementVisible(const Rect& placement, const Rect* monitors, int monitorCount) {

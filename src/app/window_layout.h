@@ -38,5 +38,9 @@ MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, i
 // Least outer height: status bar + (start button bottom - dialog top) + 10.
 int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop);
 
+// The rectangle a stored placement covers. Data.ini may hold any integers, so
+// an edge beyond the range of int is held at its end instead of wrapping round.
+Rect PlacementRect(int left, int top, int width, int height);
+
 // A stored placement is restored only when some of it lies on a monitor.
 bool IsPlacementVisible(const Rect& placement, const Rect* monitors, int monitorCount);

@@ -84,10 +84,27 @@ std::vector<std::string> FolderLevels(const std::string& path) {
 
 bool IsUsableUserName(const std::string& name) { return !name.empty() && name != "unknown"; }
 
-SettingsLocation ComposeSettingsLocation(const std::string& exePath, const std::string& userName) {
+namespace {
+
+// A name cut inside a double-byte character ends in a lone lead byte, which
+// would take the separator after it for its second byte; the half goes.
+std::string WholeCharacters(const std::string& text) {
+  std::size_t end = 0;
+  ForEachCharacter(text, [&](std::size_t i) {
+    const bool lead = IsCp932LeadByte(static_cast<unsigned char>(text[i]));
+    if (!lead || i + 1 < text.size()) end = i + (lead ? 2 : 1);
+  });
+  return text.substr(0, end);
+}
+
+}  // namespace
+
+SettingsLocation ComposeSettingsLocation(const std::string& exePath,
+                                         const std::string& rawUserName) {
   SettingsLocation where;
   const PathParts parts = SplitPath(exePath);
   const std::string base = parts.drive + parts.dir;
+  const std::string userName = WholeCharacters(rawUserName);
   if (IsUsableUserName(userName)) {
     const std::string folder = base + userName;
     const std::string ini = folder + "\\Data.ini";

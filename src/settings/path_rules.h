@@ -41,6 +41,7 @@ std::vector<std::string> FolderLevels(const std::string& path);
 
 // Where Data.ini lives: beside the executable, or in a folder named after the
 // user beside it. Empty results mean the path would not fit in kMaxPathChars.
+// A user name that ends in half a double-byte character loses that half.
 struct SettingsLocation {
   std::string userFolder;  // empty when the file lies beside the executable
   std::string iniPath;

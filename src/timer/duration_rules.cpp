@@ -1,5 +1,7 @@
 #include "timer/duration_rules.h"
 
+#include "timer/timer_texts.h"
+
 namespace timer {
 
 namespace {
@@ -86,6 +88,18 @@ long long SecondsUntilClock(long long clockSeconds, long long nowSeconds) {
 
 int ValidAlarmDelay(int position) {
   if (position < 0 || position >= kAlarmDelayPositions)
+    return 0;
+  return position;
+}
+
+int ValidTimerSeconds(int seconds) {
+  if (seconds < 0 || seconds >= kSecondsPerDay)
+    return kDefaultTimerSeconds;
+  return seconds;
+}
+
+int ValidRepeatPosition(int position) {
+  if (position < 0 || position >= kRepeatListSize)
     return 0;
   return position;
 }

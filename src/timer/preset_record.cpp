@@ -1,5 +1,6 @@
 #include "timer/preset_record.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -250,6 +251,52 @@ bool ParsePresetRecord(const char* record, TimerPreset* preset) {
     return false;
   }
   return true;
+}
+
+namespace {
+
+// The index of a record key name, or -1 when the name is not one.
+int RecordKeyIndex(const char* name, size_t length) {
+  static const char kPrefix[] = "timerreg";
+  const size_t prefix = sizeof kPrefix - 1;
+  if (length <= prefix || length > prefix + 10)
+    return -1;
+  for (size_t i = 0; i < prefix; ++i) {
+    char c = name[i];
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+    if (c != kPrefix[i])
+      return -1;
+  }
+  // "%d" writes no sign, no blank and no leading zero.
+  if (name[prefix] == '0' && length != prefix + 1)
+    return -1;
+  long long value = 0;
+  for (size_t i = prefix; i < length; ++i) {
+    if (!IsDigit(name[i]))
+      return -1;
+    value = value * 10 + (name[i] - '0');
+  }
+  return value > 2147483647LL ? -1 : static_cast<int>(value);
+}
+
+}  // namespace
+
+std::vector<int> StoredRecordIndexes(const char* keyNames, size_t size, int count) {
+  std::vector<int> indexes;
+  if (keyNames == nullptr || count <= 0)
+    return indexes;
+  size_t start = 0;
+  while (start < size && keyNames[start] != '\0') {
+    const size_t length = strnlen(keyNames + start, size - start);
+    const int index = RecordKeyIndex(keyNames + start, length);
+    if (index >= 0 && index < count)
+      indexes.push_back(index);
+    start += length + 1;
+  }
+  std::sort(indexes.begin(), indexes.end());
+  indexes.erase(std::unique(indexes.begin(), indexes.end()), indexes.end());
+  return indexes;
 }
 
 void CopyPresetName(const char* typed, char* out, size_t outSize) {

@@ -9,6 +9,7 @@
 #define MIPO_TIMER_PRESET_RECORD_H
 
 #include <cstddef>
+#include <vector>
 
 #include "timer/ptr_array.h"
 
@@ -83,6 +84,14 @@ bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize);
 // In Bells records an incomplete last bell piece is dropped, and pieces beyond
 // kPresetMaxBellTimes are ignored.
 bool ParsePresetRecord(const char* record, TimerPreset* preset);
+
+// The indexes below count whose record keys ("TimerReg" and the index in plain
+// decimal, any letter case) appear in keyNames, ascending and each once.
+// keyNames is the key list of section Timer as the profile functions give it:
+// names each ended by NUL, the list by a second NUL, at most size bytes. Only
+// these keys can hold a record, so a count spoiled to millions by a damaged
+// file costs no more reads than there are keys.
+std::vector<int> StoredRecordIndexes(const char* keyNames, size_t size, int count);
 
 // What the name dialog thinks of a typed name.
 enum class PresetNameCheck { Ok, Empty, HasComma };

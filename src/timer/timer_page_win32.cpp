@@ -173,7 +173,7 @@ void TimerPage::InitPage(HWND window) {
   alarmDelayIndex_ = timer::ValidAlarmDelay(ProfileReadInt(kSection, "TimerMezamasiIniTime", 0));
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
 
-  const int time = ProfileReadInt(kSection, "TimerTime", 60);
+  const int time = timer::ValidTimerSeconds(ProfileReadInt(kSection, "TimerTime", 60));
   savedHourIndex_ = time / 3600;
   savedMinuteIndex_ = time % 3600 / 60;
   savedSecondIndex_ = time % 60;
@@ -186,7 +186,7 @@ void TimerPage::InitPage(HWND window) {
   CheckDlgButton(window, IDC_TM_MAX_DISPLAY,
                  ProfileReadInt(kSection, "TimerMaxDisp", 0) == 1 ? BST_CHECKED : BST_UNCHECKED);
 
-  engine_.SetRepeatSetting(ProfileReadInt(kSection, "TimerRepeat", 0));
+  engine_.SetRepeatSetting(timer::ValidRepeatPosition(ProfileReadInt(kSection, "TimerRepeat", 0)));
   Select(IDC_TM_REPEAT, engine_.RepeatSetting());
 
   SYSTEMTIME picked = {};

@@ -3,6 +3,7 @@
 // section Timer of Data.ini.
 #include <cstdio>
 #include <new>
+#include <vector>
 
 #include "settings/profile_win32.h"
 #include "timer/duration_rules.h"
@@ -126,12 +127,40 @@ void TimerPage::DeletePreset() {
     Enable(IDC_TM_PRESET_DELETE, false);
 }
 
+namespace {
+
+// The key names of a section, NUL-separated and ended by a second NUL; empty
+// when the settings file cannot be read.
+std::vector<char> ReadKeyNames(const char* section) {
+  std::vector<char> names;
+  if (SettingsPath()[0] == '\0')
+    return names;
+  // The profile functions answer size - 2 when the list did not fit.
+  for (DWORD size = 4096; size <= (64u << 20); size *= 2) {
+    names.assign(size, '\0');
+    const DWORD used =
+        GetPrivateProfileStringA(section, nullptr, "", names.data(), size, SettingsPath());
+    if (used + 2 < size) {
+      names.resize(used + 2);
+      return names;
+    }
+  }
+  names.clear();
+  return names;
+}
+
+}  // namespace
+
 // A record that cannot be read as a preset (a key removed or edited by hand)
-// is passed over; the others keep their order.
+// is passed over; the others keep their order. Only keys that exist are read,
+// so a spoiled count cannot keep the page from opening.
 void TimerPage::LoadPresets() {
   presets_.DeleteAll();
   const int count = ProfileReadInt(kSection, kCountKey, 0);
-  for (int i = 0; i < count; ++i) {
+  if (count <= 0)
+    return;
+  const std::vector<char> names = ReadKeyNames(kSection);
+  for (int i : StoredRecordIndexes(names.data(), names.size(), count)) {
     char key[32];
     RecordKey(i, key, sizeof key);
     char record[kPresetRecordBufferSize] = {};
