@@ -145,7 +145,10 @@ DWORD WINAPI MessageBoxCloser::Run(LPVOID param) {
       SeenBox seen;
       seen.caption = WindowText(box);
       seen.text = WindowText(GetDlgItem(box, 0xFFFF));
-      seen.hasIcon = GetDlgItem(box, 0x0440) != nullptr && IsWindowVisible(GetDlgItem(box, 0x0440));
+      // Wine keeps the icon control even for boxes without an icon; only
+      // the icon it holds tells them apart.
+      HWND icon = GetDlgItem(box, 0x0440);
+      seen.hasIcon = icon != nullptr && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
       EnterCriticalSection(&self->lock_);
       self->seen_.push_back(seen);
       LeaveCriticalSection(&self->lock_);
