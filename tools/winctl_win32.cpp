@@ -6,7 +6,9 @@
 //   winctl click <title prefix> <id>     clicks a control of that window (or its child dialogs)
 //   winctl tab <title prefix> <index>    chooses a tab of the window's tab control, as a click does
 //   winctl select <title prefix> <id> <n>  chooses entry n of a combo box, as the user does
-//   winctl rect <title prefix>           prints the window's outer rectangle: left top width height
+//   winctl rect <title prefix> [<id>]    prints the outer rectangle of that window (or of its
+//                                        control): left top width height, in screen pixels
+//   winctl rect class=<class>            the same for the top-level window of that class
 //   winctl key <class> <virtual key>     presses a key in the top-level window of that class
 // Exit code 0 on success, 1 when the window was not found in time.
 #include <windows.h>
@@ -139,7 +141,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (verb == "rect") {
-    HWND window = WaitFor(argv[2], false, ms);
+    const char* name = argv[2];
+    HWND window = std::strncmp(name, "class=", 6) == 0 ? FindWindowA(name + 6, nullptr)
+                                                       : WaitFor(name, false, 10000);
+    if (window != nullptr && argc > 3) window = FindControl(window, std::atoi(argv[3]));
     if (window == nullptr) return 1;
     RECT rect = {};
     GetWindowRect(window, &rect);

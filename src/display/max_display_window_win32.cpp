@@ -42,8 +42,10 @@ HWND MaxDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND notifyWindow
     return Window();
   }
   notifyWindow_ = notifyWindow;
-  if (TimeDisplayWindow::Create(instance, parent, notifyWindow, style, x, y, width, height,
-                                fontName) == nullptr) {
+  // The time is drawn straight onto the window's device context at every tick;
+  // clipping the children keeps that drawing off the label and the buttons.
+  if (TimeDisplayWindow::Create(instance, parent, notifyWindow, style | WS_CLIPCHILDREN, x, y,
+                                width, height, fontName) == nullptr) {
     return nullptr;
   }
   CreateControls(instance);

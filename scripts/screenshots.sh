@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Renders the pictures of docs/screenshots/ from the real program: each tab, the lap
+# list after two runs, the timer running and the full-screen display. The program
+# runs from a copy in a scratch folder with a prepared Data.ini (no first-run
+# notices), driven by winctl the way a user would click. Needs DISPLAY (the
+# Makefile wraps it in with-display.sh).
+#   MIPO_WIN32_BUILD  the build folder with MipoWatch.exe and winctl.exe (build/win32)
+#   MIPO_SHOTS_OUT    where the pictures go (docs/screenshots)
+set -euo pipefail
+# A Wine prefix of its own, so its server and desktop serve this display only (a
+# server shared with runs on other displays hands out their windows and fails).
+# Wine's prefixes run the "light" visual style: the pictures show the themed
+# controls that common controls 6 draws.
+export WINEPREFIX=${MIPO_SHOTS_PREFIX:-$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix-shots}
+. "$(dirname "$0")/env.sh"
+build=${MIPO_WIN32_BUILD:-$MIPO_BUILD/win32}
+out=${MIPO_SHOTS_OUT:-$MIPO_ROOT/docs/screenshots}
+for f in MipoWatch.exe KeyHook.dll MouseHook.dll winctl.exe; do
+  [ -f "$build/$f" ] || { echo "screenshots: $build/$f is missing; build first (make win32)" >&2; exit 1; }
+done
+command -v import >/dev/null || { echo "screenshots: ImageMagick's import is missing" >&2; exit 1; }
+"$MIPO_ROOT/scripts/prepare-prefix.sh"
+
+work=$(mktemp -d "$MIPO_BUILD/screenshots.XXXXXX")
+pid=
+cleanup() {
+  # A program still running (a step failed) is asked to close, then left to Wine.
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+    mipo_wine "$build/winctl.exe" close "$title" </dev/null >/dev/null 2>&1 || true
+    sleep 2
+    kill "$pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$build/MipoWatch.exe" "$build/KeyHook.dll" "$build/MouseHook.dll" "$work/"
+mkdir -p "$out"
+
+# Wine names the network user after the Unix user; the program keeps its settings
+# in a folder of that name beside itself.
+user=$(id -un)
+mkdir -p "$work/$user"
+# Settings as a user who has used the program for a while: notices seen, window
+# placed and widened so all lap columns show, always-on-top on, two timer presets
+# (a plain three minutes, and ten minutes with bells at 5 and 1 minutes left).
+iconv -f UTF-8 -t CP932 <<'INI' | sed 's/$/\r/' >"$work/$user/Data.ini"
+[MainDlg]
+FirstFlag=0
+AlwaysTop=1
+Left=24
+Top=24
+Width=560
+Height=420
+EndTabPos=0
+[SettingData]
+EndTab=1
+StartWay=0
+TimeWay=0
+EndWay=0
+BellFile=
+[Watch]
+WatchAccuracy=1
+WatchMode=0
+[Timer]
+TimerTime=180
+TimerRingBell=1
+TimerMaxDisp=0
+TimerMode=0
+TimerRepeat=0
+TimerMezamasiIniTime=0
+TimerRegNum=2
+TimerReg0=カップ麺,0,00:03:000010
+TimerReg1=発表10分,0,00:10:00201100:05:0000:01:00
+INI
+
+title="Mipoウォッチ　["
+ctl() { mipo_wine "$build/winctl.exe" "$@" </dev/null; }
+# Lets the program draw what the last command changed.
+settle() { sleep "${1:-0.7}"; }
+# Saves the screen, cropped to the main window (or to the given rectangle).
+shot() {
+  local name=$1 rect
+  rect=${2:-$(ctl rect "$title" | tr -d '\r')}
+  read -r x y w h <<<"$rect"
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png"
+  echo "screenshots: $out/$name.png"
+}
+
+mipo_wineserver -p30 || true  # keeps one server for the whole run (fails when one runs already)
+mipo_wine "$work/MipoWatch.exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+ctl wait "$title" 20000 || { echo "screenshots: the main window did not appear" >&2; exit 1; }
+settle 1.5
+
+# Stopwatch: two runs of a few laps each, so the second run's rows are shaded.
+for pauses in "1.3 0.9 1.6" "1.1 2.0"; do
+  ctl click "$title" 1001
+  for p in $pauses; do sleep "$p"; ctl click "$title" 1001; done
+  sleep 0.8
+  ctl click "$title" 1011
+  settle 0.3
+done
+settle
+shot stopwatch
+
+# The column header's menu: a right click on the header of the lap list.
+read -r lx ly _ _ <<<"$(ctl rect "$title" 1004 | tr -d '\r')"
+xdotool mousemove $((lx + 60)) $((ly + 8)) click 3
+settle
+read -r mx my mw mh <<<"$(ctl rect class=#32768 | tr -d '\r')"
+read -r wx wy ww wh <<<"$(ctl rect "$title" | tr -d '\r')"
+right=$((mx + mw > wx + ww ? mx + mw : wx + ww))
+bottom=$((my + mh > wy + wh ? my + mh : wy + wh))
+shot stopwatch-menu "$wx $wy $((right - wx)) $((bottom - wy))"
+# A click outside every window closes the menu without choosing.
+xdotool mousemove 1000 740 click 1
+settle
+
+# Timer: the bells preset chosen (mode, bell times and both switches come with it).
+ctl tab "$title" 1
+settle
+ctl select "$title" 1023 1
+settle
+shot timer
+
+# The plain preset, running.
+ctl select "$title" 1023 0
+settle 0.3
+ctl click "$title" 1027
+sleep 2.4
+shot timer-running
+ctl click "$title" 1028
+settle 0.3
+
+# The full-screen display: a timer running past zero shows its red notice. Esc
+# hides the display (the timer runs on until stopped on the page).
+ctl select "$title" 1035 3
+ctl select "$title" 1020 0
+ctl select "$title" 1021 0
+ctl select "$title" 1022 2
+ctl click "$title" 1034
+settle 0.3
+ctl click "$title" 1027
+sleep 4.6
+shot fullscreen "0 0 $(xdotool getdisplaygeometry)"
+ctl key TimdDispClass 27
+settle 0.3
+ctl click "$title" 1028
+# A plain countdown that ends by itself: the display then offers start and close.
+ctl select "$title" 1035 0
+ctl select "$title" 1022 2
+ctl click "$title" 1027
+sleep 3.5
+shot fullscreen-stopped "0 0 $(xdotool getdisplaygeometry)"
+ctl key TimdDispClass 27
+settle
+
+# Settings.
+ctl tab "$title" 2
+settle
+shot settings
+
+ctl close "$title"
+wait "$pid" || true
+pid=
+# This prefix's server served only this display, which ends with the script.
+mipo_wineserver -k || true
