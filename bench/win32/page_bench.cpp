@@ -48,11 +48,23 @@ void Click(HWND page, int id, int code = BN_CLICKED) {
                reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
 }
 
-// A press that waits in the queue behind the ticks already posted, as a user's
-// click does: the page handles every tick that came before it first.
-void QueueClick(HWND page, int id) {
-  PostMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+// Milliseconds of a shown time: "HH:MM:SS", or "HH:MM:SS:f" with 1 to 3 digits
+// of fraction.
+double TextMs(const char* text) {
+  double fields[4] = {0, 0, 0, 0};
+  int digits[4] = {0, 0, 0, 0};
+  int field = 0;
+  for (const char* p = text; *p != '\0' && field < 4; ++p) {
+    if (*p == ':') {
+      ++field;
+    } else if (*p >= '0' && *p <= '9') {
+      fields[field] = fields[field] * 10 + (*p - '0');
+      ++digits[field];
+    }
+  }
+  double fraction = fields[3];
+  for (int i = 0; i < digits[3]; ++i) fraction /= 10;
+  return ((fields[0] * 60 + fields[1]) * 60 + fields[2] + fraction) * 1000.0;
 }
 
 // One page in a top-level window with its own status bar.
@@ -81,7 +93,10 @@ class Host {
 };
 
 // What every page under measurement offers: start, stop, and the time it has
-// counted so far in milliseconds.
+// counted so far in milliseconds. Start and stop are handled at once, inside
+// the call, so the counter readings taken just before them mark the two ends of
+// the run as the page sees them: the count a stop leaves is the count the page
+// held at that moment, whatever ticks were still on their way.
 class Rig {
  public:
   virtual ~Rig() = default;
@@ -91,10 +106,12 @@ class Rig {
   virtual void Start() = 0;
   virtual void Stop() = 0;
   virtual double CountedMs() const = 0;
+  // The time the page's display shows now, in milliseconds counted.
+  virtual double ShownMs() const = 0;
 
   // Called between message batches: how far the shown time strays.
   void Sample(int64_t now) {
-    const double gap = CountedMs() - bench::CounterSeconds(started_, now) * 1000.0;
+    const double gap = ShownMs() - bench::CounterSeconds(started_, now) * 1000.0;
     if (-gap > behindMs_)
       behindMs_ = -gap;
     if (gap > aheadMs_)
@@ -138,12 +155,12 @@ class StopwatchRig : public Rig {
   const char* Name() const override { return name_; }
   double PeriodMs() const override { return page_->Engine().CurrentAccuracy().tickPeriodMs; }
   void Prepare() override { Click(page_->Window(), IDC_SW_CLEAR); }
-  // Handled at once, so the timer is armed right after the start is taken.
   void Start() override { Click(page_->Window(), IDC_SW_START); }
-  void Stop() override { QueueClick(page_->Window(), IDC_SW_STOP); }
+  void Stop() override { Click(page_->Window(), IDC_SW_STOP); }
   double CountedMs() const override {
     return static_cast<double>(page_->Engine().Ticks()) * PeriodMs();
   }
+  double ShownMs() const override { return TextMs(page_->Display().Text()); }
 
  private:
   const char* name_;
@@ -173,9 +190,12 @@ class TimerRig : public Rig {
   const char* Name() const override { return "countdown"; }
   double PeriodMs() const override { return 1000.0; }
   void Start() override { Click(page_->Window(), IDC_TM_START); }
-  void Stop() override { QueueClick(page_->Window(), IDC_TM_STOP); }
+  void Stop() override { Click(page_->Window(), IDC_TM_STOP); }
   double CountedMs() const override {
     return static_cast<double>(duration_ - page_->Engine().Remaining()) * 1000.0;
+  }
+  double ShownMs() const override {
+    return static_cast<double>(duration_) * 1000.0 - TextMs(page_->Display().Text());
   }
 
  private:

@@ -8,6 +8,9 @@ namespace {
 
 // The shortest time between two redraws of a running display: 10 ms.
 constexpr uint64_t kMinRedrawUnits = 10 * kUnitsPerMillisecond;
+// A tick may come this share of a period early and still complete it (20 ms at
+// 1 s), so the display does not lag a whole extra period behind the timer.
+constexpr uint64_t kEarlyTickShare = 50;
 
 // Start button captions.
 const char kStartCaption[] = "スタート";
@@ -110,6 +113,9 @@ HookNeeds StopwatchEngine::SetTriggerMethods(int startWay, int timeWay, int endW
 
 void StopwatchEngine::StartOrLap() {
   if (!running_) {
+    // The run is timed from the press, before the buttons and the display are
+    // brought up to date.
+    const uint64_t origin = monotonic_ != nullptr ? monotonic_->NowUnits() : 0;
     running_ = true;
     ticks_ = 0;
     ShowDuration(0);
@@ -117,7 +123,7 @@ void StopwatchEngine::StartOrLap() {
     controls_.EnableStart(timeWay_ == kTriggerButton);
     controls_.EnableStop(endWay_ == kTriggerButton);
     controls_.EnableSetup(false);
-    StartRun();
+    StartRun(origin);
   } else {
     // A lap or a pause takes the time of the press, not of the last tick.
     CatchUp(true);
@@ -179,7 +185,10 @@ void StopwatchEngine::CatchUp(bool press) {
   if (now > lastReading_)
     activeUnits_ += now - lastReading_;
   lastReading_ = now;
-  uint64_t counted = activeUnits_ / PeriodUnits();
+  // The timer service may fire a hair early by the counter; a tick then still
+  // completes its period. A press counts only whole periods.
+  const uint64_t slack = press ? 0 : PeriodUnits() / kEarlyTickShare;
+  uint64_t counted = (activeUnits_ + slack) / PeriodUnits();
   const uint64_t limit = AccuracyTickLimit(CurrentAccuracy());
   if (counted > limit)
     counted = limit;
@@ -279,7 +288,7 @@ void StopwatchEngine::UpdateStatusText() {
   controls_.SetStatusText(text);
 }
 
-void StopwatchEngine::StartRun() {
+void StopwatchEngine::StartRun(uint64_t origin) {
   DisarmTimer();
   ticks_ = 0;
   activeUnits_ = 0;
@@ -289,10 +298,8 @@ void StopwatchEngine::StartRun() {
     UnitsToCalendar(0, &startTime_);
   }
   shownBehind_ = false;
-  if (monotonic_ != nullptr) {
-    lastReading_ = monotonic_->NowUnits();
-    lastShownAt_ = lastReading_;
-  }
+  lastReading_ = origin;
+  lastShownAt_ = origin;
   armed_ = timer_.Arm(CurrentAccuracy().tickPeriodMs);
 }
 

@@ -161,7 +161,7 @@ class StopwatchEngine {
   void SetTicksForTesting(uint64_t ticks);
 
  private:
-  void StartRun();
+  void StartRun(uint64_t origin);  // origin: monotonic reading the run is timed from
   bool TogglePause();
   // Brings the count up to the monotonic clock while the timer is armed, never
   // past the automatic stop, and redraws the display when it is behind: on a

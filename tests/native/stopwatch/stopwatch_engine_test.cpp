@@ -614,16 +614,23 @@ TEST_F(StopwatchClockCountTest, LostTicksLoseNoTime) {
   EXPECT_EQ("09:00:01.00", Cells(0)[2]);
 }
 
-TEST_F(StopwatchClockCountTest, EarlyTickShowsNothingAheadOfTime) {
+TEST_F(StopwatchClockCountTest, TickAHairEarlyCompletesItsPeriodAnEarlierOneDoesNot) {
   engine.ChangeAccuracy(3);  // 1 s
   engine.StartOrLap();
-  Pass(999);
+  Pass(900);
   Tick(1);
   EXPECT_EQ(0u, engine.Ticks());
   EXPECT_EQ("00:00:00", readout.shown);
-  Pass(1);
-  Tick(1);
+  Pass(85);
+  engine.StartOrLap();  // a press at 0.985 s counts whole periods only
+  ASSERT_EQ(1u, rows.rows.size());
+  EXPECT_EQ("00:00:00", Cells(0)[4]);
+  Pass(10);
+  Tick(1);  // 0.995 s by the counter: the timer's second
   EXPECT_EQ("00:00:01", readout.shown);
+  Pass(1000);
+  Tick(1);
+  EXPECT_EQ("00:00:02", readout.shown);
 }
 
 TEST_F(StopwatchClockCountTest, LapAndStopTakeTheTimeOfThePressInWholePeriods) {
