@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -596,4 +597,74 @@ TEST_F(BadInputTest, UserFolderPathTooLongForTheBufferSharesTheFileBesideTheProg
   CloseNormally();
   EXPECT_EQ(IniValue(app_ + "\\Data.ini", "MainDlg", "FirstFlag"), "0");
   EXPECT_EQ(GetFileAttributesA((app_ + "\\" + user).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(BadInputTest, FoldersStandingWhereDataIniAndTheFontFilesBelongAreLeftAlone) {
+  Prepare("folders-in-the-way");
+  PrepareUserFolder();
+  const std::string folder = UserFolderOf(app_, user_);
+  for (const char* name : {"Data.ini", "font1", "font2"})
+    ASSERT_TRUE(CreateDirectoryA((folder + "\\" + name).c_str(), nullptr)) << name;
+  for (int run = 0; run < 2; ++run) {
+    SCOPED_TRACE(run);
+    RunningProgram program;
+    before_ = ListTree(root_);
+    ASSERT_TRUE(program.Start(app_));
+    ASSERT_NE(program.WaitForMainWindow(), nullptr);
+    // Nothing can be read or stored: a first run each time, on defaults.
+    EXPECT_EQ(program.BoxCaptions().size(), 3u);
+    program.NextTab();
+    EXPECT_EQ(program.MainTitle(), kTimerTitle);
+    EXPECT_EQ(program.Close(), 1);
+    EXPECT_EQ(ListTree(root_), before_);
+  }
+}
+
+TEST_F(BadInputTest, DataIniOfAMegabyteOfNoiseStartsPromptlyOnDefaults) {
+  Prepare("noise");
+  std::string noise(1 << 20, '\0');
+  unsigned state = 12345;
+  for (char& c : noise) {
+    state = state * 1103515245u + 12345u;
+    c = static_cast<char>(state >> 23);
+  }
+  WriteIni(noise);
+  const DWORD start = GetTickCount();
+  Launch();
+  EXPECT_LT(GetTickCount() - start, 10000u);
+  program_.NextTab();
+  EXPECT_EQ(program_.MainTitle(), kTimerTitle);
+  CloseNormally();
+  ExpectPagesWroteSaneValues(ini_);
+  ExpectTimerWroteSaneValues(ini_);
+}
+
+TEST_F(BadInputTest, FontRecordsWithExtremeSizesStillDrawAndAreKept) {
+  const struct {
+    const char* name;
+    int height;
+    int width;
+    int escapement;
+  } cases[] = {
+      {"font-huge", 0x7FFFFFFF, 0x7FFFFFFF, 3600},
+      {"font-most-negative", INT_MIN, INT_MIN, INT_MIN},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Prepare(c.name);
+    WriteIni(Lines({"[MainDlg]", "FirstFlag=0"}));
+    std::string record = FontRecordBytes("ＭＳ ゴシック", 0x00FF00);
+    std::memcpy(&record[0], &c.height, 4);
+    std::memcpy(&record[4], &c.width, 4);
+    std::memcpy(&record[8], &c.escapement, 4);
+    const std::string folder = UserFolderOf(app_, user_);
+    WriteFileBytes(folder + "\\font1", record);
+    WriteFileBytes(folder + "\\font2", record);
+    Launch();
+    program_.NextTab();
+    EXPECT_EQ(program_.MainTitle(), kTimerTitle);
+    EXPECT_NE(program_.Ask(program_.MainWindow(), WM_NULL), -1);
+    CloseNormally();
+    EXPECT_EQ(ReadFileBytes(folder + "\\font1"), record);
+  }
 }
