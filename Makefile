@@ -35,6 +35,16 @@ bench: native win32
 fuzz: deps
 	@fuzz/run.sh
 
+# The download: dist/MipoWatch-<version>.zip with the program, its hook
+# libraries, the help page and the read-me.
+dist: win32
+	@scripts/dist.sh
+
+# The pictures in docs/screenshots/, taken from the real program on a virtual
+# display of their own (shown by the README and the help).
+screenshots: win32
+	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/screenshots.sh
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 

@@ -59,7 +59,7 @@ TimeWay=0
 EndWay=0
 BellFile=
 [Watch]
-WatchAccuracy=1
+WatchAccuracy=2
 WatchMode=0
 [Timer]
 TimerTime=180
@@ -102,19 +102,6 @@ for pauses in "1.3 0.9 1.6" "1.1 2.0"; do
 done
 settle
 shot stopwatch
-
-# The column header's menu: a right click on the header of the lap list.
-read -r lx ly _ _ <<<"$(ctl rect "$title" 1004 | tr -d '\r')"
-xdotool mousemove $((lx + 60)) $((ly + 8)) click 3
-settle
-read -r mx my mw mh <<<"$(ctl rect class=#32768 | tr -d '\r')"
-read -r wx wy ww wh <<<"$(ctl rect "$title" | tr -d '\r')"
-right=$((mx + mw > wx + ww ? mx + mw : wx + ww))
-bottom=$((my + mh > wy + wh ? my + mh : wy + wh))
-shot stopwatch-menu "$wx $wy $((right - wx)) $((bottom - wy))"
-# A click outside every window closes the menu without choosing.
-xdotool mousemove 1000 740 click 1
-settle
 
 # Timer: the bells preset chosen (mode, bell times and both switches come with it).
 ctl tab "$title" 1
