@@ -23,7 +23,8 @@ const char* const kFirstRunCaption = "Mipoウォッチ";
 const char* const kFirstRunNotices[3] = {
     "■■■■■■■■■　Mipoウォッチの使用について　■■■■■■■■■\r\n\r\n"
     "【フリーソフトのお約束】\r\n\r\n"
-    "本ソフトウェアを使用したことによって生じたいかなる事態についても、作者は一切の責任を負いません。\r\n"
+    "本ソフトウェアを使用したことによって生じたいかなる事態についても、作者は一切の責任を負いません"
+    "。\r\n"
     "同意いただける場合にのみご使用ください。",
     "■■■■■　Mipoウォッチの使用について　■■■■■\r\n\r\n"
     "[ストップウォッチ]\r\n\r\n"
@@ -61,7 +62,9 @@ BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
 
 }  // namespace
 
-HWND MainDialogHandle() { return g_mainDialog; }
+HWND MainDialogHandle() {
+  return g_mainDialog;
+}
 
 INT_PTR MainDialog::RunModal(HINSTANCE instance) {
   return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), GetDesktopWindow(),
@@ -73,18 +76,23 @@ HWND MainDialog::CreateModeless(HINSTANCE instance) {
                             DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
-    MainDialog* self = reinterpret_cast<MainDialog*>(lParam);
-    self->window_ = window;
-    self->OnInitDialog();
+INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (message == WM_INITDIALOG) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+      MainDialog* self = reinterpret_cast<MainDialog*>(lParam);
+      self->window_ = window;
+      self->OnInitDialog();
+      return FALSE;
+    }
+    MainDialog* self = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr)
+      return FALSE;
+    return self->Dispatch(message, wParam, lParam);
+  } catch (...) {
+    // Nothing may unwind through the dialog manager.
     return FALSE;
   }
-  MainDialog* self = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr) return FALSE;
-  return self->Dispatch(message, wParam, lParam);
 }
 
 INT_PTR MainDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -101,8 +109,10 @@ INT_PTR MainDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       // Recognised by the code alone: only the tab control sends these.
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code == static_cast<UINT>(TCN_SELCHANGING)) OnSelectionChanging();
-      if (header->code == static_cast<UINT>(TCN_SELCHANGE)) OnSelectionChanged();
+      if (header->code == static_cast<UINT>(TCN_SELCHANGING))
+        OnSelectionChanging();
+      if (header->code == static_cast<UINT>(TCN_SELCHANGE))
+        OnSelectionChanged();
       break;
     }
     case WM_COMMAND:
@@ -132,7 +142,9 @@ INT_PTR MainDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   return FALSE;
 }
 
-HWND MainDialog::Tab() const { return GetDlgItem(window_, IDC_MAIN_TAB); }
+HWND MainDialog::Tab() const {
+  return GetDlgItem(window_, IDC_MAIN_TAB);
+}
 
 int MainDialog::TabHeaderHeight() const {
   RECT item = {};
@@ -142,7 +154,8 @@ int MainDialog::TabHeaderHeight() const {
 
 int MainDialog::StatusBarHeight() const {
   RECT bar = {};
-  if (app_.statusBars[0] != nullptr) GetWindowRect(app_.statusBars[0], &bar);
+  if (app_.statusBars[0] != nullptr)
+    GetWindowRect(app_.statusBars[0], &bar);
   return bar.bottom - bar.top;
 }
 
@@ -152,7 +165,8 @@ void MainDialog::OnInitDialog() {
 
   icon_ = static_cast<HICON>(
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON, 16, 16, 0));
-  if (icon_ != nullptr) SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
+  if (icon_ != nullptr)
+    SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
 
   for (int i = 0; i < 3; ++i) {
     TCITEMA item = {};
@@ -167,7 +181,8 @@ void MainDialog::OnInitDialog() {
   for (HWND& bar : app_.statusBars) {
     bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
-    if (bar == nullptr) break;
+    if (bar == nullptr)
+      break;
   }
 
   if (ProfileReadInt(kSection, "AlwaysTop", 0) == 1) {
@@ -179,18 +194,20 @@ void MainDialog::OnInitDialog() {
     startTab = ProfileReadInt(kSection, "EndTabPos", 0);
     // Only the stopwatch and the timer are start tabs; anything else (a hand
     // edit) would leave the window without a page.
-    if (startTab != kStopwatch && startTab != kTimer) startTab = kStopwatch;
+    if (startTab != kStopwatch && startTab != kTimer)
+      startTab = kStopwatch;
   }
 
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
   OpenPage(startTab);
 
-  HWND startButton = startTab == kTimer ? app_.timerPage.StartButton()
-                                        : app_.stopwatchPage.StartButton();
+  HWND startButton =
+      startTab == kTimer ? app_.timerPage.StartButton() : app_.stopwatchPage.StartButton();
   RECT dialog = {};
   GetWindowRect(window_, &dialog);
   RECT button = dialog;
-  if (startButton != nullptr) GetWindowRect(startButton, &button);
+  if (startButton != nullptr)
+    GetWindowRect(startButton, &button);
   app_.minimumTrackingHeight = MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top);
 
   SetWindowPos(Tab(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -302,8 +319,7 @@ void MainDialog::OnSelectionChanged() {
 
 void MainDialog::OnFrontSwitch() {
   const bool front = IsDlgButtonChecked(window_, IDC_FRONT_SWITCH) == BST_CHECKED;
-  SetWindowPos(window_, front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(window_, front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void MainDialog::OnSize(int clientWidth, int clientHeight) {
@@ -322,7 +338,8 @@ void MainDialog::OnSize(int clientWidth, int clientHeight) {
 
   HDWP batch = BeginDeferWindowPos(5);
   for (HWND statusBar : app_.statusBars) {
-    if (statusBar == nullptr || batch == nullptr) continue;
+    if (statusBar == nullptr || batch == nullptr)
+      continue;
     batch = DeferWindowPos(batch, statusBar, nullptr, layout.statusBar.left, layout.statusBar.top,
                            layout.statusBar.Width(), layout.statusBar.Height(), SWP_NOZORDER);
   }
@@ -334,7 +351,8 @@ void MainDialog::OnSize(int clientWidth, int clientHeight) {
     batch = DeferWindowPos(batch, frontSwitch, nullptr, layout.frontSwitchX, switchRect.top, 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER);
   }
-  if (batch != nullptr) EndDeferWindowPos(batch);
+  if (batch != nullptr)
+    EndDeferWindowPos(batch);
 
   const int header = TabHeaderHeight();
   const int pageWidth = clientWidth - 20;

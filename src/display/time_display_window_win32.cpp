@@ -314,16 +314,21 @@ void TimeDisplayWindow::SaveFontRecord() {
 
 LRESULT CALLBACK TimeDisplayWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
-  if (message == WM_CREATE) {
-    const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    return 0;
-  }
-  TimeDisplayWindow* self =
-      reinterpret_cast<TimeDisplayWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (self == nullptr)
+  try {
+    if (message == WM_CREATE) {
+      const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+      return 0;
+    }
+    TimeDisplayWindow* self =
+        reinterpret_cast<TimeDisplayWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr)
+      return DefWindowProcA(window, message, wParam, lParam);
+    return self->HandleMessage(window, message, wParam, lParam);
+  } catch (...) {
+    // Nothing may unwind through the window manager.
     return DefWindowProcA(window, message, wParam, lParam);
-  return self->HandleMessage(window, message, wParam, lParam);
+  }
 }
 
 LRESULT TimeDisplayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,17 +33,22 @@ class PresetNameDialogBox {
 
 INT_PTR CALLBACK PresetNameDialogBox::Procedure(HWND dialog, UINT message, WPARAM wParam,
                                                 LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
-    return reinterpret_cast<PresetNameDialogBox*>(lParam)->OnInitDialog(dialog);
-  }
-  PresetNameDialogBox* self =
-      reinterpret_cast<PresetNameDialogBox*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-  if (self == nullptr)
+  try {
+    if (message == WM_INITDIALOG) {
+      SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
+      return reinterpret_cast<PresetNameDialogBox*>(lParam)->OnInitDialog(dialog);
+    }
+    PresetNameDialogBox* self =
+        reinterpret_cast<PresetNameDialogBox*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    if (self == nullptr)
+      return FALSE;
+    if (message == WM_COMMAND)
+      return self->OnCommand(LOWORD(wParam));
     return FALSE;
-  if (message == WM_COMMAND)
-    return self->OnCommand(LOWORD(wParam));
-  return FALSE;
+  } catch (...) {
+    // Nothing may unwind through the dialog manager.
+    return FALSE;
+  }
 }
 
 INT_PTR PresetNameDialogBox::OnInitDialog(HWND dialog) {

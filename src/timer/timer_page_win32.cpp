@@ -112,39 +112,44 @@ void TimerPage::ReloadBellFile() {
 }
 
 INT_PTR CALLBACK TimerPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
-    TimerPage* page = reinterpret_cast<TimerPage*>(lParam);
-    if (page != nullptr)
-      page->InitPage(window);
-    return FALSE;
-  }
-  TimerPage* page = reinterpret_cast<TimerPage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (page == nullptr)
-    return FALSE;
-  switch (message) {
-    case WM_COMMAND:
-      page->OnCommand(LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_MIPO_TIMER_TICK:
-      page->engine_.OnTick();
-      return TRUE;
-    case WM_MIPO_MAXDISPLAY_KEY:
-    case WM_MIPO_MAXDISPLAY_CLOSE:
-      page->engine_.HideMaxDisplay();
-      return TRUE;
-    case WM_MIPO_MAXDISPLAY_START:
-      PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_TM_START, 0), 0);
-      return TRUE;
-    case WM_DESTROY:
-      page->SaveTimerSettings();
-      return TRUE;
-    case WM_NCDESTROY:
-      page->OnDestroyed();
-      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+  try {
+    if (message == WM_INITDIALOG) {
+      SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
+      TimerPage* page = reinterpret_cast<TimerPage*>(lParam);
+      if (page != nullptr)
+        page->InitPage(window);
       return FALSE;
-    default:
+    }
+    TimerPage* page = reinterpret_cast<TimerPage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (page == nullptr)
       return FALSE;
+    switch (message) {
+      case WM_COMMAND:
+        page->OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return TRUE;
+      case WM_MIPO_TIMER_TICK:
+        page->engine_.OnTick();
+        return TRUE;
+      case WM_MIPO_MAXDISPLAY_KEY:
+      case WM_MIPO_MAXDISPLAY_CLOSE:
+        page->engine_.HideMaxDisplay();
+        return TRUE;
+      case WM_MIPO_MAXDISPLAY_START:
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_TM_START, 0), 0);
+        return TRUE;
+      case WM_DESTROY:
+        page->SaveTimerSettings();
+        return TRUE;
+      case WM_NCDESTROY:
+        page->OnDestroyed();
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        return FALSE;
+      default:
+        return FALSE;
+    }
+  } catch (...) {
+    // Nothing may unwind through the dialog manager.
+    return FALSE;
   }
 }
 
