@@ -6,12 +6,11 @@
 // state here is touched by that thread alone.
 #include <windows.h>
 
+#include "hook_slot.h"
+
 namespace {
 
-HINSTANCE g_instance = nullptr;
-HHOOK g_hook = nullptr;
-HWND g_window = nullptr;
-UINT g_messageId = 0;
+HookSlot g_slot;
 bool g_keyDown[256] = {};
 
 LPARAM KeystrokeFlags(const KBDLLHOOKSTRUCT& info, bool release, bool wasDown) {
@@ -29,24 +28,16 @@ LPARAM KeystrokeFlags(const KBDLLHOOKSTRUCT& info, bool release, bool wasDown) {
 }
 
 LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && g_window != nullptr) {
+  if (code == HC_ACTION && g_slot.Reporting()) {
     const KBDLLHOOKSTRUCT& info = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     const unsigned key = info.vkCode & 0xFFu;
     const bool release = (info.flags & LLKHF_UP) != 0;
     // A release always follows a down state; a press repeats while held.
     const bool wasDown = release || g_keyDown[key];
     g_keyDown[key] = !release;
-    PostMessageA(g_window, g_messageId, key, KeystrokeFlags(info, release, wasDown));
+    g_slot.Report(key, KeystrokeFlags(info, release, wasDown));
   }
-  return CallNextHookEx(g_hook, code, wParam, lParam);
-}
-
-void Unhook() {
-  if (g_hook != nullptr)
-    UnhookWindowsHookEx(g_hook);
-  g_hook = nullptr;
-  g_window = nullptr;
-  g_messageId = 0;
+  return g_slot.Next(code, wParam, lParam);
 }
 
 }  // namespace
@@ -54,32 +45,18 @@ void Unhook() {
 // Starts reporting to window with messageId; a second start moves the reports to
 // the new window. Returns 1 when the hook is in place, else 0.
 extern "C" LONG __cdecl StartKeyHook(HWND window, UINT messageId) {
-  if (window == nullptr)
-    return 0;
-  if (g_hook == nullptr) {
-    g_hook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardProc, g_instance, 0);
-    if (g_hook == nullptr)
-      return 0;
+  // A fresh hook knows no key as held.
+  if (!g_slot.Reporting())
     ZeroMemory(g_keyDown, sizeof g_keyDown);
-  }
-  g_window = window;
-  g_messageId = messageId;
-  return 1;
+  return g_slot.Start(WH_KEYBOARD_LL, KeyboardProc, window, messageId);
 }
 
 // Stops reporting; no message is posted after the return.
 extern "C" LONG __cdecl EndKeyHook() {
-  Unhook();
+  g_slot.End();
   return 1;
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    g_instance = instance;
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-    // Unloaded without an end call: never leave a hook pointing into freed code.
-    Unhook();
-  }
-  return TRUE;
+  return g_slot.OnDllMain(instance, reason, reserved);
 }

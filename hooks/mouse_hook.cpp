@@ -5,12 +5,11 @@
 // the thread that started it, so the state here is touched by that thread alone.
 #include <windows.h>
 
+#include "hook_slot.h"
+
 namespace {
 
-HINSTANCE g_instance = nullptr;
-HHOOK g_hook = nullptr;
-HWND g_window = nullptr;
-UINT g_messageId = 0;
+HookSlot g_slot;
 
 bool IsButtonMessage(WPARAM message) {
   switch (message) {
@@ -27,18 +26,10 @@ bool IsButtonMessage(WPARAM message) {
 }
 
 LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && g_window != nullptr && IsButtonMessage(wParam)) {
-    PostMessageA(g_window, g_messageId, wParam, 0);
+  if (code == HC_ACTION && g_slot.Reporting() && IsButtonMessage(wParam)) {
+    g_slot.Report(wParam, 0);
   }
-  return CallNextHookEx(g_hook, code, wParam, lParam);
-}
-
-void Unhook() {
-  if (g_hook != nullptr)
-    UnhookWindowsHookEx(g_hook);
-  g_hook = nullptr;
-  g_window = nullptr;
-  g_messageId = 0;
+  return g_slot.Next(code, wParam, lParam);
 }
 
 }  // namespace
@@ -46,31 +37,15 @@ void Unhook() {
 // Starts reporting to window with messageId; a second start moves the reports to
 // the new window. Returns 1 when the hook is in place, else 0.
 extern "C" LONG __cdecl StartMouseHook(HWND window, UINT messageId) {
-  if (window == nullptr)
-    return 0;
-  if (g_hook == nullptr) {
-    g_hook = SetWindowsHookExA(WH_MOUSE_LL, MouseProc, g_instance, 0);
-    if (g_hook == nullptr)
-      return 0;
-  }
-  g_window = window;
-  g_messageId = messageId;
-  return 1;
+  return g_slot.Start(WH_MOUSE_LL, MouseProc, window, messageId);
 }
 
 // Stops reporting; no message is posted after the return.
 extern "C" LONG __cdecl EndMouseHook() {
-  Unhook();
+  g_slot.End();
   return 1;
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-  if (reason == DLL_PROCESS_ATTACH) {
-    g_instance = instance;
-    DisableThreadLibraryCalls(instance);
-  } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-    // Unloaded without an end call: never leave a hook pointing into freed code.
-    Unhook();
-  }
-  return TRUE;
+  return g_slot.OnDllMain(instance, reason, reserved);
 }
