@@ -668,3 +668,69 @@ TEST_F(BadInputTest, FontRecordsWithExtremeSizesStillDrawAndAreKept) {
     EXPECT_EQ(ReadFileBytes(folder + "\\font1"), record);
   }
 }
+
+TEST_F(BadInputTest, GarbageOnTheSettingsTabIsReportedAndTheStoredBellFileKept) {
+  Prepare("settings-garbage");
+  const std::string bell = "?:\\no such\\bell.wav";
+  WriteIni(Lines({"[MainDlg]", "FirstFlag=0", "[SettingData]", "EndTab=x", "StartWay=12",
+                  "TimeWay=-3", "EndWay=7", "BellFile=" + bell}));
+  Launch();
+  program_.NextTab();
+  program_.NextTab();
+  EXPECT_EQ(program_.MainTitle(), "Mipoウォッチ　[設定]");
+  program_.PreviousTab();  // leaving the tab saves it
+  EXPECT_EQ(program_.MainTitle(), kTimerTitle);
+  ASSERT_EQ(program_.BoxTexts().size(), 1u);
+  EXPECT_EQ(program_.BoxTexts()[0], "ベルファイルが有効ではありません。");
+  EXPECT_EQ(program_.BoxCaptions()[0], "");
+  CloseNormally();
+  EXPECT_EQ(Value("SettingData", "BellFile"), bell);
+  EXPECT_EQ(Value("SettingData", "EndTab"), "0");
+  // Methods no list item stands for are stored as "no selection", which every
+  // reader takes for the page's own button.
+  EXPECT_EQ(Value("SettingData", "StartWay"), "-1");
+  EXPECT_EQ(Value("SettingData", "TimeWay"), "-1");
+  EXPECT_EQ(Value("SettingData", "EndWay"), "7");
+  ExpectWellFormed();
+}
+
+namespace {
+
+BOOL CALLBACK CollectPages(HWND window, LPARAM data) {
+  char cls[16] = {};
+  GetClassNameA(window, cls, sizeof(cls));
+  if (std::strcmp(cls, "#32770") == 0)
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+TEST_F(BadInputTest, StrayPrivateMessagesFromAnotherProgramChangeNothingLasting) {
+  Prepare("stray-messages");
+  WriteIni(Lines({"[MainDlg]", "FirstFlag=0", "[SettingData]", "StartWay=7", "TimeWay=1"}));
+  Launch();
+  program_.NextTab();  // the timer page exists too
+  program_.PreviousTab();
+  std::vector<HWND> targets = {program_.MainWindow()};
+  EnumChildWindows(program_.MainWindow(), CollectPages, reinterpret_cast<LPARAM>(&targets));
+  ASSERT_GE(targets.size(), 3u);
+  // Every private message number the program uses, with odd parameters: ticks
+  // of timers that are not running, hook reports of any key or mouse message,
+  // buttons of a maximised display that is not there.
+  const UINT messages[] = {WM_USER + 50,  WM_USER + 100, WM_USER + 110, WM_USER + 200,
+                           WM_USER + 300, WM_USER + 301, WM_USER + 400, WM_USER + 401,
+                           WM_USER + 500, 6001,          6002};
+  const WPARAM params[] = {0, 13, 32, 0x201, 0x205, 0x20A, 0xFFFFFFFF};
+  for (HWND target : targets) {
+    for (UINT message : messages) {
+      for (WPARAM w : params) PostMessageA(target, message, w, static_cast<LPARAM>(w ^ 0x80000000));
+    }
+  }
+  program_.AnswerBoxes(1500);
+  EXPECT_NE(program_.Ask(program_.MainWindow(), WM_NULL), -1);
+  CloseNormally();
+  EXPECT_EQ(Value("SettingData", "StartWay"), "7");
+  ExpectPagesWroteSaneValues(ini_);
+  ExpectWellFormed();
+}

@@ -414,12 +414,27 @@ std::string RunningProgram::MainTitle() const {
   return main_ == nullptr ? std::string() : testing_support::WindowText(main_);
 }
 
+namespace {
+
+void PressArrow(HWND main, WPARAM key) {
+  HWND tab = GetDlgItem(main, 1000);
+  PostMessageA(tab, WM_KEYDOWN, key, 0);
+  PostMessageA(tab, WM_KEYUP, key, 0xC0000001);
+}
+
+}  // namespace
+
 void RunningProgram::NextTab() {
   if (main_ == nullptr)
     return;
-  HWND tab = GetDlgItem(main_, 1000);
-  PostMessageA(tab, WM_KEYDOWN, VK_RIGHT, 0);
-  PostMessageA(tab, WM_KEYUP, VK_RIGHT, 0xC0000001);
+  PressArrow(main_, VK_RIGHT);
+  AnswerBoxes(400);
+}
+
+void RunningProgram::PreviousTab() {
+  if (main_ == nullptr)
+    return;
+  PressArrow(main_, VK_LEFT);
   AnswerBoxes(400);
 }
 

@@ -82,6 +82,7 @@ class RunningProgram {
   // Moves the main window to the next tab as the keyboard would (the tab
   // control sends its own notifications), answering boxes that appear.
   void NextTab();
+  void PreviousTab();
   // Sends a message to a window of the program, giving up after five seconds
   // (a program that hangs must fail the case, not stop the suite). -1 then.
   LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
