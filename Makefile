@@ -38,12 +38,12 @@ fuzz: deps
 # The download: dist/MipoWatch-<version>.zip with the program, its hook
 # libraries, the help page and the read-me.
 dist: win32
-	@scripts/dist.sh
+	@MIPO_WIN32_BUILD=$(WIN32) scripts/dist.sh
 
 # The pictures in docs/screenshots/, taken from the real program on a virtual
 # display of their own (shown by the README and the help).
 screenshots: win32
-	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/screenshots.sh
+	@MIPO_FORCE_XVFB=1 MIPO_WIN32_BUILD=$(WIN32) scripts/with-display.sh scripts/screenshots.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
