@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -72,7 +73,15 @@ class BadInputTest : public ::testing::Test {
   // find writes outside app\ later.
   void Launch(const std::string& user = "") {
     before_ = ListTree(root_);
+    system_ = SystemFolders();
     ASSERT_TRUE(program_.Start(app_, user));
+    ASSERT_NE(program_.WaitForMainWindow(), nullptr) << "no main window";
+  }
+  // The same as another user (see RunningProgram::StartAsUnixUser).
+  void LaunchAsUnixUser(const std::string& user) {
+    before_ = ListTree(root_);
+    system_ = SystemFolders();
+    ASSERT_TRUE(program_.StartAsUnixUser(app_, user));
     ASSERT_NE(program_.WaitForMainWindow(), nullptr) << "no main window";
   }
   // Closes it: a normal end (exit code 1) with nothing new outside app\.
@@ -81,6 +90,26 @@ class BadInputTest : public ::testing::Test {
     const std::vector<std::string> outside =
         NewEntriesOutside(before_, ListTree(root_), appRelative_);
     EXPECT_TRUE(outside.empty()) << "written outside its folder: " << outside[0];
+    // Profile functions handed a bare name write into the Windows folder.
+    EXPECT_EQ(SystemFolders(), system_);
+  }
+  // The entries of the drive's root and of the Windows folder, not deeper.
+  static std::vector<std::string> SystemFolders() {
+    std::vector<std::string> entries;
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof(windows));
+    for (const std::string& folder : {std::string("C:"), std::string(windows)}) {
+      WIN32_FIND_DATAA data;
+      HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+      if (find == INVALID_HANDLE_VALUE)
+        continue;
+      do {
+        entries.push_back(folder + "\\" + data.cFileName);
+      } while (FindNextFileA(find, &data));
+      FindClose(find);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
   }
   void ExpectWellFormed() {
     std::string why;
@@ -89,6 +118,7 @@ class BadInputTest : public ::testing::Test {
 
   std::string root_, app_, appRelative_, user_, ini_;
   std::vector<std::string> before_;
+  std::vector<std::string> system_;
   RunningProgram program_;
 };
 
@@ -363,9 +393,7 @@ TEST_F(BadInputTest, UserNameWithBackslashTrailBytesGetsOneFolderOfThatName) {
   const std::string user = "表ソ十";
   // Wine's ANSI user-name query hands over as many bytes as the name has
   // characters, so three more characters make the program see the whole name.
-  before_ = ListTree(root_);
-  ASSERT_TRUE(program_.StartAsUnixUser(app_, user + "abc"));
-  ASSERT_NE(program_.WaitForMainWindow(), nullptr);
+  LaunchAsUnixUser(user + "abc");
   // A first run in a folder of its own.
   EXPECT_EQ(program_.BoxCaptions().size(), 3u);
   CloseNormally();
@@ -385,9 +413,7 @@ TEST_F(BadInputTest, UserNameEndingInHalfACharacterStillGetsAFolderOfItsOwn) {
   Prepare("half-character");
   // Seen through the same query, "a表" arrives as "a" and the lead byte 95
   // alone; the separator after it must not become its second byte.
-  before_ = ListTree(root_);
-  ASSERT_TRUE(program_.StartAsUnixUser(app_, "a表"));
-  ASSERT_NE(program_.WaitForMainWindow(), nullptr);
+  LaunchAsUnixUser("a表");
   CloseNormally();
   EXPECT_EQ(IniValue(app_ + "\\a\\Data.ini", "MainDlg", "FirstFlag"), "0");
   for (const std::string& entry : ListTree(app_))
@@ -591,9 +617,7 @@ TEST_F(BadInputTest, UserFolderPathTooLongForTheBufferSharesTheFileBesideTheProg
   ASSERT_TRUE(InstallProgram(app_));
   // folder\abcdefghijklmnop\Data.ini would take 262 characters.
   const std::string user = "abcdefghijklmnop";
-  before_ = ListTree(root_);
-  ASSERT_TRUE(program_.StartAsUnixUser(app_, user));
-  ASSERT_NE(program_.WaitForMainWindow(), nullptr);
+  LaunchAsUnixUser(user);
   CloseNormally();
   EXPECT_EQ(IniValue(app_ + "\\Data.ini", "MainDlg", "FirstFlag"), "0");
   EXPECT_EQ(GetFileAttributesA((app_ + "\\" + user).c_str()), INVALID_FILE_ATTRIBUTES);
