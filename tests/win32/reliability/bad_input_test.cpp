@@ -758,3 +758,18 @@ TEST_F(BadInputTest, StrayPrivateMessagesFromAnotherProgramChangeNothingLasting)
   ExpectPagesWroteSaneValues(ini_);
   ExpectWellFormed();
 }
+
+TEST_F(BadInputTest, ProgramFolderWithBackslashTrailBytesKeepsItsFilesInside) {
+  // 表 = 95 5C and ソ = 83 5C end the program's folder names.
+  Prepare("program-trail-bytes", "表\\ソ");
+  WriteIni(Lines({"[MainDlg]", "FirstFlag=0"}));
+  Launch();
+  program_.NextTab();
+  EXPECT_EQ(program_.MainTitle(), kTimerTitle);
+  CloseNormally();
+  const std::string folder = UserFolderOf(app_, user_);
+  EXPECT_EQ(Value("MainDlg", "EndTabPos"), "1");
+  for (const char* font : {"font1", "font2"}) {
+    EXPECT_EQ(ReadFileBytes(folder + "\\" + font).size(), 64u) << font;
+  }
+}
