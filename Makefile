@@ -31,7 +31,7 @@ bench: native win32
 	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/bench.sh
 
 # Long fuzzing runs: each target until FUZZ_RUNS executions (default 10 million)
-# or FUZZ_SECONDS (default 1800) per target; see docs/reliability.md.
+# or FUZZ_SECONDS (default 3600) per target; see docs/reliability.md.
 fuzz: deps
 	@fuzz/run.sh
 
