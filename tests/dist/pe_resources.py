@@ -21,23 +21,23 @@ class Image:
         pe = struct.unpack_from("<I", data, 0x3C)[0]
         if data[pe:pe + 4] != b"PE\0\0":
             raise ValueError("no PE header")
-        sections, optional_size = struct.unpack_from("<2xH12xH", data, pe + 4)
+        region_count, optional_size = struct.unpack_from("<2xH12xH", data, pe + 4)
         optional = pe + 24
         if struct.unpack_from("<H", data, optional)[0] != 0x10B:
             raise ValueError("not a 32-bit image")
         # Data directory 2 (resources) of the PE32 optional header.
         self.rsrc_rva, self.rsrc_size = struct.unpack_from("<II", data, optional + 96 + 2 * 8)
-        self.sections = []
+        self.regions = []
         table = optional + optional_size
-        for i in range(sections):
+        for i in range(region_count):
             vsize, rva, raw_size, raw_ptr = struct.unpack_from("<8xIIII", data, table + 40 * i)
-            self.sections.append((rva, max(vsize, raw_size), raw_ptr))
+            self.regions.append((rva, max(vsize, raw_size), raw_ptr))
 
     def offset(self, rva):
-        for start, size, raw in self.sections:
+        for start, size, raw in self.regions:
             if start <= rva < start + size:
                 return raw + rva - start
-        raise ValueError("address 0x%x outside every section" % rva)
+        raise ValueError("address 0x%x outside the mapped image" % rva)
 
     def entries(self, directory_rva):
         base = self.offset(self.rsrc_rva)
