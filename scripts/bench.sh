@@ -155,6 +155,7 @@ echo "$table"
 
 if [ "$mode" != quick ]; then
   doc=$MIPO_ROOT/docs/benchmarks.md
+  mkdir -p "$(dirname "$doc")"
   latest=$(mktemp)
   { echo "<!-- latest run: written by scripts/bench.sh -->"; echo "$header"; echo; echo "$table"
     echo "<!-- end of latest run -->"; } >"$latest"
@@ -167,7 +168,8 @@ if [ "$mode" != quick ]; then
     { [ -f "$doc" ] && cat "$doc" && echo; echo "## Latest run"; echo; cat "$latest"; } >"$doc.new" &&
       mv "$doc.new" "$doc"
   fi
+  status=$?
   rm -f "$latest"
   echo
-  echo "Written to docs/benchmarks.md."
+  if [ "$status" = 0 ]; then echo "Written to docs/benchmarks.md."; else say "could not write $doc"; fi
 fi
