@@ -69,6 +69,7 @@ class StopwatchPage : private TickTimer,
   void CheckHook();
   void LayoutList(LPARAM sizeParameter);
   void ShowHeaderMenu(HWND window);
+  void OnContextMenu(HWND window, HWND source, LPARAM point);
   void ToggleColumn(int column);
   LRESULT ShadeRows(NMLVCUSTOMDRAW* draw);
   void SaveWatchSettings();

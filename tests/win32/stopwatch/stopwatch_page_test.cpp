@@ -366,6 +366,52 @@ TEST_F(StopwatchPageTest, HeaderMenuChecksColumnsAndOffersExportOnlyWhenStoppedW
   DestroyMenu(menu);
 }
 
+bool g_menuOpened = false;
+WNDPROC g_pageProcedure = nullptr;
+
+LRESULT CALLBACK RecordMenuLoop(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ENTERMENULOOP)
+    g_menuOpened = true;
+  return CallWindowProcA(g_pageProcedure, window, message, wParam, lParam);
+}
+
+// Closes the popup menu as Esc would, once it is on the screen.
+DWORD WINAPI CloseMenuWhenShown(LPVOID) {
+  for (int i = 0; i < 300; ++i) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+      PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+      return 0;
+    }
+    Sleep(10);
+  }
+  return 1;
+}
+
+TEST_F(StopwatchPageTest, ContextMenuRequestOnTheHeaderOffersTheMenuAndOnTheRowsNothing) {
+  OpenPage();
+  HWND header = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETHEADER, 0, 0));
+  RECT headerRect = {};
+  GetWindowRect(header, &headerRect);
+  RECT listRect = {};
+  GetWindowRect(List(), &listRect);
+  g_pageProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(Page(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordMenuLoop)));
+
+  g_menuOpened = false;
+  SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
+               MAKELPARAM(listRect.left + 10, listRect.bottom - 10));
+  EXPECT_FALSE(g_menuOpened);
+
+  HANDLE closer = CreateThread(nullptr, 0, CloseMenuWhenShown, nullptr, 0, nullptr);
+  SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
+               MAKELPARAM(headerRect.left + 5, headerRect.top + 3));
+  WaitForSingleObject(closer, 5000);
+  CloseHandle(closer);
+  EXPECT_TRUE(g_menuOpened);
+  SetWindowLongPtrA(Page(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pageProcedure));
+}
+
 TEST_F(StopwatchPageTest, ColumnSwitchedBackOnReturnsAfterTheShownColumnsEmptyAndNarrower) {
   OpenPage();
   Command(IDC_SW_START);
