@@ -16,6 +16,10 @@ target_link_libraries(mipo_win32 PUBLIC mipo_core ${MIPO_SYSTEM_LIBS})
 # Dialog templates, icon and version: one resource script that includes the rest.
 set(MIPO_RESOURCES ${CMAKE_SOURCE_DIR}/resources/mipowatch.rc)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources")
+# windres's includes are not scanned: name them, so a changed dialog rebuilds.
+file(GLOB MIPO_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*
+     ${CMAKE_SOURCE_DIR}/src/*/*_ids.h)
+set_source_files_properties(${MIPO_RESOURCES} PROPERTIES OBJECT_DEPENDS "${MIPO_RESOURCE_PARTS}")
 
 add_executable(MipoWatch WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${MIPO_RESOURCES})
 target_link_libraries(MipoWatch PRIVATE mipo_win32)
