@@ -1,7 +1,15 @@
 # The Windows program, its hook libraries and the suites that run under Wine.
 include(${CMAKE_SOURCE_DIR}/cmake/Sources.cmake)
 
-set(MIPO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+# Only system DLLs at run time: the C++ runtime goes into each binary, which is
+# stripped (MSVC links its static runtime through CMAKE_MSVC_RUNTIME_LIBRARY).
+if(MSVC)
+  set(MIPO_STATIC_LINK)
+  set(MIPO_STRIP)
+else()
+  set(MIPO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+  set(MIPO_STRIP -s)
+endif()
 set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr user32 kernel32)
 
 add_library(mipo_core STATIC ${MIPO_CORE_SOURCES})
@@ -15,7 +23,11 @@ target_link_libraries(mipo_win32 PUBLIC mipo_core ${MIPO_SYSTEM_LIBS})
 
 # Dialog templates, icon and version: one resource script that includes the rest.
 set(MIPO_RESOURCES ${CMAKE_SOURCE_DIR}/resources/mipowatch.rc)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources")
+if(MSVC)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /c65001 /I ${CMAKE_SOURCE_DIR}/src /I ${CMAKE_SOURCE_DIR}/resources")
+else()
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources")
+endif()
 # windres's includes are not scanned: name them, so a changed dialog rebuilds.
 file(GLOB MIPO_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*
      ${CMAKE_SOURCE_DIR}/src/*/*_ids.h)
@@ -23,17 +35,33 @@ set_source_files_properties(${MIPO_RESOURCES} PROPERTIES OBJECT_DEPENDS "${MIPO_
 
 add_executable(MipoWatch WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${MIPO_RESOURCES})
 target_link_libraries(MipoWatch PRIVATE mipo_win32)
-target_link_options(MipoWatch PRIVATE ${MIPO_STATIC_LINK} -mwindows -s)
+target_link_options(MipoWatch PRIVATE ${MIPO_STATIC_LINK} ${MIPO_STRIP})
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/hooks/CMakeLists.txt)
   add_subdirectory(hooks)
 endif()
 
-# GoogleTest for the Windows target, from Debian's source package.
+# The scripts' helper for driving the program on a virtual display.
+add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp)
+target_compile_options(winctl PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
+target_link_options(winctl PRIVATE ${MIPO_STATIC_LINK})
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/win32/CMakeLists.txt)
+  add_subdirectory(bench/win32)
+endif()
+include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
+
+# GoogleTest for the Windows target, from Debian's source package (elsewhere:
+# point MIPO_GTEST_SOURCE at a GoogleTest source tree, or build without tests).
+set(MIPO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows suites")
+if(NOT EXISTS ${MIPO_GTEST_SOURCE}/CMakeLists.txt)
+  message(STATUS "No GoogleTest sources at ${MIPO_GTEST_SOURCE}: building the program only")
+  return()
+endif()
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${MIPO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Windows-side paths of build artefacts, for tests that start the program.
 string(REPLACE "/" "\\\\" MIPO_BIN_DIR_WIN "Z:${CMAKE_BINARY_DIR}")
@@ -59,13 +87,3 @@ foreach(dir ${_suites})
     endif()
   endif()
 endforeach()
-
-# The scripts' helper for driving the program on a virtual display.
-add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp)
-target_compile_options(winctl PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
-target_link_options(winctl PRIVATE ${MIPO_STATIC_LINK})
-
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/win32/CMakeLists.txt)
-  add_subdirectory(bench/win32)
-endif()
-include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
