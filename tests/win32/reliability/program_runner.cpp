@@ -347,61 +347,58 @@ bool RunningProgram::StartAsUnixUser(const std::string& folder, const std::strin
   return false;
 }
 
+int RunningProgram::AnswerVisibleBoxes(bool* anyShown, HWND* main) {
+  BoxSearch search = {process_.dwProcessId, {}, nullptr};
+  EnumWindows(CollectProcessWindows, reinterpret_cast<LPARAM>(&search));
+  *main = search.main;
+  *anyShown = !search.boxes.empty();
+  int answered = 0;
+  for (HWND box : search.boxes) {
+    // A box already answered may still be on its way out.
+    if (std::find(answered_.begin(), answered_.end(), box) != answered_.end())
+      continue;
+    answered_.push_back(box);
+    boxCaptions_.push_back(testing_support::WindowText(box));
+    boxTexts_.push_back(testing_support::WindowText(GetDlgItem(box, 0xFFFF)));
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    ++answered;
+  }
+  return answered;
+}
+
 int RunningProgram::AnswerBoxes(DWORD ms) {
   int answered = 0;
   const DWORD start = GetTickCount();
-  std::vector<HWND> done;
-  do {
-    BoxSearch search = {process_.dwProcessId, {}, nullptr};
-    EnumWindows(CollectProcessWindows, reinterpret_cast<LPARAM>(&search));
-    if (search.main != nullptr)
-      main_ = search.main;
-    for (HWND box : search.boxes) {
-      if (std::find(done.begin(), done.end(), box) != done.end())
-        continue;
-      done.push_back(box);
-      boxCaptions_.push_back(testing_support::WindowText(box));
-      boxTexts_.push_back(testing_support::WindowText(GetDlgItem(box, 0xFFFF)));
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-      ++answered;
-    }
+  for (;;) {
+    bool shown = false;
+    HWND main = nullptr;
+    answered += AnswerVisibleBoxes(&shown, &main);
+    if (main != nullptr)
+      main_ = main;
     if (GetTickCount() - start >= ms)
-      break;
+      return answered;
     Sleep(30);
-  } while (true);
-  return answered;
+  }
 }
 
 HWND RunningProgram::WaitForMainWindow(DWORD ms) {
   const DWORD start = GetTickCount();
-  std::vector<HWND> done;
   while (GetTickCount() - start < ms) {
     if (!Running())
       return nullptr;
-    BoxSearch search = {process_.dwProcessId, {}, nullptr};
-    EnumWindows(CollectProcessWindows, reinterpret_cast<LPARAM>(&search));
-    bool boxes = false;
-    for (HWND box : search.boxes) {
-      boxes = true;
-      if (std::find(done.begin(), done.end(), box) != done.end())
-        continue;
-      done.push_back(box);
-      boxCaptions_.push_back(testing_support::WindowText(box));
-      boxTexts_.push_back(testing_support::WindowText(GetDlgItem(box, 0xFFFF)));
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
-    }
+    bool shown = false;
+    HWND main = nullptr;
+    AnswerVisibleBoxes(&shown, &main);
     // The main window counts once it is shown with a page open and no box is
     // in front of it.
-    if (search.main != nullptr && !boxes) {
-      const std::string title = testing_support::WindowText(search.main);
+    if (main != nullptr && !shown) {
+      const std::string title = testing_support::WindowText(main);
       if (title == kStopwatchTitle || title == kTimerTitle) {
-        main_ = search.main;
+        main_ = main;
         // Notices come after the window is shown: give them a moment to appear.
         if (AnswerBoxes(300) == 0)
           return main_;
-        done.clear();
         continue;
       }
     }

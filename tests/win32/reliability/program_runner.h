@@ -101,9 +101,14 @@ class RunningProgram {
   HWND MainWindow() const { return main_; }
 
  private:
+  // Answers the boxes now on screen that were not answered before; tells
+  // whether any box is showing and which window is the main one.
+  int AnswerVisibleBoxes(bool* anyShown, HWND* main);
+
   PROCESS_INFORMATION process_ = {};
   bool started_ = false;
   HWND main_ = nullptr;
+  std::vector<HWND> answered_;
   std::vector<std::string> boxTexts_;
   std::vector<std::string> boxCaptions_;
 };
