@@ -94,6 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (method < 1 || method >= kTriggerMethodCount)
     FUZZ_CHECK(plan.count == 0);
   (void)triggers::StartWantsPointerTest(ways, running, method);
+  const triggers::TriggerWays usable =
+      triggers::UsableWays(ways, in.ConsumeBool(), in.ConsumeBool());
+  for (int way : {usable.start, usable.lap, usable.stop})
+    FUZZ_CHECK(MendTriggerMethod(way) == way || !(way >= 0 && way < kTriggerMethodCount));
 
   // Placement: the four stored integers, whatever they are.
   const int left = StoredInt(in), top = StoredInt(in), width = StoredInt(in),

@@ -20,6 +20,15 @@ void StopwatchPage::ApplyHookNeeds(const HookNeeds& needs) {
   } else {
     keyHook_.EndHook();
   }
+  // A missing library, or one without its export, would silently leave a
+  // method that never fires; with it bound to starting, nothing could start
+  // the watch. Those methods stand in as the page's button until the library
+  // is there.
+  const triggers::TriggerWays ways = {engine_.StartWay(), engine_.TimeWay(), engine_.EndWay()};
+  const triggers::TriggerWays usable =
+      triggers::UsableWays(ways, mouseHook_.Reporting(), keyHook_.Reporting());
+  if (usable.start != ways.start || usable.lap != ways.lap || usable.stop != ways.stop)
+    engine_.SetTriggerMethods(usable.start, usable.lap, usable.stop);
 }
 
 void StopwatchPage::OnKeyTrigger(HWND window, WPARAM wParam, LPARAM lParam) {

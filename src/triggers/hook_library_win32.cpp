@@ -40,7 +40,7 @@ bool PathBesideExecutable(const char* fileName, char* out, unsigned outSize) {
 }
 
 HookLibrary::HookLibrary(const HookLibraryTraits& traits)
-    : traits_(traits), targetWindow_(nullptr), module_(nullptr) {}
+    : traits_(traits), targetWindow_(nullptr), module_(nullptr), reporting_(false) {}
 
 HookLibrary::~HookLibrary() {
   EndHook();
@@ -61,7 +61,9 @@ LONG HookLibrary::StartHook(HWND window) {
   StartHookFunction start = FindExport<StartHookFunction>(module_, traits_.startExport);
   if (start == nullptr)
     return 0;
-  return start(targetWindow_, traits_.messageId);
+  const LONG result = start(targetWindow_, traits_.messageId);
+  reporting_ = result != 0;
+  return result;
 }
 
 LONG HookLibrary::EndHook() {
@@ -72,5 +74,6 @@ LONG HookLibrary::EndHook() {
     end();
   const LONG freed = FreeLibrary(module_);
   module_ = nullptr;
+  reporting_ = false;
   return freed;
 }

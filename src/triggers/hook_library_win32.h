@@ -35,12 +35,16 @@ class HookLibrary {
   LONG EndHook();
 
   bool IsLoaded() const { return module_ != nullptr; }
+  // Whether the library's start export was found and reported its hook in
+  // place: only then do its reports arrive.
+  bool Reporting() const { return reporting_; }
   HWND TargetWindow() const { return targetWindow_; }
 
  private:
   const HookLibraryTraits& traits_;
   HWND targetWindow_;
   HMODULE module_;
+  bool reporting_;
 };
 
 // The full path of a file in the executable's folder, written into out (260

@@ -58,4 +58,13 @@ TriggerPlan PlanTrigger(const TriggerWays& ways, bool running, int method,
   return plan;
 }
 
+TriggerWays UsableWays(const TriggerWays& ways, bool mouseReporting, bool keyReporting) {
+  auto usable = [&](int method) {
+    const bool dead = (TriggerNeedsMouseHook(method) && !mouseReporting) ||
+                      (TriggerNeedsKeyHook(method) && !keyReporting);
+    return dead ? static_cast<int>(kTriggerButton) : method;
+  };
+  return TriggerWays{usable(ways.start), usable(ways.lap), usable(ways.stop)};
+}
+
 }  // namespace triggers

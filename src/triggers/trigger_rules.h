@@ -53,6 +53,13 @@ struct TriggerPlan {
 TriggerPlan PlanTrigger(const TriggerWays& ways, bool running, int method,
                         bool pointerOnExcludedControl);
 
+// The methods that can work with the libraries as they are: a mouse method
+// without a reporting mouse library, or a key method without a reporting key
+// library, would never fire, and bound to starting it would leave the watch
+// with no way to start at all (the page's button is disabled for it). Such a
+// method stands in as the page's button; the stored choice is not changed.
+TriggerWays UsableWays(const TriggerWays& ways, bool mouseReporting, bool keyReporting);
+
 // Whether the pointer matters for this event: only a mouse method that would
 // start a stopped watch. Lets the caller skip looking for the window under it.
 bool StartWantsPointerTest(const TriggerWays& ways, bool running, int method);

@@ -12,6 +12,8 @@
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
 #include "timer/timer_texts.h"
+#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_rules.h"
 
 TEST(StoredPlacement, EdgesPastTheRangeOfIntAreHeldAtItsEnds) {
   const Rect far = PlacementRect(2000000000, 2000000000, 2000000000, 2000000000);
@@ -77,8 +79,7 @@ TEST(StoredPresetKeys, NamesTheWriterNeverProducesAreNotRecords) {
       "TimerReg01\0TimerReg-1\0TimerReg+1\0TimerReg\0TimerReg 1\0TimerReg2147483648\0"
       "TimerReg1x\0Timer\0\0");
   EXPECT_TRUE(Indexes(names, INT_MAX).empty());
-  EXPECT_EQ(Indexes(KeyList("TimerReg2147483646\0\0"), INT_MAX),
-            (std::vector<int>{INT_MAX - 1}));
+  EXPECT_EQ(Indexes(KeyList("TimerReg2147483646\0\0"), INT_MAX), (std::vector<int>{INT_MAX - 1}));
 }
 
 TEST(StoredPresetKeys, AListCutWithoutItsEndStopsAtTheBufferEnd) {
@@ -114,4 +115,24 @@ TEST(UserFolder, NameEndingInHalfADoubleByteCharacterLosesTheHalf) {
   const SettingsLocation whole =
       ComposeSettingsLocation("C:\\app\\MipoWatch.exe", "\x95\x5C\x83\x5C");
   EXPECT_EQ(whole.iniPath, "C:\\app\\\x95\x5C\x83\x5C\\Data.ini");
+}
+
+TEST(TriggerFallback, MethodsWhoseLibraryDoesNotReportStandInAsTheButton) {
+  const triggers::TriggerWays ways = {kTriggerLeftDown, kTriggerSpaceKey, kTriggerRightDown};
+  const triggers::TriggerWays noMouse = triggers::UsableWays(ways, false, true);
+  EXPECT_EQ(noMouse.start, kTriggerButton);
+  EXPECT_EQ(noMouse.lap, kTriggerSpaceKey);
+  EXPECT_EQ(noMouse.stop, kTriggerButton);
+  const triggers::TriggerWays noKey = triggers::UsableWays(ways, true, false);
+  EXPECT_EQ(noKey.start, kTriggerLeftDown);
+  EXPECT_EQ(noKey.lap, kTriggerButton);
+  EXPECT_EQ(noKey.stop, kTriggerRightDown);
+  const triggers::TriggerWays both = triggers::UsableWays(ways, true, true);
+  EXPECT_EQ(both.start, kTriggerLeftDown);
+  EXPECT_EQ(both.lap, kTriggerSpaceKey);
+  // The button and stored values no method stands for are left as they are.
+  const triggers::TriggerWays odd = triggers::UsableWays({kTriggerButton, -1, 99}, false, false);
+  EXPECT_EQ(odd.start, kTriggerButton);
+  EXPECT_EQ(odd.lap, -1);
+  EXPECT_EQ(odd.stop, 99);
 }

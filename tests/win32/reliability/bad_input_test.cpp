@@ -479,6 +479,7 @@ TEST_F(BadInputTest, MissingEmptyOrForeignHookLibrariesLeaveTheStopwatchWorking)
   const std::string keyDll = std::string(MIPO_BIN_DIR) + "\\KeyHook.dll";
   const Variant variants[] = {
       {"hooks-missing", nullptr, nullptr},
+      {"hooks-key-missing", nullptr, "<mouse>"},
       {"hooks-empty", "", ""},
       {"hooks-text", "MZ this is not a library", "not a library either"},
       {"hooks-swapped", "<mouse>", "<key>"},  // libraries without the exports asked for
@@ -503,11 +504,26 @@ TEST_F(BadInputTest, MissingEmptyOrForeignHookLibrariesLeaveTheStopwatchWorking)
     }
     Launch();
     EXPECT_EQ(program_.MainTitle(), kStopwatchTitle);
-    // The page still answers its own buttons.
+    // With no reporting library the mouse and key methods cannot fire: the
+    // page's own buttons take their place, so the watch can still be started,
+    // lapped and stopped.
     HWND start = program_.PageControl(1001);
+    HWND stop = program_.PageControl(1011);
     ASSERT_NE(start, nullptr);
+    ASSERT_NE(stop, nullptr);
+    const bool mouseWorks = v.mouseHook != nullptr && std::string(v.mouseHook) == "<mouse>";
+    // A working mouse library keeps the left button as the only way to start.
+    EXPECT_EQ(IsWindowEnabled(start) != FALSE, !mouseWorks);
+    if (mouseWorks) {
+      CloseNormally();
+      continue;
+    }
+    const std::string idle = testing_support::WindowText(start);
     EXPECT_NE(program_.Ask(start, BM_CLICK), -1);
-    EXPECT_NE(program_.Ask(program_.MainWindow(), WM_NULL), -1);
+    EXPECT_NE(testing_support::WindowText(start), idle);
+    EXPECT_TRUE(IsWindowEnabled(stop));
+    EXPECT_NE(program_.Ask(stop, BM_CLICK), -1);
+    EXPECT_EQ(testing_support::WindowText(start), idle);
     CloseNormally();
     EXPECT_EQ(Value("SettingData", "StartWay"), "1");
     EXPECT_EQ(Value("SettingData", "EndWay"), "8");
