@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/window_layout.h"
+#include "app/page_placement_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "settings/file_helper_win32.h"
 #include "settings/path_rules.h"
@@ -138,16 +138,7 @@ void SettingsPage::SaveSettings() {
 void SettingsPage::InitPage(HWND window) {
   pageWindow_ = window;
 
-  HWND parent = GetParent(window);
-  RECT client = {};
-  GetClientRect(parent, &client);
-  RECT bar = {};
-  if (statusBar_ != nullptr)
-    GetWindowRect(statusBar_, &bar);
-  const Rect place = PageRect(client.right - client.left, client.bottom - client.top,
-                              tabHeaderHeight_, bar.bottom - bar.top);
-  SetWindowPos(window, nullptr, place.left, place.top, place.Width(), place.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  PlacePageInMainDialog(window, statusBar_, tabHeaderHeight_);
 
   // Only a stored 1 means "on": the main dialog reads the key the same way.
   CheckDlgButton(window, IDC_SETTINGS_END_TAB,

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/page_placement_win32.h"
 #include "app/messages.h"
 #include "settings/profile_win32.h"
 #include "settings_page/settings_rules.h"
@@ -271,14 +272,7 @@ void StopwatchPage::InitPage(HWND window) {
   SendMessageA(listView_.Window(), LVM_SETEXTENDEDLISTVIEWSTYLE, kListExtendedStyle,
                kListExtendedStyle);
 
-  RECT client = {};
-  GetClientRect(GetParent(window), &client);
-  RECT bar = {};
-  if (statusBar_ != nullptr)
-    GetWindowRect(statusBar_, &bar);
-  SetWindowPos(window, nullptr, 8, tabHeaderHeight_ + 4, client.right - 20,
-               client.bottom - (bar.bottom - bar.top) - tabHeaderHeight_ - 10,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  PlacePageInMainDialog(window, statusBar_, tabHeaderHeight_);
 
   HWND accuracyList = GetDlgItem(window, IDC_SW_ACCURACY);
   for (int index = 0; index < kAccuracyCount; ++index) {

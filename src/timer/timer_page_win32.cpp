@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/page_placement_win32.h"
 #include "app/messages.h"
 #include "settings/profile_win32.h"
 #include "timer/duration_rules.h"
@@ -159,14 +160,7 @@ void TimerPage::InitPage(HWND window) {
                   kDisplayFont);
   display_.Show(SW_SHOW);
 
-  HWND parent = GetParent(window);
-  RECT client = {};
-  GetClientRect(parent, &client);
-  RECT bar = {};
-  if (statusBar_ != nullptr)
-    GetWindowRect(statusBar_, &bar);
-  SetWindowPos(window, nullptr, 8, tabHeaderHeight_ + 4, client.right - 20,
-               client.bottom - tabHeaderHeight_ - (bar.bottom - bar.top) - 10, SWP_NOZORDER);
+  PlacePageInMainDialog(window, statusBar_, tabHeaderHeight_);
 
   LimitDurationFields();
   FillLists();
