@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/page_placement_win32.h"
+#include "app/page_dialog_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "settings/file_helper_win32.h"
 #include "settings/path_rules.h"
@@ -88,9 +88,7 @@ int SettingsPage::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
   if (pageWindow_ == nullptr) {
     tabHeaderHeight_ = tabHeaderHeight;
     statusBar_ = statusBar;
-    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_SETTINGS_PAGE), parent, DialogProc,
-                       reinterpret_cast<LPARAM>(this));
+    CreatePageDialog(parent, IDD_SETTINGS_PAGE, DialogProc, this);
   }
   Show(SW_SHOW);
   return pageWindow_ != nullptr ? 1 : 0;

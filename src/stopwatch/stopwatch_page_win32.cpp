@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/page_placement_win32.h"
+#include "app/page_dialog_win32.h"
 #include "app/messages.h"
 #include "settings/profile_win32.h"
 #include "settings_page/settings_rules.h"
@@ -81,9 +81,7 @@ int StopwatchPage::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
   }
   statusBar_ = statusBar;
   tabHeaderHeight_ = tabHeaderHeight;
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-  CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_STOPWATCH_PAGE), parent, DialogProc,
-                     reinterpret_cast<LPARAM>(this));
+  CreatePageDialog(parent, IDD_STOPWATCH_PAGE, DialogProc, this);
   Show(SW_SHOW);
   engine_.UpdateStatusText();
   engine_.ShowRunningTime();

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/page_placement_win32.h"
+#include "app/page_dialog_win32.h"
 #include "app/messages.h"
 #include "settings/profile_win32.h"
 #include "timer/duration_rules.h"
@@ -80,8 +80,7 @@ int TimerPage::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
   statusBar_ = statusBar;
   tabHeaderHeight_ = tabHeaderHeight;
   ReloadBellFile();
-  CreateDialogParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_TIMER_PAGE), parent, DialogProc,
-                     reinterpret_cast<LPARAM>(this));
+  CreatePageDialog(parent, IDD_TIMER_PAGE, DialogProc, this);
   Show(SW_SHOW);
   char text[timer::kTimeTextSize];
   timer::FormatSeconds(engine_.Remaining(), text, sizeof text);

@@ -1,6 +1,12 @@
-#include "app/page_placement_win32.h"
+#include "app/page_dialog_win32.h"
 
 #include "app/window_layout.h"
+
+HWND CreatePageDialog(HWND parent, int resourceId, DLGPROC procedure, void* page) {
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
+  return CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), parent, procedure,
+                            reinterpret_cast<LPARAM>(page));
+}
 
 void PlacePageInMainDialog(HWND page, HWND statusBar, int tabHeaderHeight) {
   RECT client = {};
