@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "stopwatch/accuracy.h"
-#include "stopwatch/calendar_time.h"
+#include "base/calendar_time.h"
 #include "stopwatch/stopwatch_engine.h"
 #include "stopwatch/time_texts.h"
 #include "timer/timer_texts.h"

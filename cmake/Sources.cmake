@@ -1,7 +1,7 @@
 # Every subsystem folder holds two kinds of file: portable logic (no windows.h)
 # and Win32 glue, whose names end in _win32. The portable files build into
 # mipo_core on both platforms; the glue only into the Windows program.
-set(MIPO_SUBSYSTEMS app settings triggers stopwatch timer display bell settings_page)
+set(MIPO_SUBSYSTEMS base ui app settings triggers stopwatch timer display bell settings_page)
 
 set(MIPO_CORE_SOURCES)
 set(MIPO_WIN32_SOURCES)

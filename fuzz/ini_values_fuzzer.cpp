@@ -14,7 +14,7 @@
 #include "fuzz_check.h"
 #include "stopwatch/accuracy.h"
 #include "stopwatch/lap_columns.h"
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_texts.h"
 #include "triggers/trigger_rules.h"

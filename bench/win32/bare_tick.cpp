@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "bench_support.h"
 
 namespace {

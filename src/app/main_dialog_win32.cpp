@@ -6,7 +6,7 @@
 
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "app/window_layout.h"
 #include "settings/profile_win32.h"
 

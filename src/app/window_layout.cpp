@@ -14,15 +14,6 @@ Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, in
   return p;
 }
 
-Rect PageRect(int clientWidth, int clientHeight, int tabHeaderHeight, int statusBarHeight) {
-  Rect r;
-  r.left = 8;
-  r.top = tabHeaderHeight + 4;
-  r.right = r.left + clientWidth - 20;
-  r.bottom = r.top + clientHeight - tabHeaderHeight - statusBarHeight - 10;
-  return r;
-}
-
 MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
                             int switchWidth, int tabHeaderHeight) {
   MainLayout m;

@@ -1,14 +1,8 @@
 // Placement and layout arithmetic of the main window, in pixels.
 #pragma once
 
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-};
+#include "ui/page_layout.h"
+
 
 struct Point {
   int x = 0;
@@ -20,8 +14,6 @@ struct Point {
 Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,
                       int screenHeight);
 
-// Where a page dialog sits in the main dialog's client area.
-Rect PageRect(int clientWidth, int clientHeight, int tabHeaderHeight, int statusBarHeight);
 
 // The pieces of the main dialog after a resize.
 struct MainLayout {

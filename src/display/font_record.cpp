@@ -64,15 +64,7 @@ FontRecord ParseFontRecord(const unsigned char (&in)[kFontRecordSize]) {
 void TerminateFaceName(char (&face)[kFaceNameSize]) {
   if (std::memchr(face, '\0', kFaceNameSize) != nullptr)
     return;
-  std::size_t i = 0;
-  std::size_t keep = 0;
-  while (i < kFaceNameSize - 1) {
-    const std::size_t step = IsCp932LeadByte(static_cast<unsigned char>(face[i])) ? 2 : 1;
-    if (i + step > kFaceNameSize - 1)
-      break;
-    i += step;
-    keep = i;
-  }
+  const std::size_t keep = WholeCharacterLength(face, kFaceNameSize - 1);
   std::memset(face + keep, 0, kFaceNameSize - keep);
 }
 

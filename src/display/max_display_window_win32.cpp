@@ -1,6 +1,6 @@
 #include "display/max_display_window_win32.h"
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "display/font_record.h"
 #include "display/max_display_ids.h"
 

@@ -34,23 +34,6 @@ LOGFONTA ToLogFont(const display::LogFontData& data) {
   return logFont;
 }
 
-// Copies at most size - 1 bytes of text, never ending on the first half of a
-// double-byte character.
-void CopyWholeCharacters(char* out, std::size_t size, const char* text) {
-  std::size_t kept = 0;
-  std::size_t i = 0;
-  while (text[i] != '\0') {
-    const bool pair = IsCp932LeadByte(static_cast<unsigned char>(text[i])) && text[i + 1] != '\0';
-    const std::size_t step = pair ? 2 : 1;
-    if (i + step > size - 1)
-      break;
-    i += step;
-    kept = i;
-  }
-  std::memcpy(out, text, kept);
-  out[kept] = '\0';
-}
-
 void RegisterDisplayClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSA existing;
   if (GetClassInfoA(instance, kClassName, &existing))

@@ -1,21 +1,8 @@
 #include "settings/path_rules.h"
 
-#include <cstring>
-
-bool IsCp932LeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
-
-// Calls visit(index) for the first byte of each character of text.
-template <typename Visit>
-void ForEachCharacter(const std::string& text, Visit visit) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    visit(i);
-    if (IsCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ++i;
-  }
-}
 
 }  // namespace
 
@@ -121,12 +108,3 @@ SettingsLocation ComposeSettingsLocation(const std::string& exePath,
   return where;
 }
 
-bool CopyBounded(char* out, std::size_t size, const std::string& text) {
-  if (size == 0) return false;
-  if (text.size() >= size) {
-    out[0] = '\0';
-    return false;
-  }
-  std::memcpy(out, text.c_str(), text.size() + 1);
-  return true;
-}

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "base/cp932_text.h"
+
 // The longest path the program keeps: 260 characters and the terminator.
 constexpr std::size_t kMaxPathChars = 260;
 constexpr std::size_t kPathBufferSize = kMaxPathChars + 1;
-
-bool IsCp932LeadByte(unsigned char c);
 
 // Byte index of the last '\' or '/' that is a character of its own, or npos.
 std::size_t FindLastSeparator(const std::string& path);
@@ -50,6 +50,3 @@ SettingsLocation ComposeSettingsLocation(const std::string& exePath, const std::
 
 // A network user name counts only when it is a non-empty text other than "unknown".
 bool IsUsableUserName(const std::string& name);
-
-// Copies text into a fixed buffer; false (and an empty buffer) when it would not fit.
-bool CopyBounded(char* out, std::size_t size, const std::string& text);

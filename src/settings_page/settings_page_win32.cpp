@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "app/page_dialog_win32.h"
+#include "ui/page_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "settings/file_helper_win32.h"
 #include "settings/path_rules.h"
 #include "settings/profile_win32.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_rules.h"
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 
 namespace {
 

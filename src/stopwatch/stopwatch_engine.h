@@ -11,10 +11,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/clock.h"
 #include "stopwatch/accuracy.h"
-#include "stopwatch/calendar_time.h"
+#include "base/calendar_time.h"
 #include "stopwatch/lap_columns.h"
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 
 // The periodic tick. Ticks arrive later as OnTick calls on the UI thread.
 class TickTimer {
@@ -24,19 +25,6 @@ class TickTimer {
   virtual bool Arm(uint32_t periodMs) = 0;
   // Stops ticking and drops the ticks not yet handled.
   virtual void Disarm() = 0;
-};
-
-class LocalClock {
- public:
-  virtual ~LocalClock() = default;
-  virtual CalendarTime Now() = 0;
-};
-
-// A clock that never goes back, in 100-ns units from an origin of its own.
-class MonotonicClock {
- public:
-  virtual ~MonotonicClock() = default;
-  virtual uint64_t NowUnits() = 0;
 };
 
 // The rows of the lap list. Cells are addressed by position among the shown

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/page_dialog_win32.h"
-#include "app/messages.h"
+#include "ui/page_win32.h"
+#include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "settings_page/settings_rules.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
@@ -444,7 +444,7 @@ void StopwatchPage::Detach() {
 bool StopwatchPage::Arm(uint32_t periodMs) {
   if (pageWindow_ == nullptr)
     return false;
-  return ticks_->Start(pageWindow_, periodMs);
+  return ticks_->Start(pageWindow_, WM_MIPO_STOPWATCH_TICK, periodMs);
 }
 
 void StopwatchPage::Disarm() {

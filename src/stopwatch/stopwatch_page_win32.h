@@ -12,7 +12,8 @@
 #include "display/time_display_window_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "stopwatch/stopwatch_engine.h"
-#include "stopwatch/tick_source_win32.h"
+#include "base/clock_win32.h"
+#include "base/tick_source_win32.h"
 #include "triggers/hook_library_win32.h"
 
 class StopwatchPage : private TickTimer,

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "stopwatch/accuracy.h"
-#include "stopwatch/calendar_time.h"
+#include "base/calendar_time.h"
 
 // Room for any text of either kind, terminator included.
 constexpr std::size_t kTimeTextSize = 32;

@@ -305,18 +305,9 @@ void CopyPresetName(const char* typed, char* out, size_t outSize) {
   size_t limit = outSize - 1;
   if (limit > static_cast<size_t>(kPresetNameMaxBytes))
     limit = kPresetNameMaxBytes;
-  size_t length = 0;
-  if (typed != nullptr) {
-    while (typed[length] != '\0') {
-      const bool lead =
-          IsCp932LeadByte(static_cast<unsigned char>(typed[length])) && typed[length + 1] != '\0';
-      const size_t step = lead ? 2 : 1;
-      if (length + step > limit)
-        break;
-      length += step;
-    }
+  const size_t length = WholeCharacterLength(typed, limit);
+  if (length > 0)
     std::memcpy(out, typed, length);
-  }
   out[length] = '\0';
 }
 

@@ -5,8 +5,8 @@
 
 #include <cstdio>
 
-#include "app/page_dialog_win32.h"
-#include "app/messages.h"
+#include "ui/page_win32.h"
+#include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_name_dialog_win32.h"

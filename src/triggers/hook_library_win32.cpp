@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "settings/path_rules.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "triggers/trigger_rules.h"
 
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 
 namespace triggers {
 

@@ -14,7 +14,7 @@
 #include "settings_page/settings_rules.h"
 #include "stopwatch/stopwatch_engine.h"
 #include "stopwatch/time_texts.h"
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
 #include "timer/timer_texts.h"

@@ -12,7 +12,7 @@
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
 #include "timer/timer_texts.h"
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 #include "triggers/trigger_rules.h"
 
 TEST(StoredPlacement, EdgesPastTheRangeOfIntAreHeldAtItsEnds) {

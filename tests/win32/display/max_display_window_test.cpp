@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "display/max_display_ids.h"
 #include "display_test_helpers.h"
 #include "win32_test_support.h"

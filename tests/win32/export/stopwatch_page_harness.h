@@ -10,15 +10,15 @@
 
 #include "../support/win32_test_support.h"
 #include "window_test_helpers.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
-#include "stopwatch/tick_source_win32.h"
+#include "base/tick_source_win32.h"
 
 class SilentTicks : public PeriodicTickSource {
  public:
-  bool Start(HWND, UINT) override { return true; }
+  bool Start(HWND, UINT, UINT) override { return true; }
   void Stop() override {}
 };
 

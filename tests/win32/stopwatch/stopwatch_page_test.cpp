@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
@@ -26,7 +26,7 @@ const int kTabHeaderHeight = 21;
 // Time is driven by posting tick messages; this source only records arming.
 class RecordingTickSource : public PeriodicTickSource {
  public:
-  bool Start(HWND window, UINT periodMs) override {
+  bool Start(HWND window, UINT, UINT periodMs) override {
     target = window;
     period = periodMs;
     armed = true;

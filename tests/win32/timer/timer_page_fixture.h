@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"

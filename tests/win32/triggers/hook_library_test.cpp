@@ -8,7 +8,7 @@
 
 #include "../export/window_test_helpers.h"
 #include "hook_test_helpers.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 #include "triggers/hook_library_win32.h"
 
 namespace {

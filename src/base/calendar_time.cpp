@@ -1,4 +1,4 @@
-#include "stopwatch/calendar_time.h"
+#include "base/calendar_time.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "stopwatch/trigger_methods.h"
+#include "triggers/trigger_methods.h"
 
 namespace {
 

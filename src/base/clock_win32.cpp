@@ -1,0 +1,32 @@
+#include "base/clock_win32.h"
+
+CalendarTime SystemLocalClock::Now() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  CalendarTime time;
+  time.year = now.wYear;
+  time.month = now.wMonth;
+  time.dayOfWeek = now.wDayOfWeek;
+  time.day = now.wDay;
+  time.hour = now.wHour;
+  time.minute = now.wMinute;
+  time.second = now.wSecond;
+  time.milliseconds = now.wMilliseconds;
+  return time;
+}
+
+PerformanceCounterClock::PerformanceCounterClock() {
+  LARGE_INTEGER frequency;
+  if (QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0)
+    frequency_ = static_cast<uint64_t>(frequency.QuadPart);
+}
+
+uint64_t PerformanceCounterClock::NowUnits() {
+  if (frequency_ == 0)
+    return static_cast<uint64_t>(GetTickCount()) * 10000;
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  const uint64_t counts = static_cast<uint64_t>(now.QuadPart);
+  // Whole seconds and the rest apart, so the product cannot overflow.
+  return counts / frequency_ * 10000000 + counts % frequency_ * 10000000 / frequency_;
+}

@@ -1,0 +1,46 @@
+// Every section and key of Data.ini, in one place. These names are stored in
+// users' files, so they stay exactly as they are (the odd spellings included);
+// numbered keys are the name followed by a decimal index ("HeaderNumber0",
+// "TimerReg3").
+#pragma once
+
+namespace schema {
+
+// The main window: placement, the "in front" switch, the tab in front at the
+// end, and whether the first-run notices are still to come.
+constexpr char kMainSection[] = "MainDlg";
+constexpr char kLeft[] = "Left";
+constexpr char kTop[] = "Top";
+constexpr char kWidth[] = "Width";
+constexpr char kHeight[] = "Height";
+constexpr char kAlwaysTop[] = "AlwaysTop";
+constexpr char kEndTabPos[] = "EndTabPos";
+constexpr char kFirstFlag[] = "FirstFlag";
+
+// The settings tab: start at the last tab, the three trigger methods of the
+// stopwatch (start, lap, stop) and the bell file.
+constexpr char kSettingSection[] = "SettingData";
+constexpr char kEndTab[] = "EndTab";
+constexpr char kStartWay[] = "StartWay";
+constexpr char kTimeWay[] = "TimeWay";
+constexpr char kEndWay[] = "EndWay";
+constexpr char kBellFile[] = "BellFile";
+
+// The stopwatch: accuracy, mode and which lap columns are shown.
+constexpr char kWatchSection[] = "Watch";
+constexpr char kWatchAccuracy[] = "WatchAccuracy";
+constexpr char kWatchMode[] = "WatchMode";
+constexpr char kHeaderNumber[] = "HeaderNumber";  // numbered, one per lap column
+
+// The countdown and its presets.
+constexpr char kTimerSection[] = "Timer";
+constexpr char kTimerTime[] = "TimerTime";
+constexpr char kTimerRingBell[] = "TimerRingBell";
+constexpr char kTimerMaxDisp[] = "TimerMaxDisp";
+constexpr char kTimerMode[] = "TimerMode";
+constexpr char kTimerRepeat[] = "TimerRepeat";
+constexpr char kTimerAlarmDelay[] = "TimerMezamasiIniTime";
+constexpr char kTimerPresetCount[] = "TimerRegNum";
+constexpr char kTimerPreset[] = "TimerReg";  // numbered, one per preset
+
+}  // namespace schema

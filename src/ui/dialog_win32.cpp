@@ -1,0 +1,174 @@
+#include "ui/dialog_win32.h"
+
+#include <exception>
+
+namespace {
+
+// Messages whose answer is the dialog procedure's return value itself, not the
+// DWLP_MSGRESULT slot (the dialog manager passes these straight on).
+bool AnswersDirectly(UINT message) {
+  switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool MessageTarget::Crack(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  switch (message) {
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_NOTIFY:
+      return lParam != 0 && OnNotify(reinterpret_cast<NMHDR*>(lParam), result);
+    case WM_SIZE:
+      OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return false;  // the default handling still runs
+    case WM_CONTEXTMENU:
+      return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+    case WM_DESTROY:
+      OnDestroy();
+      return false;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      Unbind();
+      return false;
+    default:
+      return OnMessage(message, wParam, lParam, result);
+  }
+}
+
+void MessageTarget::Bind(HWND window) {
+  window_ = window;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+void MessageTarget::Unbind() {
+  if (window_ != nullptr)
+    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+  window_ = nullptr;
+}
+
+void MessageTarget::ReportEscapedException(const char* what) {
+  OutputDebugStringA("Mipo: exception stopped at a window procedure: ");
+  OutputDebugStringA(what != nullptr ? what : "(unknown)");
+  OutputDebugStringA("\r\n");
+}
+
+INT_PTR Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner) {
+  return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, Procedure,
+                         reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
+  return CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), parent, Procedure,
+                            reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+      self = reinterpret_cast<Dialog*>(lParam);
+      if (self == nullptr)
+        return FALSE;
+      self->Bind(window);
+    } else {
+      self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+      // A window that is not (or no longer) the object's own is not answered.
+      if (self == nullptr || self->Window() != window)
+        return FALSE;
+    }
+    return self->Handle(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    ReportEscapedException(e.what());
+  } catch (...) {
+    ReportEscapedException(nullptr);
+  }
+  return FALSE;
+}
+
+INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG)
+    return OnInitDialog() ? TRUE : FALSE;
+  LRESULT result = 0;
+  if (!Crack(message, wParam, lParam, &result))
+    return FALSE;
+  if (AnswersDirectly(message))
+    return static_cast<INT_PTR>(result);
+  SetWindowLongPtrA(Window(), DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+HWND WindowObject::CreateBound(DWORD exStyle, const char* className, DWORD style, int x, int y,
+                               int width, int height, HWND parent, HINSTANCE instance) {
+  return CreateWindowExA(exStyle, className, "", style, x, y, width, height, parent, nullptr,
+                         instance, this);
+}
+
+LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  try {
+    WindowObject* self = nullptr;
+    if (message == WM_CREATE) {
+      const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+      self = create != nullptr ? static_cast<WindowObject*>(create->lpCreateParams) : nullptr;
+      if (self != nullptr)
+        self->Bind(window);
+    } else {
+      self = reinterpret_cast<WindowObject*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+      if (self != nullptr && self->Window() != window)
+        self = nullptr;
+    }
+    if (self != nullptr)
+      return self->Handle(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    ReportEscapedException(e.what());
+  } catch (...) {
+    ReportEscapedException(nullptr);
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT WindowObject::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = Window();
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_KEYDOWN:
+      if (OnKeyDown(wParam, lParam))
+        return 0;
+      break;
+    case WM_LBUTTONDOWN:
+      if (OnLButtonDown(wParam, lParam))
+        return 0;
+      break;
+    case WM_RBUTTONDOWN:
+      if (OnRButtonDown(wParam, lParam))
+        return 0;
+      break;
+    default: {
+      LRESULT result = 0;
+      if (Crack(message, wParam, lParam, &result))
+        return result;
+      break;
+    }
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}

@@ -1,0 +1,96 @@
+// The one dialog procedure and the one window procedure of the program.
+//
+// A dialog or window object binds itself to its window when the window is
+// created (WM_INITDIALOG or WM_CREATE carries the object as creation parameter)
+// and is found again through the window's user data. Messages that arrive
+// before that get the default handling. The procedures turn each message into a
+// call of a virtual handler with typed arguments, store a dialog's message
+// result in the one place it belongs, and are the only places where a C++
+// exception is caught: nothing may unwind through the system's window code, so
+// an escaped exception is reported to the debugger output and the message gets
+// the default handling.
+#pragma once
+
+#include <windows.h>
+
+// What dialogs and windows share: the handlers and the message cracker.
+class MessageTarget {
+ public:
+  MessageTarget() = default;
+  virtual ~MessageTarget() = default;
+  MessageTarget(const MessageTarget&) = delete;
+  MessageTarget& operator=(const MessageTarget&) = delete;
+
+  HWND Window() const { return window_; }
+  // The child control with the given id, or null while there is no window.
+  HWND Item(int id) const { return window_ != nullptr ? GetDlgItem(window_, id) : nullptr; }
+
+ protected:
+  // Each handler returns whether it handled the message; a handler that does
+  // not stays with the default handling.
+  virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
+  // *result is what the sender gets back; it starts at 0.
+  virtual bool OnNotify(NMHDR* /*header*/, LRESULT* /*result*/) { return false; }
+  virtual void OnSize(UINT /*type*/, int /*width*/, int /*height*/) {}
+  virtual bool OnContextMenu(HWND /*source*/, LPARAM /*screenPoint*/) { return false; }
+  virtual void OnDestroy() {}
+  // The last message the window gets: the object forgets the window after it.
+  virtual void OnNcDestroy() {}
+  // Every other message, the program's private ones included.
+  virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                         LRESULT* /*result*/) {
+    return false;
+  }
+
+  // Calls the handler for message; false when none handled it.
+  bool Crack(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // Takes the window at creation: user data, window_.
+  void Bind(HWND window);
+  // Forgets the window after its last message.
+  void Unbind();
+  // Reports an exception that reached a procedure to the debugger output.
+  static void ReportEscapedException(const char* what);
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// A dialog from a template: modal or modeless, owned by the caller.
+class Dialog : public MessageTarget {
+ public:
+  // Runs the dialog modally; the result of EndDialog, or -1 when the template
+  // could not be made into a dialog.
+  INT_PTR RunModal(HINSTANCE instance, int templateId, HWND owner);
+  // Creates the dialog modeless (hidden unless the template says visible).
+  HWND CreateModeless(HINSTANCE instance, int templateId, HWND parent);
+
+ protected:
+  // The dialog exists with its controls. Returns whether the dialog manager
+  // should give the focus to the first control (false: the handler chose).
+  virtual bool OnInitDialog() { return true; }
+
+ private:
+  static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+// A window of a registered class whose procedure is WindowObject::Procedure.
+class WindowObject : public MessageTarget {
+ public:
+  // The procedure to name in the window class.
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+ protected:
+  // Creates the window with this object as creation parameter.
+  HWND CreateBound(DWORD exStyle, const char* className, DWORD style, int x, int y, int width,
+                   int height, HWND parent, HINSTANCE instance);
+  // The window exists (WM_CREATE); false makes creation fail.
+  virtual bool OnCreate() { return true; }
+  virtual void OnPaint() {}
+  virtual bool OnKeyDown(WPARAM /*key*/, LPARAM /*flags*/) { return false; }
+  virtual bool OnLButtonDown(WPARAM /*keys*/, LPARAM /*point*/) { return false; }
+  virtual bool OnRButtonDown(WPARAM /*keys*/, LPARAM /*point*/) { return false; }
+
+ private:
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+};

@@ -1,0 +1,56 @@
+// What every tab page has: a modeless child dialog inside the main dialog,
+// created the first time its tab is chosen and then only shown and hidden (so a
+// running watch goes on behind another tab), and a status bar of its own that
+// is shown and hidden with it.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/dialog_win32.h"
+
+class Page : public Dialog {
+ public:
+  explicit Page(int templateId) : templateId_(templateId) {}
+
+  // Creates the page's dialog in parent on the first call, then shows the
+  // page. Returns whether the page's window exists afterwards.
+  bool Open(HWND parent, HWND statusBar, int tabHeaderHeight);
+  // Shows or hides the page and its status bar together (SW_SHOW, SW_HIDE).
+  void Show(int command);
+  void Resize(int width, int height);
+  // The button whose bottom edge decides the main window's least height; null
+  // for a page without one.
+  virtual HWND StartButton() const { return nullptr; }
+
+ protected:
+  // The page's controls exist; called from OnInitDialog after placing it.
+  virtual void OnInitPage() {}
+  // Around the first creation, for work that needs the window to exist (or
+  // must happen before it does).
+  virtual void BeforeCreate() {}
+  virtual void AfterCreate() {}
+  // Called before the page and its status bar are shown or hidden.
+  virtual void BeforeShow(int /*command*/) {}
+
+  // Part 0 of the page's status bar.
+  void SetStatusText(const char* text);
+  HWND StatusBar() const { return statusBar_; }
+
+  // Destroys a window that would outlive its object; for destructors of
+  // derived pages, whose own handlers must still run.
+  void DestroyOwnWindow();
+
+ private:
+  // Places the page and hands over to OnInitPage; the tab control keeps the
+  // focus, so the page does not take it.
+  bool OnInitDialog() final;
+
+  int templateId_;
+  HWND statusBar_ = nullptr;
+  int tabHeaderHeight_ = 0;
+};
+
+// Transitional: the pages not yet built on Page create and place their dialogs
+// with these.
+HWND CreatePageDialog(HWND parent, int resourceId, DLGPROC procedure, void* page);
+void PlacePageInMainDialog(HWND page, HWND statusBar, int tabHeaderHeight);
