@@ -2,9 +2,24 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
+
 const char kChooseFileTitle[] = "ファイル選択";
 
-bool ChooseOpenFile(HWND owner, char* fileName, DWORD fileNameSize, const char* filter) {
+namespace {
+
+// The path and file-title buffers of the save dialog.
+const int kSavePathSize = 260;
+
+// The save dialog is asked for in its older 76-byte form (up to lpTemplateName),
+// which every version of the common dialogs accepts.
+constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(kSaveRequestSize == 76, "the 76-byte request");
+
+}  // namespace
+
+bool SystemFileChooser::ChooseOpen(HWND owner, char* fileName, DWORD fileNameSize,
+                                   const char* filter) {
   if (fileName == nullptr || fileNameSize == 0)
     return false;
   char currentDirectory[MAX_PATH + 1] = {};
@@ -28,4 +43,21 @@ bool ChooseOpenFile(HWND owner, char* fileName, DWORD fileNameSize, const char* 
     SetCurrentDirectoryA(currentDirectory);
   }
   return confirmed;
+}
+
+bool SystemFileChooser::ChooseSave(HWND owner, const char* filter, const char* defaultExtension,
+                                   char* path) {
+  char fileTitle[kSavePathSize] = {};
+  OPENFILENAMEA request;
+  ZeroMemory(&request, sizeof request);
+  request.lStructSize = kSaveRequestSize;
+  request.hwndOwner = owner;
+  request.lpstrFilter = filter;
+  request.lpstrFile = path;
+  request.nMaxFile = kSavePathSize;
+  request.lpstrFileTitle = fileTitle;
+  request.nMaxFileTitle = kSavePathSize;
+  request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  request.lpstrDefExt = defaultExtension;
+  return GetSaveFileNameA(&request) != FALSE;
 }

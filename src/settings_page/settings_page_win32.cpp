@@ -70,7 +70,10 @@ const WayList kWayLists[] = {
 SettingsPageDialogs PlatformSettingsPageDialogs() {
   SettingsPageDialogs dialogs;
   dialogs.messageBox = PlatformMessageBox;
-  dialogs.chooseFile = ChooseOpenFile;
+  dialogs.chooseFile = [](HWND owner, char* fileName, DWORD size, const char* filter) {
+    SystemFileChooser chooser;
+    return chooser.ChooseOpen(owner, fileName, size, filter);
+  };
   return dialogs;
 }
 

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "settings/file_chooser_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 
 namespace {
 
 // Filter of the save dialog: description, pattern, and the closing empty pair.
 const char kCsvFilter[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
-const char kCsvExtension[] = "csv";
 
-// The save dialog's path and file-title buffers.
+// The path buffer of the save dialog.
 const int kSavePathSize = 260;
 // Header titles are short fixed words; this is room enough for any of them.
 const int kTitleRoom = 64;
@@ -25,12 +25,7 @@ const int kCellRoom = 64;
 // No cell of the lap list comes near this; it only bounds a misbehaving control.
 const int kCellRoomLimit = 65536;
 
-// The dialog is asked for in its older 76-byte form (up to lpTemplateName), which
-// every version of the common dialogs accepts.
-constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-static_assert(kSaveRequestSize == 76, "the 76-byte request");
-
-SaveFileChooser g_chooser = ChooseSaveFile;
+SaveFileChooser g_chooser = ChooseSaveFile;  // transitional
 
 std::string ReadTitle(HWND header, int column) {
   char title[kTitleRoom] = {};
@@ -89,20 +84,10 @@ bool WriteWholeFile(const char* path, const std::string& text) {
 
 }  // namespace
 
+
 BOOL ChooseSaveFile(HWND owner, const char* filter, char* path260) {
-  char fileTitle[kSavePathSize] = {};
-  OPENFILENAMEA request;
-  ZeroMemory(&request, sizeof request);
-  request.lStructSize = kSaveRequestSize;
-  request.hwndOwner = owner;
-  request.lpstrFilter = filter;
-  request.lpstrFile = path260;
-  request.nMaxFile = kSavePathSize;
-  request.lpstrFileTitle = fileTitle;
-  request.nMaxFileTitle = kSavePathSize;
-  request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  request.lpstrDefExt = kCsvExtension;
-  return GetSaveFileNameA(&request);
+  SystemFileChooser chooser;
+  return chooser.ChooseSave(owner, filter, "csv", path260) ? TRUE : FALSE;
 }
 
 SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser) {

@@ -111,7 +111,8 @@ struct ChooserUser {
     char filter[256] = {};
     BuildChooserFilter(kBellFileTypes, kBellFileTypeCount, filter, sizeof filter);
     HANDLE thread = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-    const bool confirmed = ChooseOpenFile(owner, fileName, 260, filter);
+    SystemFileChooser chooser;
+    const bool confirmed = chooser.ChooseOpen(owner, fileName, 260, filter);
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);
     return confirmed;
