@@ -6,9 +6,10 @@
 
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
-#include "ui/messages.h"
 #include "app/window_layout.h"
 #include "settings/profile_win32.h"
+#include "settings/settings_schema.h"
+#include "ui/messages.h"
 
 const char* const kMainTitles[3] = {
     "Mipoウォッチ　[ストップウォッチ]",
@@ -41,14 +42,7 @@ const char* const kFirstRunNotices[3] = {
 
 namespace {
 
-const char kSection[] = "MainDlg";
-
-HWND g_mainDialog = nullptr;
-// The width the dialog has from its template, measured at the first size query
-// and kept for the rest of the process.
-int g_minimumTrackingWidth = 0;
-
-enum Page { kStopwatch = 0, kTimer = 1, kSettings = 2 };
+enum PageIndex { kStopwatch = 0, kTimer = 1, kSettings = 2 };
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
   Rect r;
@@ -62,88 +56,63 @@ BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
 
 }  // namespace
 
-HWND MainDialogHandle() {
-  return g_mainDialog;
-}
-
 INT_PTR MainDialog::RunModal(HINSTANCE instance) {
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), GetDesktopWindow(),
-                         DialogProc, reinterpret_cast<LPARAM>(this));
+  return Dialog::RunModal(instance, IDD_MAIN_DIALOG, GetDesktopWindow());
 }
 
 HWND MainDialog::CreateModeless(HINSTANCE instance) {
-  return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_DIALOG), GetDesktopWindow(),
-                            DialogProc, reinterpret_cast<LPARAM>(this));
+  return Dialog::CreateModeless(instance, IDD_MAIN_DIALOG, GetDesktopWindow());
 }
 
-INT_PTR CALLBACK MainDialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
-      MainDialog* self = reinterpret_cast<MainDialog*>(lParam);
-      self->window_ = window;
-      self->OnInitDialog();
-      return FALSE;
-    }
-    MainDialog* self = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr)
-      return FALSE;
-    return self->Dispatch(message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind through the dialog manager.
-    return FALSE;
-  }
-}
-
-INT_PTR MainDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
   switch (message) {
     case WM_MIPO_RESTORE_PLACEMENT:
       OnRestorePlacement();
-      break;
+      return false;
     case WM_SHOWWINDOW:
-      PostMessageA(window_, WM_MIPO_AFTER_SHOW, 0, 0);
-      break;
+      // The notices and the topmost state wait until the show has happened.
+      PostMessageA(Window(), WM_MIPO_AFTER_SHOW, 0, 0);
+      return false;
     case WM_MIPO_AFTER_SHOW:
       OnAfterShow();
-      break;
-    case WM_NOTIFY: {
-      // Recognised by the code alone: only the tab control sends these.
-      const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code == static_cast<UINT>(TCN_SELCHANGING))
-        OnSelectionChanging();
-      if (header->code == static_cast<UINT>(TCN_SELCHANGE))
-        OnSelectionChanged();
-      break;
-    }
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDC_FRONT_SWITCH) {
-        OnFrontSwitch();
-        return TRUE;
-      }
-      break;
-    case WM_SIZE:
-      OnSize(LOWORD(lParam), HIWORD(lParam));
-      break;
+      return false;
     case WM_GETMINMAXINFO:
       OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
-      break;
+      return false;
     case WM_EXITSIZEMOVE:
       OnExitSizeMove();
-      break;
+      return false;
+    case WM_ENDSESSION:
+      OnEndSession(wParam != FALSE);
+      return false;
     case WM_CLOSE:
-      EndDialog(window_, 2);
-      break;
-    case WM_DESTROY:
-      OnDestroy();
-      break;
+      // The close box, Alt+F4 and the system menu end the modal run; the
+      // windows are destroyed (and everything saved) as it ends.
+      EndDialog(Window(), IDCANCEL);
+      return false;
     default:
-      break;
+      return false;
   }
-  return FALSE;
+}
+
+bool MainDialog::OnNotify(NMHDR* header, LRESULT*) {
+  // Only the tab control sends these.
+  if (header->code == static_cast<UINT>(TCN_SELCHANGING))
+    OnSelectionChanging();
+  if (header->code == static_cast<UINT>(TCN_SELCHANGE))
+    OnSelectionChanged();
+  return false;
+}
+
+bool MainDialog::OnCommand(int id, int, HWND) {
+  if (id != IDC_FRONT_SWITCH)
+    return false;
+  OnFrontSwitch();
+  return true;
 }
 
 HWND MainDialog::Tab() const {
-  return GetDlgItem(window_, IDC_MAIN_TAB);
+  return Item(IDC_MAIN_TAB);
 }
 
 int MainDialog::TabHeaderHeight() const {
@@ -159,74 +128,86 @@ int MainDialog::StatusBarHeight() const {
   return bar.bottom - bar.top;
 }
 
-void MainDialog::OnInitDialog() {
-  g_mainDialog = window_;
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window_, GWLP_HINSTANCE));
+bool MainDialog::OnInitDialog() {
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(Window(), GWLP_HINSTANCE));
+  SetIcon(instance);
+  InsertTabs();
+  InitCommonControls();
+  CreateStatusBars(instance);
+  if (ProfileReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
+    CheckDlgButton(Window(), IDC_FRONT_SWITCH, BST_CHECKED);
 
+  const int startTab = ChooseStartTab();
+  SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
+  OpenPage(startTab);
+  MeasureMinimumHeight(startTab);
+
+  // The pages are siblings of the tab control and must be drawn above it.
+  SetWindowPos(Tab(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  // Shown only once the stored placement is applied, so it never jumps.
+  ShowWindow(Window(), SW_HIDE);
+  PostMessageA(Window(), WM_MIPO_RESTORE_PLACEMENT, 0, 0);
+  return false;
+}
+
+void MainDialog::SetIcon(HINSTANCE instance) {
   icon_ = static_cast<HICON>(
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON, 16, 16, 0));
   if (icon_ != nullptr)
-    SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
+    SetClassLongPtrA(Window(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
+}
 
+void MainDialog::InsertTabs() {
   for (int i = 0; i < 3; ++i) {
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = const_cast<char*>(kTabTexts[i]);
     SendMessageA(Tab(), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
   }
+}
 
-  InitCommonControls();
-
+void MainDialog::CreateStatusBars(HINSTANCE instance) {
   for (HWND& bar : app_.statusBars) bar = nullptr;
   for (HWND& bar : app_.statusBars) {
     bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+                          CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance, nullptr);
     if (bar == nullptr)
       break;
   }
+}
 
-  if (ProfileReadInt(kSection, "AlwaysTop", 0) == 1) {
-    CheckDlgButton(window_, IDC_FRONT_SWITCH, BST_CHECKED);
-  }
+int MainDialog::ChooseStartTab() const {
+  if (ProfileReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
+    return kStopwatch;
+  const int stored = ProfileReadInt(schema::kMainSection, schema::kEndTabPos, 0);
+  // Only the stopwatch and the timer are start tabs; anything else (a hand
+  // edit) would leave the window without a page.
+  return stored == kTimer ? kTimer : kStopwatch;
+}
 
-  int startTab = kStopwatch;
-  if (ProfileReadInt("SettingData", "EndTab", 1) == 1) {
-    startTab = ProfileReadInt(kSection, "EndTabPos", 0);
-    // Only the stopwatch and the timer are start tabs; anything else (a hand
-    // edit) would leave the window without a page.
-    if (startTab != kStopwatch && startTab != kTimer)
-      startTab = kStopwatch;
-  }
-
-  SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
-  OpenPage(startTab);
-
+void MainDialog::MeasureMinimumHeight(int startTab) {
   HWND startButton =
       startTab == kTimer ? app_.timerPage.StartButton() : app_.stopwatchPage.StartButton();
   RECT dialog = {};
-  GetWindowRect(window_, &dialog);
+  GetWindowRect(Window(), &dialog);
   RECT button = dialog;
   if (startButton != nullptr)
     GetWindowRect(startButton, &button);
   app_.minimumTrackingHeight = MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top);
-
-  SetWindowPos(Tab(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  ShowWindow(window_, SW_HIDE);
-  PostMessageA(window_, WM_MIPO_RESTORE_PLACEMENT, 0, 0);
 }
 
 void MainDialog::OpenPage(int page) {
-  SetWindowTextA(window_, kMainTitles[page]);
+  SetWindowTextA(Window(), kMainTitles[page]);
   const int header = TabHeaderHeight();
   switch (page) {
     case kStopwatch:
-      app_.stopwatchPage.Open(window_, app_.statusBars[0], header);
+      app_.stopwatchPage.Open(Window(), app_.statusBars[0], header);
       break;
     case kTimer:
-      app_.timerPage.Open(window_, app_.statusBars[1], header);
+      app_.timerPage.Open(Window(), app_.statusBars[1], header);
       break;
     default:
-      app_.settingsPage.Open(window_, app_.statusBars[2], header);
+      app_.settingsPage.Open(Window(), app_.statusBars[2], header);
       break;
   }
 }
@@ -235,7 +216,7 @@ void MainDialog::CentreWindow() {
   RECT desktop = {};
   GetWindowRect(GetDesktopWindow(), &desktop);
   RECT own = {};
-  GetWindowRect(window_, &own);
+  GetWindowRect(Window(), &own);
   Rect area;
   area.left = desktop.left;
   area.top = desktop.top;
@@ -243,16 +224,16 @@ void MainDialog::CentreWindow() {
   area.bottom = desktop.bottom;
   const Point p = CentreOnDesktop(area, own.right - own.left, own.bottom - own.top,
                                   GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  SetWindowPos(window_, nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(Window(), nullptr, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void MainDialog::OnRestorePlacement() {
-  const int storedLeft = ProfileReadInt(kSection, "Left", 0);
-  const int storedTop = ProfileReadInt(kSection, "Top", 0);
-  const int storedWidth = ProfileReadInt(kSection, "Width", 0);
-  const int storedHeight = ProfileReadInt(kSection, "Height", 0);
+  const int storedLeft = ProfileReadInt(schema::kMainSection, schema::kLeft, 0);
+  const int storedTop = ProfileReadInt(schema::kMainSection, schema::kTop, 0);
+  const int storedWidth = ProfileReadInt(schema::kMainSection, schema::kWidth, 0);
+  const int storedHeight = ProfileReadInt(schema::kMainSection, schema::kHeight, 0);
   if (storedWidth != 0) {
-    MoveWindow(window_, storedLeft, storedTop, storedWidth, storedHeight, TRUE);
+    MoveWindow(Window(), storedLeft, storedTop, storedWidth, storedHeight, TRUE);
     // A placement on a screen that is gone would open the window where nobody
     // sees it; keep the size and centre it instead.
     std::vector<Rect> monitors;
@@ -269,22 +250,22 @@ void MainDialog::OnRestorePlacement() {
   app_.top = storedTop;
   app_.width = storedWidth;
   app_.height = storedHeight;
-  ShowWindow(window_, SW_SHOW);
+  ShowWindow(Window(), SW_SHOW);
 }
 
 void MainDialog::OnAfterShow() {
-  if (!showingNotices_ && ProfileReadInt(kSection, "FirstFlag", 1) == 1) {
+  if (!showingNotices_ && ProfileReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
     // The boxes are modal; a show notification handled inside them must not
     // start the notices a second time.
     showingNotices_ = true;
     for (const char* notice : kFirstRunNotices) {
-      MessageBoxA(window_, notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
+      MessageBoxA(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
     }
-    ProfileWriteString(kSection, "FirstFlag", "0");
+    ProfileWriteString(schema::kMainSection, schema::kFirstFlag, "0");
     showingNotices_ = false;
   }
-  if (ProfileReadInt(kSection, "AlwaysTop", 0) == 1) {
-    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (ProfileReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
+    SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 }
 
@@ -318,23 +299,23 @@ void MainDialog::OnSelectionChanged() {
 }
 
 void MainDialog::OnFrontSwitch() {
-  const bool front = IsDlgButtonChecked(window_, IDC_FRONT_SWITCH) == BST_CHECKED;
-  SetWindowPos(window_, front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  const bool front = IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED;
+  SetWindowPos(Window(), front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void MainDialog::OnSize(int clientWidth, int clientHeight) {
+void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
   const int barHeight = StatusBarHeight();
   RECT bar = {};
   if (app_.statusBars[0] != nullptr) {
     GetWindowRect(app_.statusBars[0], &bar);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bar), 2);
+    MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&bar), 2);
   }
-  HWND frontSwitch = GetDlgItem(window_, IDC_FRONT_SWITCH);
+  HWND frontSwitch = GetDlgItem(Window(), IDC_FRONT_SWITCH);
   RECT switchRect = {};
   GetWindowRect(frontSwitch, &switchRect);
-  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&switchRect), 2);
+  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&switchRect), 2);
   const MainLayout layout = LayoutMainDialog(clientWidth, clientHeight, bar.left, barHeight,
-                                             switchRect.right - switchRect.left, 0);
+                                             switchRect.right - switchRect.left);
 
   HDWP batch = BeginDeferWindowPos(5);
   for (HWND statusBar : app_.statusBars) {
@@ -354,27 +335,25 @@ void MainDialog::OnSize(int clientWidth, int clientHeight) {
   if (batch != nullptr)
     EndDeferWindowPos(batch);
 
-  const int header = TabHeaderHeight();
-  const int pageWidth = clientWidth - 20;
-  const int pageHeight = clientHeight - barHeight - header - 10;
-  app_.stopwatchPage.Resize(pageWidth, pageHeight);
-  app_.timerPage.Resize(pageWidth, pageHeight);
-  app_.settingsPage.Resize(pageWidth, pageHeight);
+  const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight);
+  app_.stopwatchPage.Resize(page.Width(), page.Height());
+  app_.timerPage.Resize(page.Width(), page.Height());
+  app_.settingsPage.Resize(page.Width(), page.Height());
 }
 
 void MainDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
-  if (g_minimumTrackingWidth == 0) {
+  if (minimumTrackingWidth_ == 0) {
     RECT own = {};
-    GetWindowRect(window_, &own);
-    g_minimumTrackingWidth = own.right - own.left;
+    GetWindowRect(Window(), &own);
+    minimumTrackingWidth_ = own.right - own.left;
   }
-  info->ptMinTrackSize.x = g_minimumTrackingWidth;
+  info->ptMinTrackSize.x = minimumTrackingWidth_;
   info->ptMinTrackSize.y = app_.minimumTrackingHeight;
 }
 
 void MainDialog::OnExitSizeMove() {
   RECT own = {};
-  GetWindowRect(window_, &own);
+  GetWindowRect(Window(), &own);
   app_.left = own.left;
   app_.top = own.top;
   app_.width = own.right - own.left;
@@ -382,12 +361,23 @@ void MainDialog::OnExitSizeMove() {
 }
 
 void MainDialog::OnDestroy() {
-  ProfileWriteInt(kSection, "Left", app_.left);
-  ProfileWriteInt(kSection, "Top", app_.top);
-  ProfileWriteInt(kSection, "Width", app_.width);
-  ProfileWriteInt(kSection, "Height", app_.height);
-  ProfileWriteString(kSection, "AlwaysTop",
-                     IsDlgButtonChecked(window_, IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
+  ProfileWriteInt(schema::kMainSection, schema::kLeft, app_.left);
+  ProfileWriteInt(schema::kMainSection, schema::kTop, app_.top);
+  ProfileWriteInt(schema::kMainSection, schema::kWidth, app_.width);
+  ProfileWriteInt(schema::kMainSection, schema::kHeight, app_.height);
+  ProfileWriteString(schema::kMainSection, schema::kAlwaysTop,
+                     IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
   const int tab = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
-  ProfileWriteInt(kSection, "EndTabPos", tab == kSettings ? 0 : tab);
+  ProfileWriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
+}
+
+void MainDialog::OnEndSession(bool ending) {
+  if (!ending)
+    return;
+  // Windows ends the process soon after this message, without destroying any
+  // window, so what a close saves would be lost. Destroying the dialog now takes
+  // exactly the close's road: every page and display saves as its window goes,
+  // in the same order, and stops its timers and hooks; nothing is left to be
+  // written twice.
+  DestroyWindow(Window());
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ui/dialog_win32.h"
+
 class Application;
 
 // Texts the main dialog shows.
@@ -12,33 +14,38 @@ extern const char* const kTabTexts[3];
 extern const char* const kFirstRunCaption;
 extern const char* const kFirstRunNotices[3];
 
-class MainDialog {
+class MainDialog : public Dialog {
  public:
   explicit MainDialog(Application& app) : app_(app) {}
-  MainDialog(const MainDialog&) = delete;
-  MainDialog& operator=(const MainDialog&) = delete;
 
   // The program's modal run; returns the dialog's result.
   INT_PTR RunModal(HINSTANCE instance);
   // The same dialog, modeless, for tests that drive it message by message.
   HWND CreateModeless(HINSTANCE instance);
 
-  HWND Window() const { return window_; }
-
  private:
-  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT* result) override;
+  void OnSize(UINT type, int width, int height) override;
+  void OnDestroy() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
-  void OnInitDialog();
+  // Start-up, in the order it happens.
+  void SetIcon(HINSTANCE instance);
+  void InsertTabs();
+  void CreateStatusBars(HINSTANCE instance);
+  int ChooseStartTab() const;
+  void MeasureMinimumHeight(int startTab);
+
   void OnRestorePlacement();
   void OnAfterShow();
   void OnSelectionChanging();
   void OnSelectionChanged();
   void OnFrontSwitch();
-  void OnSize(int clientWidth, int clientHeight);
   void OnGetMinMaxInfo(MINMAXINFO* info);
   void OnExitSizeMove();
-  void OnDestroy();
+  void OnEndSession(bool ending);
 
   HWND Tab() const;
   int TabHeaderHeight() const;
@@ -47,10 +54,9 @@ class MainDialog {
   void CentreWindow();
 
   Application& app_;
-  HWND window_ = nullptr;
   HICON icon_ = nullptr;
   bool showingNotices_ = false;
+  // The width the dialog has from its template, measured at the first size
+  // query and kept for the rest of the run.
+  int minimumTrackingWidth_ = 0;
 };
-
-// The main dialog handle of this process, set first thing at initialisation.
-HWND MainDialogHandle();

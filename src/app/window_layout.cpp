@@ -15,7 +15,7 @@ Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, in
 }
 
 MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
-                            int switchWidth, int tabHeaderHeight) {
+                            int switchWidth) {
   MainLayout m;
   m.statusBar.left = statusBarX;
   m.statusBar.top = clientHeight - statusBarHeight;
@@ -24,8 +24,6 @@ MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, i
   m.tabWidth = clientWidth;
   m.tabHeight = clientHeight - statusBarHeight - 2;
   m.frontSwitchX = clientWidth - 1 - switchWidth;
-  m.pageWidth = clientWidth - 20;
-  m.pageHeight = clientHeight - statusBarHeight - tabHeaderHeight - 10;
   return m;
 }
 

@@ -21,11 +21,9 @@ struct MainLayout {
   int tabWidth = 0;  // the tab control's new size
   int tabHeight = 0;
   int frontSwitchX = 0;  // the "in front" switch's new left edge
-  int pageWidth = 0;
-  int pageHeight = 0;
 };
 MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
-                            int switchWidth, int tabHeaderHeight);
+                            int switchWidth);
 
 // Least outer height: status bar + (start button bottom - dialog top) + 10.
 int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop);

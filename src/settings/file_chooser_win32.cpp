@@ -11,10 +11,10 @@ namespace {
 // The path and file-title buffers of the save dialog.
 const int kSavePathSize = 260;
 
-// The save dialog is asked for in its older 76-byte form (up to lpTemplateName),
-// which every version of the common dialogs accepts.
+// The save dialog is asked for in its older form (up to lpTemplateName; 76 bytes
+// in a 32-bit program), which every version of the common dialogs accepts.
 constexpr DWORD kSaveRequestSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
-static_assert(kSaveRequestSize == 76, "the 76-byte request");
+static_assert(sizeof(void*) != 4 || kSaveRequestSize == 76, "the 76-byte request");
 
 }  // namespace
 

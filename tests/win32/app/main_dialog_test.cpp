@@ -126,6 +126,26 @@ TEST_F(MainDialogTest, DestroyWritesPlacementSwitchAndTabWithSettingsStoredAsSto
   EXPECT_EQ(app_->stopwatchPage.Window(), nullptr);
 }
 
+TEST_F(MainDialogTest, EndingTheWindowsSessionSavesWhatACloseSaves) {
+  Open("end-session");
+  Create();
+  SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_FRONT_SWITCH, BN_CLICKED), 0);
+  CheckDlgButton(window_, IDC_FRONT_SWITCH, BST_CHECKED);
+  SelectTab(1);
+  // Asked first, the program never refuses; then the session ends.
+  EXPECT_NE(SendMessageA(window_, WM_QUERYENDSESSION, 0, 0), 0);
+  EXPECT_TRUE(IsWindow(window_));
+  SendMessageA(window_, WM_ENDSESSION, FALSE, 0);
+  EXPECT_TRUE(IsWindow(window_)) << "a cancelled shutdown keeps the program running";
+  SendMessageA(window_, WM_ENDSESSION, TRUE, 0);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(ReadKey("MainDlg", "AlwaysTop"), "1");
+  EXPECT_EQ(ReadKey("MainDlg", "EndTabPos"), "1");
+  EXPECT_EQ(ReadKey("Timer", "TimerTime"), "60");
+  EXPECT_EQ(app_->timerPage.Window(), nullptr);
+  window_ = nullptr;
+}
+
 TEST_F(MainDialogTest, StartTabFollowsEndTabAndIgnoresForeignValues) {
   Open("end-tab");
   ProfileWriteString("MainDlg", "EndTabPos", "1");
