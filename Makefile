@@ -1,38 +1,53 @@
-# Entry points. Each target installs what is missing first, so a fresh Debian 12
-# machine needs nothing but these commands (as root).
+# Entry points. Each target installs what it is missing first (only what that
+# target needs: `make native` never installs Wine), so a fresh Debian 12 machine
+# needs nothing but these commands (as root). `make deps` installs everything.
 BUILD ?= build
 NATIVE := $(BUILD)/native
 WIN32  := $(BUILD)/win32
 
-.PHONY: all deps native win32 run test bench fuzz dist screenshots format clean
+.PHONY: all deps deps-native deps-win32 deps-format native win32 run test check-format bench \
+	fuzz dist screenshots format clean
 
 all: native win32
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh all
+deps-native:
+	@scripts/install-deps.sh native
+deps-win32:
+	@scripts/install-deps.sh win32
+deps-format:
+	@scripts/install-deps.sh format
 
-native: deps
-	@cmake -S . -B $(NATIVE) -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+# Configure output is kept in <tree>/configure.log and shown when CMake warns,
+# misses a component or fails. (The toolchain file counts only at the first
+# configure; later ones would warn that it went unused.)
+native: deps-native
+	@scripts/configure.sh $(NATIVE) -S . -G Ninja -DCMAKE_BUILD_TYPE=Debug
 	@cmake --build $(NATIVE)
 
-win32: deps
-	@cmake -S . -B $(WIN32) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+win32: deps-win32
+	@scripts/configure.sh $(WIN32) -S . -G Ninja -DCMAKE_BUILD_TYPE=Release --no-warn-unused-cli \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	@cmake --build $(WIN32)
 
 run: win32
 	@scripts/with-display.sh scripts/run.sh
 
 # Tests always get a virtual display of their own, never the user's desktop.
-test: native win32
-	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/test.sh
+# scripts/test.sh also runs the format check and fails on anything missing.
+test: native win32 deps-format
+	@MIPO_BUILD=$(abspath $(BUILD)) MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/test.sh
+
+check-format: deps-format
+	@scripts/check-format.sh
 
 bench: native win32
-	@MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/bench.sh
+	@MIPO_BUILD=$(abspath $(BUILD)) MIPO_FORCE_XVFB=1 scripts/with-display.sh scripts/bench.sh
 
 # Long fuzzing runs: each target until FUZZ_RUNS executions (default 10 million)
 # or FUZZ_SECONDS (default 3600) per target; see docs/reliability.md.
-fuzz: deps
+fuzz: deps-native
 	@fuzz/run.sh
 
 # The download: dist/MipoWatch-<version>.zip with the program, its hook
@@ -45,8 +60,8 @@ dist: win32
 screenshots: win32
 	@MIPO_FORCE_XVFB=1 MIPO_WIN32_BUILD=$(WIN32) scripts/with-display.sh scripts/screenshots.sh
 
-format:
-	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+format: deps-format
+	@git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 -i
 
 clean:
 	rm -rf $(BUILD)

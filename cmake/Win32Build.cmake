@@ -29,11 +29,12 @@ else()
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources")
 endif()
 # windres's includes are not scanned: name them, so a changed dialog rebuilds.
-file(GLOB MIPO_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*
-     ${CMAKE_SOURCE_DIR}/src/*/*_ids.h)
+file(GLOB MIPO_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+file(GLOB_RECURSE _ids CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*_ids.h)
+list(APPEND MIPO_RESOURCE_PARTS ${_ids})
 set_source_files_properties(${MIPO_RESOURCES} PROPERTIES OBJECT_DEPENDS "${MIPO_RESOURCE_PARTS}")
 
-add_executable(MipoWatch WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp ${MIPO_RESOURCES})
+add_executable(MipoWatch WIN32 ${MIPO_MAIN_SOURCE} ${MIPO_RESOURCES})
 target_link_libraries(MipoWatch PRIVATE mipo_win32)
 target_link_options(MipoWatch PRIVATE ${MIPO_STATIC_LINK} ${MIPO_STRIP})
 
@@ -52,11 +53,22 @@ endif()
 include(${CMAKE_SOURCE_DIR}/cmake/Dist.cmake)
 
 # GoogleTest for the Windows target, from Debian's source package (elsewhere:
-# point MIPO_GTEST_SOURCE at a GoogleTest source tree, or build without tests).
+# point MIPO_GTEST_SOURCE at a GoogleTest source tree). Without it the suites
+# cannot be built, and a build that quietly skipped them would let a test run
+# pass with none of them: so a missing source tree stops the configure unless
+# the tests were turned off on purpose.
+option(MIPO_WIN32_TESTS "Build the test suites that run under Wine" ON)
+if(NOT MIPO_WIN32_TESTS)
+  message(STATUS "MIPO_WIN32_TESTS is OFF: building the program only, no test suites")
+  return()
+endif()
 set(MIPO_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources for the Windows suites")
 if(NOT EXISTS ${MIPO_GTEST_SOURCE}/CMakeLists.txt)
-  message(STATUS "No GoogleTest sources at ${MIPO_GTEST_SOURCE}: building the program only")
-  return()
+  message(FATAL_ERROR "No GoogleTest sources at ${MIPO_GTEST_SOURCE} (no CMakeLists.txt there): "
+                      "the Windows test suites cannot be built. Install Debian's googletest "
+                      "package (scripts/install-deps.sh win32), pass "
+                      "-DMIPO_GTEST_SOURCE=<GoogleTest source tree>, or build the program "
+                      "alone with -DMIPO_WIN32_TESTS=OFF.")
 endif()
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -66,24 +78,41 @@ add_subdirectory(${MIPO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FRO
 # Windows-side paths of build artefacts, for tests that start the program.
 string(REPLACE "/" "\\\\" MIPO_BIN_DIR_WIN "Z:${CMAKE_BINARY_DIR}")
 
-# One test program per folder under tests/win32: each start of a Wine process
-# costs, so a folder's cases share one process.
-file(GLOB _suites LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/win32/* ${CMAKE_SOURCE_DIR}/tests/e2e)
+# One test program per folder under tests/win32 (and tests/e2e): each start of a
+# Wine process costs, so a folder's cases share one process. The folders are the
+# list of suites; support/ is the harness every suite links. scripts/test.sh
+# checks that each of these folders ran as a suite with at least one case.
+set(MIPO_WIN32_TEST_DIR ${CMAKE_SOURCE_DIR}/tests/win32)
+file(GLOB _loose CONFIGURE_DEPENDS ${MIPO_WIN32_TEST_DIR}/*.cpp ${MIPO_WIN32_TEST_DIR}/*.h)
+if(_loose)
+  list(JOIN _loose "\n  " _loose)
+  message(FATAL_ERROR "these files lie directly in tests/win32 and belong to no suite (put them "
+                      "in a suite folder, or in support/ when every suite shares them):\n  ${_loose}")
+endif()
+file(GLOB _support CONFIGURE_DEPENDS ${MIPO_WIN32_TEST_DIR}/support/*.cpp)
+file(GLOB _suites LIST_DIRECTORIES true CONFIGURE_DEPENDS ${MIPO_WIN32_TEST_DIR}/* ${CMAKE_SOURCE_DIR}/tests/e2e)
 list(FILTER _suites EXCLUDE REGEX "/support$")
+set(MIPO_GTEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
 foreach(dir ${_suites})
   if(IS_DIRECTORY ${dir})
     get_filename_component(name ${dir} NAME)
-    file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp)
-    if(_src)
-      add_executable(win32_${name}_tests ${_src} ${CMAKE_SOURCE_DIR}/tests/win32/support/win32_test_main.cpp ${MIPO_RESOURCES})
-      target_include_directories(win32_${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/win32/support)
-      target_compile_options(win32_${name}_tests PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
-      target_compile_definitions(win32_${name}_tests PRIVATE MIPO_BIN_DIR="${MIPO_BIN_DIR_WIN}")
-      target_link_libraries(win32_${name}_tests PRIVATE mipo_win32 gtest)
-      target_link_options(win32_${name}_tests PRIVATE ${MIPO_STATIC_LINK})
-      add_dependencies(win32_${name}_tests MipoWatch)
-      add_test(NAME win32.${name} COMMAND win32_${name}_tests)
-      set_tests_properties(win32.${name} PROPERTIES TIMEOUT 600)
+    file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${dir}/*.cpp)
+    if(NOT _src)
+      message(FATAL_ERROR "${dir} holds no .cpp file: a folder there is a test suite and needs "
+                          "its tests (helpers shared by every suite belong in tests/win32/support)")
     endif()
+    add_executable(win32_${name}_tests ${_src} ${_support} ${MIPO_RESOURCES})
+    target_include_directories(win32_${name}_tests PRIVATE ${MIPO_WIN32_TEST_DIR} ${MIPO_WIN32_TEST_DIR}/support)
+    target_compile_options(win32_${name}_tests PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
+    target_compile_definitions(win32_${name}_tests PRIVATE MIPO_BIN_DIR="${MIPO_BIN_DIR_WIN}")
+    target_link_libraries(win32_${name}_tests PRIVATE mipo_win32 gtest)
+    target_link_options(win32_${name}_tests PRIVATE ${MIPO_STATIC_LINK})
+    add_dependencies(win32_${name}_tests MipoWatch)
+    # The XML report tells scripts/test.sh how many cases ran; a program that
+    # finds no test at all fails here rather than passing empty.
+    add_test(NAME win32.${name}
+             COMMAND win32_${name}_tests --gtest_output=xml:Z:${MIPO_GTEST_RESULTS}/win32.${name}.xml)
+    set_tests_properties(win32.${name} PROPERTIES TIMEOUT 600
+                         FAIL_REGULAR_EXPRESSION "\\[==========\\] Running 0 tests? from")
   endif()
 endforeach()

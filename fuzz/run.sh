@@ -19,26 +19,44 @@ build=${FUZZ_BUILD:-$root/build/fuzz}
 jobs=${FUZZ_JOBS:-$(nproc 2>/dev/null || echo 2)}
 do_build=1
 targets=()
+# The targets are the fuzz/<target>_fuzzer.cpp files, as fuzz/CMakeLists.txt finds them.
+known=()
+for f in "$root"/fuzz/*_fuzzer.cpp; do
+  [ -e "$f" ] && known+=("$(basename "$f" _fuzzer.cpp)")
+done
+[ ${#known[@]} -gt 0 ] || { echo "fuzz: no fuzz targets in $root/fuzz (*_fuzzer.cpp)" >&2; exit 1; }
+value() {
+  [ $# -ge 2 ] || { echo "fuzz: $1 needs a value" >&2; exit 2; }
+}
 while [ $# -gt 0 ]; do
   case $1 in
-    --seconds) seconds=$2; shift 2 ;;
-    --runs) runs=$2; shift 2 ;;
-    --build) build=$2; shift 2 ;;
+    --seconds) value "$@"; seconds=$2; shift 2 ;;
+    --runs) value "$@"; runs=$2; shift 2 ;;
+    --build) value "$@"; build=$2; shift 2 ;;
     --no-build) do_build=0; shift ;;
-    *) targets+=("$1"); shift ;;
+    -*) echo "fuzz: unknown option $1 (accepted: --seconds N, --runs N, --build DIR, --no-build)" >&2
+        exit 2 ;;
+    *)
+      case " ${known[*]} " in
+        *" $1 "*) targets+=("$1") ;;
+        *) echo "fuzz: unknown target $1 (targets: ${known[*]})" >&2; exit 2 ;;
+      esac
+      shift ;;
   esac
 done
-[ ${#targets[@]} -gt 0 ] || targets=(preset_record font_record time_texts lap_export path_rules ini_values)
+[ ${#targets[@]} -gt 0 ] || targets=("${known[@]}")
 
 if [ $do_build = 1 ]; then
   command -v clang++ >/dev/null || { echo "fuzz: clang++ is missing (make deps installs it)" >&2; exit 1; }
-  cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null || exit 1
+  "$root/scripts/configure.sh" "$build" -S "$root/fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ || exit 1
   cmake --build "$build" >/dev/null || { cmake --build "$build"; exit 1; }
 fi
 
 # One target: runs it and prints one line; the exit code tells whether it found anything.
 run_one() {
   local t=$1 work="$build/corpus/$1" log="$build/$1.log" start rc count elapsed
+  [ -x "$build/fuzz_$t" ] || { echo "fuzz $t: $build/fuzz_$t is not built" >&2; return 1; }
+  [ -d "$root/fuzz/corpus/$t" ] || { echo "fuzz $t: no seed corpus in fuzz/corpus/$t" >&2; return 1; }
   mkdir -p "$work" "$build/artifacts"
   start=$(date +%s)
   "$build/fuzz_$t" "$work" "$root/fuzz/corpus/$t" -max_total_time="$seconds" -runs="$runs" \

@@ -22,13 +22,14 @@ case "${1:-}" in
   --quick) mode=quick ;;
   --long) mode=long ;;
   "") ;;
-  *) echo "usage: scripts/bench.sh [--quick | --long]" >&2; exit 2 ;;
+  *) echo "bench: unknown option '$1' (accepted: --quick, --long, or none for the standard run)" >&2
+     echo "usage: scripts/bench.sh [--quick | --long]" >&2; exit 2 ;;
 esac
 case "$mode" in
   quick) drift=10; cpu=5; starts=2; min_time=0.05 ;;
   long) drift=600; cpu=30; starts=5; min_time=0.5 ;;
   standard) drift=120; cpu=30; starts=5; min_time=0.5 ;;
-  *) echo "bench: MIPO_BENCH must be quick or long" >&2; exit 2 ;;
+  *) echo "bench: unknown mode MIPO_BENCH='$mode' (accepted: quick, long, standard)" >&2; exit 2 ;;
 esac
 
 native=${MIPO_BENCH_NATIVE:-$MIPO_BUILD/native}

@@ -1,41 +1,89 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on a Debian 12 machine. Idempotent: when
-# everything is present it only checks and says nothing.
+# Installs what building and testing need on a Debian 12 machine, for the parts
+# named (default: all of them). Idempotent: when everything is present it only
+# checks and says nothing.
+#   scripts/install-deps.sh [native] [win32] [format] [all]
+#     native  the Linux build and its tests: g++, CMake, Ninja, GoogleTest, Google
+#             Benchmark, clang for the fuzz targets
+#     win32   the cross build and its tests under Wine: mingw-w64, CMake, Ninja,
+#             GoogleTest's sources, 32-bit Wine on a virtual display, the Japanese
+#             fonts and locale, zip for the download
+#     format  clang-format for the format check and `make format`
+#     all     everything above
 set -euo pipefail
 
+usage() {
+  echo "usage: scripts/install-deps.sh [native] [win32] [format] [all]" >&2
+  exit 2
+}
+
+NATIVE_PKGS=(g++ cmake ninja-build libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+WIN32_PKGS=(g++-mingw-w64-i686 cmake ninja-build googletest python3 wine wine32:i386 fonts-wine
+            xvfb xauth xdotool imagemagick fonts-ipafont-gothic locales zip unzip
+            libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxcomposite1:i386
+            libxinerama1:i386 libxfixes3:i386)
+FORMAT_PKGS=(clang-format git)
+
+[ $# -gt 0 ] || set -- all
+want_native=0 want_win32=0 want_format=0
+for part in "$@"; do
+  case $part in
+    native) want_native=1 ;;
+    win32) want_win32=1 ;;
+    format) want_format=1 ;;
+    all) want_native=1 want_win32=1 want_format=1 ;;
+    *) echo "install-deps: unknown part '$part' (accepted: native, win32, format, all)" >&2; usage ;;
+  esac
+done
+
+PKGS=()
+[ $want_native = 0 ] || PKGS+=("${NATIVE_PKGS[@]}")
+[ $want_win32 = 0 ] || PKGS+=("${WIN32_PKGS[@]}")
+[ $want_format = 0 ] || PKGS+=("${FORMAT_PKGS[@]}")
+
+SUDO=
 need_root() {
   if [ "$(id -u)" != 0 ]; then
     if command -v sudo >/dev/null 2>&1; then SUDO=sudo; else
-      echo "install-deps: must run as root (or with sudo) to install packages" >&2; exit 1; fi
-  else SUDO=; fi
+      echo "install-deps: must run as root (or with sudo) to install: $*" >&2; exit 1; fi
+  fi
 }
-
-PKGS=(g++-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth xdotool imagemagick
-      fonts-ipafont-gothic cmake ninja-build googletest libgtest-dev libbenchmark-dev
-      locales clang libclang-rt-14-dev clang-format zip unzip
-      libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxcomposite1:i386
-      libxinerama1:i386 libxfixes3:i386)
 
 missing=()
 for p in "${PKGS[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
+    # A package named by two parts is looked up once.
+    case " ${missing[*]-} " in *" $p "*) ;; *) missing+=("$p") ;; esac
   fi
 done
 
 if [ ${#missing[@]} -gt 0 ]; then
-  need_root
+  need_root "${missing[*]}"
   echo "install-deps: installing ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
-  fi
+  # 32-bit Wine and its X libraries are i386 packages.
+  case " ${missing[*]} " in
+    *:i386*)
+      if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $SUDO dpkg --add-architecture i386
+      fi ;;
+  esac
   export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  $SUDO apt-get update -qq || { echo "install-deps: apt-get update failed" >&2; exit 1; }
+  log=$(mktemp)
+  if ! $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    echo "install-deps: apt-get could not install: ${missing[*]}" >&2
+    exit 1
+  fi
+  rm -f "$log"
 fi
 
-if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
-  need_root
+# Wine runs the program in Japanese (code page 932), which needs the glibc locale.
+if [ $want_win32 = 1 ] && ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
+  need_root "the ja_JP.UTF-8 locale"
   echo "install-deps: generating the ja_JP.UTF-8 locale"
-  $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+  $SUDO localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 ||
+    { echo "install-deps: localedef could not generate ja_JP.UTF-8" >&2; exit 1; }
 fi
+exit 0

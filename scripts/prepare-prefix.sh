@@ -11,7 +11,16 @@ if [ -f "$marker" ]; then exit 0; fi
 echo "prepare-prefix: creating the Wine prefix in $WINEPREFIX"
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
-mipo_wine wineboot -i >/dev/null 2>&1
+command -v wine >/dev/null 2>&1 ||
+  { echo "prepare-prefix: wine is missing (scripts/install-deps.sh win32 installs it)" >&2; exit 1; }
+boot_log=$MIPO_BUILD/wineboot.log
+if ! mipo_wine wineboot -i >"$boot_log" 2>&1; then
+  # Typically a machine whose kernel cannot run 32-bit programs ("Exec format error").
+  tail -n 20 "$boot_log" >&2
+  echo "prepare-prefix: wineboot could not create $WINEPREFIX (output above, also in $boot_log)" >&2
+  rm -rf "$WINEPREFIX"
+  exit 1
+fi
 mipo_wineserver -w
 mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

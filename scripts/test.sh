@@ -1,18 +1,139 @@
 #!/usr/bin/env bash
-# Runs every suite: the native one (sanitizers on) and the ones under Wine.
-# Expects DISPLAY (the Makefile wraps it in with-display.sh).
+# Runs the format check and every suite: the native one (sanitizers on, with a
+# short run of each fuzz target) and the ones under Wine. A suite that should run
+# but is not built, or runs no case, fails the run by name: a green run means
+# every suite ran. Ends with how many suites and cases ran on each side.
+# Expects DISPLAY (the Makefile wraps it in with-display.sh) and built trees in
+# $MIPO_BUILD/native and $MIPO_BUILD/win32 (make native win32).
 set -uo pipefail
 . "$(dirname "$0")/env.sh"
-"$MIPO_ROOT/scripts/prepare-prefix.sh" || exit 1
-# A long-lived server and one warm-up run keep each test's Wine start cheap and
-# stop Wine's background processes from holding ctest's output pipe open.
-mipo_wineserver -p30
-mipo_wine cmd /c exit </dev/null >/dev/null 2>&1
-jobs=$(nproc 2>/dev/null || echo 2)
+native=$MIPO_BUILD/native
+win=$MIPO_BUILD/win32
 status=0
+problems=()
+problem() { problems+=("$*"); status=1; }
+
+echo "== format"
+if ! "$MIPO_ROOT/scripts/check-format.sh"; then
+  problem "format: files differ from .clang-format (listed above; make format fixes them)"
+fi
+
+for tree in "$native" "$win"; do
+  if [ ! -f "$tree/CTestTestfile.cmake" ]; then
+    echo "test: $tree is not configured; run make native win32 first" >&2
+    exit 1
+  fi
+done
+
+# The tests a tree registers, one name a line.
+listed() { ctest --test-dir "$1" -N 2>/dev/null | sed -n 's/^ *Test *#[0-9]*: //p'; }
+# ctest's "N% tests passed, F tests failed out of T" line, kept for the summary.
+run_ctest() {
+  local out=$1
+  shift
+  ctest --no-tests=error --output-on-failure "$@" </dev/null 2>&1 | tee "$out"
+  return "${PIPESTATUS[0]}"
+}
+log=$(mktemp -d)
+trap 'rm -rf "$log"' EXIT
+
 echo "== native suite"
-ctest --test-dir "$MIPO_BUILD/native" --output-on-failure -j "$jobs" </dev/null || status=1
+mapfile -t native_tests < <(listed "$native")
+native_cases=0
+fuzz_ran=0
+for t in "${native_tests[@]}"; do
+  case $t in native.*) native_cases=$((native_cases + 1)) ;; esac
+done
+[ "$native_cases" -gt 0 ] || problem "native: native_tests registers no test case in $native"
+# Every fuzz target in the tree runs briefly in the native suite.
+fuzz_expected=0
+for f in "$MIPO_ROOT"/fuzz/*_fuzzer.cpp; do
+  [ -e "$f" ] || continue
+  t=$(basename "$f" _fuzzer.cpp)
+  fuzz_expected=$((fuzz_expected + 1))
+  if printf '%s\n' "${native_tests[@]}" | grep -qx "fuzz\.$t"; then
+    fuzz_ran=$((fuzz_ran + 1))
+  else
+    problem "native: fuzz target $t (fuzz/${t}_fuzzer.cpp) has no test in $native" \
+            "(configured with MIPO_FUZZ_TESTS=OFF?)"
+  fi
+done
+jobs=$(nproc 2>/dev/null || echo 2)
+run_ctest "$log/native" --test-dir "$native" -j "$jobs" || problem "native: tests failed (above)"
+native_line=$(grep -E 'tests passed|tests failed' "$log/native" | tail -n 1)
+
 echo "== Windows suites under Wine"
-ctest --test-dir "$MIPO_BUILD/win32" --output-on-failure </dev/null || status=1
-mipo_wineserver -k || true
+wine_ready=1
+if ! "$MIPO_ROOT/scripts/prepare-prefix.sh"; then
+  wine_ready=0
+  problem "Wine: the Wine prefix could not be prepared (above): none of the Windows suites ran"
+fi
+# The suites are the folders of tests/win32 (support/ is their shared harness)
+# and tests/e2e; each must be registered, run, and report at least one case.
+expected=()
+declare -A folder
+for d in "$MIPO_ROOT"/tests/win32/*/ "$MIPO_ROOT"/tests/e2e/; do
+  [ -d "$d" ] || continue
+  name=$(basename "$d")
+  [ "$name" = support ] && continue
+  expected+=("$name")
+  folder[$name]=${d#"$MIPO_ROOT"/}
+done
+mapfile -t win_tests < <(listed "$win")
+results=$win/test-results
+rm -rf "$results"
+win_line=
+if [ $wine_ready = 1 ]; then
+  # A long-lived server and one warm-up run keep each test's Wine start cheap and
+  # stop Wine's background processes from holding ctest's output pipe open.
+  mipo_wineserver -p30
+  mipo_wine cmd /c exit </dev/null >/dev/null 2>&1
+  run_ctest "$log/win32" --test-dir "$win" || problem "Wine: tests failed (above)"
+  win_line=$(grep -E 'tests passed|tests failed' "$log/win32" | tail -n 1)
+  mipo_wineserver -k || true
+fi
+
+win_suites=0
+win_cases=0
+for name in "${expected[@]}"; do
+  if ! printf '%s\n' "${win_tests[@]}" | grep -qx "win32\.$name"; then
+    problem "Wine: suite $name (${folder[$name]}) is not built in $win" \
+            "(GoogleTest sources missing, or MIPO_WIN32_TESTS=OFF?)"
+    continue
+  fi
+  xml=$results/win32.$name.xml
+  [ $wine_ready = 1 ] || continue  # already said: nothing ran
+  if [ ! -f "$xml" ]; then
+    problem "Wine: suite $name wrote no report ($xml): it did not run to the end"
+    continue
+  fi
+  # gtest's report opens with <testsuites tests="N" ... disabled="D" ...>.
+  counts=$(sed -n 's/.*<testsuites tests="\([0-9]*\)".* disabled="\([0-9]*\)".*/\1 \2/p' "$xml" |
+           head -n 1)
+  read -r total disabled <<<"${counts:-0 0}"
+  ran=$((total - disabled))
+  if [ "$ran" -le 0 ]; then
+    problem "Wine: suite $name ran no test case"
+    continue
+  fi
+  win_suites=$((win_suites + 1))
+  win_cases=$((win_cases + ran))
+done
+win_other=0
+for t in "${win_tests[@]}"; do
+  case $t in win32.*) ;; *) win_other=$((win_other + 1)) ;; esac
+done
+
+echo
+echo "== summary"
+echo "native: 1 GoogleTest program with $native_cases cases, $fuzz_ran of $fuzz_expected fuzz targets" \
+     "(ctest: ${native_line:-no result})"
+echo "Wine:   $win_suites of ${#expected[@]} suites with $win_cases cases, $win_other other tests" \
+     "(ctest: ${win_line:-no result})"
+if [ $status != 0 ]; then
+  echo "FAILED:"
+  printf '  %s\n' "${problems[@]}"
+else
+  echo "all passed"
+fi
 exit $status

@@ -31,8 +31,9 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {
   Find* find = reinterpret_cast<Find*>(data);
   char title[512] = {};
   GetWindowTextA(window, title, sizeof(title));
-  const bool match = find->exact ? std::strcmp(title, find->prefix) == 0
-                                 : std::strncmp(title, find->prefix, std::strlen(find->prefix)) == 0;
+  const bool match = find->exact
+                         ? std::strcmp(title, find->prefix) == 0
+                         : std::strncmp(title, find->prefix, std::strlen(find->prefix)) == 0;
   if (match && IsWindowVisible(window)) {
     find->found = window;
     return FALSE;
@@ -50,7 +51,8 @@ HWND WaitFor(const char* prefix, bool exact, DWORD ms) {
   const DWORD start = GetTickCount();
   for (;;) {
     HWND window = FindTopLevel(prefix, exact);
-    if (window != nullptr || GetTickCount() - start > ms) return window;
+    if (window != nullptr || GetTickCount() - start > ms)
+      return window;
     Sleep(50);
   }
 }
@@ -89,15 +91,18 @@ HWND FindControl(HWND window, int id) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) return 2;
+  if (argc < 3)
+    return 2;
   const std::string verb = argv[1];
   const DWORD ms = argc > 3 ? static_cast<DWORD>(std::atoi(argv[3])) : 10000;
-  if (verb == "wait") return WaitFor(argv[2], false, ms) != nullptr ? 0 : 1;
+  if (verb == "wait")
+    return WaitFor(argv[2], false, ms) != nullptr ? 0 : 1;
   if (verb == "dismiss") {
     int answered = 0;
     for (;;) {
       HWND box = WaitFor(argv[2], true, ms);
-      if (box == nullptr) break;
+      if (box == nullptr)
+        break;
       SendMessageA(box, WM_COMMAND, IDOK, 0);
       ++answered;
       Sleep(200);
@@ -106,24 +111,29 @@ int main(int argc, char** argv) {
   }
   if (verb == "close") {
     HWND window = WaitFor(argv[2], false, ms);
-    if (window == nullptr) return 1;
+    if (window == nullptr)
+      return 1;
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     return 0;
   }
   if (verb == "click" && argc > 3) {
     HWND window = WaitFor(argv[2], false, 10000);
-    if (window == nullptr) return 1;
+    if (window == nullptr)
+      return 1;
     HWND control = FindControl(window, std::atoi(argv[3]));
-    if (control == nullptr) return 1;
+    if (control == nullptr)
+      return 1;
     SendMessageA(control, BM_CLICK, 0, 0);
     return 0;
   }
   if (verb == "tab" && argc > 3) {
     HWND window = WaitFor(argv[2], false, 10000);
-    if (window == nullptr) return 1;
+    if (window == nullptr)
+      return 1;
     ChildFind find = {0, nullptr};
     EnumChildWindows(window, MatchTabControl, reinterpret_cast<LPARAM>(&find));
-    if (find.found == nullptr) return 1;
+    if (find.found == nullptr)
+      return 1;
     // Moving the focus of a tab control without TCS_BUTTONS selects that tab and
     // notifies the owner as a click does (selection changing, then changed).
     SendMessageA(find.found, TCM_SETCURFOCUS, std::atoi(argv[3]), 0);
@@ -131,11 +141,14 @@ int main(int argc, char** argv) {
   }
   if (verb == "select" && argc > 4) {
     HWND window = WaitFor(argv[2], false, 10000);
-    if (window == nullptr) return 1;
+    if (window == nullptr)
+      return 1;
     const int id = std::atoi(argv[3]);
     HWND combo = FindControl(window, id);
-    if (combo == nullptr) return 1;
-    if (SendMessageA(combo, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR) return 1;
+    if (combo == nullptr)
+      return 1;
+    if (SendMessageA(combo, CB_SETCURSEL, std::atoi(argv[4]), 0) == CB_ERR)
+      return 1;
     SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
     return 0;
@@ -144,8 +157,10 @@ int main(int argc, char** argv) {
     const char* name = argv[2];
     HWND window = std::strncmp(name, "class=", 6) == 0 ? FindWindowA(name + 6, nullptr)
                                                        : WaitFor(name, false, 10000);
-    if (window != nullptr && argc > 3) window = FindControl(window, std::atoi(argv[3]));
-    if (window == nullptr) return 1;
+    if (window != nullptr && argc > 3)
+      window = FindControl(window, std::atoi(argv[3]));
+    if (window == nullptr)
+      return 1;
     RECT rect = {};
     GetWindowRect(window, &rect);
     std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
@@ -154,7 +169,8 @@ int main(int argc, char** argv) {
   }
   if (verb == "key" && argc > 3) {
     HWND window = FindWindowA(argv[2], nullptr);
-    if (window == nullptr || !IsWindowVisible(window)) return 1;
+    if (window == nullptr || !IsWindowVisible(window))
+      return 1;
     PostMessageA(window, WM_KEYDOWN, std::atoi(argv[3]), 1);
     return 0;
   }

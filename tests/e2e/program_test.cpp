@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "wait_until.h"
 #include "win32_test_support.h"
 
 using namespace testing_support;
@@ -118,7 +119,8 @@ TEST_P(ProgramTest, AcceptedCommandLineRunsFirstRunAndWritesDataIniAtClose) {
     ASSERT_NE(box, nullptr) << "notice " << i;
     SendMessageA(box, WM_COMMAND, IDOK, 0);
     ++notices;
-    Sleep(100);
+    // The next search must not find this notice again.
+    WaitUntil([&] { return !IsWindowVisible(box); }, 5000);
   }
   EXPECT_EQ(notices, 3);
   HWND main = WaitForWindow(run.process.dwProcessId, "Mipoウォッチ　[ストップウォッチ]", 20000);

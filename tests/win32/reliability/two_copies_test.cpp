@@ -73,6 +73,8 @@ TEST_F(TwoCopiesTest, EachCopyWorksAndWritesItsOwnSectionsIntoOneReadableFile) {
   EXPECT_NE(Press(second, IDC_SW_START), idleCaption);
   const std::string timerIdle = WindowText(first.PageControl(IDC_TM_START));
   EXPECT_NE(Press(first, IDC_TM_START), timerIdle);
+  // Real time: both copies run their real timers side by side for more than one
+  // second of the countdown; separate programs have no posted ticks to drive.
   Sleep(1200);
   EXPECT_NE(first.Ask(first.MainWindow(), WM_NULL), -1);
   EXPECT_NE(second.Ask(second.MainWindow(), WM_NULL), -1);

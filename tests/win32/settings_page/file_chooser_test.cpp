@@ -9,6 +9,7 @@
 
 #include "settings/file_chooser_win32.h"
 #include "settings_page/settings_rules.h"
+#include "support/wait_until.h"
 #include "support/win32_test_support.h"
 
 using namespace testing_support;
@@ -75,7 +76,6 @@ struct ChooserUser {
     }
     if (chooser == nullptr)
       return 0;
-    Sleep(100);
     self->found = true;
     self->title = TextOf(chooser);
     // The name field is an edit box, inside a combo box (or two) where there is one.
@@ -83,6 +83,8 @@ struct ChooserUser {
     if (name == nullptr)
       name = GetDlgItem(chooser, edt1);
     EnumChildWindows(name, FindEdit, reinterpret_cast<LPARAM>(&name));
+    // The chooser may fill its name after its list of types.
+    WaitUntil([&] { return !TextOf(name).empty(); }, 2000);
     self->proposed = TextOf(name);
     HWND typeList = GetDlgItem(chooser, cmb1);
     for (int i = 0; i < SendMessageA(typeList, CB_GETCOUNT, 0, 0); ++i) {
@@ -101,7 +103,8 @@ struct ChooserUser {
     if (self->stuck) {
       // Answer whatever box the chooser raised over itself, then cancel it.
       EnumThreadWindows(self->uiThread, AnswerBox, reinterpret_cast<LPARAM>(chooser));
-      Sleep(200);
+      // A box over the chooser disables it until the box is gone.
+      WaitUntil([&] { return IsWindowEnabled(chooser) != FALSE; }, 2000);
       PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     }
     return 0;

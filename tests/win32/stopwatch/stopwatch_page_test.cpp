@@ -585,6 +585,8 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
   Command(IDC_SW_STOP);
   EXPECT_FALSE(QueuedTick());
   const uint64_t stopped = page_->Engine().Ticks();
+  // Real time: that no tick comes after the stop can only be seen by letting 50
+  // periods of the real 1 ms multimedia timer pass.
   Sleep(50);
   PumpMessages();
   EXPECT_FALSE(QueuedTick());
@@ -621,6 +623,7 @@ TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
   PerformanceCounterClock clock;
   const uint64_t before = clock.NowUnits();
   const DWORD start = GetTickCount();
+  // Real time is what is measured: the counter against the system's tick count.
   Sleep(200);
   const uint64_t after = clock.NowUnits();
   const DWORD slept = GetTickCount() - start;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "timer_page_fixture.h"
+#include "wait_until.h"
 
 namespace {
 
@@ -25,12 +26,29 @@ std::vector<std::string> BoxTexts(MessageBoxCloser& closer) {
   return texts;
 }
 
-// Waits (a little) for the closer to have answered every box that appeared.
-void LetCloserFinish() {
-  for (int i = 0; i < 10; ++i) {
-    testing_support::PumpMessages();
-    Sleep(20);
+// A message box of this thread still open (a dialog with the text static 0xFFFF
+// and no edit field, as the closer tells them).
+BOOL CALLBACK FindOpenBox(HWND window, LPARAM found) {
+  char cls[32] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (std::string(cls) == "#32770" && IsWindowVisible(window) &&
+      GetDlgItem(window, 0xFFFF) != nullptr &&
+      FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
   }
+  return TRUE;
+}
+
+// Waits for the closer to have answered every box that appeared.
+void LetCloserFinish() {
+  testing_support::WaitUntil(
+      [] {
+        bool open = false;
+        EnumThreadWindows(GetCurrentThreadId(), FindOpenBox, reinterpret_cast<LPARAM>(&open));
+        return !open;
+      },
+      2000);
 }
 
 bool Shows(HWND window) {
@@ -154,6 +172,8 @@ TEST_F(TimerPageTest, RealTimerServiceTicksOnceASecond) {
   EXPECT_EQ("00:00:08", Shown());
   EXPECT_GE(GetTickCount() - started, 900u);
   Click(IDC_TM_STOP);
+  // Real time: that the real one-second timer sends no tick after the stop can
+  // only be seen by letting more than one of its periods pass.
   Sleep(1200);
   testing_support::PumpMessages();
   EXPECT_EQ("00:00:08", Shown());

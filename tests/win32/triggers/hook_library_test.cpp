@@ -20,7 +20,9 @@ struct Report {
 };
 
 // Lets the hooks run (they are called while this thread waits for messages) and
-// collects what was posted to window with the two report ids.
+// collects what was posted to window with the two report ids. A fixed time in
+// real time: the tests count every report, and that no further (or no) report
+// comes can only be seen by letting the time pass.
 std::vector<Report> CollectReports(HWND window, DWORD milliseconds = 300) {
   std::vector<Report> reports;
   const DWORD end = GetTickCount() + milliseconds;

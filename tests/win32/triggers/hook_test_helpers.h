@@ -29,7 +29,9 @@ inline void InjectKey(WORD key, WORD scan, bool release) {
   ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
 }
 
-// Waits for and handles messages for a while, letting the hooks run.
+// Waits for and handles messages for a while, letting the hooks run. A fixed
+// time in real time: what a test checks afterwards includes reports that must
+// not come, which only letting the time pass can show.
 inline void PumpFor(DWORD milliseconds) {
   const DWORD end = GetTickCount() + milliseconds;
   while (static_cast<LONG>(end - GetTickCount()) > 0) {
