@@ -5,13 +5,7 @@
 #include <string>
 
 #include "settings/path_rules.h"
-
-const char kSettingSection[] = "SettingData";
-const char kKeyEndTab[] = "EndTab";
-const char kKeyStartWay[] = "StartWay";
-const char kKeyTimeWay[] = "TimeWay";
-const char kKeyEndWay[] = "EndWay";
-const char kKeyBellFile[] = "BellFile";
+#include "settings/settings_schema.h"
 
 const char kSettingsNotice[] = "マウス・キーの方法はどこでも有効。タブを離れると保存します";
 const char kInvalidBellFileMessage[] = "ベルファイルが有効ではありません。";
@@ -98,14 +92,14 @@ bool MayProposeToChooser(const char* text, bool exists) {
 
 void SaveSettingsValues(const SettingsValues& values, SettingsSaveTarget& target) {
   char number[16];
-  target.Write(kKeyEndTab, values.endTab ? "1" : "0");
+  target.Write(schema::kEndTab, values.endTab ? "1" : "0");
   const struct {
     const char* key;
     int way;
   } ways[] = {
-      {kKeyStartWay, values.startWay},
-      {kKeyTimeWay, values.timeWay},
-      {kKeyEndWay, values.endWay},
+      {schema::kStartWay, values.startMethod},
+      {schema::kTimeWay, values.lapMethod},
+      {schema::kEndWay, values.stopMethod},
   };
   for (const auto& way : ways) {
     std::snprintf(number, sizeof number, "%d", way.way);
@@ -115,10 +109,10 @@ void SaveSettingsValues(const SettingsValues& values, SettingsSaveTarget& target
   const bool exists = bell[0] != '\0' && target.PathExists(bell);
   switch (JudgeBellFile(bell, exists)) {
     case BellFileVerdict::kClear:
-      target.Write(kKeyBellFile, "");
+      target.Write(schema::kBellFile, "");
       break;
     case BellFileVerdict::kStore:
-      target.Write(kKeyBellFile, bell);
+      target.Write(schema::kBellFile, bell);
       break;
     case BellFileVerdict::kRefuse:
       target.ReportInvalidBellFile();

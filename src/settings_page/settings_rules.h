@@ -5,14 +5,6 @@
 
 #include <cstddef>
 
-// Section and keys the settings tab writes.
-extern const char kSettingSection[];
-extern const char kKeyEndTab[];
-extern const char kKeyStartWay[];
-extern const char kKeyTimeWay[];
-extern const char kKeyEndWay[];
-extern const char kKeyBellFile[];
-
 // The longest bell file path that can be stored (the rest of a 260-byte buffer).
 constexpr std::size_t kMaxBellFileChars = 259;
 
@@ -45,13 +37,13 @@ BellFileVerdict JudgeBellFile(const char* text, bool exists);
 // proposed name: an existing path always, anything else only a plain file name.
 bool MayProposeToChooser(const char* text, bool exists);
 
-// The values the tab's controls hold when it saves. A way of -1 means that list
-// has no selection.
+// The values the tab's controls hold when it saves. A trigger method of -1 means
+// that list has no selection.
 struct SettingsValues {
   bool endTab = true;
-  int startWay = 0;
-  int timeWay = 0;
-  int endWay = 0;
+  int startMethod = 0;
+  int lapMethod = 0;
+  int stopMethod = 0;
   const char* bellFile = "";
 };
 

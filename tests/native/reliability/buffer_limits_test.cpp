@@ -11,6 +11,7 @@
 #include "bell/bell_rules.h"
 #include "display/font_record.h"
 #include "settings/path_rules.h"
+#include "settings/settings_schema.h"
 #include "settings_page/settings_rules.h"
 #include "stopwatch/stopwatch_engine.h"
 #include "stopwatch/time_texts.h"
@@ -189,13 +190,13 @@ TEST(SettingsNumberBuffer, TheLongestWaysAreWrittenWhole) {
     std::vector<std::string> written;
   } target;
   SettingsValues values;
-  values.startWay = INT_MIN;
-  values.timeWay = INT_MAX;
-  values.endWay = -1;
+  values.startMethod = INT_MIN;
+  values.lapMethod = INT_MAX;
+  values.stopMethod = -1;
   SaveSettingsValues(values, target);
   ASSERT_GE(target.written.size(), 4u);
-  EXPECT_EQ(target.written[1], std::string(kKeyStartWay) + "=-2147483648");
-  EXPECT_EQ(target.written[2], std::string(kKeyTimeWay) + "=2147483647");
+  EXPECT_EQ(target.written[1], std::string(schema::kStartWay) + "=-2147483648");
+  EXPECT_EQ(target.written[2], std::string(schema::kTimeWay) + "=2147483647");
 }
 
 TEST(PresetBuffers, NamesAndBellTimesStopAtTheirLastByte) {

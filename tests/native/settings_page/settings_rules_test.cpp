@@ -84,9 +84,9 @@ TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
   for (const auto& c : cases) {
     SettingsValues values;
     values.endTab = false;
-    values.startWay = -1;
-    values.timeWay = 7;
-    values.endWay = 8;
+    values.startMethod = -1;
+    values.lapMethod = 7;
+    values.stopMethod = 8;
     values.bellFile = c.bell;
     RecordingTarget target(c.exists);
     SaveSettingsValues(values, target);

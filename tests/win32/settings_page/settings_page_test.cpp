@@ -30,16 +30,27 @@ std::vector<SeenMessageBox> g_boxes;
 std::vector<std::string> g_proposals;
 const char* g_chooserAnswer = nullptr;  // null: the user cancels
 
-int RecordMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-  g_boxes.push_back({owner, text, caption, type});
-  return IDOK;
-}
-bool RecordChooser(HWND, char* fileName, DWORD size, const char*) {
-  g_proposals.push_back(fileName);
-  if (g_chooserAnswer != nullptr)
-    snprintf(fileName, size, "%s", g_chooserAnswer);
-  return g_chooserAnswer != nullptr;
-}
+// Records the boxes, or shows the platform's own while real is set.
+class RecordingBoxes : public MessageBoxes {
+ public:
+  bool real = false;
+  int Show(HWND owner, const char* text, const char* caption, UINT type) override {
+    if (real)
+      return SystemMessageBoxes().Show(owner, text, caption, type);
+    g_boxes.push_back({owner, text, caption, type});
+    return IDOK;
+  }
+};
+class RecordingChooser : public FileChooser {
+ public:
+  bool ChooseOpen(HWND, char* fileName, DWORD size, const char*) override {
+    g_proposals.push_back(fileName);
+    if (g_chooserAnswer != nullptr)
+      snprintf(fileName, size, "%s", g_chooserAnswer);
+    return g_chooserAnswer != nullptr;
+  }
+  bool ChooseSave(HWND, const char*, const char*, char*) override { return false; }
+};
 
 class SettingsPageTest : public ::testing::Test {
  protected:
@@ -49,13 +60,15 @@ class SettingsPageTest : public ::testing::Test {
     g_boxes.clear();
     g_proposals.clear();
     g_chooserAnswer = nullptr;
-    page_ = std::make_unique<SettingsPage>();
-    page_->SetDialogs({RecordMessageBox, RecordChooser});
+    page_ = std::make_unique<SettingsPage>(boxes_, chooser_);
   }
   void TearDown() override {
     parent_.reset();  // the window goes first; the page object outlives it
     page_.reset();
   }
+
+  RecordingBoxes boxes_;
+  RecordingChooser chooser_;
 
   void Store(const char* key, const char* value) {
     WritePrivateProfileStringA(kSection, key, value, SettingsPath());
@@ -230,7 +243,7 @@ TEST_F(SettingsPageTest, DestroyingThePageSavesOnceAndLeavesNoDeadHandle) {
 }
 
 TEST_F(SettingsPageTest, RealMessageBoxShowsTheTextWithoutCaption) {
-  page_->SetDialogs(PlatformSettingsPageDialogs());
+  boxes_.real = true;
   OpenPage();
   SetBell(folder_ + "\\missing.wav");
   std::vector<SeenBox> seen;
@@ -240,7 +253,7 @@ TEST_F(SettingsPageTest, RealMessageBoxShowsTheTextWithoutCaption) {
     seen = closer.Seen();
   }
   // The page saves again when destroyed; no closer would answer a real box then.
-  page_->SetDialogs({RecordMessageBox, RecordChooser});
+  boxes_.real = false;
   ASSERT_EQ(1u, seen.size());
   EXPECT_EQ("ベルファイルが有効ではありません。", seen[0].text);
   EXPECT_EQ("", seen[0].caption);
