@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/clock_win32.h"
 #include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
