@@ -138,6 +138,7 @@ class StopwatchEngine {
   int Mode() const { return watchMode_; }
   int AccuracyIndex() const { return accuracyIndex_; }
   const Accuracy& CurrentAccuracy() const { return AccuracyAt(accuracyIndex_); }
+  // 1 when column is shown, 0 when hidden or not a column (as stored in Data.ini).
   int ColumnShown(int column) const;
   // The laps can be handed on only from a stopped watch with rows in the list.
   bool CanExport(int rowsInList) const { return !running_ && rowsInList > 0; }
