@@ -126,7 +126,7 @@ void LapRowFixedColumnsOnly(benchmark::State& state) {
   QuietPorts ports;
   StopwatchEngine engine(ports, ports, ports, ports, ports);
   const int flags[kLapColumnCount] = {1, 0, 0, 1, 0, 0, 0};
-  engine.SetColumnFlags(flags);
+  engine.SetShownColumns(flags);
   engine.SetAccuracy(0);
   engine.StartOrLap();
   uint64_t ticks = 1234;

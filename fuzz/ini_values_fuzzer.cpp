@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   int flags[kLapColumnCount];
   for (int& f : flags) f = StoredInt(in);
-  MendColumnFlags(flags);
+  MendShownColumns(flags);
   for (int column = 0; column < kLapColumnCount; ++column) {
     FUZZ_CHECK(flags[column] == 0 || flags[column] == 1);
     if (IsFixedLapColumn(column))
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int commanded = LapColumnForCommand(StoredInt(in));
   FUZZ_CHECK(commanded == -1 || (commanded > 0 && commanded < kLapColumnCount));
 
-  triggers::TriggerWays ways;
+  triggers::TriggerMethods ways;
   ways.start = StoredInt(in);
   ways.lap = StoredInt(in);
   ways.stop = StoredInt(in);
@@ -94,8 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (method < 1 || method >= kTriggerMethodCount)
     FUZZ_CHECK(plan.count == 0);
   (void)triggers::StartWantsPointerTest(ways, running, method);
-  const triggers::TriggerWays usable =
-      triggers::UsableWays(ways, in.ConsumeBool(), in.ConsumeBool());
+  const triggers::TriggerMethods usable =
+      triggers::UsableMethods(ways, in.ConsumeBool(), in.ConsumeBool());
   for (int way : {usable.start, usable.lap, usable.stop})
     FUZZ_CHECK(MendTriggerMethod(way) == way || !(way >= 0 && way < kTriggerMethodCount));
 

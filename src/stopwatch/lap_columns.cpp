@@ -1,12 +1,9 @@
 #include "stopwatch/lap_columns.h"
 
-#include <cstdio>
-
+#include "base/cp932_text.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 
 namespace {
-
-constexpr int kMissingFlag = 2;
 
 const LapColumn kLapColumns[kLapColumnCount] = {
     {"回数", 37, 37, 0},
@@ -25,14 +22,14 @@ const LapColumn* LapColumnAt(int column) {
 }
 
 bool IsFixedLapColumn(int column) {
-  return column == kColumnCount || column == kColumnSplit;
+  return column == kColumnLapNumber || column == kColumnSplit;
 }
 
 void ColumnHeaderText(int column, char* out, std::size_t outSize) {
   const LapColumn* info = LapColumnAt(column);
   if (info == nullptr || out == nullptr || outSize == 0)
     return;
-  std::snprintf(out, outSize, "%s", info->header);
+  CopyWholeCharacters(out, outSize, info->header);
 }
 
 int LapColumnForCommand(int command) {
@@ -44,21 +41,22 @@ int LapColumnForCommand(int command) {
   return -1;
 }
 
-void MendColumnFlags(int flags[kLapColumnCount]) {
-  const bool firstRun = flags[kColumnCount] == kMissingFlag;
+void MendShownColumns(int shown[kLapColumnCount]) {
+  // The first column cannot be hidden, so only a first run leaves its key unwritten.
+  const bool firstRun = shown[kColumnLapNumber] == kShownColumnMissing;
   for (int column = 0; column < kLapColumnCount; ++column) {
     if (firstRun || IsFixedLapColumn(column)) {
-      flags[column] = 1;
+      shown[column] = 1;
     } else {
-      flags[column] = flags[column] == 1 ? 1 : 0;
+      shown[column] = shown[column] == 1 ? 1 : 0;
     }
   }
 }
 
-int LapColumnPosition(const int flags[kLapColumnCount], int column) {
+int LapColumnPosition(const int shown[kLapColumnCount], int column) {
   int position = 0;
   for (int before = 0; before < column && before < kLapColumnCount; ++before) {
-    if (flags[before] == 1)
+    if (shown[before] == 1)
       ++position;
   }
   return position;

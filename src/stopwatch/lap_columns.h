@@ -10,7 +10,7 @@ constexpr int kLapColumnCount = 7;
 
 // Column numbers in their fixed order.
 enum LapColumnIndex {
-  kColumnCount = 0,  // row number; always shown
+  kColumnLapNumber = 0,  // the row's number in the run; always shown
   kColumnStartTime = 1,
   kColumnMeasuredTime = 2,
   kColumnSplit = 3,  // elapsed time since the previous lap; always shown
@@ -38,11 +38,15 @@ void ColumnHeaderText(int column, char* out, std::size_t outSize);
 // Column switched by a header-menu command, or -1.
 int LapColumnForCommand(int command);
 
-// Turns flags as read from Data.ini (2 for a missing key) into flags of 0 or 1.
-// No first flag at all means a first run: every column is shown. Otherwise the
-// two fixed columns are always shown and any other column only when its flag is
+// Whether each column is shown is stored as 1 (shown) or 0 (hidden); a missing
+// key reads as this.
+constexpr int kShownColumnMissing = 2;
+
+// Turns the shown-column values as read from Data.ini into 0 or 1. No value for
+// the first column means a first run: every column is shown. Otherwise the two
+// fixed columns are always shown and any other column only when its value is
 // exactly 1.
-void MendColumnFlags(int flags[kLapColumnCount]);
+void MendShownColumns(int shown[kLapColumnCount]);
 
 // Position of column among the shown ones: the number of shown columns before it.
-int LapColumnPosition(const int flags[kLapColumnCount], int column);
+int LapColumnPosition(const int shown[kLapColumnCount], int column);

@@ -1,7 +1,6 @@
 #include "stopwatch/lap_export_win32.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <cstddef>
 #include <string>
@@ -15,7 +14,8 @@ namespace {
 // Filter of the save dialog: description, pattern, and the closing empty pair.
 const char kCsvFilter[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
 
-// The path buffer of the save dialog.
+const char kCsvExtension[] = "csv";
+// The path buffer of the save dialog, as FileChooser::ChooseSave fills it.
 const int kSavePathSize = 260;
 // Header titles are short fixed words; this is room enough for any of them.
 const int kTitleRoom = 64;
@@ -24,8 +24,6 @@ const int kTitleRoom = 64;
 const int kCellRoom = 64;
 // No cell of the lap list comes near this; it only bounds a misbehaving control.
 const int kCellRoomLimit = 65536;
-
-SaveFileChooser g_chooser = ChooseSaveFile;  // transitional
 
 std::string ReadTitle(HWND header, int column) {
   char title[kTitleRoom] = {};
@@ -84,18 +82,6 @@ bool WriteWholeFile(const char* path, const std::string& text) {
 
 }  // namespace
 
-
-BOOL ChooseSaveFile(HWND owner, const char* filter, char* path260) {
-  SystemFileChooser chooser;
-  return chooser.ChooseSave(owner, filter, "csv", path260) ? TRUE : FALSE;
-}
-
-SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser) {
-  SaveFileChooser previous = g_chooser;
-  g_chooser = chooser != nullptr ? chooser : ChooseSaveFile;
-  return previous;
-}
-
 LapTable ReadLapTable(const ListViewControl& list) {
   LapTable table;
   HWND window = list.Window();
@@ -150,10 +136,11 @@ int PutTextOnClipboard(HWND owner, const char* text) {
   return 1;
 }
 
-bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner) {
+bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner, FileChooser& chooser) {
   char path[kSavePathSize] = {};
-  if (!g_chooser(owner, kCsvFilter, path))
+  if (!chooser.ChooseSave(owner, kCsvFilter, kCsvExtension, path))
     return false;
+  // Whatever the chooser left at the end, the path ends inside the buffer.
   path[kSavePathSize - 1] = '\0';
   return ExportLapsToCsv(list, path);
 }

@@ -7,17 +7,8 @@
 
 #include "stopwatch/lap_export.h"
 
+class FileChooser;
 class ListViewControl;
-
-// The platform's save-file dialog: empty title and folder, overwrite prompt,
-// read-only box hidden, current folder kept, default extension "csv". path260
-// (260 bytes) holds the initial name and receives the chosen path.
-BOOL ChooseSaveFile(HWND owner, const char* filter, char* path260);
-
-// What the save command asks for a path. The dialog by default; tests put a
-// stand-in here. Returns the previous chooser; null puts the dialog back.
-using SaveFileChooser = BOOL (*)(HWND owner, const char* filter, char* path260);
-SaveFileChooser SetSaveFileChooser(SaveFileChooser chooser);
 
 // Titles and cells of the list's columns, read whole however long a cell is.
 LapTable ReadLapTable(const ListViewControl& list);
@@ -34,7 +25,8 @@ bool CopyLapsToClipboard(const ListViewControl& list, HWND owner);
 // clipboard closed.
 int PutTextOnClipboard(HWND owner, const char* text);
 
-// The save command of the list's header menu: asks for a path (empty name,
-// ".csv" filter) and, when one is chosen, writes the CSV there. False when the
-// choice was cancelled or the file could not be written.
-bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner);
+// The save command of the list's header menu: asks chooser for a path (empty
+// name, ".csv" filter, default extension "csv") and, when one is chosen, writes
+// the CSV there. False when the choice was cancelled or the file could not be
+// written.
+bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner, FileChooser& chooser);

@@ -4,23 +4,14 @@
 
 namespace {
 
-LVITEMA MakeItem(int item, int subItem, const char* text, int image, bool useImage,
-                 LPARAM parameter, bool useParameter) {
+LVITEMA MakeItem(int row, int column, const char* text) {
   LVITEMA entry;
   ZeroMemory(&entry, sizeof entry);
   entry.mask = LVIF_TEXT;
-  entry.iItem = item;
-  entry.iSubItem = subItem;
+  entry.iItem = row;
+  entry.iSubItem = column;
   // The control copies the text; it never writes through this pointer on a set.
   entry.pszText = const_cast<char*>(text);
-  if (useImage) {
-    entry.mask |= LVIF_IMAGE;
-    entry.iImage = image;
-  }
-  if (useParameter) {
-    entry.mask |= LVIF_PARAM;
-    entry.lParam = parameter;
-  }
   return entry;
 }
 
@@ -60,23 +51,20 @@ int ListViewControl::InsertColumn(int index, const char* text, int width, int al
                                        reinterpret_cast<LPARAM>(&column)));
 }
 
-int ListViewControl::InsertRow(int item, int subItem, const char* text, int image, bool useImage,
-                               LPARAM parameter, bool useParameter) {
+int ListViewControl::InsertRow(int row, const char* firstCell, LPARAM parameter) {
   if (window_ == nullptr)
     return -1;
-  LVITEMA entry = MakeItem(item, subItem, text, image, useImage, parameter, useParameter);
+  LVITEMA entry = MakeItem(row, 0, firstCell);
+  entry.mask |= LVIF_PARAM;
+  entry.lParam = parameter;
   return static_cast<int>(
       SendMessageA(window_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&entry)));
 }
 
-int ListViewControl::SetCellText(int item, int subItem, const char* text, int image, bool useImage,
-                                 LPARAM parameter, bool useParameter) {
+int ListViewControl::SetCellText(int row, int column, const char* text) {
   if (window_ == nullptr)
     return -1;
-  if (useImage) {
-    SendMessageA(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SUBITEMIMAGES, LVS_EX_SUBITEMIMAGES);
-  }
-  LVITEMA entry = MakeItem(item, subItem, text, image, useImage, parameter, useParameter);
+  LVITEMA entry = MakeItem(row, column, text);
   return static_cast<int>(SendMessageA(window_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&entry)));
 }
 
@@ -102,13 +90,13 @@ int ListViewControl::CountRows() const {
   return static_cast<int>(SendMessageA(window_, LVM_GETITEMCOUNT, 0, 0));
 }
 
-int ListViewControl::GetRowParam(int item, LPARAM* out) const {
+int ListViewControl::GetRowParam(int row, LPARAM* out) const {
   if (window_ == nullptr || out == nullptr)
     return 0;
   LVITEMA entry;
   ZeroMemory(&entry, sizeof entry);
   entry.mask = LVIF_PARAM;
-  entry.iItem = item;
+  entry.iItem = row;
   if (!SendMessageA(window_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&entry)))
     return 0;
   *out = entry.lParam;

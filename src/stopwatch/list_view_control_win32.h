@@ -17,21 +17,18 @@ class ListViewControl {
   void Attach(HWND window);
   HWND Window() const;
 
-  // Appends a column at index; width -1 means 100 pixels. Returns the new
+  // Inserts a column at index; width -1 means 100 pixels. Returns the new
   // column's index, or -1.
   int InsertColumn(int index, const char* text, int width, int alignment);
-  // Inserts a row whose cell subItem holds text; returns the new row's index, or -1.
-  int InsertRow(int item, int subItem, const char* text, int image, bool useImage, LPARAM parameter,
-                bool useParameter);
-  // Sets one cell of an existing row; returns nonzero on success, or -1 without a window.
-  int SetCellText(int item, int subItem, const char* text, int image, bool useImage,
-                  LPARAM parameter, bool useParameter);
-  // Number of columns the list currently has.
+  // Inserts a row at index with its first cell and item parameter; returns the
+  // new row's index, or -1.
+  int InsertRow(int row, const char* firstCell, LPARAM parameter);
+  // Sets one cell of an existing row; nonzero on success, -1 without a window.
+  int SetCellText(int row, int column, const char* text);
   int CountColumns() const;
-  // Number of rows.
   int CountRows() const;
   // Reads the item parameter of a row into *out; 1 on success, else 0.
-  int GetRowParam(int item, LPARAM* out) const;
+  int GetRowParam(int row, LPARAM* out) const;
 
  private:
   HWND window_;

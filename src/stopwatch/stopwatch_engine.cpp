@@ -26,19 +26,19 @@ const char kStatusRunning[] = "%s：%s ストップ：%s";
 
 }  // namespace
 
-void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption, int startWay,
-                           int timeWay, int endWay, char* out, std::size_t outSize) {
+void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption, int startMethod,
+                           int lapMethod, int stopMethod, char* out, std::size_t outSize) {
   if (out == nullptr || outSize == 0)
     return;
   if (!running) {
-    std::snprintf(out, outSize, kStatusAction, kStartCaption, TriggerMethodName(startWay));
+    std::snprintf(out, outSize, kStatusAction, kStartCaption, TriggerMethodName(startMethod));
     return;
   }
   const char* action = kLapCaption;
   if (watchMode == kNormalMode)
     action = startCaption != nullptr ? startCaption : kPauseCaption;
-  std::snprintf(out, outSize, kStatusRunning, action, TriggerMethodName(timeWay),
-                TriggerMethodName(endWay));
+  std::snprintf(out, outSize, kStatusRunning, action, TriggerMethodName(lapMethod),
+                TriggerMethodName(stopMethod));
 }
 
 StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& rows,
@@ -65,10 +65,10 @@ StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& r
       startUnits_(0),
       hasPreviousLap_(false),
       previousLapUnits_(0),
-      startWay_(kTriggerButton),
-      timeWay_(kTriggerButton),
-      endWay_(kTriggerButton),
-      headerNumber_{1, 1, 1, 1, 1, 1, 1},
+      startMethod_(kTriggerButton),
+      lapMethod_(kTriggerButton),
+      stopMethod_(kTriggerButton),
+      shownColumns_{1, 1, 1, 1, 1, 1, 1},
       startCaption_(kStartCaption) {}
 
 void StopwatchEngine::SetAccuracy(int index) {
@@ -86,27 +86,27 @@ void StopwatchEngine::SetMode(int mode) {
   controls_.SetModeCaption(watchMode_ == kNormalMode ? kNormalModeCaption : kLapModeCaption);
 }
 
-void StopwatchEngine::SetColumnFlags(const int flags[kLapColumnCount]) {
+void StopwatchEngine::SetShownColumns(const int shown[kLapColumnCount]) {
   for (int column = 0; column < kLapColumnCount; ++column) {
-    headerNumber_[column] = (IsFixedLapColumn(column) || flags[column] == 1) ? 1 : 0;
+    shownColumns_[column] = (IsFixedLapColumn(column) || shown[column] == 1) ? 1 : 0;
   }
 }
 
-int StopwatchEngine::ColumnFlag(int column) const {
-  return (column >= 0 && column < kLapColumnCount) ? headerNumber_[column] : 0;
+int StopwatchEngine::ColumnShown(int column) const {
+  return (column >= 0 && column < kLapColumnCount) ? shownColumns_[column] : 0;
 }
 
-HookNeeds StopwatchEngine::SetTriggerMethods(int startWay, int timeWay, int endWay) {
-  startWay_ = MendTriggerMethod(startWay);
-  timeWay_ = MendTriggerMethod(timeWay);
-  endWay_ = MendTriggerMethod(endWay);
+HookNeeds StopwatchEngine::SetTriggerMethods(int startMethod, int lapMethod, int stopMethod) {
+  startMethod_ = MendTriggerMethod(startMethod);
+  lapMethod_ = MendTriggerMethod(lapMethod);
+  stopMethod_ = MendTriggerMethod(stopMethod);
   HookNeeds needs;
-  needs.mouse = TriggerNeedsMouseHook(startWay_) || TriggerNeedsMouseHook(timeWay_) ||
-                TriggerNeedsMouseHook(endWay_);
-  needs.key = TriggerNeedsKeyHook(startWay_) || TriggerNeedsKeyHook(timeWay_) ||
-              TriggerNeedsKeyHook(endWay_);
-  controls_.EnableStart(running_ ? timeWay_ == kTriggerButton : startWay_ == kTriggerButton);
-  controls_.EnableStop(running_ && endWay_ == kTriggerButton);
+  needs.mouse = TriggerNeedsMouseHook(startMethod_) || TriggerNeedsMouseHook(lapMethod_) ||
+                TriggerNeedsMouseHook(stopMethod_);
+  needs.key = TriggerNeedsKeyHook(startMethod_) || TriggerNeedsKeyHook(lapMethod_) ||
+              TriggerNeedsKeyHook(stopMethod_);
+  controls_.EnableStart(running_ ? lapMethod_ == kTriggerButton : startMethod_ == kTriggerButton);
+  controls_.EnableStop(running_ && stopMethod_ == kTriggerButton);
   UpdateStatusText();
   return needs;
 }
@@ -120,8 +120,8 @@ void StopwatchEngine::StartOrLap() {
     ticks_ = 0;
     ShowDuration(0);
     SetStartCaption(watchMode_ == kNormalMode ? kPauseCaption : kLapCaption);
-    controls_.EnableStart(timeWay_ == kTriggerButton);
-    controls_.EnableStop(endWay_ == kTriggerButton);
+    controls_.EnableStart(lapMethod_ == kTriggerButton);
+    controls_.EnableStop(stopMethod_ == kTriggerButton);
     controls_.EnableSetup(false);
     StartRun(origin);
   } else {
@@ -158,7 +158,7 @@ void StopwatchEngine::StopRun() {
   SetStartCaption(kStartCaption);
   shadeFlag_ ^= 1;
   hasPreviousLap_ = false;
-  controls_.EnableStart(startWay_ == kTriggerButton);
+  controls_.EnableStart(startMethod_ == kTriggerButton);
   controls_.EnableStop(false);
   controls_.EnableSetup(true);
   UpdateStatusText();
@@ -222,12 +222,12 @@ void StopwatchEngine::SetTicksForTesting(uint64_t ticks) {
 }
 
 void StopwatchEngine::PressStart() {
-  if ((running_ ? timeWay_ : startWay_) == kTriggerButton)
+  if ((running_ ? lapMethod_ : startMethod_) == kTriggerButton)
     StartOrLap();
 }
 
 void StopwatchEngine::PressStop() {
-  if (endWay_ == kTriggerButton)
+  if (stopMethod_ == kTriggerButton)
     StopRun();
 }
 
@@ -262,10 +262,10 @@ ColumnSwitch StopwatchEngine::ToggleColumn(int column) {
   const LapColumn* info = LapColumnAt(column);
   if (info == nullptr || IsFixedLapColumn(column))
     return result;
-  headerNumber_[column] ^= 1;
+  shownColumns_[column] ^= 1;
   result.done = true;
-  result.shown = headerNumber_[column] == 1;
-  result.position = LapColumnPosition(headerNumber_, column);
+  result.shown = shownColumns_[column] == 1;
+  result.position = LapColumnPosition(shownColumns_, column);
   result.width = info->switchWidth;
   return result;
 }
@@ -283,7 +283,7 @@ void StopwatchEngine::ShowRunningTime() {
 
 void StopwatchEngine::UpdateStatusText() {
   char text[kStatusTextSize];
-  FormatStopwatchStatus(running_, watchMode_, startCaption_, startWay_, timeWay_, endWay_, text,
+  FormatStopwatchStatus(running_, watchMode_, startCaption_, startMethod_, lapMethod_, stopMethod_, text,
                         sizeof text);
   controls_.SetStatusText(text);
 }
@@ -329,13 +329,13 @@ void StopwatchEngine::RecordLap() {
     ++next;
   };
 
-  if (headerNumber_[kColumnStartTime] == 1) {
+  if (shownColumns_[kColumnStartTime] == 1) {
     FormatClockTime(startTime_, accuracy, text, sizeof text);
     put(text);
   }
   const uint64_t elapsedUnits = ticks_ * accuracy.tickPeriodMs * kUnitsPerMillisecond;
   const uint64_t lapUnits = startUnits_ + elapsedUnits;
-  if (headerNumber_[kColumnMeasuredTime] == 1) {
+  if (shownColumns_[kColumnMeasuredTime] == 1) {
     CalendarTime lap = {};
     UnitsToCalendar(lapUnits, &lap);
     FormatClockTime(lap, accuracy, text, sizeof text);
@@ -349,15 +349,15 @@ void StopwatchEngine::RecordLap() {
   hasPreviousLap_ = true;
   cumulativeTotal_ += split;
 
-  if (headerNumber_[kColumnSinceStart] == 1) {
+  if (shownColumns_[kColumnSinceStart] == 1) {
     FormatLapDuration(static_cast<int64_t>(elapsedUnits), text, sizeof text);
     put(text);
   }
-  if (headerNumber_[kColumnCumulative] == 1) {
+  if (shownColumns_[kColumnCumulative] == 1) {
     FormatLapDuration(cumulativeTotal_, text, sizeof text);
     put(text);
   }
-  if (headerNumber_[kColumnAverage] == 1) {
+  if (shownColumns_[kColumnAverage] == 1) {
     FormatLapDuration(cumulativeTotal_ / rowCount_, text, sizeof text);
     put(text);
   }

@@ -16,6 +16,7 @@
 #include "base/calendar_time.h"
 #include "stopwatch/lap_columns.h"
 #include "triggers/trigger_methods.h"
+#include "triggers/trigger_rules.h"
 
 // The periodic tick. Ticks arrive later as OnTick calls on the UI thread.
 class TickTimer {
@@ -84,8 +85,8 @@ constexpr std::size_t kStatusTextSize = 128;
 
 // The status-bar summary of the trigger methods in force. startCaption is the
 // start button's current text, named while running in normal mode.
-void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption, int startWay,
-                           int timeWay, int endWay, char* out, std::size_t outSize);
+void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption, int startMethod,
+                           int lapMethod, int stopMethod, char* out, std::size_t outSize);
 
 class StopwatchEngine {
  public:
@@ -97,14 +98,14 @@ class StopwatchEngine {
   // Set-up from the stored settings, before the first run.
   void SetAccuracy(int index);  // mended to 0 outside 0..11
   void SetMode(int mode);       // 1 is normal mode, anything else lap mode; sets the mode caption
-  void SetColumnFlags(const int flags[kLapColumnCount]);  // flags as MendColumnFlags leaves them
+  void SetShownColumns(const int shown[kLapColumnCount]);  // as MendShownColumns leaves them
   // The clock the count is taken from; null (the default) counts one period per
   // handled tick, for callers that drive time by handing ticks in. Only taken
   // while stopped.
   void UseMonotonicClock(MonotonicClock* clock);
   // Takes the trigger methods in force (mended), sets the start and stop buttons
   // and the status text by them, and tells which hook libraries they need.
-  HookNeeds SetTriggerMethods(int startWay, int timeWay, int endWay);
+  HookNeeds SetTriggerMethods(int startMethod, int lapMethod, int stopMethod);
 
   // Starts a stopped watch; on a running one takes a lap (lap mode) or pauses or
   // resumes (normal mode).
@@ -130,18 +131,18 @@ class StopwatchEngine {
 
   bool IsRunning() const { return running_; }
   bool IsPaused() const { return running_ && !armed_; }
-  int StartWay() const { return startWay_; }
-  int TimeWay() const { return timeWay_; }
-  int EndWay() const { return endWay_; }
+  int StartMethod() const { return startMethod_; }
+  int LapMethod() const { return lapMethod_; }
+  int StopMethod() const { return stopMethod_; }
+  triggers::TriggerMethods Methods() const { return {startMethod_, lapMethod_, stopMethod_}; }
   int Mode() const { return watchMode_; }
   int AccuracyIndex() const { return accuracyIndex_; }
   const Accuracy& CurrentAccuracy() const { return AccuracyAt(accuracyIndex_); }
-  int ColumnFlag(int column) const;
-  const int* ColumnFlags() const { return headerNumber_; }
+  // 1 when column is shown, 0 when hidden or not a column (as stored in Data.ini).
+  int ColumnShown(int column) const;
   // The laps can be handed on only from a stopped watch with rows in the list.
   bool CanExport(int rowsInList) const { return !running_ && rowsInList > 0; }
   uint64_t Ticks() const { return ticks_; }
-  int RowCount() const { return rowCount_; }
   int ShadeFlag() const { return shadeFlag_; }
   int64_t CumulativeTotal() const { return cumulativeTotal_; }
 
@@ -185,9 +186,9 @@ class StopwatchEngine {
   uint64_t startUnits_;  // startTime_ in 100-ns units
   bool hasPreviousLap_;  // false until the run's first row
   uint64_t previousLapUnits_;
-  int startWay_;
-  int timeWay_;
-  int endWay_;
-  int headerNumber_[kLapColumnCount];
+  int startMethod_;
+  int lapMethod_;
+  int stopMethod_;
+  int shownColumns_[kLapColumnCount];
   const char* startCaption_;  // what the start button reads now
 };

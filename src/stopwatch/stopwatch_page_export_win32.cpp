@@ -6,9 +6,9 @@
 #include "stopwatch/stopwatch_page_win32.h"
 
 void StopwatchPage::OnExportCsv() {
-  SaveLapsToChosenFile(listView_, pageWindow_);
+  SaveLapsToChosenFile(listView_, Window(), chooser_);
 }
 
 void StopwatchPage::OnCopyToClipboard() {
-  CopyLapsToClipboard(listView_, pageWindow_);
+  CopyLapsToClipboard(listView_, Window());
 }

@@ -8,15 +8,17 @@
 #include "triggers/trigger_rules.h"
 
 void StopwatchPage::ApplyHookNeeds(const HookNeeds& needs) {
-  if (pageWindow_ == nullptr)
+  if (Window() == nullptr)
     return;
+  // A hook that watches the whole desktop puts its library into the programs it
+  // watches, so a library is loaded only while a method in force needs it.
   if (needs.mouse) {
-    mouseHook_.StartHook(pageWindow_);
+    mouseHook_.StartHook(Window());
   } else {
     mouseHook_.EndHook();
   }
   if (needs.key) {
-    keyHook_.StartHook(pageWindow_);
+    keyHook_.StartHook(Window());
   } else {
     keyHook_.EndHook();
   }
@@ -24,40 +26,40 @@ void StopwatchPage::ApplyHookNeeds(const HookNeeds& needs) {
   // method that never fires; with it bound to starting, nothing could start
   // the watch. Those methods stand in as the page's button until the library
   // is there.
-  const triggers::TriggerWays ways = {engine_.StartWay(), engine_.TimeWay(), engine_.EndWay()};
-  const triggers::TriggerWays usable =
-      triggers::UsableWays(ways, mouseHook_.Reporting(), keyHook_.Reporting());
-  if (usable.start != ways.start || usable.lap != ways.lap || usable.stop != ways.stop)
+  const triggers::TriggerMethods methods = engine_.Methods();
+  const triggers::TriggerMethods usable =
+      triggers::UsableMethods(methods, mouseHook_.Reporting(), keyHook_.Reporting());
+  if (usable.start != methods.start || usable.lap != methods.lap || usable.stop != methods.stop)
     engine_.SetTriggerMethods(usable.start, usable.lap, usable.stop);
 }
 
-void StopwatchPage::OnKeyTrigger(HWND window, WPARAM wParam, LPARAM lParam) {
+void StopwatchPage::OnKeyTrigger(WPARAM wParam, LPARAM lParam) {
   const int method = triggers::MethodFromKeyMessage(wParam, lParam);
-  if (method != 0)
-    RunTrigger(window, method, false);
+  if (method != kTriggerButton)
+    RunTrigger(method, false);
 }
 
-void StopwatchPage::OnMouseTrigger(HWND window, WPARAM wParam) {
+void StopwatchPage::OnMouseTrigger(WPARAM wParam) {
   const int method = triggers::MethodFromMouseMessage(wParam);
-  if (method != 0)
-    RunTrigger(window, method, true);
+  if (method != kTriggerButton)
+    RunTrigger(method, true);
 }
 
-void StopwatchPage::RunTrigger(HWND window, int method, bool mouse) {
-  const triggers::TriggerWays ways = {engine_.StartWay(), engine_.TimeWay(), engine_.EndWay()};
+void StopwatchPage::RunTrigger(int method, bool mouse) {
+  const triggers::TriggerMethods methods = engine_.Methods();
   bool pointerOnExcludedControl = false;
-  if (mouse && triggers::StartWantsPointerTest(ways, engine_.IsRunning(), method)) {
+  if (mouse && triggers::StartWantsPointerTest(methods, engine_.IsRunning(), method)) {
     // A click meant for the start button, the clear button or the accuracy
     // list does that control's job and does not start the watch.
     POINT cursor = {};
     GetCursorPos(&cursor);
     HWND under = WindowFromPoint(cursor);
-    pointerOnExcludedControl = under != nullptr && (under == GetDlgItem(window, IDC_SW_START) ||
-                                                    under == GetDlgItem(window, IDC_SW_CLEAR) ||
-                                                    under == GetDlgItem(window, IDC_SW_ACCURACY));
+    pointerOnExcludedControl = under != nullptr &&
+                               (under == Item(IDC_SW_START) || under == Item(IDC_SW_CLEAR) ||
+                                under == Item(IDC_SW_ACCURACY));
   }
   const triggers::TriggerPlan plan =
-      triggers::PlanTrigger(ways, engine_.IsRunning(), method, pointerOnExcludedControl);
+      triggers::PlanTrigger(methods, engine_.IsRunning(), method, pointerOnExcludedControl);
   for (int i = 0; i < plan.count; ++i) {
     if (plan.actions[i] == triggers::TriggerAction::kStartOrLap) {
       engine_.StartOrLap();

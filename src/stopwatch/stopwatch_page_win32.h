@@ -1,40 +1,43 @@
-// The stopwatch tab: a modeless child dialog of the main dialog with the time
-// display, the accuracy list, the mode, start, stop and clear buttons and the lap
-// list. The page turns the dialog's messages into calls on the engine and
-// carries out the engine's requests on the controls. Its settings (accuracy,
-// mode, shown columns) live in the Watch section of Data.ini: read when the
-// dialog is created, written when it is destroyed.
+// The stopwatch tab: the time display, the accuracy list, the mode, start, stop
+// and clear buttons and the lap list. The page turns the dialog's messages into
+// calls on the engine and carries out the engine's requests on the controls.
+// Its settings (accuracy, mode, shown columns) live in the Watch section of
+// Data.ini: read when the dialog is created, written when it is destroyed.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
+#include "base/clock.h"
+#include "base/tick_source_win32.h"
 #include "display/time_display_window_win32.h"
+#include "settings/file_chooser_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "stopwatch/stopwatch_engine.h"
-#include "base/clock_win32.h"
-#include "base/tick_source_win32.h"
 #include "triggers/hook_library_win32.h"
+#include "ui/page_win32.h"
 
-class StopwatchPage : private TickTimer,
-                      private LocalClock,
+class StopwatchPage : public Page,
+                      private TickTimer,
                       private LapRows,
                       private StopwatchControls,
                       private TimeReadout {
  public:
+  // The page on the platform's own services: the multimedia tick, runs counted
+  // against the performance counter, the local time and the save dialog.
   StopwatchPage();
+  // The page on the given services, which must outlive it. ticks posts the
+  // page's tick message; countClock is what a run's time is counted against,
+  // or null to count one period per handled tick (for callers that drive time
+  // by posting ticks); clock gives the time of day a run starts at; chooser
+  // asks where the laps are saved.
+  StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
+                FileChooser& chooser);
   ~StopwatchPage() override;
-  StopwatchPage(const StopwatchPage&) = delete;
-  StopwatchPage& operator=(const StopwatchPage&) = delete;
 
-  // Creates the page's dialog on the first call, then shows the page. Returns 0.
-  int Open(HWND parent, HWND statusBar, int tabHeaderHeight);
-  // Shows or hides the page and its status bar together. Showing re-reads the
-  // trigger methods, so a change on the settings tab takes effect here.
-  void Show(int command);
-  void Resize(int width, int height);
-  HWND StartButton() const;
-  HWND Window() const { return pageWindow_; }
+  HWND StartButton() const override;
 
   // The engine behind the page, for the trigger handling: running or stopped,
   // the methods in force, StartOrLap and StopRun.
@@ -48,41 +51,41 @@ class StopwatchPage : private TickTimer,
   // stopped. The caller destroys it.
   HMENU BuildHeaderMenu() const;
 
-  // Replaces the multimedia tick (null puts it back); only while no run is going.
-  // The multimedia tick's runs are counted against the performance counter; with
-  // a replaced source each handled tick counts one period, unless a monotonic
-  // clock is given as well.
-  void SetTickSource(PeriodicTickSource* source);
-  // Replaces the clock runs are counted against (null puts the default back);
-  // only while no run is going.
-  void SetMonotonicClock(MonotonicClock* clock);
-  // Replaces the local clock (null puts it back).
-  void SetClock(LocalClock* clock);
-
  private:
-  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  INT_PTR OnNotify(HWND window, const NMHDR* header);
-  void OnCommand(int id, int code);
-  void InitPage(HWND window);
+  struct SystemServices;
+  explicit StopwatchPage(SystemServices* owned);
+  StopwatchPage(std::unique_ptr<SystemServices> owned, PeriodicTickSource& ticks,
+                MonotonicClock* countClock, LocalClock& clock, FileChooser& chooser);
+
+  // Page
+  void OnInitPage() override;
+  void AfterCreate() override;
+  void BeforeShow(int command) override;
+  // MessageTarget
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(NMHDR* header, LRESULT* result) override;
+  void OnSize(UINT type, int width, int height) override;
+  bool OnContextMenu(HWND source, LPARAM screenPoint) override;
+  void OnDestroy() override;
+  void OnNcDestroy() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
   void InitColumns();
-  int ApplyAccuracy();
-  void CheckHook();
-  void LayoutList(LPARAM sizeParameter);
-  void ShowHeaderMenu(HWND window);
-  void OnContextMenu(HWND window, HWND source, LPARAM point);
+  void ApplyAccuracy();
+  // Reads the trigger methods from Data.ini and loads or unloads the hook
+  // libraries they need.
+  void ReadTriggerMethodsAndLoadHooks();
+  void LayoutList(int width);
+  void ShowHeaderMenu();
   void ToggleColumn(int column);
   LRESULT ShadeRows(NMLVCUSTOMDRAW* draw);
   void SaveWatchSettings();
-  void Detach();
-  void ChooseCountClock();
-  HWND Item(int id) const;
 
   // Trigger handling: the hook libraries the methods need and their events.
   void ApplyHookNeeds(const HookNeeds& needs);
-  void OnKeyTrigger(HWND window, WPARAM wParam, LPARAM lParam);
-  void OnMouseTrigger(HWND window, WPARAM wParam);
-  void RunTrigger(HWND window, int method, bool mouse);
+  void OnKeyTrigger(WPARAM wParam, LPARAM lParam);
+  void OnMouseTrigger(WPARAM wParam);
+  void RunTrigger(int method, bool mouse);
 
   // Handing the laps on, from the header menu.
   void OnExportCsv();
@@ -91,8 +94,6 @@ class StopwatchPage : private TickTimer,
   // TickTimer
   bool Arm(uint32_t periodMs) override;
   void Disarm() override;
-  // LocalClock
-  CalendarTime Now() override;
   // LapRows
   int CountRows() override;
   int InsertRow(int index, const char* firstCell, int parameter) override;
@@ -109,14 +110,9 @@ class StopwatchPage : private TickTimer,
   // TimeReadout
   void ShowTime(const char* text) override;
 
-  HWND statusBar_;
-  int tabHeaderHeight_;
-  HWND pageWindow_;
-  MultimediaTickSource multimediaTicks_;
-  PeriodicTickSource* ticks_;  // multimediaTicks_ unless replaced
-  LocalClock* clock_;          // null: the platform's local time
-  PerformanceCounterClock counterClock_;
-  MonotonicClock* monotonic_;  // null: chosen by the tick source
+  std::unique_ptr<SystemServices> services_;  // null when the services were given
+  PeriodicTickSource& ticks_;
+  FileChooser& chooser_;
   // Destroyed in reverse order: hook libraries first, then the display, then
   // the list wrapper.
   ListViewControl listView_;

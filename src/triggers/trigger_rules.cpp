@@ -34,37 +34,37 @@ int MethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags
   return kTriggerButton;
 }
 
-bool StartWantsPointerTest(const TriggerWays& ways, bool running, int method) {
-  return !running && TriggerNeedsMouseHook(method) && MendTriggerMethod(ways.start) == method;
+bool StartWantsPointerTest(const TriggerMethods& methods, bool running, int method) {
+  return !running && TriggerNeedsMouseHook(method) && MendTriggerMethod(methods.start) == method;
 }
 
-TriggerPlan PlanTrigger(const TriggerWays& ways, bool running, int method,
+TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
                         bool pointerOnExcludedControl) {
   TriggerPlan plan;
   // The page's own button never arrives as an event.
   if (method <= kTriggerButton || method >= kTriggerMethodCount)
     return plan;
-  if (MendTriggerMethod(ways.start) == method && !running &&
+  if (MendTriggerMethod(methods.start) == method && !running &&
       !(TriggerNeedsMouseHook(method) && pointerOnExcludedControl)) {
     plan.actions[plan.count++] = TriggerAction::kStartOrLap;
     running = true;
   }
-  if (MendTriggerMethod(ways.lap) == method && running) {
+  if (MendTriggerMethod(methods.lap) == method && running) {
     plan.actions[plan.count++] = TriggerAction::kStartOrLap;
   }
-  if (MendTriggerMethod(ways.stop) == method && running) {
+  if (MendTriggerMethod(methods.stop) == method && running) {
     plan.actions[plan.count++] = TriggerAction::kStopRun;
   }
   return plan;
 }
 
-TriggerWays UsableWays(const TriggerWays& ways, bool mouseReporting, bool keyReporting) {
+TriggerMethods UsableMethods(const TriggerMethods& methods, bool mouseReporting, bool keyReporting) {
   auto usable = [&](int method) {
     const bool dead = (TriggerNeedsMouseHook(method) && !mouseReporting) ||
                       (TriggerNeedsKeyHook(method) && !keyReporting);
     return dead ? static_cast<int>(kTriggerButton) : method;
   };
-  return TriggerWays{usable(ways.start), usable(ways.lap), usable(ways.stop)};
+  return TriggerMethods{usable(methods.start), usable(methods.lap), usable(methods.stop)};
 }
 
 }  // namespace triggers

@@ -1,6 +1,6 @@
 // What a report of the hook libraries does to the stopwatch. The mouse library
 // reports button presses and releases, the key library keystrokes; each stands
-// for at most one trigger method (see stopwatch/trigger_methods.h), and one
+// for at most one trigger method (see triggers/trigger_methods.h), and one
 // event runs the start, lap and stop checks in that order.
 #pragma once
 
@@ -28,7 +28,7 @@ int MethodFromMouseMessage(std::uintptr_t messageId);
 int MethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags);
 
 // The three methods in force.
-struct TriggerWays {
+struct TriggerMethods {
   int start;  // starts a stopped watch
   int lap;    // laps (lap mode) or pauses and resumes (normal mode) a running watch
   int stop;   // stops a running or paused watch
@@ -50,7 +50,7 @@ struct TriggerPlan {
 // match no event. pointerOnExcludedControl: the pointer is over the page's start
 // button, clear button or accuracy list, where a click does the control's own
 // job and must not start the watch; it counts only for mouse methods.
-TriggerPlan PlanTrigger(const TriggerWays& ways, bool running, int method,
+TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
                         bool pointerOnExcludedControl);
 
 // The methods that can work with the libraries as they are: a mouse method
@@ -58,10 +58,10 @@ TriggerPlan PlanTrigger(const TriggerWays& ways, bool running, int method,
 // library, would never fire, and bound to starting it would leave the watch
 // with no way to start at all (the page's button is disabled for it). Such a
 // method stands in as the page's button; the stored choice is not changed.
-TriggerWays UsableWays(const TriggerWays& ways, bool mouseReporting, bool keyReporting);
+TriggerMethods UsableMethods(const TriggerMethods& methods, bool mouseReporting, bool keyReporting);
 
 // Whether the pointer matters for this event: only a mouse method that would
 // start a stopped watch. Lets the caller skip looking for the window under it.
-bool StartWantsPointerTest(const TriggerWays& ways, bool running, int method);
+bool StartWantsPointerTest(const TriggerMethods& methods, bool running, int method);
 
 }  // namespace triggers

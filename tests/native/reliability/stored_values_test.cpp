@@ -118,20 +118,21 @@ TEST(UserFolder, NameEndingInHalfADoubleByteCharacterLosesTheHalf) {
 }
 
 TEST(TriggerFallback, MethodsWhoseLibraryDoesNotReportStandInAsTheButton) {
-  const triggers::TriggerWays ways = {kTriggerLeftDown, kTriggerSpaceKey, kTriggerRightDown};
-  const triggers::TriggerWays noMouse = triggers::UsableWays(ways, false, true);
+  const triggers::TriggerMethods ways = {kTriggerLeftDown, kTriggerSpaceKey, kTriggerRightDown};
+  const triggers::TriggerMethods noMouse = triggers::UsableMethods(ways, false, true);
   EXPECT_EQ(noMouse.start, kTriggerButton);
   EXPECT_EQ(noMouse.lap, kTriggerSpaceKey);
   EXPECT_EQ(noMouse.stop, kTriggerButton);
-  const triggers::TriggerWays noKey = triggers::UsableWays(ways, true, false);
+  const triggers::TriggerMethods noKey = triggers::UsableMethods(ways, true, false);
   EXPECT_EQ(noKey.start, kTriggerLeftDown);
   EXPECT_EQ(noKey.lap, kTriggerButton);
   EXPECT_EQ(noKey.stop, kTriggerRightDown);
-  const triggers::TriggerWays both = triggers::UsableWays(ways, true, true);
+  const triggers::TriggerMethods both = triggers::UsableMethods(ways, true, true);
   EXPECT_EQ(both.start, kTriggerLeftDown);
   EXPECT_EQ(both.lap, kTriggerSpaceKey);
   // The button and stored values no method stands for are left as they are.
-  const triggers::TriggerWays odd = triggers::UsableWays({kTriggerButton, -1, 99}, false, false);
+  const triggers::TriggerMethods odd =
+      triggers::UsableMethods({kTriggerButton, -1, 99}, false, false);
   EXPECT_EQ(odd.start, kTriggerButton);
   EXPECT_EQ(odd.lap, -1);
   EXPECT_EQ(odd.stop, 99);

@@ -361,7 +361,7 @@ TEST_F(StopwatchEngineTest, ModeFlipsBetweenLapAndNormal) {
 
 TEST_F(StopwatchEngineTest, HiddenColumnsTakeNoPosition) {
   int flags[kLapColumnCount] = {1, 0, 1, 1, 1, 0, 1};
-  engine.SetColumnFlags(flags);
+  engine.SetShownColumns(flags);
   engine.StartOrLap();
   Tick(250);
   engine.StopRun();
@@ -372,9 +372,9 @@ TEST_F(StopwatchEngineTest, HiddenColumnsTakeNoPosition) {
 
 TEST_F(StopwatchEngineTest, FixedColumnsStayAndSplitIsAlwaysWritten) {
   int flags[kLapColumnCount] = {0, 0, 0, 0, 0, 0, 0};
-  engine.SetColumnFlags(flags);
-  EXPECT_EQ(1, engine.ColumnFlag(kColumnCount));
-  EXPECT_EQ(1, engine.ColumnFlag(kColumnSplit));
+  engine.SetShownColumns(flags);
+  EXPECT_EQ(1, engine.ColumnShown(kColumnLapNumber));
+  EXPECT_EQ(1, engine.ColumnShown(kColumnSplit));
   engine.StartOrLap();
   Tick(3);
   engine.StopRun();
@@ -392,12 +392,12 @@ TEST_F(StopwatchEngineTest, ToggleColumnReportsWhereTheColumnGoes) {
   EXPECT_TRUE(on.shown);
   EXPECT_EQ(3, on.position);  // after count, measured and elapsed
   EXPECT_EQ(75, on.width);
-  EXPECT_EQ(1, engine.ColumnFlag(kColumnSinceStart));
+  EXPECT_EQ(1, engine.ColumnShown(kColumnSinceStart));
 
   for (int fixed : {0, 3, -1, 7}) {
     EXPECT_FALSE(engine.ToggleColumn(fixed).done);
   }
-  EXPECT_EQ(1, engine.ColumnFlag(kColumnSplit));
+  EXPECT_EQ(1, engine.ColumnShown(kColumnSplit));
 }
 
 TEST_F(StopwatchEngineTest, GlobalTriggerMethodsDisableTheirButtonsAndNameThemselves) {
@@ -440,7 +440,7 @@ TEST_F(StopwatchEngineTest, MethodsOutsideTheTableActAsTheButton) {
   engine.PressStart();
   EXPECT_TRUE(engine.IsRunning());
   EXPECT_TRUE(controls.stopEnabled);
-  EXPECT_EQ(0, engine.EndWay());
+  EXPECT_EQ(0, engine.StopMethod());
 }
 
 TEST_F(StopwatchEngineTest, ButtonsActOnlyForTheirOwnMethod) {
@@ -504,20 +504,20 @@ TEST(StopwatchStatus, NamesEveryMethodInEachState) {
 
 TEST(LapColumns, StoredFlagsAreMendedToShownOrHidden) {
   int firstRun[kLapColumnCount] = {2, 2, 2, 2, 2, 2, 2};
-  MendColumnFlags(firstRun);
+  MendShownColumns(firstRun);
   for (int flag : firstRun) EXPECT_EQ(1, flag);
 
   int stored[kLapColumnCount] = {1, 0, 1, 1, 1, 0, 1};
-  MendColumnFlags(stored);
+  MendShownColumns(stored);
   EXPECT_EQ((std::vector<int>{1, 0, 1, 1, 1, 0, 1}), std::vector<int>(stored, stored + 7));
 
   // Fixed columns always show; odd values and keys missing after the first hide.
   int edited[kLapColumnCount] = {0, 5, -1, 0, 2, 2, 1};
-  MendColumnFlags(edited);
+  MendShownColumns(edited);
   EXPECT_EQ((std::vector<int>{1, 0, 0, 1, 0, 0, 1}), std::vector<int>(edited, edited + 7));
 
   int firstOdd[kLapColumnCount] = {7, 1, 1, 1, 1, 1, 1};
-  MendColumnFlags(firstOdd);
+  MendShownColumns(firstOdd);
   for (int flag : firstOdd) EXPECT_EQ(1, flag);
 }
 

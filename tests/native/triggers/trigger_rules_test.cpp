@@ -54,7 +54,7 @@ TEST(TriggerEvents, KeyReleaseAndEmptyFlagsAreIgnored) {
 }
 
 TEST(TriggerChecks, EachActionFiresOnlyForItsMethodAndState) {
-  const TriggerWays ways = {1, 7, 3};
+  const TriggerMethods ways = {1, 7, 3};
   EXPECT_EQ(Actions(PlanTrigger(ways, false, 1, false)), Plan({kStart}));
   EXPECT_EQ(Actions(PlanTrigger(ways, true, 1, false)), Plan());  // already running
   EXPECT_EQ(Actions(PlanTrigger(ways, true, 7, false)), Plan({kStart}));

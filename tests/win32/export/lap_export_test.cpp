@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/file_chooser_win32.h"
 #include "stopwatch/lap_export_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "../support/win32_test_support.h"
@@ -40,9 +41,9 @@ class LapListTest : public ::testing::Test {
 
   void AddRow(const std::vector<std::string>& cells) {
     const int row = list_.CountRows();
-    list_.InsertRow(row, 0, cells[0].c_str(), 0, false, row % 2, true);
+    list_.InsertRow(row, cells[0].c_str(), row % 2);
     for (size_t c = 1; c < cells.size(); ++c) {
-      list_.SetCellText(row, static_cast<int>(c), cells[c].c_str(), 0, false, 0, false);
+      list_.SetCellText(row, static_cast<int>(c), cells[c].c_str());
     }
   }
 
@@ -193,54 +194,57 @@ struct ChooserCall {
   std::string filter;       // up to and including the closing double NUL
   std::string initialName;  // the path buffer as handed in
   bool bufferAllZero = false;
+  std::string defaultExtension;
   std::string answer;  // empty: cancel
 };
-ChooserCall g_call;
 
-BOOL FakeChooser(HWND owner, const char* filter, char* path260) {
-  ++g_call.calls;
-  g_call.owner = owner;
-  size_t length = 0;
-  while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
-  g_call.filter.assign(filter, length + 2);
-  g_call.initialName = path260;
-  g_call.bufferAllZero = true;
-  for (int i = 0; i < 260; ++i) g_call.bufferAllZero = g_call.bufferAllZero && path260[i] == 0;
-  if (g_call.answer.empty())
-    return FALSE;
-  snprintf(path260, 260, "%s", g_call.answer.c_str());
-  return TRUE;
-}
+class FakeChooser : public FileChooser {
+ public:
+  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
+  bool ChooseSave(HWND owner, const char* filter, const char* defaultExtension,
+                  char* path260) override {
+    ++call.calls;
+    call.owner = owner;
+    size_t length = 0;
+    while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
+    call.filter.assign(filter, length + 2);
+    call.defaultExtension = defaultExtension;
+    call.initialName = path260;
+    call.bufferAllZero = true;
+    for (int i = 0; i < 260; ++i) call.bufferAllZero = call.bufferAllZero && path260[i] == 0;
+    if (call.answer.empty())
+      return false;
+    snprintf(path260, 260, "%s", call.answer.c_str());
+    return true;
+  }
+  ChooserCall call;
+};
 
 class SaveCommandTest : public LapListTest {
  protected:
-  void SetUp() override {
-    LapListTest::SetUp();
-    g_call = ChooserCall();
-    previous_ = SetSaveFileChooser(FakeChooser);
-  }
-  void TearDown() override { SetSaveFileChooser(previous_); }
-  SaveFileChooser previous_ = nullptr;
+  FakeChooser chooser_;
+  ChooserCall& call_ = chooser_.call;
 };
 
 TEST_F(SaveCommandTest, AsksWithAnEmptyNameAndTheCsvFilterThenWritesTheChosenFile) {
   AddColumns(2);
   AddRow({"1", "12:00:00.000"});
-  g_call.answer = folder_ + "\\chosen.csv";
-  EXPECT_TRUE(SaveLapsToChosenFile(list_, parent_.Window()));
-  EXPECT_EQ(g_call.calls, 1);
-  EXPECT_EQ(g_call.owner, parent_.Window());
-  EXPECT_TRUE(g_call.bufferAllZero);
+  call_.answer = folder_ + "\\chosen.csv";
+  EXPECT_TRUE(SaveLapsToChosenFile(list_, parent_.Window(), chooser_));
+  EXPECT_EQ(call_.calls, 1);
+  EXPECT_EQ(call_.owner, parent_.Window());
+  EXPECT_EQ(call_.defaultExtension, "csv");
+  EXPECT_TRUE(call_.bufferAllZero);
   const char expected[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
-  EXPECT_EQ(g_call.filter, std::string(expected, sizeof expected));
-  EXPECT_EQ(ReadFileBytes(g_call.answer), "回数,開始時間\r\n\"1\",\"12:00:00.000\"\r\n");
+  EXPECT_EQ(call_.filter, std::string(expected, sizeof expected));
+  EXPECT_EQ(ReadFileBytes(call_.answer), "回数,開始時間\r\n\"1\",\"12:00:00.000\"\r\n");
 }
 
 TEST_F(SaveCommandTest, CancellingTheDialogWritesNothing) {
   AddColumns(2);
   AddRow({"1", "12:00:00.000"});
-  EXPECT_FALSE(SaveLapsToChosenFile(list_, parent_.Window()));
-  EXPECT_EQ(g_call.calls, 1);
+  EXPECT_FALSE(SaveLapsToChosenFile(list_, parent_.Window(), chooser_));
+  EXPECT_EQ(call_.calls, 1);
 }
 
 TEST(ClipboardTest, TextGoesOnTheClipboardAsCfTextWithItsTerminator) {

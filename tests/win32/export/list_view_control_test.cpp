@@ -29,8 +29,8 @@ TEST(ListViewControlTest, WithoutAWindowInsertsAnswerMinusOneAndCountsZero) {
   ListViewControl list;
   EXPECT_EQ(list.Window(), nullptr);
   EXPECT_EQ(list.InsertColumn(0, "回数", 37, LVCFMT_LEFT), -1);
-  EXPECT_EQ(list.InsertRow(0, 0, "1", 0, false, 1, true), -1);
-  EXPECT_EQ(list.SetCellText(0, 1, "x", 0, false, 0, false), -1);
+  EXPECT_EQ(list.InsertRow(0, "1", 1), -1);
+  EXPECT_EQ(list.SetCellText(0, 1, "x"), -1);
   EXPECT_EQ(list.CountColumns(), 0);
   EXPECT_EQ(list.CountRows(), 0);
   LPARAM param = 77;
@@ -62,9 +62,9 @@ TEST(ListViewControlTest, RowsCarryTheirParameterAndCellTexts) {
   list.Attach(CreateList(parent.Window()));
   list.InsertColumn(0, "回数", 37, LVCFMT_LEFT);
   list.InsertColumn(1, "経過時間", 75, LVCFMT_LEFT);
-  EXPECT_EQ(list.InsertRow(0, 0, "1", 0, false, 0, true), 0);
-  EXPECT_EQ(list.InsertRow(1, 0, "2", 0, false, 1, true), 1);
-  EXPECT_NE(list.SetCellText(1, 1, "00:00:02:000", 0, false, 0, false), 0);
+  EXPECT_EQ(list.InsertRow(0, "1", 0), 0);
+  EXPECT_EQ(list.InsertRow(1, "2", 1), 1);
+  EXPECT_NE(list.SetCellText(1, 1, "00:00:02:000"), 0);
   EXPECT_EQ(list.CountRows(), 2);
   EXPECT_EQ(CellText(list.Window(), 1, 0), "2");
   EXPECT_EQ(CellText(list.Window(), 1, 1), "00:00:02:000");
@@ -75,23 +75,9 @@ TEST(ListViewControlTest, RowsCarryTheirParameterAndCellTexts) {
   EXPECT_EQ(param, 1);
   EXPECT_EQ(list.GetRowParam(7, &param), 0);  // no such row
   // Setting a cell's text alone leaves the row's parameter as it was.
-  list.SetCellText(1, 0, "two", 0, false, 0, false);
+  list.SetCellText(1, 0, "two");
   EXPECT_EQ(list.GetRowParam(1, &param), 1);
   EXPECT_EQ(param, 1);
-}
-
-TEST(ListViewControlTest, SettingACellImageTurnsOnSubItemImages) {
-  TestWindow parent;
-  ListViewControl list;
-  list.Attach(CreateList(parent.Window()));
-  list.InsertColumn(0, "a", 20, LVCFMT_LEFT);
-  list.InsertColumn(1, "b", 20, LVCFMT_LEFT);
-  list.InsertRow(0, 0, "1", 0, false, 0, false);
-  EXPECT_EQ(SendMessageA(list.Window(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SUBITEMIMAGES,
-            0);
-  list.SetCellText(0, 1, "x", 0, true, 0, false);
-  EXPECT_NE(SendMessageA(list.Window(), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SUBITEMIMAGES,
-            0);
 }
 
 TEST(ListViewControlTest, DestroysAWindowStillAttachedWhenItEnds) {

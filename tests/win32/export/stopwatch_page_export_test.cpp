@@ -15,25 +15,22 @@ class FixedClock : public LocalClock {
 };
 
 // The save dialog's stand-in: answers with a path, or cancels when it is empty.
-std::string g_answer;
-int g_asked = 0;
-BOOL AnswerWithPath(HWND, const char*, char* path260) {
-  ++g_asked;
-  if (g_answer.empty())
-    return FALSE;
-  snprintf(path260, 260, "%s", g_answer.c_str());
-  return TRUE;
-}
+class AnswerWithPath : public FileChooser {
+ public:
+  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
+  bool ChooseSave(HWND, const char*, const char*, char* path260) override {
+    ++asked;
+    if (answer.empty())
+      return false;
+    snprintf(path260, 260, "%s", answer.c_str());
+    return true;
+  }
+  std::string answer;
+  int asked = 0;
+};
 
 class StopwatchPageExportTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    g_answer.clear();
-    g_asked = 0;
-    previous_ = SetSaveFileChooser(AnswerWithPath);
-    h_.Page().SetClock(&clock_);
-  }
-  void TearDown() override { SetSaveFileChooser(previous_); }
 
   // A run at the finest accuracy from 23:59:59.500: a lap after one second,
   // the stop half a second later.
@@ -47,19 +44,19 @@ class StopwatchPageExportTest : public ::testing::Test {
     ASSERT_EQ(h_.Rows(), 2);
   }
 
-  StopwatchPageHarness h_{"page-export"};
   FixedClock clock_;
-  SaveFileChooser previous_ = nullptr;
+  AnswerWithPath chooser_;
+  StopwatchPageHarness h_{"page-export", false, &clock_, &chooser_};
 };
 
 const char kHeader[] = "回数,開始時間,計測時間,経過時間,開始からの経過時間,累積時間,平均時間\r\n";
 
 TEST_F(StopwatchPageExportTest, SaveCommandWritesTheRunAsCsv) {
   RunTwoLaps();
-  g_answer = h_.Folder() + "\\run.csv";
+  chooser_.answer = h_.Folder() + "\\run.csv";
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(g_asked, 1);
-  EXPECT_EQ(testing_support::ReadFileBytes(g_answer),
+  EXPECT_EQ(chooser_.asked, 1);
+  EXPECT_EQ(testing_support::ReadFileBytes(chooser_.answer),
             std::string(kHeader) +
                 "\"1\",\"23:59:59.500\",\"00:00:00.500\",\"00:00:01:000\",\"00:00:01:000\","
                 "\"00:00:01:000\",\"00:00:01:000\"\r\n"
@@ -84,9 +81,9 @@ TEST_F(StopwatchPageExportTest, ColumnsSwitchedOffFromTheMenuAreLeftOut) {
   h_.Command(IDC_SW_START);
   h_.Ticks(250);
   h_.Command(IDC_SW_STOP);
-  g_answer = h_.Folder() + "\\five.csv";
+  chooser_.answer = h_.Folder() + "\\five.csv";
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(testing_support::ReadFileBytes(g_answer),
+  EXPECT_EQ(testing_support::ReadFileBytes(chooser_.answer),
             "回数,計測時間,経過時間,開始からの経過時間,平均時間\r\n"
             "\"1\",\"23:59:59.750\",\"00:00:00:250\",\"00:00:00:250\",\"00:00:00:250\"\r\n");
 }
@@ -94,18 +91,18 @@ TEST_F(StopwatchPageExportTest, ColumnsSwitchedOffFromTheMenuAreLeftOut) {
 TEST_F(StopwatchPageExportTest, NothingIsAskedWhileRunningOrWithAnEmptyList) {
   h_.Open();
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(g_asked, 0);
+  EXPECT_EQ(chooser_.asked, 0);
   h_.Command(IDC_SW_START);
   h_.Command(IDC_SW_START);  // a lap: one row, still running
   ASSERT_EQ(h_.Rows(), 1);
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(g_asked, 0);
+  EXPECT_EQ(chooser_.asked, 0);
 }
 
 TEST_F(StopwatchPageExportTest, CancelledSaveWritesNothing) {
   RunTwoLaps();
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(g_asked, 1);
+  EXPECT_EQ(chooser_.asked, 1);
   bool exists = true;
   testing_support::ReadFileBytes(h_.Folder() + "\\run.csv", &exists);
   EXPECT_FALSE(exists);

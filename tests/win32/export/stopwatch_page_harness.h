@@ -14,7 +14,9 @@
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
+#include "base/clock_win32.h"
 #include "base/tick_source_win32.h"
+#include "settings/file_chooser_win32.h"
 
 class SilentTicks : public PeriodicTickSource {
  public:
@@ -24,14 +26,17 @@ class SilentTicks : public PeriodicTickSource {
 
 class StopwatchPageHarness {
  public:
-  // visible: shown on the screen, for tests that need the window under the pointer.
-  StopwatchPageHarness(const std::string& name, bool visible = false)
+  // visible: shown on the screen, for tests that need the window under the
+  // pointer. clock and chooser, when given, stand in for the local time and the
+  // save dialog; they must outlive the harness.
+  StopwatchPageHarness(const std::string& name, bool visible = false, LocalClock* clock = nullptr,
+                       FileChooser* chooser = nullptr)
       : folder_(testing_support::UseFreshSettings(name)),
         parent_(visible),
         statusBar_(CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_.Window(),
-                                   nullptr, GetModuleHandleA(nullptr), nullptr)) {
-    page_.SetTickSource(&ticks_);
-  }
+                                   nullptr, GetModuleHandleA(nullptr), nullptr)),
+        page_(ticks_, nullptr, clock != nullptr ? *clock : systemClock_,
+              chooser != nullptr ? *chooser : systemChooser_) {}
   StopwatchPageHarness(const StopwatchPageHarness&) = delete;
   StopwatchPageHarness& operator=(const StopwatchPageHarness&) = delete;
 
@@ -89,5 +94,7 @@ class StopwatchPageHarness {
   TestWindow parent_;
   HWND statusBar_;
   SilentTicks ticks_;
+  SystemLocalClock systemClock_;
+  SystemFileChooser systemChooser_;
   StopwatchPage page_;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/clock_win32.h"
 #include "ui/messages.h"
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
@@ -50,6 +51,13 @@ class FixedClock : public LocalClock {
   CalendarTime now = {2024, 3, 5, 15, 9, 30, 0, 0};
 };
 
+// Never asked in these tests: the export commands have their own.
+class NoFileChooser : public FileChooser {
+ public:
+  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
+  bool ChooseSave(HWND, const char*, const char*, char*) override { return false; }
+};
+
 class StopwatchPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,13 +66,14 @@ class StopwatchPageTest : public ::testing::Test {
   }
   void TearDown() override { ClosePage(); }
 
-  void OpenPage() {
-    page_.reset(new StopwatchPage);
+  // systemServices: the real multimedia tick and clocks instead of the recorders;
+  // countClock: what runs are counted against (null: one period per tick).
+  void OpenPage(bool systemServices = false, MonotonicClock* countClock = nullptr) {
+    page_.reset(systemServices ? new StopwatchPage
+                               : new StopwatchPage(ticks_, countClock, clock_, chooser_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-    page_->SetTickSource(&ticks_);
-    page_->SetClock(&clock_);
     page_->Open(parent_->Window(), statusBar_, kTabHeaderHeight);
     PumpMessages();
   }
@@ -143,6 +152,7 @@ class StopwatchPageTest : public ::testing::Test {
 
   RecordingTickSource ticks_;
   FixedClock clock_;
+  NoFileChooser chooser_;
   std::unique_ptr<StopwatchPage> page_;
   std::unique_ptr<TestParentWindow> parent_;
   HWND statusBar_ = nullptr;
@@ -572,8 +582,7 @@ TEST_F(StopwatchPageTest, ListFillsThePageWidthAndEndsAboveTheStatusBar) {
 }
 
 TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
-  OpenPage();
-  page_->SetTickSource(nullptr);
+  OpenPage(true);
   ChooseAccuracy(1);
   Command(IDC_SW_START);
   const DWORD deadline = GetTickCount() + 3000;
@@ -600,9 +609,8 @@ class HandMovedClock : public MonotonicClock {
 };
 
 TEST_F(StopwatchPageTest, GivenClockCountsTheRunWhenTicksComeLate) {
-  OpenPage();
   HandMovedClock clock;
-  page_->SetMonotonicClock(&clock);
+  OpenPage(false, &clock);
   Command(IDC_SW_START);
   clock.units += 15000000;  // 1.5 s, and a single late tick
   Tick(1);
@@ -612,8 +620,9 @@ TEST_F(StopwatchPageTest, GivenClockCountsTheRunWhenTicksComeLate) {
   ASSERT_EQ(1, Rows());
   EXPECT_EQ("00:00:01:525", Cell(0, 4));
   EXPECT_EQ("00:00:01:525", Shown());
-  page_->SetMonotonicClock(nullptr);
+  ClosePage();
   // Back on the posted ticks alone: each counts one period.
+  OpenPage();
   Command(IDC_SW_START);
   Tick(7);
   EXPECT_EQ("00:00:00:007", Shown());
@@ -634,7 +643,7 @@ TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
 }
 
 TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
-  { StopwatchPage page; }
+  { StopwatchPage page(ticks_, nullptr, clock_, chooser_); }
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
 }
 
