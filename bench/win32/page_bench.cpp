@@ -21,7 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "base/clock_win32.h"
+#include "base/tick_source_win32.h"
 #include "bench_support.h"
+#include "settings/file_chooser_win32.h"
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
@@ -146,7 +149,9 @@ class Rig {
 class StopwatchRig : public Rig {
  public:
   StopwatchRig(int accuracyIndex, const char* name, int slot)
-      : name_(name), page_(new StopwatchPage), host_(name, slot) {
+      : name_(name),
+        page_(new StopwatchPage(ticks_, &counter_, clock_, chooser_)),
+        host_(name, slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     HWND list = GetDlgItem(page_->Window(), IDC_SW_ACCURACY);
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(accuracyIndex), 0);
@@ -164,6 +169,11 @@ class StopwatchRig : public Rig {
 
  private:
   const char* name_;
+  // The program's own services: real ticks, counted against the performance counter.
+  MultimediaTickSource ticks_;
+  PerformanceCounterClock counter_;
+  SystemLocalClock clock_;
+  SystemFileChooser chooser_;
   // Destroyed in reverse order, as in the program: the windows first (which
   // saves the settings), then the page object.
   std::unique_ptr<StopwatchPage> page_;

@@ -3,7 +3,9 @@
 #include "app/main_dialog_win32.h"
 #include "settings/profile_win32.h"
 
-Application::Application() {
+Application::Application()
+    : stopwatchPage(stopwatchTicks, &counterClock, localClock, fileChooser),
+      settingsPage(messageBoxes, fileChooser) {
   EnsureSettingsPath();
   width = 300;
   height = 300;

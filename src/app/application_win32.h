@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include "base/clock_win32.h"
+#include "base/tick_source_win32.h"
+#include "settings/file_chooser_win32.h"
+#include "ui/message_box_win32.h"
 #include "settings_page/settings_page_win32.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "timer/timer_page_win32.h"
@@ -26,6 +30,17 @@ class Application {
   int width = 300;
   int height = 300;
   int minimumTrackingHeight = 300;
+
+  // The platform's services, made before the pages that use them and released
+  // after them (member order).
+  SystemMessageBoxes messageBoxes;
+  SystemFileChooser fileChooser;
+  SystemLocalClock localClock;
+  // Real ticks arrive late, in bursts or not at all when the machine is busy,
+  // so a stopwatch run is counted against the performance counter.
+  PerformanceCounterClock counterClock;
+  MultimediaTickSource stopwatchTicks;
+  MultimediaTickSource timerTicks;
 
   StopwatchPage stopwatchPage;
   TimerPage timerPage;

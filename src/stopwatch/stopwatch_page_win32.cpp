@@ -41,29 +41,9 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 
 }  // namespace
 
-struct StopwatchPage::SystemServices {
-  MultimediaTickSource ticks;
-  // Real ticks arrive late, in bursts or not at all when the machine is busy,
-  // so a run on them is counted against the performance counter.
-  PerformanceCounterClock counter;
-  SystemLocalClock clock;
-  SystemFileChooser chooser;
-};
-
-StopwatchPage::StopwatchPage() : StopwatchPage(new SystemServices) {}
-
-StopwatchPage::StopwatchPage(SystemServices* owned)
-    : StopwatchPage(std::unique_ptr<SystemServices>(owned), owned->ticks, &owned->counter,
-                    owned->clock, owned->chooser) {}
-
 StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
                              LocalClock& clock, FileChooser& chooser)
-    : StopwatchPage(nullptr, ticks, countClock, clock, chooser) {}
-
-StopwatchPage::StopwatchPage(std::unique_ptr<SystemServices> owned, PeriodicTickSource& ticks,
-                             MonotonicClock* countClock, LocalClock& clock, FileChooser& chooser)
     : Page(IDD_STOPWATCH_PAGE),
-      services_(std::move(owned)),
       ticks_(ticks),
       chooser_(chooser),
       mouseHook_(kMouseHookLibrary),

@@ -8,8 +8,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <memory>
-
 #include "base/clock.h"
 #include "base/tick_source_win32.h"
 #include "display/time_display_window_win32.h"
@@ -25,9 +23,6 @@ class StopwatchPage : public Page,
                       private StopwatchControls,
                       private TimeReadout {
  public:
-  // The page on the platform's own services: the multimedia tick, runs counted
-  // against the performance counter, the local time and the save dialog.
-  StopwatchPage();
   // The page on the given services, which must outlive it. ticks posts the
   // page's tick message; countClock is what a run's time is counted against,
   // or null to count one period per handled tick (for callers that drive time
@@ -52,11 +47,6 @@ class StopwatchPage : public Page,
   HMENU BuildHeaderMenu() const;
 
  private:
-  struct SystemServices;
-  explicit StopwatchPage(SystemServices* owned);
-  StopwatchPage(std::unique_ptr<SystemServices> owned, PeriodicTickSource& ticks,
-                MonotonicClock* countClock, LocalClock& clock, FileChooser& chooser);
-
   // Page
   void OnInitPage() override;
   void AfterCreate() override;
@@ -110,7 +100,6 @@ class StopwatchPage : public Page,
   // TimeReadout
   void ShowTime(const char* text) override;
 
-  std::unique_ptr<SystemServices> services_;  // null when the services were given
   PeriodicTickSource& ticks_;
   FileChooser& chooser_;
   // Destroyed in reverse order: hook libraries first, then the display, then

@@ -69,7 +69,8 @@ class StopwatchPageTest : public ::testing::Test {
   // systemServices: the real multimedia tick and clocks instead of the recorders;
   // countClock: what runs are counted against (null: one period per tick).
   void OpenPage(bool systemServices = false, MonotonicClock* countClock = nullptr) {
-    page_.reset(systemServices ? new StopwatchPage
+    page_.reset(systemServices ? new StopwatchPage(systemTicks_, &counterClock_, systemClock_,
+                                                   systemChooser_)
                                : new StopwatchPage(ticks_, countClock, clock_, chooser_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
@@ -153,6 +154,11 @@ class StopwatchPageTest : public ::testing::Test {
   RecordingTickSource ticks_;
   FixedClock clock_;
   NoFileChooser chooser_;
+  // The program's own services, for the tests of real time.
+  MultimediaTickSource systemTicks_;
+  PerformanceCounterClock counterClock_;
+  SystemLocalClock systemClock_;
+  SystemFileChooser systemChooser_;
   std::unique_ptr<StopwatchPage> page_;
   std::unique_ptr<TestParentWindow> parent_;
   HWND statusBar_ = nullptr;
