@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/profile_win32.h"
+#include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
@@ -13,13 +14,10 @@
 
 namespace {
 
-const char kSection[] = "Timer";
-const char kCountKey[] = "TimerRegNum";
-const char kRecordKey[] = "TimerReg";
 const int kPickerTextSize = 256;
 
 void RecordKey(int index, char* out, size_t outSize) {
-  snprintf(out, outSize, "%s%d", kRecordKey, index);
+  snprintf(out, outSize, "%s%d", schema::kTimerPreset, index);
 }
 
 // Two digits of a "HH:MM:SS" text as a list position.
@@ -38,7 +36,7 @@ TimerPreset* TimerPage::BuildPreset() {
   // In the alarm mode the fields hold a clock time: that is what is kept, not
   // the seconds until it.
   char text[timer::kTimeTextSize];
-  timer::FormatSeconds(engine_.ReadFieldsPlain(), text, sizeof text);
+  timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
   snprintf(preset->timeText, sizeof preset->timeText, "%s", text);
   preset->mode = engine_.Mode();
   const int repeat = Selection(IDC_TM_REPEAT);
@@ -64,7 +62,7 @@ TimerPreset* TimerPage::BuildPreset() {
 void TimerPage::AddPreset() {
   if (engine_.Running())
     return;
-  if (nameAsker_ == nullptr || nameAsker_(pageWindow_, presetName_) != IDOK)
+  if (names_.Ask(Window(), presetName_) != IDOK)
     return;
   presetName_[sizeof presetName_ - 1] = '\0';
   TimerPreset* preset = BuildPreset();
@@ -98,9 +96,9 @@ void TimerPage::ApplyPreset() {
   alarmDelayIndex_ = timer::ValidAlarmDelay(preset->alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
   engine_.SetBellOn(preset->bellOn != 0);
-  CheckDlgButton(pageWindow_, IDC_TM_BELL_SWITCH,
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH,
                  preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(pageWindow_, IDC_TM_MAX_DISPLAY,
+  CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
                  preset->maxDisplayOn != 0 ? BST_CHECKED : BST_UNCHECKED);
   if (engine_.Mode() == timer::kBells) {
     HWND list = Item(IDC_TM_BELL_TIMES);
@@ -156,15 +154,15 @@ std::vector<char> ReadKeyNames(const char* section) {
 // so a spoiled count cannot keep the page from opening.
 void TimerPage::LoadPresets() {
   presets_.DeleteAll();
-  const int count = ProfileReadInt(kSection, kCountKey, 0);
+  const int count = ProfileReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
     return;
-  const std::vector<char> names = ReadKeyNames(kSection);
+  const std::vector<char> names = ReadKeyNames(schema::kTimerSection);
   for (int i : StoredRecordIndexes(names.data(), names.size(), count)) {
     char key[32];
     RecordKey(i, key, sizeof key);
     char record[kPresetRecordBufferSize] = {};
-    ProfileReadString(kSection, key, "", record, sizeof record);
+    ProfileReadString(schema::kTimerSection, key, "", record, sizeof record);
     TimerPreset* preset = new (std::nothrow) TimerPreset();
     if (preset == nullptr)
       break;
@@ -185,14 +183,14 @@ void TimerPage::SavePresets() {
     if (FormatPresetRecord(*presets_.At(i), record, sizeof record))
       ++writable;
   }
-  ProfileWriteInt(kSection, kCountKey, writable);
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerPresetCount, writable);
   int written = 0;
   char key[32];
   for (int i = 0; i < presets_.Count() && written < writable; ++i) {
     if (!FormatPresetRecord(*presets_.At(i), record, sizeof record))
       continue;
     RecordKey(written, key, sizeof key);
-    ProfileWriteString(kSection, key, record);
+    ProfileWriteString(schema::kTimerSection, key, record);
     ++written;
   }
 }
