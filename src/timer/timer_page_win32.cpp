@@ -62,6 +62,7 @@ TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsk
       savedMinuteIndex_(1),
       savedSecondIndex_(0),
       settingFields_(false),
+      presetsToWrite_(false),
       presetName_(),
       bellPlayer_(bellDevice),
       ports_(this),

@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/tick_source_win32.h"
@@ -140,6 +142,9 @@ class TimerPage : public Page {
   void ApplyPreset();
   void DeletePreset();
   void LoadPresets();
+  void ReadPresetRecords();
+  std::vector<std::string> PresetRecords() const;
+  bool FileHoldsPresetRecords(const std::vector<std::string>& records) const;
   void SavePresets();
   TimerPreset* BuildPreset();
 
@@ -158,6 +163,8 @@ class TimerPage : public Page {
   // Set while the page itself writes into the duration fields, so that their
   // change notifications are not taken for the user's typing.
   bool settingFields_;
+  // The preset list differs from the file's and is written at close.
+  bool presetsToWrite_;
   char presetName_[kPresetNameBufferSize];
 
   TimeDisplayWindow display_;

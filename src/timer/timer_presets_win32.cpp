@@ -2,7 +2,9 @@
 // name, loading one back into the controls, deleting, and their records in
 // section Timer of Data.ini.
 #include <cstdio>
+#include <cstring>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "settings/profile_win32.h"
@@ -72,6 +74,7 @@ void TimerPage::AddPreset() {
     delete preset;
     return;
   }
+  presetsToWrite_ = true;
   SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
   Enable(IDC_TM_PRESET_DELETE, true);
 }
@@ -121,6 +124,7 @@ void TimerPage::DeletePreset() {
   SendMessageA(list, CB_DELETESTRING, selected, 0);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   presets_.DeleteAt(selected);
+  presetsToWrite_ = true;
   if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
     Enable(IDC_TM_PRESET_DELETE, false);
 }
@@ -153,6 +157,15 @@ std::vector<char> ReadKeyNames(const char* section) {
 // is passed over; the others keep their order. Only keys that exist are read,
 // so a spoiled count cannot keep the page from opening.
 void TimerPage::LoadPresets() {
+  ReadPresetRecords();
+  // A second copy of the program may add or delete presets while this one
+  // runs; writing back an unchanged list at close would erase its work. So the
+  // list is written only when it differs from what the file held at load (a
+  // record passed over, a count to mend) or when the user changes it here.
+  presetsToWrite_ = !FileHoldsPresetRecords(PresetRecords());
+}
+
+void TimerPage::ReadPresetRecords() {
   presets_.DeleteAll();
   const int count = ProfileReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
@@ -174,23 +187,47 @@ void TimerPage::LoadPresets() {
   }
 }
 
-// Records are numbered without gaps, so that TimerRegNum covers exactly the
-// presets written; one that could not be read back the same is left out.
-void TimerPage::SavePresets() {
+// The records as they are written, in order. Records are numbered without
+// gaps, so that TimerRegNum covers exactly the presets written; one that could
+// not be read back the same is left out.
+std::vector<std::string> TimerPage::PresetRecords() const {
+  std::vector<std::string> records;
   char record[kPresetRecordBufferSize];
-  int writable = 0;
   for (int i = 0; i < presets_.Count(); ++i) {
     if (FormatPresetRecord(*presets_.At(i), record, sizeof record))
-      ++writable;
+      records.push_back(record);
   }
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerPresetCount, writable);
-  int written = 0;
+  return records;
+}
+
+// Whether the count and the numbered records in the file are already exactly
+// what SavePresets would write for records.
+bool TimerPage::FileHoldsPresetRecords(const std::vector<std::string>& records) const {
+  char stored[kPresetRecordBufferSize];
+  char expected[32];
+  ProfileReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
+  snprintf(expected, sizeof expected, "%d", static_cast<int>(records.size()));
+  if (std::strcmp(stored, expected) != 0)
+    return false;
+  for (size_t i = 0; i < records.size(); ++i) {
+    char key[32];
+    RecordKey(static_cast<int>(i), key, sizeof key);
+    ProfileReadString(schema::kTimerSection, key, "", stored, sizeof stored);
+    if (records[i] != stored)
+      return false;
+  }
+  return true;
+}
+
+void TimerPage::SavePresets() {
+  if (!presetsToWrite_)
+    return;
+  const std::vector<std::string> records = PresetRecords();
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerPresetCount,
+                  static_cast<int>(records.size()));
   char key[32];
-  for (int i = 0; i < presets_.Count() && written < writable; ++i) {
-    if (!FormatPresetRecord(*presets_.At(i), record, sizeof record))
-      continue;
-    RecordKey(written, key, sizeof key);
-    ProfileWriteString(schema::kTimerSection, key, record);
-    ++written;
+  for (size_t i = 0; i < records.size(); ++i) {
+    RecordKey(static_cast<int>(i), key, sizeof key);
+    ProfileWriteString(schema::kTimerSection, key, records[i].c_str());
   }
 }
