@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(preset.alarmDelay >= 0 && preset.alarmDelay <= kPresetMaxAlarmDelay);
     FUZZ_CHECK(preset.repeatIndex >= 0 && preset.repeatIndex <= kPresetMaxRepeatIndex);
     FUZZ_CHECK(preset.bellTimes.Count() <= kPresetMaxBellTimes);
-    if (preset.mode != kPresetBellsMode)
+    if (preset.mode != timer::kBells)
       FUZZ_CHECK(preset.bellTimes.Count() == 0);
 
     // What was read can always be written, into the documented buffer size...

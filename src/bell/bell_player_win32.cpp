@@ -3,10 +3,7 @@
 #include "bell/bell_rules.h"
 #include "settings/path_rules.h"
 
-BellPlayer::BellPlayer() : send_(mciSendCommandA), deviceId_(0) {}
-
-BellPlayer::BellPlayer(CommandSender sender)
-    : send_(sender != nullptr ? sender : mciSendCommandA), deviceId_(0) {}
+BellPlayer::BellPlayer(BellDevice& device) : device_(device), deviceId_(0) {}
 
 BellPlayer::~BellPlayer() {
   if (deviceId_ != 0) {
@@ -33,8 +30,8 @@ bool BellPlayer::Open(const char* path) {
   MCI_OPEN_PARMSA open = {};
   open.lpstrDeviceType = BellDeviceType(path);
   open.lpstrElementName = element;
-  if (send_(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&open)) !=
-      0) {
+  if (device_.Send(0, MCI_OPEN, MCI_OPEN_TYPE | MCI_OPEN_ELEMENT,
+                   reinterpret_cast<DWORD_PTR>(&open)) != 0) {
     return false;
   }
   deviceId_ = open.wDeviceID;
@@ -45,10 +42,10 @@ bool BellPlayer::Play(HWND notify) {
   if (deviceId_ == 0)
     return false;
   MCI_SEEK_PARMS seek = {};
-  if (send_(deviceId_, MCI_SEEK, MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek)) == 0) {
+  if (device_.Send(deviceId_, MCI_SEEK, MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek)) == 0) {
     MCI_PLAY_PARMS play = {};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(notify);
-    if (send_(deviceId_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) == 0) {
+    if (device_.Send(deviceId_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) == 0) {
       return true;
     }
   }
@@ -60,7 +57,7 @@ bool BellPlayer::Stop() {
   if (deviceId_ == 0)
     return false;
   MCI_GENERIC_PARMS stop = {};
-  if (send_(deviceId_, MCI_STOP, 0, reinterpret_cast<DWORD_PTR>(&stop)) == 0)
+  if (device_.Send(deviceId_, MCI_STOP, 0, reinterpret_cast<DWORD_PTR>(&stop)) == 0)
     return true;
   Close();
   return false;
@@ -69,7 +66,7 @@ bool BellPlayer::Stop() {
 int BellPlayer::Close() {
   if (deviceId_ != 0) {
     MCI_GENERIC_PARMS close = {};
-    send_(deviceId_, MCI_CLOSE, 0, reinterpret_cast<DWORD_PTR>(&close));
+    device_.Send(deviceId_, MCI_CLOSE, 0, reinterpret_cast<DWORD_PTR>(&close));
     deviceId_ = 0;
   }
   return 1;

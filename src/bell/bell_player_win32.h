@@ -7,13 +7,12 @@
 
 #include <mmsystem.h>
 
+#include "bell/bell_device_win32.h"
+
 class BellPlayer {
  public:
-  // The command sender; tests substitute a recorder for mciSendCommandA.
-  using CommandSender = MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR);
-
-  BellPlayer();
-  explicit BellPlayer(CommandSender sender);
+  // Sends every command through device, which must outlive the player.
+  explicit BellPlayer(BellDevice& device);
   // Stops and closes a device that is still open.
   ~BellPlayer();
   BellPlayer(const BellPlayer&) = delete;
@@ -29,14 +28,16 @@ class BellPlayer {
   bool Play(HWND notify);
   // Stops playing. On failure the device is closed. False without a device.
   bool Stop();
-  // Closes the device (if any) and forgets it. Always 1.
+  // Closes the device (if any) and forgets it. Returns 1 whatever MCI answers:
+  // a device that will not close is forgotten all the same, since nothing more
+  // can be done with it.
   int Close();
 
   // The open device, 0 when none.
   UINT DeviceId() const { return deviceId_; }
 
  private:
-  CommandSender send_;
+  BellDevice& device_;
   UINT deviceId_;
 };
 

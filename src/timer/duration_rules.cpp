@@ -75,6 +75,10 @@ const char* DurationMessage(DurationVerdict verdict) {
   return nullptr;
 }
 
+ClockTime ClockTimeOf(const CalendarTime& time) {
+  return {time.hour, time.minute, time.second};
+}
+
 long long SecondsOfDay(const ClockTime& time) {
   return static_cast<long long>(time.hour) * 3600 + time.minute * 60 + time.second;
 }

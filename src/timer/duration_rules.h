@@ -3,6 +3,8 @@
 #ifndef MIPO_TIMER_DURATION_RULES_H
 #define MIPO_TIMER_DURATION_RULES_H
 
+#include "base/calendar_time.h"
+
 namespace timer {
 
 // Each field is read with at most this many characters.
@@ -50,6 +52,8 @@ struct ClockTime {
   int minute;
   int second;
 };
+// The time of day of a local calendar time; the date does not matter here.
+ClockTime ClockTimeOf(const CalendarTime& time);
 long long SecondsOfDay(const ClockTime& time);
 
 // Seconds from now until the next time the clock shows clockSeconds. The clock

@@ -4,6 +4,7 @@
 
 #include "timer/preset_dialog_ids.h"
 #include "timer/preset_record.h"
+#include "ui/dialog_win32.h"
 
 namespace {
 
@@ -15,65 +16,41 @@ const char kEmptyCaption[] = "";
 // characters, and a double-byte character takes two bytes.
 constexpr int kTypedBufferSize = 4 * kPresetNameMaxBytes + 1;
 
-class PresetNameDialogBox {
+class PresetNameDialogBox : public Dialog {
  public:
-  explicit PresetNameDialogBox(char* nameBuffer) : nameBuffer_(nameBuffer), dialog_(nullptr) {}
-
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+  explicit PresetNameDialogBox(char* nameBuffer) : nameBuffer_(nameBuffer) {}
 
  private:
-  INT_PTR OnInitDialog(HWND dialog);
-  INT_PTR OnCommand(WORD id);
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
   void OnOk();
   void Refuse(const char* text);
 
   char* nameBuffer_;
-  HWND dialog_;
 };
 
-INT_PTR CALLBACK PresetNameDialogBox::Procedure(HWND dialog, UINT message, WPARAM wParam,
-                                                LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
-      return reinterpret_cast<PresetNameDialogBox*>(lParam)->OnInitDialog(dialog);
-    }
-    PresetNameDialogBox* self =
-        reinterpret_cast<PresetNameDialogBox*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-    if (self == nullptr)
-      return FALSE;
-    if (message == WM_COMMAND)
-      return self->OnCommand(LOWORD(wParam));
-    return FALSE;
-  } catch (...) {
-    // Nothing may unwind through the dialog manager.
-    return FALSE;
-  }
-}
-
-INT_PTR PresetNameDialogBox::OnInitDialog(HWND dialog) {
-  dialog_ = dialog;
-  HWND edit = GetDlgItem(dialog, IDC_PRESET_NAME_EDIT);
+bool PresetNameDialogBox::OnInitDialog() {
+  HWND edit = Item(IDC_PRESET_NAME_EDIT);
   SendMessageA(edit, EM_LIMITTEXT, kPresetNameMaxBytes, 0);
   SetFocus(edit);
-  return FALSE;  // the focus is set
+  return false;  // the focus is set
 }
 
-INT_PTR PresetNameDialogBox::OnCommand(WORD id) {
+bool PresetNameDialogBox::OnCommand(int id, int /*code*/, HWND /*control*/) {
   if (id == IDOK) {
     OnOk();
-    return TRUE;
+    return true;
   }
   if (id == IDCANCEL) {
-    EndDialog(dialog_, IDCANCEL);
-    return TRUE;
+    EndDialog(Window(), IDCANCEL);
+    return true;
   }
-  return FALSE;
+  return false;
 }
 
 void PresetNameDialogBox::OnOk() {
   char typed[kTypedBufferSize] = {};
-  GetDlgItemTextA(dialog_, IDC_PRESET_NAME_EDIT, typed, sizeof typed);
+  GetDlgItemTextA(Window(), IDC_PRESET_NAME_EDIT, typed, sizeof typed);
   char name[kPresetNameMaxBytes + 1];
   CopyPresetName(typed, name, sizeof name);
   switch (CheckPresetName(name)) {
@@ -87,12 +64,12 @@ void PresetNameDialogBox::OnOk() {
       break;
   }
   std::memcpy(nameBuffer_, name, std::strlen(name) + 1);
-  EndDialog(dialog_, IDOK);
+  EndDialog(Window(), IDOK);
 }
 
 void PresetNameDialogBox::Refuse(const char* text) {
-  MessageBoxA(dialog_, text, kEmptyCaption, MB_OK | MB_ICONINFORMATION);
-  SetFocus(GetDlgItem(dialog_, IDC_PRESET_NAME_EDIT));
+  MessageBoxA(Window(), text, kEmptyCaption, MB_OK | MB_ICONINFORMATION);
+  SetFocus(Item(IDC_PRESET_NAME_EDIT));
 }
 
 }  // namespace
@@ -101,8 +78,6 @@ int PresetNameDialog(HWND owner, char* nameBuffer) {
   if (nameBuffer == nullptr)
     return IDCANCEL;
   PresetNameDialogBox box(nameBuffer);
-  const INT_PTR result =
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PRESET_NAME), owner,
-                      PresetNameDialogBox::Procedure, reinterpret_cast<LPARAM>(&box));
+  const INT_PTR result = box.RunModal(GetModuleHandleA(nullptr), IDD_PRESET_NAME, owner);
   return result == IDOK ? IDOK : IDCANCEL;
 }

@@ -89,7 +89,7 @@ int BellsDelayWidth(const char* rest, size_t length) {
   return 1;
 }
 
-bool ReadFields(const char* record, TimerPreset* preset) {
+bool ParseRecordFields(const char* record, TimerPreset* preset) {
   const char* firstComma = std::strchr(record, ',');
   if (firstComma == nullptr)
     return false;
@@ -122,7 +122,7 @@ bool ReadFields(const char* record, TimerPreset* preset) {
   const char* rest = time + kPresetTimeTextLength + 1;
   const size_t length = std::strlen(rest);
   int width = 0;
-  if (preset->mode == kPresetBellsMode) {
+  if (preset->mode == timer::kBells) {
     width = BellsDelayWidth(rest, length);
   } else if ((length == 3 || length == 4) &&
              DelayFits(rest, length, static_cast<int>(length) - 2)) {
@@ -137,7 +137,7 @@ bool ReadFields(const char* record, TimerPreset* preset) {
   preset->bellOn = rest[width] - '0';
   preset->maxDisplayOn = rest[width + 1] - '0';
 
-  if (preset->mode != kPresetBellsMode)
+  if (preset->mode != timer::kBells)
     return true;
   const char* piece = rest + width + 2;
   // Whole pieces only; a cut-off last piece is dropped.
@@ -212,7 +212,7 @@ bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize) {
       (preset.maxDisplayOn != 0 && preset.maxDisplayOn != 1)) {
     return false;
   }
-  const bool bells = preset.mode == kPresetBellsMode;
+  const bool bells = preset.mode == timer::kBells;
   if (bells) {
     if (preset.bellTimes.Count() > kPresetMaxBellTimes)
       return false;
@@ -246,7 +246,7 @@ bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize) {
 
 bool ParsePresetRecord(const char* record, TimerPreset* preset) {
   preset->Reset();
-  if (record == nullptr || !ReadFields(record, preset)) {
+  if (record == nullptr || !ParseRecordFields(record, preset)) {
     preset->Reset();
     return false;
   }

@@ -11,7 +11,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "timer/duration_rules.h"
 #include "timer/ptr_array.h"
+#include "timer/timer_texts.h"
 
 // Longest name in bytes (cp932), without the terminator.
 constexpr int kPresetNameMaxBytes = 64;
@@ -22,12 +24,11 @@ constexpr int kBellTimeBufferSize = 12;
 // The bell-time list of the page holds at most this many entries.
 constexpr int kPresetMaxBellTimes = 100;
 // Largest repeat position (the repeat list offers endless, then 1..999).
-constexpr int kPresetMaxRepeatIndex = 999;
+constexpr int kPresetMaxRepeatIndex = timer::kRepeatListSize - 1;
 // Largest alarm-delay position (5 to 60 minutes in steps of 5).
-constexpr int kPresetMaxAlarmDelay = 11;
-// Highest timer mode number, and the mode whose presets carry bell times.
-constexpr int kPresetMaxMode = 4;
-constexpr int kPresetBellsMode = 2;
+constexpr int kPresetMaxAlarmDelay = timer::kAlarmDelayPositions - 1;
+// Highest timer mode number; only presets of timer::kBells carry bell times.
+constexpr int kPresetMaxMode = timer::kModeCount - 1;
 
 // The longest record FormatPresetRecord can produce, and the buffer size a
 // reader must use so that no stored record is cut.

@@ -124,7 +124,19 @@ void TimerEngine::OnTick() {
   // A tick of a paused or stopped run may still have been under way.
   if (!running_ || !armed_)
     return;
+  AdvanceOneSecond();
+  char text[kTimeTextSize];
+  FormatSeconds(remaining_, text, sizeof text);
+  ShowRunningNotices(text);
+  ShowEverywhere(text);
+  RingDueBellTime(text);
+  if (remaining_ == 0)
+    ReachZero();
+}
 
+// Counts down; an overrunning timer turns at zero to count up from 1 and gives
+// up at kOverrunLimit, ringing once more, so that a forgotten run ends within a day.
+void TimerEngine::AdvanceOneSecond() {
   if (mode_ != kOverrun) {
     --remaining_;
   } else if (!overrun_) {
@@ -142,9 +154,11 @@ void TimerEngine::OnTick() {
       ClearNotices();
     }
   }
+}
 
-  char text[kTimeTextSize];
-  FormatSeconds(remaining_, text, sizeof text);
+// The notices that stand while a run goes on: the time over zero, and which
+// repetition is running.
+void TimerEngine::ShowRunningNotices(const char* text) {
   char notice[kNoticeSize];
   if (overrun_) {
     FormatOverrunStatus(text, notice, sizeof notice);
@@ -156,17 +170,17 @@ void TimerEngine::OnTick() {
     FormatRepeatNotice(repeatCount_ - repeatLeft_, notice, sizeof notice);
     ShowNotice(notice);
   }
-  ShowEverywhere(text);
+}
 
-  if (mode_ == kBells && pending_.Count() > 0 && strcmp(pending_.At(0)->text, text) == 0) {
-    RingBell();
-    FormatBellNotice(text, notice, sizeof notice);
-    ShowNotice(notice);
-    pending_.DeleteAt(0);
-  }
-
-  if (remaining_ == 0)
-    ReachZero();
+// Pending bell times are latest first, so only the first can be due.
+void TimerEngine::RingDueBellTime(const char* text) {
+  if (mode_ != kBells || pending_.Count() == 0 || strcmp(pending_.At(0)->text, text) != 0)
+    return;
+  RingBell();
+  char notice[kNoticeSize];
+  FormatBellNotice(text, notice, sizeof notice);
+  ShowNotice(notice);
+  pending_.DeleteAt(0);
 }
 
 void TimerEngine::ReachZero() {
@@ -181,7 +195,7 @@ void TimerEngine::ReachZero() {
       StopTicking();
       RingBell();
       ports_.controls->PostStop();
-      FormatSeconds(ReadFieldsPlain(), text, sizeof text);
+      FormatSeconds(TypedSeconds(), text, sizeof text);
       FormatAlarmStatus(text, notice, sizeof notice);
       ports_.status->SetStatus(notice);
       FormatAlarmLabel(text, notice, sizeof notice);
@@ -298,20 +312,20 @@ long long TimerEngine::ReadDuration() {
   return ReadDurationAs(mode_);
 }
 
-long long TimerEngine::ReadFieldsPlain() {
+long long TimerEngine::TypedSeconds() {
   return ReadDurationAs(kNormal);
 }
 
 long long TimerEngine::ReadDurationAs(TimerMode mode) {
   long long seconds = FieldSeconds(ReadFieldValues(ReadFieldTexts()));
   if (mode == kAlarm)
-    seconds = SecondsUntilClock(seconds, SecondsOfDay(ports_.clock->Now()));
+    seconds = SecondsUntilClock(seconds, SecondsOfDay(ClockTimeOf(ports_.clock->Now())));
   return seconds;
 }
 
 FieldTexts TimerEngine::ReadFieldTexts() {
   FieldTexts texts = {};
-  ports_.controls->ReadFields(&texts);
+  ports_.controls->GetFieldTexts(&texts);
   texts.hours[kFieldMaxChars] = '\0';
   texts.minutes[kFieldMaxChars] = '\0';
   texts.seconds[kFieldMaxChars] = '\0';

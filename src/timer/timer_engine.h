@@ -10,6 +10,7 @@
 
 #include <cstddef>
 
+#include "base/clock.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
 #include "timer/ptr_array.h"
@@ -61,17 +62,11 @@ class StatusLine {
   virtual void SetStatus(const char* text) = 0;
 };
 
-class LocalClock {
- public:
-  virtual ~LocalClock() = default;
-  virtual ClockTime Now() = 0;
-};
-
 // The page's controls, as far as a run needs them.
 class TimerControls {
  public:
   virtual ~TimerControls() = default;
-  virtual void ReadFields(FieldTexts* texts) = 0;  // hour, minute, second fields
+  virtual void GetFieldTexts(FieldTexts* texts) = 0;  // hour, minute, second fields
   virtual int RepeatPosition() = 0;                // selection of the repeat list, -1 for none
   virtual int BellTimeCount() = 0;                 // entries of the bell-time list
   virtual void BellTimeAt(int index, char* out, size_t outSize) = 0;
@@ -88,7 +83,7 @@ struct TimerPorts {
   TimeDisplay* display;
   MaxDisplay* maxDisplay;
   StatusLine* status;
-  LocalClock* clock;
+  ::LocalClock* clock;  // only its time of day is read
   TimerControls* controls;
 };
 
@@ -139,8 +134,9 @@ class TimerEngine {
 
   // The fields as seconds: in the alarm mode the seconds until their clock time.
   long long ReadDuration();
-  // The fields' plain value, a clock time in the alarm mode.
-  long long ReadFieldsPlain();
+  // The fields' value as typed, without the alarm's clock arithmetic: in the
+  // alarm mode the clock time itself, which is what a preset keeps.
+  long long TypedSeconds();
 
   bool Running() const { return running_; }
   bool Paused() const { return running_ && paused_; }
@@ -158,6 +154,10 @@ class TimerEngine {
   FieldTexts ReadFieldTexts();
   long long ReadDurationAs(TimerMode mode);
   void StartTicking();
+  // The jobs of one tick, in the order OnTick does them.
+  void AdvanceOneSecond();
+  void ShowRunningNotices(const char* timeText);
+  void RingDueBellTime(const char* timeText);
   void RingBell();
   void ClearNotices();
   void ShowNotice(const char* text);

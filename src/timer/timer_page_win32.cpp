@@ -1,26 +1,24 @@
 #include "timer/timer_page_win32.h"
 
 #include <commctrl.h>
-#include <mmsystem.h>
 
 #include <cstdio>
 
-#include "ui/page_win32.h"
-#include "ui/messages.h"
+#include "base/clock_win32.h"
+#include "display/display_layout.h"
 #include "settings/profile_win32.h"
+#include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
-#include "timer/preset_name_dialog_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_texts.h"
+#include "ui/messages.h"
 
 namespace {
 
-const char kSection[] = "Timer";
 const char kDisplayFont[] = "font2";
 const char kMaxDisplayFont[] = "font3";
 const char kPickerFormat[] = "HH:mm:ss";
 const UINT kTickPeriod = 1000;
-const int kMaxBellTimes = 100;
 // The picker's text is read with at most this many characters.
 const int kPickerTextSize = 256;
 // Largest value of the hour, minute and second lists.
@@ -39,21 +37,34 @@ int FieldLimit(int id) {
 
 }  // namespace
 
-TimerPage::TimerPage()
-    : statusBar_(nullptr),
-      tabHeaderHeight_(0),
-      pageWindow_(nullptr),
+struct TimerPage::OwnedServices {
+  MultimediaTickSource ticks;
+  SystemLocalClock clock;
+  PresetNameDialogAsker names;
+  MciBellDevice bell;
+};
+
+TimerPage::TimerPage() : TimerPage(std::unique_ptr<OwnedServices>(new OwnedServices)) {}
+
+TimerPage::TimerPage(std::unique_ptr<OwnedServices> owned)
+    : TimerPage(owned->ticks, owned->clock, owned->names, owned->bell) {
+  owned_ = std::move(owned);
+}
+
+TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
+                     BellDevice& bellDevice)
+    : Page(IDD_TIMER_PAGE),
+      ticks_(ticks),
+      clock_(clock),
+      names_(names),
       alarmDelayIndex_(0),
       savedHourIndex_(0),
       savedMinuteIndex_(1),
       savedSecondIndex_(0),
       settingFields_(false),
-      timerId_(0),
-      timerPeriod_(0),
-      manualTicks_(false),
-      nameAsker_(PresetNameDialog),
-      localTime_(GetLocalTime),
+      presetsToWrite_(false),
       presetName_(),
+      bellPlayer_(bellDevice),
       ports_(this),
       maxPort_(this),
       engine_(MakePorts()) {
@@ -63,115 +74,72 @@ TimerPage::TimerPage()
 }
 
 TimerPage::~TimerPage() {
+  // A page window that outlived the object would reach it through its user
+  // data: destroy it now, which also saves the settings as a close does.
+  DestroyOwnWindow();
   DisarmTicks();
   presets_.DeleteAll();
 }
 
 timer::TimerPorts TimerPage::MakePorts() {
-  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_, &ports_, &ports_, &ports_};
+  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_, &ports_, &clock_, &ports_};
   return ports;
 }
 
-int TimerPage::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
-  if (pageWindow_ != nullptr) {
-    Show(SW_SHOW);
-    return 0;
-  }
-  statusBar_ = statusBar;
-  tabHeaderHeight_ = tabHeaderHeight;
-  ReloadBellFile();
-  CreatePageDialog(parent, IDD_TIMER_PAGE, DialogProc, this);
-  Show(SW_SHOW);
-  char text[timer::kTimeTextSize];
-  timer::FormatSeconds(engine_.Remaining(), text, sizeof text);
-  display_.ShowText(text);
-  return 0;
-}
-
-void TimerPage::Show(int command) {
-  if (statusBar_ != nullptr)
-    ShowWindow(statusBar_, command);
-  if (pageWindow_ != nullptr)
-    ShowWindow(pageWindow_, command);
-}
-
-void TimerPage::Resize(int width, int height) {
-  if (pageWindow_ == nullptr)
-    return;
-  SetWindowPos(pageWindow_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
-}
-
 HWND TimerPage::StartButton() const {
-  return pageWindow_ ? Item(IDC_TM_START) : nullptr;
+  return Item(IDC_TM_START);
 }
 
 void TimerPage::ReloadBellFile() {
   char path[timer::kBellPathSize] = {};
-  ProfileReadString("SettingData", "BellFile", "", path, sizeof path);
+  ProfileReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
 }
 
-INT_PTR CALLBACK TimerPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    if (message == WM_INITDIALOG) {
-      SetWindowLongPtrA(window, GWLP_USERDATA, lParam);
-      TimerPage* page = reinterpret_cast<TimerPage*>(lParam);
-      if (page != nullptr)
-        page->InitPage(window);
-      return FALSE;
-    }
-    TimerPage* page = reinterpret_cast<TimerPage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (page == nullptr)
-      return FALSE;
-    switch (message) {
-      case WM_COMMAND:
-        page->OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-      case WM_MIPO_TIMER_TICK:
-        page->engine_.OnTick();
-        return TRUE;
-      case WM_MIPO_MAXDISPLAY_KEY:
-      case WM_MIPO_MAXDISPLAY_CLOSE:
-        page->engine_.HideMaxDisplay();
-        return TRUE;
-      case WM_MIPO_MAXDISPLAY_START:
-        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_TM_START, 0), 0);
-        return TRUE;
-      case WM_DESTROY:
-        page->SaveTimerSettings();
-        return TRUE;
-      case WM_NCDESTROY:
-        page->OnDestroyed();
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        return FALSE;
-      default:
-        return FALSE;
-    }
-  } catch (...) {
-    // Nothing may unwind through the dialog manager.
-    return FALSE;
-  }
+void TimerPage::BeforeCreate() {
+  ReloadBellFile();
 }
 
-void TimerPage::InitPage(HWND window) {
-  pageWindow_ = window;
-  display_.Create(ModuleInstance(), window, window, WS_CHILD | WS_BORDER, 1, 3, 232, 30,
-                  kDisplayFont);
-  display_.Show(SW_SHOW);
+// The display shows the time of the engine, which outlives the dialog: a page
+// opened again shows where the last run stood.
+void TimerPage::AfterCreate() {
+  char text[timer::kTimeTextSize];
+  timer::FormatSeconds(engine_.Remaining(), text, sizeof text);
+  display_.ShowText(text);
+}
 
-  PlacePageInMainDialog(window, statusBar_, tabHeaderHeight_);
-
+void TimerPage::OnInitPage() {
+  CreateDisplay();
   LimitDurationFields();
   FillLists();
+  ReadStoredSettings();
+  PrepareBellPicker();
+  LoadPresets();
+  if (presets_.Count() > 0)
+    Enable(IDC_TM_PRESET_DELETE, true);
+  EnableForMode();
+}
 
+void TimerPage::CreateDisplay() {
+  display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, kPageDisplayRect.x,
+                  kPageDisplayRect.y, kPageDisplayRect.width, kPageDisplayRect.height,
+                  kDisplayFont);
+  display_.Show(SW_SHOW);
+}
+
+// Every stored number passes its Valid* rule first: a damaged or hand-edited
+// Data.ini must not put a list at a position it does not have.
+void TimerPage::ReadStoredSettings() {
   // A mode number this program does not know would count below zero for ever.
-  engine_.SetMode(ProfileReadInt(kSection, "TimerMode", timer::kNormal));
+  engine_.SetMode(ProfileReadInt(schema::kTimerSection, schema::kTimerMode, timer::kNormal));
   Select(IDC_TM_MODE, engine_.Mode());
   // The delay feeds clock arithmetic and preset records, which need a real position.
-  alarmDelayIndex_ = timer::ValidAlarmDelay(ProfileReadInt(kSection, "TimerMezamasiIniTime", 0));
+  alarmDelayIndex_ =
+      timer::ValidAlarmDelay(ProfileReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
 
-  const int time = timer::ValidTimerSeconds(ProfileReadInt(kSection, "TimerTime", 60));
+  const int time = timer::ValidTimerSeconds(
+      ProfileReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
   savedHourIndex_ = time / 3600;
   savedMinuteIndex_ = time % 3600 / 60;
   savedSecondIndex_ = time % 60;
@@ -179,29 +147,32 @@ void TimerPage::InitPage(HWND window) {
   if (engine_.Mode() == timer::kAlarm)
     SetAlarmDefault();
 
-  engine_.SetBellOn(ProfileReadInt(kSection, "TimerRingBell", 1) != 0);
-  CheckDlgButton(window, IDC_TM_BELL_SWITCH, engine_.BellOn() ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(window, IDC_TM_MAX_DISPLAY,
-                 ProfileReadInt(kSection, "TimerMaxDisp", 0) == 1 ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetBellOn(ProfileReadInt(schema::kTimerSection, schema::kTimerRingBell, 1) != 0);
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, engine_.BellOn() ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
+                 ProfileReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1
+                     ? BST_CHECKED
+                     : BST_UNCHECKED);
 
-  engine_.SetRepeatSetting(timer::ValidRepeatPosition(ProfileReadInt(kSection, "TimerRepeat", 0)));
+  engine_.SetRepeatSetting(
+      timer::ValidRepeatPosition(ProfileReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
   Select(IDC_TM_REPEAT, engine_.RepeatSetting());
+}
 
+// The picker offers a time of day, but is used for a time left on the timer:
+// today's date with 00:00:05, shown without the date.
+void TimerPage::PrepareBellPicker() {
+  const CalendarTime now = clock_.Now();
   SYSTEMTIME picked = {};
-  localTime_(&picked);
-  picked.wHour = 0;
-  picked.wMinute = 0;
+  picked.wYear = now.year;
+  picked.wMonth = now.month;
+  picked.wDayOfWeek = now.dayOfWeek;
+  picked.wDay = now.day;
   picked.wSecond = 5;
-  picked.wMilliseconds = 0;
   SendMessageA(Item(IDC_TM_BELL_PICKER), DTM_SETSYSTEMTIME, GDT_VALID,
                reinterpret_cast<LPARAM>(&picked));
   SendMessageA(Item(IDC_TM_BELL_PICKER), DTM_SETFORMATA, 0,
                reinterpret_cast<LPARAM>(kPickerFormat));
-
-  LoadPresets();
-  if (presets_.Count() > 0)
-    Enable(IDC_TM_PRESET_DELETE, true);
-  EnableForMode();
 }
 
 void TimerPage::LimitDurationFields() {
@@ -220,7 +191,7 @@ void TimerPage::FillLists() {
                  reinterpret_cast<LPARAM>(timer::ModeText(mode).name));
   }
   char text[32];
-  for (int position = 0; position < timer::kAlarmDelayCount; ++position) {
+  for (int position = 0; position < timer::kAlarmDelayPositions; ++position) {
     timer::FormatAlarmDelayEntry(position, text, sizeof text);
     SendMessageA(Item(IDC_TM_ALARM_DELAY), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
   }
@@ -239,7 +210,7 @@ void TimerPage::FillLists() {
   }
 }
 
-void TimerPage::OnCommand(int id, int code) {
+bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
   switch (id) {
     case IDC_TM_HOURS:
     case IDC_TM_MINUTES:
@@ -291,13 +262,33 @@ void TimerPage::OnCommand(int id, int code) {
     default:
       break;
   }
+  return true;
+}
+
+bool TimerPage::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
+                          LRESULT* /*result*/) {
+  switch (message) {
+    case WM_MIPO_TIMER_TICK:
+      engine_.OnTick();
+      return true;
+    case WM_MIPO_MAXDISPLAY_KEY:
+    case WM_MIPO_MAXDISPLAY_CLOSE:
+      engine_.HideMaxDisplay();
+      return true;
+    case WM_MIPO_MAXDISPLAY_START:
+      // Handled as the page's own start button, after this message returns.
+      PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(IDC_TM_START, 0), 0);
+      return true;
+    default:
+      return false;
+  }
 }
 
 void TimerPage::OnStartButton() {
   const timer::DurationVerdict verdict = engine_.PressStart();
   const char* message = timer::DurationMessage(verdict);
   if (message != nullptr)
-    MessageBoxA(pageWindow_, message, "", MB_OK);
+    MessageBoxA(Window(), message, "", MB_OK);
 }
 
 // A duration picked from a list or typed into a field is remembered at once
@@ -311,7 +302,7 @@ void TimerPage::OnDurationField(int id, int code) {
     value = Selection(id);
   } else if (code == CBN_EDITCHANGE) {
     char text[timer::kFieldMaxChars + 1] = {};
-    GetDlgItemTextA(pageWindow_, id, text, sizeof text);
+    GetDlgItemTextA(Window(), id, text, sizeof text);
     value = timer::FieldValue(text);
   } else {
     return;
@@ -330,7 +321,7 @@ void TimerPage::RememberDuration() {
   int* saved[3] = {&savedHourIndex_, &savedMinuteIndex_, &savedSecondIndex_};
   for (int i = 0; i < 3; ++i) {
     char text[timer::kFieldMaxChars + 1] = {};
-    GetDlgItemTextA(pageWindow_, kDurationFields[i], text, sizeof text);
+    GetDlgItemTextA(Window(), kDurationFields[i], text, sizeof text);
     const int value = timer::FieldValue(text);
     if (value >= 0 && value <= FieldLimit(kDurationFields[i]))
       *saved[i] = value;
@@ -344,10 +335,8 @@ void TimerPage::RestoreDuration() {
 }
 
 void TimerPage::SetAlarmDefault() {
-  SYSTEMTIME now = {};
-  localTime_(&now);
   const timer::AlarmDefault alarm =
-      timer::AlarmDefaultFor({now.wHour, now.wMinute, now.wSecond}, alarmDelayIndex_);
+      timer::AlarmDefaultFor(timer::ClockTimeOf(clock_.Now()), alarmDelayIndex_);
   Select(IDC_TM_HOURS, alarm.hour);
   Select(IDC_TM_MINUTES, alarm.minute);
   Select(IDC_TM_SECONDS, 0);
@@ -372,7 +361,7 @@ void TimerPage::OnModeChosen() {
 }
 
 void TimerPage::ShowModeDescription() {
-  SetStatus(timer::ModeText(engine_.Mode()).description);
+  SetStatusText(timer::ModeText(engine_.Mode()).description);
 }
 
 int TimerPage::BellTimeCount() const {
@@ -382,7 +371,7 @@ int TimerPage::BellTimeCount() const {
 
 void TimerPage::AddBellTime() {
   HWND list = Item(IDC_TM_BELL_TIMES);
-  if (BellTimeCount() >= kMaxBellTimes)
+  if (BellTimeCount() >= kPresetMaxBellTimes)
     return;
   char text[kPickerTextSize] = {};
   GetWindowTextA(Item(IDC_TM_BELL_PICKER), text, sizeof text);
@@ -394,7 +383,7 @@ void TimerPage::AddBellTime() {
   }
   SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
   Enable(IDC_TM_BELL_REMOVE, true);
-  if (BellTimeCount() >= kMaxBellTimes)
+  if (BellTimeCount() >= kPresetMaxBellTimes)
     Enable(IDC_TM_BELL_ADD, false);
 }
 
@@ -414,7 +403,7 @@ void TimerPage::RemoveBellTime() {
 
 // "▼" is usable only while the list has room, so it never holds more than 100.
 void TimerPage::EnableAddBellTime() {
-  Enable(IDC_TM_BELL_ADD, BellTimeCount() < kMaxBellTimes);
+  Enable(IDC_TM_BELL_ADD, BellTimeCount() < kPresetMaxBellTimes);
 }
 
 void TimerPage::EnableForMode() {
@@ -470,23 +459,27 @@ void TimerPage::EnableForRun(bool running) {
   }
 }
 
+void TimerPage::OnDestroy() {
+  SaveTimerSettings();
+}
+
 void TimerPage::SaveTimerSettings() {
   engine_.StopTicking();
-  ProfileWriteInt(kSection, "TimerTime",
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerTime,
                   savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
-  ProfileWriteInt(kSection, "TimerRingBell", engine_.BellOn() ? 1 : 0);
-  ProfileWriteInt(kSection, "TimerMaxDisp", Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
-  ProfileWriteInt(kSection, "TimerMode", engine_.Mode());
-  ProfileWriteInt(kSection, "TimerRepeat", engine_.RepeatSetting());
-  ProfileWriteInt(kSection, "TimerMezamasiIniTime", alarmDelayIndex_);
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerMaxDisp,
+                  Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
   SavePresets();
 }
 
 // The dialog is gone; a later Open builds it afresh from Data.ini.
-void TimerPage::OnDestroyed() {
+void TimerPage::OnNcDestroy() {
   DisarmTicks();
   presets_.DeleteAll();
-  pageWindow_ = nullptr;
 }
 
 int TimerPage::Selection(int id) const {
@@ -501,50 +494,19 @@ void TimerPage::Select(int id, int position) {
 }
 
 bool TimerPage::Checked(int id) const {
-  return IsDlgButtonChecked(pageWindow_, id) == BST_CHECKED;
+  return IsDlgButtonChecked(Window(), id) == BST_CHECKED;
 }
 
-void TimerPage::SetStatus(const char* text) {
-  if (statusBar_ != nullptr) {
-    SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-  }
-}
-
-// The one-second ticks. The callback runs on a thread of the timer service and
-// does nothing but post the tick to the page.
-void CALLBACK TimerPage::TickCallback(UINT, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
-  PostMessageA(reinterpret_cast<HWND>(user), WM_MIPO_TIMER_TICK, 0, 0);
-}
-
+// A stopped or paused run must not count a second that was already queued.
 bool TimerPage::ArmTicks() {
   DisarmTicks();
-  if (manualTicks_)
-    return true;
-  if (timeBeginPeriod(kTickPeriod) != TIMERR_NOERROR)
-    return false;
-  timerPeriod_ = kTickPeriod;
-  timerId_ = timeSetEvent(kTickPeriod, kTickPeriod, TickCallback,
-                          reinterpret_cast<DWORD_PTR>(pageWindow_), TIME_PERIODIC);
-  if (timerId_ == 0) {
-    timeEndPeriod(timerPeriod_);
-    timerPeriod_ = 0;
-    return false;
-  }
-  return true;
+  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, kTickPeriod);
 }
 
 void TimerPage::DisarmTicks() {
-  if (timerId_ != 0)
-    timeKillEvent(timerId_);
-  if (timerPeriod_ != 0)
-    timeEndPeriod(timerPeriod_);
-  timerId_ = 0;
-  timerPeriod_ = 0;
-  if (pageWindow_ == nullptr)
-    return;
-  MSG message;
-  while (PeekMessageA(&message, pageWindow_, WM_MIPO_TIMER_TICK, WM_MIPO_TIMER_TICK, PM_REMOVE)) {
-  }
+  ticks_.Stop();
+  if (Window() != nullptr)
+    DropQueuedTicks(Window(), WM_MIPO_TIMER_TICK);
 }
 
 // The engine's requests.
@@ -566,7 +528,7 @@ void TimerPage::Ports::Beep() {
 void TimerPage::Ports::PlayFile(const char* path) {
   Silence();
   if (page_->bellPlayer_.Open(path))
-    page_->bellPlayer_.Play(page_->pageWindow_);
+    page_->bellPlayer_.Play(page_->Window());
 }
 
 void TimerPage::Ports::Silence() {
@@ -581,19 +543,13 @@ void TimerPage::Ports::ShowText(const char* text) {
 }
 
 void TimerPage::Ports::SetStatus(const char* text) {
-  page_->SetStatus(text);
+  page_->SetStatusText(text);
 }
 
-timer::ClockTime TimerPage::Ports::Now() {
-  SYSTEMTIME now = {};
-  page_->localTime_(&now);
-  return {now.wHour, now.wMinute, now.wSecond};
-}
-
-void TimerPage::Ports::ReadFields(timer::FieldTexts* texts) {
-  GetDlgItemTextA(page_->pageWindow_, IDC_TM_HOURS, texts->hours, sizeof texts->hours);
-  GetDlgItemTextA(page_->pageWindow_, IDC_TM_MINUTES, texts->minutes, sizeof texts->minutes);
-  GetDlgItemTextA(page_->pageWindow_, IDC_TM_SECONDS, texts->seconds, sizeof texts->seconds);
+void TimerPage::Ports::GetFieldTexts(timer::FieldTexts* texts) {
+  GetDlgItemTextA(page_->Window(), IDC_TM_HOURS, texts->hours, sizeof texts->hours);
+  GetDlgItemTextA(page_->Window(), IDC_TM_MINUTES, texts->minutes, sizeof texts->minutes);
+  GetDlgItemTextA(page_->Window(), IDC_TM_SECONDS, texts->seconds, sizeof texts->seconds);
 }
 
 int TimerPage::Ports::RepeatPosition() {
@@ -622,7 +578,7 @@ bool TimerPage::Ports::MaxDisplayWanted() {
 }
 
 void TimerPage::Ports::SetStartCaption(const char* caption) {
-  SetDlgItemTextA(page_->pageWindow_, IDC_TM_START, caption);
+  SetDlgItemTextA(page_->Window(), IDC_TM_START, caption);
 }
 
 void TimerPage::Ports::EnableForRun(bool running) {
@@ -634,11 +590,11 @@ void TimerPage::Ports::RememberDuration() {
 }
 
 void TimerPage::Ports::PostStop() {
-  PostMessageA(page_->pageWindow_, WM_COMMAND, MAKEWPARAM(IDC_TM_STOP, 0), 0);
+  PostMessageA(page_->Window(), WM_COMMAND, MAKEWPARAM(IDC_TM_STOP, 0), 0);
 }
 
 void TimerPage::MaxPort::Open() {
-  page_->maxDisplay_.Create(ModuleInstance(), page_->pageWindow_, page_->pageWindow_, WS_POPUP, 0,
+  page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, 0,
                             0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                             kMaxDisplayFont);
 }

@@ -7,41 +7,36 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/clock.h"
+#include "base/tick_source_win32.h"
+#include "bell/bell_device_win32.h"
 #include "bell/bell_player_win32.h"
 #include "display/max_display_window_win32.h"
 #include "display/time_display_window_win32.h"
+#include "timer/preset_name_dialog_win32.h"
 #include "timer/preset_record.h"
 #include "timer/ptr_array.h"
 #include "timer/timer_engine.h"
+#include "ui/page_win32.h"
 
-class TimerPage {
+class TimerPage : public Page {
  public:
-  // Asks for a preset name into nameBuffer (65 bytes); IDOK when one was given.
-  using NameAsker = int (*)(HWND owner, char* nameBuffer);
-  using LocalTimeSource = void(WINAPI*)(LPSYSTEMTIME time);
-
+  // The program's page: the multimedia timer, the system clock, the name
+  // dialog and the media control interface, owned by the page.
   TimerPage();
-  ~TimerPage();
-  TimerPage(const TimerPage&) = delete;
-  TimerPage& operator=(const TimerPage&) = delete;
+  // A page on the given services, which must outlive it. The ticks come as
+  // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
+  TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
+            BellDevice& bellDevice);
+  ~TimerPage() override;
 
-  // Creates the page dialog on first use, then shows it.
-  int Open(HWND parent, HWND statusBar, int tabHeaderHeight);
-  // Shows or hides the page together with its status bar.
-  void Show(int command);
-  void Resize(int width, int height);
-  HWND StartButton() const;
-  HWND Window() const { return pageWindow_; }
+  HWND StartButton() const override;
   // Takes the bell file chosen on the settings page.
   void ReloadBellFile();
-
-  // Seams for driving the page without real time passing or a person at the
-  // keyboard. With manual ticks no multimedia timer is started: every posted
-  // WM_MIPO_TIMER_TICK counts as one second while the timer runs, and stopping
-  // still throws away the ticks already queued.
-  void UseManualTicks(bool manual) { manualTicks_ = manual; }
-  void SetNameAsker(NameAsker asker) { nameAsker_ = asker; }
-  void SetLocalTimeSource(LocalTimeSource source) { localTime_ = source; }
 
   const timer::TimerEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
@@ -50,12 +45,14 @@ class TimerPage {
   const BellPlayer& Bell() const { return bellPlayer_; }
 
  private:
+  struct OwnedServices;
+  explicit TimerPage(std::unique_ptr<OwnedServices> owned);
+
   // Answers the engine's requests with the page's windows and services.
   class Ports : public timer::OneSecondTicker,
                 public timer::BellSound,
                 public timer::TimeDisplay,
                 public timer::StatusLine,
-                public timer::LocalClock,
                 public timer::TimerControls {
    public:
     explicit Ports(TimerPage* page) : page_(page) {}
@@ -66,8 +63,7 @@ class TimerPage {
     void Silence() override;
     void ShowText(const char* text) override;
     void SetStatus(const char* text) override;
-    timer::ClockTime Now() override;
-    void ReadFields(timer::FieldTexts* texts) override;
+    void GetFieldTexts(timer::FieldTexts* texts) override;
     int RepeatPosition() override;
     int BellTimeCount() override;
     void BellTimeAt(int index, char* out, size_t outSize) override;
@@ -98,25 +94,30 @@ class TimerPage {
     TimerPage* page_;
   };
 
-  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static void CALLBACK TickCallback(UINT id, UINT reserved, DWORD_PTR user, DWORD_PTR, DWORD_PTR);
   timer::TimerPorts MakePorts();
 
-  // Message handlers.
-  void InitPage(HWND window);
-  void OnCommand(int id, int code);
+  // Page and message handlers.
+  void BeforeCreate() override;
+  void OnInitPage() override;
+  void AfterCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  void OnDestroy() override;
+  void OnNcDestroy() override;
   void SaveTimerSettings();
-  void OnDestroyed();
+
+  // The jobs of the first creation, in order.
+  void CreateDisplay();
+  void ReadStoredSettings();
+  void PrepareBellPicker();
 
   // Controls.
-  HWND Item(int id) const { return GetDlgItem(pageWindow_, id); }
   void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
   int Selection(int id) const;
   void Select(int id, int position);
   bool Checked(int id) const;
   void FillLists();
   void LimitDurationFields();
-  void SetStatus(const char* text);
 
   // Duration fields.
   void OnDurationField(int id, int code);
@@ -141,15 +142,20 @@ class TimerPage {
   void ApplyPreset();
   void DeletePreset();
   void LoadPresets();
+  void ReadPresetRecords();
+  std::vector<std::string> PresetRecords() const;
+  bool FileHoldsPresetRecords(const std::vector<std::string>& records) const;
   void SavePresets();
   TimerPreset* BuildPreset();
 
   bool ArmTicks();
   void DisarmTicks();
 
-  HWND statusBar_;
-  int tabHeaderHeight_;
-  HWND pageWindow_;
+  // Declared first: what the default constructor owns outlives every use.
+  std::unique_ptr<OwnedServices> owned_;
+  PeriodicTickSource& ticks_;
+  LocalClock& clock_;
+  PresetNameAsker& names_;
   int alarmDelayIndex_;
   int savedHourIndex_;
   int savedMinuteIndex_;
@@ -157,12 +163,9 @@ class TimerPage {
   // Set while the page itself writes into the duration fields, so that their
   // change notifications are not taken for the user's typing.
   bool settingFields_;
-  UINT timerId_;
-  UINT timerPeriod_;
-  bool manualTicks_;
-  NameAsker nameAsker_;
-  LocalTimeSource localTime_;
-  char presetName_[kPresetNameMaxBytes + 1];
+  // The preset list differs from the file's and is written at close.
+  bool presetsToWrite_;
+  char presetName_[kPresetNameBufferSize];
 
   TimeDisplayWindow display_;
   MaxDisplayWindow maxDisplay_;

@@ -2,10 +2,13 @@
 // name, loading one back into the controls, deleting, and their records in
 // section Timer of Data.ini.
 #include <cstdio>
+#include <cstring>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "settings/profile_win32.h"
+#include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
@@ -13,13 +16,10 @@
 
 namespace {
 
-const char kSection[] = "Timer";
-const char kCountKey[] = "TimerRegNum";
-const char kRecordKey[] = "TimerReg";
 const int kPickerTextSize = 256;
 
 void RecordKey(int index, char* out, size_t outSize) {
-  snprintf(out, outSize, "%s%d", kRecordKey, index);
+  snprintf(out, outSize, "%s%d", schema::kTimerPreset, index);
 }
 
 // Two digits of a "HH:MM:SS" text as a list position.
@@ -38,7 +38,7 @@ TimerPreset* TimerPage::BuildPreset() {
   // In the alarm mode the fields hold a clock time: that is what is kept, not
   // the seconds until it.
   char text[timer::kTimeTextSize];
-  timer::FormatSeconds(engine_.ReadFieldsPlain(), text, sizeof text);
+  timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
   snprintf(preset->timeText, sizeof preset->timeText, "%s", text);
   preset->mode = engine_.Mode();
   const int repeat = Selection(IDC_TM_REPEAT);
@@ -64,7 +64,7 @@ TimerPreset* TimerPage::BuildPreset() {
 void TimerPage::AddPreset() {
   if (engine_.Running())
     return;
-  if (nameAsker_ == nullptr || nameAsker_(pageWindow_, presetName_) != IDOK)
+  if (names_.Ask(Window(), presetName_) != IDOK)
     return;
   presetName_[sizeof presetName_ - 1] = '\0';
   TimerPreset* preset = BuildPreset();
@@ -74,6 +74,7 @@ void TimerPage::AddPreset() {
     delete preset;
     return;
   }
+  presetsToWrite_ = true;
   SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
   Enable(IDC_TM_PRESET_DELETE, true);
 }
@@ -98,9 +99,9 @@ void TimerPage::ApplyPreset() {
   alarmDelayIndex_ = timer::ValidAlarmDelay(preset->alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
   engine_.SetBellOn(preset->bellOn != 0);
-  CheckDlgButton(pageWindow_, IDC_TM_BELL_SWITCH,
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH,
                  preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(pageWindow_, IDC_TM_MAX_DISPLAY,
+  CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
                  preset->maxDisplayOn != 0 ? BST_CHECKED : BST_UNCHECKED);
   if (engine_.Mode() == timer::kBells) {
     HWND list = Item(IDC_TM_BELL_TIMES);
@@ -123,6 +124,7 @@ void TimerPage::DeletePreset() {
   SendMessageA(list, CB_DELETESTRING, selected, 0);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
   presets_.DeleteAt(selected);
+  presetsToWrite_ = true;
   if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
     Enable(IDC_TM_PRESET_DELETE, false);
 }
@@ -155,16 +157,25 @@ std::vector<char> ReadKeyNames(const char* section) {
 // is passed over; the others keep their order. Only keys that exist are read,
 // so a spoiled count cannot keep the page from opening.
 void TimerPage::LoadPresets() {
+  ReadPresetRecords();
+  // A second copy of the program may add or delete presets while this one
+  // runs; writing back an unchanged list at close would erase its work. So the
+  // list is written only when it differs from what the file held at load (a
+  // record passed over, a count to mend) or when the user changes it here.
+  presetsToWrite_ = !FileHoldsPresetRecords(PresetRecords());
+}
+
+void TimerPage::ReadPresetRecords() {
   presets_.DeleteAll();
-  const int count = ProfileReadInt(kSection, kCountKey, 0);
+  const int count = ProfileReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
     return;
-  const std::vector<char> names = ReadKeyNames(kSection);
+  const std::vector<char> names = ReadKeyNames(schema::kTimerSection);
   for (int i : StoredRecordIndexes(names.data(), names.size(), count)) {
     char key[32];
     RecordKey(i, key, sizeof key);
     char record[kPresetRecordBufferSize] = {};
-    ProfileReadString(kSection, key, "", record, sizeof record);
+    ProfileReadString(schema::kTimerSection, key, "", record, sizeof record);
     TimerPreset* preset = new (std::nothrow) TimerPreset();
     if (preset == nullptr)
       break;
@@ -176,23 +187,47 @@ void TimerPage::LoadPresets() {
   }
 }
 
-// Records are numbered without gaps, so that TimerRegNum covers exactly the
-// presets written; one that could not be read back the same is left out.
-void TimerPage::SavePresets() {
+// The records as they are written, in order. Records are numbered without
+// gaps, so that TimerRegNum covers exactly the presets written; one that could
+// not be read back the same is left out.
+std::vector<std::string> TimerPage::PresetRecords() const {
+  std::vector<std::string> records;
   char record[kPresetRecordBufferSize];
-  int writable = 0;
   for (int i = 0; i < presets_.Count(); ++i) {
     if (FormatPresetRecord(*presets_.At(i), record, sizeof record))
-      ++writable;
+      records.push_back(record);
   }
-  ProfileWriteInt(kSection, kCountKey, writable);
-  int written = 0;
+  return records;
+}
+
+// Whether the count and the numbered records in the file are already exactly
+// what SavePresets would write for records.
+bool TimerPage::FileHoldsPresetRecords(const std::vector<std::string>& records) const {
+  char stored[kPresetRecordBufferSize];
+  char expected[32];
+  ProfileReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
+  snprintf(expected, sizeof expected, "%d", static_cast<int>(records.size()));
+  if (std::strcmp(stored, expected) != 0)
+    return false;
+  for (size_t i = 0; i < records.size(); ++i) {
+    char key[32];
+    RecordKey(static_cast<int>(i), key, sizeof key);
+    ProfileReadString(schema::kTimerSection, key, "", stored, sizeof stored);
+    if (records[i] != stored)
+      return false;
+  }
+  return true;
+}
+
+void TimerPage::SavePresets() {
+  if (!presetsToWrite_)
+    return;
+  const std::vector<std::string> records = PresetRecords();
+  ProfileWriteInt(schema::kTimerSection, schema::kTimerPresetCount,
+                  static_cast<int>(records.size()));
   char key[32];
-  for (int i = 0; i < presets_.Count() && written < writable; ++i) {
-    if (!FormatPresetRecord(*presets_.At(i), record, sizeof record))
-      continue;
-    RecordKey(written, key, sizeof key);
-    ProfileWriteString(kSection, key, record);
-    ++written;
+  for (size_t i = 0; i < records.size(); ++i) {
+    RecordKey(static_cast<int>(i), key, sizeof key);
+    ProfileWriteString(schema::kTimerSection, key, records[i].c_str());
   }
 }

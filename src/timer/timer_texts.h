@@ -49,7 +49,7 @@ extern const char kMaxDisplayHint[];
 // Entries of the repeat list and the alarm delay list.
 extern const char kEndlessRepeat[];  // position 0 of the repeat list
 const int kRepeatListSize = 1000;    // "無限", then 1 ... 999
-const int kAlarmDelayCount = 12;     // 5, 10, ... 60 minutes
+// position 0 .. kAlarmDelayPositions - 1 (duration_rules.h): 5, 10, ... 60 minutes.
 void FormatAlarmDelayEntry(int position, char* out, size_t outSize);
 
 }  // namespace timer

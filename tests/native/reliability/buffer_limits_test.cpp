@@ -220,7 +220,7 @@ TEST(PresetBuffers, NamesAndBellTimesStopAtTheirLastByte) {
   TimerPreset preset;
   std::memcpy(preset.name, sixtyFour.c_str(), 65);
   std::memcpy(preset.timeText, "23:59:59", 9);
-  preset.mode = kPresetBellsMode;
+  preset.mode = timer::kBells;
   preset.repeatIndex = 999;
   preset.alarmDelay = 11;
   preset.bellOn = 1;

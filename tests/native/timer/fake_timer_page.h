@@ -81,15 +81,19 @@ class FakeStatus : public timer::StatusLine {
   std::vector<std::string> history;
 };
 
-class FakeClock : public timer::LocalClock {
+// Only the time of day matters to the countdown; the date is any.
+class FakeClock : public LocalClock {
  public:
-  timer::ClockTime Now() override { return now; }
+  CalendarTime Now() override {
+    return {2024, 5, 5, 0, static_cast<uint16_t>(now.hour), static_cast<uint16_t>(now.minute),
+            static_cast<uint16_t>(now.second), 0};
+  }
   timer::ClockTime now = {12, 0, 0};
 };
 
 class FakeControls : public timer::TimerControls {
  public:
-  void ReadFields(timer::FieldTexts* texts) override {
+  void GetFieldTexts(timer::FieldTexts* texts) override {
     snprintf(texts->hours, sizeof texts->hours, "%s", hours.c_str());
     snprintf(texts->minutes, sizeof texts->minutes, "%s", minutes.c_str());
     snprintf(texts->seconds, sizeof texts->seconds, "%s", seconds.c_str());

@@ -150,7 +150,7 @@ TEST(PresetRecordParse, EveryDelayPositionComesBackWithBothFlagsWithAndWithoutBe
     for (int delay = 0; delay <= kPresetMaxAlarmDelay; ++delay) {
       for (int flags = 0; flags < 4; ++flags) {
         for (int bells = 0; bells < 3; ++bells) {
-          if (mode != kPresetBellsMode && bells > 0)
+          if (mode != timer::kBells && bells > 0)
             continue;
           std::vector<std::string> times;
           for (int i = bells; i > 0; --i) times.push_back(Time(i * 11));
@@ -182,7 +182,7 @@ TEST(PresetRecordParse, HundredBellTimesWithASixtyFourByteNameRoundTrip) {
   std::vector<std::string> times;
   for (int i = kPresetMaxBellTimes; i > 0; --i) times.push_back(Time(i));
   TimerPreset p;
-  Fill(&p, name.c_str(), 999, "23:59:59", kPresetBellsMode, 11, 1, 1, times);
+  Fill(&p, name.c_str(), 999, "23:59:59", timer::kBells, 11, 1, 1, times);
   const std::string record = Format(p);
   EXPECT_EQ(static_cast<size_t>(kPresetRecordMaxLength), record.size());
   EXPECT_GT(record.size(), 879u);  // longer than a reader limited to 879 would see

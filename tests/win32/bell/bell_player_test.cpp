@@ -39,6 +39,13 @@ MCIERROR WINAPI RecordCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
   return message == g_failing ? MCIERR_INTERNAL : 0;
 }
 
+class RecordingDevice : public BellDevice {
+ public:
+  MCIERROR Send(MCIDEVICEID device, UINT command, DWORD_PTR flags, DWORD_PTR parms) override {
+    return RecordCommand(device, command, flags, parms);
+  }
+};
+
 class BellPlayerCommands : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -57,10 +64,11 @@ class BellPlayerCommands : public ::testing::Test {
   }
 
   char savedDir_[MAX_PATH] = {};
+  RecordingDevice recorder_;
 };
 
 TEST_F(BellPlayerCommands, OpenNamesTheDeviceTypeAndTheFileRelativeToTheCurrentDirectory) {
-  BellPlayer player(RecordCommand);
+  BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("\\bell.wav"));
   EXPECT_EQ(7u, player.DeviceId());
   ASSERT_EQ(1u, g_sent.size());
@@ -80,7 +88,7 @@ TEST_F(BellPlayerCommands, OpenNamesTheDeviceTypeAndTheFileRelativeToTheCurrentD
 }
 
 TEST_F(BellPlayerCommands, AFailedOpenLeavesNoDevice) {
-  BellPlayer player(RecordCommand);
+  BellPlayer player(recorder_);
   g_failing = MCI_OPEN;
   EXPECT_FALSE(player.Open("alarm.Mp3"));
   EXPECT_EQ(0u, player.DeviceId());
@@ -90,7 +98,7 @@ TEST_F(BellPlayerCommands, AFailedOpenLeavesNoDevice) {
 }
 
 TEST_F(BellPlayerCommands, PlayRewindsThenPlaysWithANoticeToTheWindow) {
-  BellPlayer player(RecordCommand);
+  BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("bell.wav"));
   g_sent.clear();
   HWND notify = reinterpret_cast<HWND>(0x1234);
@@ -104,7 +112,7 @@ TEST_F(BellPlayerCommands, PlayRewindsThenPlaysWithANoticeToTheWindow) {
 
 TEST_F(BellPlayerCommands, AFailedRewindOrPlayClosesTheDevice) {
   for (UINT failing : {static_cast<UINT>(MCI_SEEK), static_cast<UINT>(MCI_PLAY)}) {
-    BellPlayer player(RecordCommand);
+    BellPlayer player(recorder_);
     ASSERT_TRUE(player.Open("bell.wav"));
     const UINT device = player.DeviceId();
     g_sent.clear();
@@ -118,7 +126,7 @@ TEST_F(BellPlayerCommands, AFailedRewindOrPlayClosesTheDevice) {
 }
 
 TEST_F(BellPlayerCommands, StopKeepsTheDeviceUnlessItFails) {
-  BellPlayer player(RecordCommand);
+  BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("bell.wav"));
   g_sent.clear();
   EXPECT_TRUE(player.Stop());
@@ -134,7 +142,7 @@ TEST_F(BellPlayerCommands, StopKeepsTheDeviceUnlessItFails) {
 }
 
 TEST_F(BellPlayerCommands, CloseForgetsTheDeviceAndAlwaysReportsOne) {
-  BellPlayer player(RecordCommand);
+  BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("bell.wav"));
   g_sent.clear();
   g_failing = MCI_CLOSE;  // its result is not looked at
@@ -145,7 +153,7 @@ TEST_F(BellPlayerCommands, CloseForgetsTheDeviceAndAlwaysReportsOne) {
 }
 
 TEST_F(BellPlayerCommands, WithoutADeviceNothingIsSentToDeviceZero) {
-  BellPlayer player(RecordCommand);
+  BellPlayer player(recorder_);
   EXPECT_FALSE(player.Play(nullptr));
   EXPECT_FALSE(player.Stop());
   EXPECT_EQ(1, player.Close());
@@ -154,14 +162,14 @@ TEST_F(BellPlayerCommands, WithoutADeviceNothingIsSentToDeviceZero) {
 
 TEST_F(BellPlayerCommands, DestroyingThePlayerStopsAndClosesItsDevice) {
   {
-    BellPlayer player(RecordCommand);
+    BellPlayer player(recorder_);
     ASSERT_TRUE(player.Open("bell.wav"));
     ASSERT_TRUE(player.Play(nullptr));
     g_sent.clear();
   }
   EXPECT_EQ((std::vector<UINT>{MCI_STOP, MCI_CLOSE}), Messages());
   g_sent.clear();
-  { BellPlayer idle(RecordCommand); }
+  { BellPlayer idle(recorder_); }
   EXPECT_TRUE(g_sent.empty());
 }
 
@@ -184,7 +192,8 @@ std::string SilentWave() {
 
 TEST(BellPlayerDevice, AMissingFileOpensNoDevice) {
   const std::string folder = testing_support::UseFreshSettings("bell_missing");
-  BellPlayer player;
+  MciBellDevice mci;
+  BellPlayer player(mci);
   EXPECT_FALSE(player.Open((folder + "\\no-such-bell.wav").c_str()));
   EXPECT_EQ(0u, player.DeviceId());
   EXPECT_FALSE(player.Play(nullptr));
@@ -197,7 +206,8 @@ TEST(BellPlayerDevice, AWaveFileOpensPlaysStopsAndCloses) {
   testing_support::WriteFileBytes(path, SilentWave());
   testing_support::TestParentWindow window;
 
-  BellPlayer player;
+  MciBellDevice mci;
+  BellPlayer player(mci);
   if (!player.Open(path.c_str()))
     GTEST_SKIP() << "no waveaudio device here";
   const UINT first = player.DeviceId();
@@ -230,10 +240,11 @@ TEST(BellPlayerDevice, ARelativePathIsFoundInTheCurrentDirectory) {
   char saved[MAX_PATH] = {};
   GetCurrentDirectoryA(sizeof saved, saved);
   SetCurrentDirectoryA(folder.c_str());
-  BellPlayer probe;
+  MciBellDevice mci;
+  BellPlayer probe(mci);
   const bool absolute = probe.Open((folder + "\\bell.wav").c_str());
   probe.Close();
-  BellPlayer player;
+  BellPlayer player(mci);
   const bool relative = player.Open("bell.wav");
   const bool leading = player.Open("\\bell.wav");
   SetCurrentDirectoryA(saved);

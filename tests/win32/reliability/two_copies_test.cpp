@@ -10,6 +10,7 @@
 
 #include "program_runner.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
+#include "timer/preset_dialog_ids.h"
 #include "timer/timer_dialog_ids.h"
 #include "win32_test_support.h"
 
@@ -51,6 +52,46 @@ std::string Press(RunningProgram& copy, int id) {
   if (copy.Ask(button, BM_CLICK) == -1)
     return "<no answer>";
   return WindowText(button);
+}
+
+struct NameDialogSearch {
+  DWORD processId;
+  HWND dialog;
+};
+
+BOOL CALLBACK FindNameDialog(HWND window, LPARAM data) {
+  NameDialogSearch* search = reinterpret_cast<NameDialogSearch*>(data);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != search->processId || !IsWindowVisible(window) ||
+      GetDlgItem(window, IDC_PRESET_NAME_EDIT) == nullptr) {
+    return TRUE;
+  }
+  search->dialog = window;
+  return FALSE;
+}
+
+// Adds a preset in a copy that shows its timer, as a user would: the add
+// button, a name typed into the dialog, OK. False when the dialog never came.
+bool AddPreset(RunningProgram& copy, const char* name) {
+  HWND add = copy.PageControl(IDC_TM_PRESET_ADD);
+  if (add == nullptr)
+    return false;
+  // Posted: the modal dialog keeps the copy's answer back until it closes.
+  PostMessageA(add, BM_CLICK, 0, 0);
+  NameDialogSearch search = {copy.ProcessId(), nullptr};
+  for (int wait = 0; wait < 100 && search.dialog == nullptr; ++wait) {
+    Sleep(50);
+    EnumWindows(FindNameDialog, reinterpret_cast<LPARAM>(&search));
+  }
+  if (search.dialog == nullptr)
+    return false;
+  HWND edit = GetDlgItem(search.dialog, IDC_PRESET_NAME_EDIT);
+  if (copy.Ask(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name)) == -1)
+    return false;
+  PostMessageA(search.dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  for (int wait = 0; wait < 100 && IsWindow(search.dialog); ++wait) Sleep(50);
+  return !IsWindow(search.dialog) && copy.Ask(copy.MainWindow(), WM_NULL) == 0;
 }
 
 TEST_F(TwoCopiesTest, EachCopyWorksAndWritesItsOwnSectionsIntoOneReadableFile) {
@@ -97,11 +138,38 @@ TEST_F(TwoCopiesTest, EachCopyWorksAndWritesItsOwnSectionsIntoOneReadableFile) {
   EXPECT_EQ(Value("MainDlg", "FirstFlag"), "0");
   EXPECT_NE(Value("Watch", "WatchAccuracy"), "<missing>");
   EXPECT_NE(Value("Timer", "TimerTime"), "<missing>");
-  // Both copies read the two presets and both wrote them back unchanged.
+  // Neither copy changed the two presets: both are still there as they were.
   EXPECT_EQ(Value("Timer", "TimerRegNum"), "2");
   EXPECT_EQ(Value("Timer", "TimerReg0"), kPresetA);
   EXPECT_EQ(Value("Timer", "TimerReg1"), kPresetB);
   EXPECT_TRUE(NewEntriesOutside(before, ListTree(root_), "app").empty());
+}
+
+TEST_F(TwoCopiesTest, APresetAddedInTheFirstCopySurvivesTheSecondClosingLater) {
+  RunningProgram first;
+  RunningProgram second;
+  ASSERT_TRUE(first.Start(app_));
+  ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  ASSERT_TRUE(second.Start(app_));
+  ASSERT_NE(second.WaitForMainWindow(), nullptr);
+  // Both open their timers, so both read the two presets now.
+  first.NextTab();
+  ASSERT_EQ(first.MainTitle(), kTimerTitle);
+  second.NextTab();
+  ASSERT_EQ(second.MainTitle(), kTimerTitle);
+  ASSERT_TRUE(AddPreset(first, "Soup"));
+  EXPECT_EQ(first.Close(), 1);
+  EXPECT_EQ(Value("Timer", "TimerRegNum"), "3");
+  EXPECT_EQ(Value("Timer", "TimerReg0").compare(0, 5, "Soup,"), 0) << Value("Timer", "TimerReg0");
+
+  // The second changed none of the two presets it read: it leaves the keys alone.
+  EXPECT_EQ(second.Close(), 1);
+  std::string why;
+  EXPECT_TRUE(IsWellFormedIni(ReadFileBytes(ini_), &why)) << why;
+  EXPECT_EQ(Value("Timer", "TimerRegNum"), "3");
+  EXPECT_EQ(Value("Timer", "TimerReg0").compare(0, 5, "Soup,"), 0) << Value("Timer", "TimerReg0");
+  EXPECT_EQ(Value("Timer", "TimerReg1"), kPresetA);
+  EXPECT_EQ(Value("Timer", "TimerReg2"), kPresetB);
 }
 
 TEST_F(TwoCopiesTest, CopiesClosingInTheOtherOrderLeaveTheOtherTab) {

@@ -11,8 +11,12 @@
 #include <memory>
 #include <string>
 
+#include "base/clock.h"
+#include "base/tick_source_win32.h"
+#include "bell/bell_device_win32.h"
 #include "ui/messages.h"
 #include "settings/profile_win32.h"
+#include "timer/preset_name_dialog_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
 #include "win32_test_support.h"
@@ -24,9 +28,14 @@ inline SYSTEMTIME& FakeNow() {
   static SYSTEMTIME now = {2024, 5, 3, 10, 12, 0, 0, 0};
   return now;
 }
-inline void WINAPI FakeLocalTime(LPSYSTEMTIME time) {
-  *time = FakeNow();
-}
+class FakeClock : public LocalClock {
+ public:
+  CalendarTime Now() override {
+    const SYSTEMTIME& now = FakeNow();
+    return {now.wYear, now.wMonth,  now.wDayOfWeek, now.wDay,
+            now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
+  }
+};
 inline void SetClock(int hour, int minute, int second) {
   FakeNow().wHour = static_cast<WORD>(hour);
   FakeNow().wMinute = static_cast<WORD>(minute);
@@ -42,13 +51,33 @@ inline int& NameDialogRuns() {
   static int runs = 0;
   return runs;
 }
-inline int FakeNameAsker(HWND, char* buffer) {
-  ++NameDialogRuns();
-  if (NextPresetName() == nullptr)
-    return IDCANCEL;
-  lstrcpynA(buffer, NextPresetName(), 65);
-  return IDOK;
-}
+class FakeNameAsker : public PresetNameAsker {
+ public:
+  int Ask(HWND, char* buffer) override {
+    ++NameDialogRuns();
+    if (NextPresetName() == nullptr)
+      return IDCANCEL;
+    lstrcpynA(buffer, NextPresetName(), 65);
+    return IDOK;
+  }
+};
+
+// Ticks come only as the test posts them; the source records what the page asked.
+class RecordingTickSource : public PeriodicTickSource {
+ public:
+  bool Start(HWND window, UINT message, UINT periodMs) override {
+    target = window;
+    this->message = message;
+    period = periodMs;
+    armed = true;
+    return true;
+  }
+  void Stop() override { armed = false; }
+  HWND target = nullptr;
+  UINT message = 0;
+  UINT period = 0;
+  bool armed = false;
+};
 
 class TimerPageTest : public ::testing::Test {
  protected:
@@ -71,12 +100,10 @@ class TimerPageTest : public ::testing::Test {
     parent_.reset();
   }
 
-  // Creates the page (settings are read now) with manual ticks and fake clock.
+  // Creates the page (settings are read now) on the tick source, the fake
+  // clock and the fake name dialog.
   void OpenPage() {
-    page_.reset(new TimerPage());
-    page_->UseManualTicks(true);
-    page_->SetLocalTimeSource(FakeLocalTime);
-    page_->SetNameAsker(FakeNameAsker);
+    page_.reset(new TimerPage(*tickSource_, clock_, names_, bellDevice_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -187,6 +214,12 @@ class TimerPageTest : public ::testing::Test {
   std::string folder_;
   std::unique_ptr<testing_support::TestParentWindow> parent_;
   HWND statusBar_ = nullptr;
+  RecordingTickSource ticks_;
+  MultimediaTickSource realTicks_;
+  PeriodicTickSource* tickSource_ = &ticks_;
+  FakeClock clock_;
+  FakeNameAsker names_;
+  MciBellDevice bellDevice_;
   std::unique_ptr<TimerPage> page_;
 };
 

@@ -160,8 +160,8 @@ TEST_F(TimerPageTest, StopThrowsAwayTicksAlreadyQueued) {
 // The one test on the real multimedia timer: its ticks reach the page, and a
 // stop leaves none behind.
 TEST_F(TimerPageTest, RealTimerServiceTicksOnceASecond) {
+  tickSource_ = &realTicks_;
   OpenPage();
-  page_->UseManualTicks(false);
   SetFields("00", "00", "09");
   Click(IDC_TM_START);
   const DWORD started = GetTickCount();

@@ -232,6 +232,54 @@ TEST_F(TimerPresetsTest, UnreadableRecordsArePassedOver) {
   EXPECT_EQ("Good,0,00:03:000010", ReadKey("Timer", "TimerReg0"));
 }
 
+// Another copy of the program on the same Data.ini adds a preset while this
+// page is open (its record goes first, as a new preset does).
+class SharedFileTest : public TimerPresetsTest {
+ protected:
+  void SetUp() override {
+    TimerPresetsTest::SetUp();
+    WriteKey("Timer", "TimerRegNum", "1");
+    WriteKey("Timer", "TimerReg0", kA);
+  }
+  void OtherCopyAddsB() {
+    WriteKey("Timer", "TimerRegNum", "2");
+    WriteKey("Timer", "TimerReg0", kB);
+    WriteKey("Timer", "TimerReg1", kA);
+  }
+  static constexpr const char* kA = "A,0,00:03:000010";
+  static constexpr const char* kB = "B,0,00:05:000010";
+};
+
+TEST_F(SharedFileTest, APageThatChangedNoPresetKeepsTheOtherCopysPresets) {
+  OpenPage();
+  SetFields("00", "00", "07");
+  OtherCopyAddsB();
+  ClosePage();
+  EXPECT_EQ("2", ReadKey("Timer", "TimerRegNum"));
+  EXPECT_EQ(kB, ReadKey("Timer", "TimerReg0"));
+  EXPECT_EQ(kA, ReadKey("Timer", "TimerReg1"));
+  EXPECT_EQ("7", ReadKey("Timer", "TimerTime"));  // the page's own keys are still written
+}
+
+TEST_F(SharedFileTest, APageThatAddedOrDeletedWritesItsWholeList) {
+  OpenPage();
+  OtherCopyAddsB();
+  SetFields("00", "00", "09");
+  AddPreset("C");
+  ClosePage();
+  EXPECT_EQ("2", ReadKey("Timer", "TimerRegNum"));
+  EXPECT_EQ("C,0,00:00:090010", ReadKey("Timer", "TimerReg0"));
+  EXPECT_EQ(kA, ReadKey("Timer", "TimerReg1"));
+
+  OpenPage();
+  OtherCopyAddsB();
+  SendMessageA(Item(IDC_TM_PRESETS), CB_SETCURSEL, 0, 0);
+  Click(IDC_TM_PRESET_DELETE);
+  ClosePage();
+  EXPECT_EQ("1", ReadKey("Timer", "TimerRegNum"));
+  EXPECT_EQ(kA, ReadKey("Timer", "TimerReg0"));
+}
+
 TEST_F(TimerPresetsTest, LongRecordIsReadWhole) {
   std::string record = "Many,999,00:10:0021110";
   for (int i = 99; i >= 0; --i) {
