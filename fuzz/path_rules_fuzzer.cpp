@@ -11,6 +11,7 @@
 #include "bell/bell_rules.h"
 #include "fuzz_check.h"
 #include "settings/path_rules.h"
+#include "settings/settings_schema.h"
 #include "settings_page/settings_rules.h"
 
 namespace {
@@ -128,7 +129,7 @@ class RecordingTarget : public SettingsSaveTarget {
   explicit RecordingTarget(bool exists) : exists_(exists) {}
   void Write(const char* key, const char* value) override {
     FUZZ_CHECK(key != nullptr && value != nullptr);
-    if (std::strcmp(key, kKeyBellFile) == 0) {
+    if (std::strcmp(key, schema::kBellFile) == 0) {
       FUZZ_CHECK(std::strlen(value) <= kMaxBellFileChars);
       bellWritten = true;
     }
@@ -149,9 +150,9 @@ void CheckSettings(const std::string& text, bool exists, int way, size_t outSize
   if (proposable)
     FUZZ_CHECK(text.size() <= kMaxBellFileChars);
   SettingsValues values;
-  values.startWay = way;
-  values.timeWay = way / 2;
-  values.endWay = way ^ 0x7fffffff;
+  values.startMethod = way;
+  values.lapMethod = way / 2;
+  values.stopMethod = way ^ 0x7fffffff;
   values.bellFile = bell.c_str();
   RecordingTarget target(exists);
   SaveSettingsValues(values, target);

@@ -23,6 +23,7 @@
 
 #include "base/clock_win32.h"
 #include "base/tick_source_win32.h"
+#include "bell/bell_device_win32.h"
 #include "bench_support.h"
 #include "settings/file_chooser_win32.h"
 #include "settings/profile_win32.h"
@@ -182,7 +183,8 @@ class StopwatchRig : public Rig {
 
 class TimerRig : public Rig {
  public:
-  TimerRig(int slot, double seconds) : page_(new TimerPage), host_("countdown", slot) {
+  TimerRig(int slot, double seconds)
+      : page_(new TimerPage(ticks_, clock_, names_, bell_)), host_("countdown", slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     // Long enough never to reach zero during the run.
     long long total = static_cast<long long>(seconds) + 60;
@@ -209,6 +211,10 @@ class TimerRig : public Rig {
   }
 
  private:
+  MultimediaTickSource ticks_;
+  SystemLocalClock clock_;
+  PresetNameDialogAsker names_;
+  MciBellDevice bell_;
   std::unique_ptr<TimerPage> page_;
   Host host_;
   long long duration_ = 0;

@@ -5,6 +5,7 @@
 
 Application::Application()
     : stopwatchPage(stopwatchTicks, &counterClock, localClock, fileChooser),
+      timerPage(timerTicks, localClock, presetNames, bellDevice),
       settingsPage(messageBoxes, fileChooser) {
   EnsureSettingsPath();
   width = 300;

@@ -5,6 +5,7 @@
 
 #include "base/clock_win32.h"
 #include "base/tick_source_win32.h"
+#include "bell/bell_device_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "ui/message_box_win32.h"
 #include "settings_page/settings_page_win32.h"
@@ -41,6 +42,8 @@ class Application {
   PerformanceCounterClock counterClock;
   MultimediaTickSource stopwatchTicks;
   MultimediaTickSource timerTicks;
+  PresetNameDialogAsker presetNames;
+  MciBellDevice bellDevice;
 
   StopwatchPage stopwatchPage;
   TimerPage timerPage;

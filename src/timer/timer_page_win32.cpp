@@ -37,20 +37,6 @@ int FieldLimit(int id) {
 
 }  // namespace
 
-struct TimerPage::OwnedServices {
-  MultimediaTickSource ticks;
-  SystemLocalClock clock;
-  PresetNameDialogAsker names;
-  MciBellDevice bell;
-};
-
-TimerPage::TimerPage() : TimerPage(std::unique_ptr<OwnedServices>(new OwnedServices)) {}
-
-TimerPage::TimerPage(std::unique_ptr<OwnedServices> owned)
-    : TimerPage(owned->ticks, owned->clock, owned->names, owned->bell) {
-  owned_ = std::move(owned);
-}
-
 TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
                      BellDevice& bellDevice)
     : Page(IDD_TIMER_PAGE),

@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,9 +24,6 @@
 
 class TimerPage : public Page {
  public:
-  // The program's page: the multimedia timer, the system clock, the name
-  // dialog and the media control interface, owned by the page.
-  TimerPage();
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
@@ -45,9 +41,6 @@ class TimerPage : public Page {
   const BellPlayer& Bell() const { return bellPlayer_; }
 
  private:
-  struct OwnedServices;
-  explicit TimerPage(std::unique_ptr<OwnedServices> owned);
-
   // Answers the engine's requests with the page's windows and services.
   class Ports : public timer::OneSecondTicker,
                 public timer::BellSound,
@@ -152,7 +145,6 @@ class TimerPage : public Page {
   void DisarmTicks();
 
   // Declared first: what the default constructor owns outlives every use.
-  std::unique_ptr<OwnedServices> owned_;
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
