@@ -6,6 +6,7 @@
 #include "app/application_win32.h"
 #include "app/command_line.h"
 #include "settings/path_rules.h"
+#include "settings/settings_path_win32.h"
 #include "settings/profile_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
@@ -14,12 +15,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
   // Relative names (the bell file, the file choosers) resolve against the
   // program's own folder, wherever it was started from.
-  char exePath[kPathBufferSize] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, exePath, sizeof(exePath) - 1);
-  if (n > 0 && n < sizeof(exePath) - 1) {
-    const std::string folder = FolderOf(exePath);
-    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
-  }
+  const std::string folder = ProgramFolder();
+  if (!folder.empty())
+    SetCurrentDirectoryA(folder.c_str());
 
   {
     Application app;

@@ -117,19 +117,17 @@ void MaxDisplayWindow::SetLabelText(const char* text) {
   ShowWindow(labelWindow_, SW_SHOW);
 }
 
-LRESULT MaxDisplayWindow::OnKeyDown(HWND /*window*/, UINT /*message*/, WPARAM wParam,
-                                    LPARAM /*lParam*/) {
+bool MaxDisplayWindow::OnKeyDown(WPARAM wParam, LPARAM) {
   // No key reaches the default handling, so other keys do not even beep.
   const WORD key = LOWORD(wParam);
   if ((key == VK_RETURN || key == VK_ESCAPE || key == VK_SPACE) && notifyWindow_ != nullptr) {
     PostMessageA(notifyWindow_, WM_MIPO_MAXDISPLAY_KEY, 0, 0);
   }
-  return 0;
+  return true;
 }
 
-LRESULT MaxDisplayWindow::OnLButtonDown(HWND window, UINT /*message*/, WPARAM /*wParam*/,
-                                        LPARAM /*lParam*/) {
+bool MaxDisplayWindow::OnLButtonDown(WPARAM, LPARAM) {
   // Gives the keyboard back to the display after one of its buttons took it.
-  SetFocus(window);
-  return 0;
+  SetFocus(Window());
+  return true;
 }

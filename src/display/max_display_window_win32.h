@@ -30,8 +30,8 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   HWND CloseButton() const { return closeButton_; }
 
  protected:
-  LRESULT OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT OnLButtonDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnKeyDown(WPARAM key, LPARAM flags) override;
+  bool OnLButtonDown(WPARAM keys, LPARAM point) override;
   void OnWindowDestroyed() override;
 
  private:

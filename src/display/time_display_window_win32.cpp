@@ -34,14 +34,14 @@ LOGFONTA ToLogFont(const display::LogFontData& data) {
   return logFont;
 }
 
-void RegisterDisplayClass(HINSTANCE instance, WNDPROC procedure) {
+void RegisterDisplayClass(HINSTANCE instance) {
   WNDCLASSA existing;
   if (GetClassInfoA(instance, kClassName, &existing))
     return;
   WNDCLASSA wc;
   std::memset(&wc, 0, sizeof wc);
   wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = procedure;
+  wc.lpfnWndProc = WindowObject::Procedure;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, kClassName);
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -63,7 +63,6 @@ TimeDisplayWindow::TimeDisplayWindow()
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
       drawingBitmap_(nullptr),
-      window_(nullptr),
       labelColor_(0) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
@@ -74,16 +73,16 @@ TimeDisplayWindow::TimeDisplayWindow()
 TimeDisplayWindow::~TimeDisplayWindow() {
   // Destroying the window writes the font file and releases the surface
   // (WM_DESTROY, WM_NCDESTROY); what is left belongs to a failed creation.
-  if (window_ != nullptr)
-    DestroyWindow(window_);
-  ReleaseSurface(window_);
+  if (Window() != nullptr)
+    DestroyWindow(Window());
+  ReleaseSurface();
 }
 
 HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWindow*/, DWORD style,
                                int x, int y, int width, int height, const char* fontName) {
-  if (window_ != nullptr) {
-    ShowWindow(window_, SW_SHOW);
-    return window_;
+  if (Window() != nullptr) {
+    ShowWindow(Window(), SW_SHOW);
+    return Window();
   }
   if (fontName == nullptr)
     fontName = "";
@@ -95,29 +94,28 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
     display::BuildFontFilePath(SettingsPath(), fontName, fontFilePath_, sizeof fontFilePath_);
   }
 
-  RegisterDisplayClass(instance, WindowProc);
-  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, "", style | WS_CLIPSIBLINGS, x, y,
-                                width, height, parent, nullptr, instance, this);
+  RegisterDisplayClass(instance);
+  HWND window = CreateBound(WS_EX_TOOLWINDOW, kClassName, style | WS_CLIPSIBLINGS, x, y, width,
+                            height, parent, instance);
   if (window == nullptr)
     return nullptr;
-  window_ = window;
-  GetClientRect(window_, &clientRect_);
+  GetClientRect(Window(), &clientRect_);
 
   if (!LoadFontRecord()) {
-    HDC dc = GetDC(window_);
+    HDC dc = GetDC(Window());
     const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(window_, dc);
+    ReleaseDC(Window(), dc);
     fontRecord_ = display::DefaultFontRecord(fontFilePath_[0] != '\0' ? fontFilePath_ : fontName,
                                              pixelsPerInch);
   }
   const LOGFONTA logFont = ToLogFont(fontRecord_.logFont);
   font_ = CreateFontIndirectA(&logFont);
   BuildSurface();
-  return window_;
+  return Window();
 }
 
 bool TimeDisplayWindow::BuildSurface() {
-  windowDC_ = GetDC(window_);
+  windowDC_ = GetDC(Window());
   if (windowDC_ == nullptr)
     return false;
   backgroundBitmap_ = CreateCompatibleBitmap(windowDC_, clientRect_.right - clientRect_.left,
@@ -166,7 +164,7 @@ void TimeDisplayWindow::Draw() {
   BitBlt(windowDC_, 0, 0, clientRect_.right, clientRect_.bottom, memoryDC_, 0, 0, SRCCOPY);
 }
 
-void TimeDisplayWindow::ReleaseSurface(HWND window) {
+void TimeDisplayWindow::ReleaseSurface() {
   if (memoryDC_ != nullptr) {
     if (savedBitmap_ != nullptr)
       SelectObject(memoryDC_, savedBitmap_);
@@ -185,7 +183,7 @@ void TimeDisplayWindow::ReleaseSurface(HWND window) {
   }
   savedBackgroundBitmap_ = nullptr;
   if (windowDC_ != nullptr) {
-    ReleaseDC(window, windowDC_);
+    ReleaseDC(Window(), windowDC_);
     windowDC_ = nullptr;
   }
   if (font_ != nullptr) {
@@ -208,11 +206,11 @@ void TimeDisplayWindow::ShowText(const char* text) {
 }
 
 BOOL TimeDisplayWindow::Show(int command) {
-  return ShowWindow(window_, command);
+  return ShowWindow(Window(), command);
 }
 
 BOOL TimeDisplayWindow::IsVisible() {
-  return IsWindowVisible(window_);
+  return IsWindowVisible(Window());
 }
 
 void TimeDisplayWindow::SetLabelColor(COLORREF color) {
@@ -220,14 +218,14 @@ void TimeDisplayWindow::SetLabelColor(COLORREF color) {
 }
 
 void TimeDisplayWindow::ChooseDisplayFont() {
-  if (window_ == nullptr)
+  if (Window() == nullptr)
     return;
   // The dialog edits a copy, so a cancelled dialog cannot touch the record.
   LOGFONTA logFont = ToLogFont(fontRecord_.logFont);
   CHOOSEFONTA choice;
   std::memset(&choice, 0, sizeof choice);
   choice.lStructSize = sizeof choice;
-  choice.hwndOwner = window_;
+  choice.hwndOwner = Window();
   choice.lpLogFont = &logFont;
   choice.rgbColors = fontRecord_.textColor;
   choice.Flags = kFontDialogFlags;
@@ -243,7 +241,7 @@ void TimeDisplayWindow::ApplyFontChoice(const LOGFONTA& logFont, COLORREF textCo
   std::memcpy(image, &logFont, display::kLogFontSize);
   for (int i = 0; i < 4; ++i) image[60 + i] = static_cast<unsigned char>(textColor >> (8 * i));
   display::LoadFontRecordBytes(fontRecord_, image, sizeof image);
-  if (window_ == nullptr)
+  if (Window() == nullptr)
     return;
 
   if (memoryDC_ != nullptr && savedFont_ != nullptr)
@@ -295,99 +293,61 @@ void TimeDisplayWindow::SaveFontRecord() {
   CloseHandle(file);
 }
 
-LRESULT CALLBACK TimeDisplayWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-  try {
-    if (message == WM_CREATE) {
-      const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-      return 0;
-    }
-    TimeDisplayWindow* self =
-        reinterpret_cast<TimeDisplayWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr)
-      return DefWindowProcA(window, message, wParam, lParam);
-    return self->HandleMessage(window, message, wParam, lParam);
-  } catch (...) {
-    // Nothing may unwind through the window manager.
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
-LRESULT TimeDisplayWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+bool TimeDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
   switch (message) {
-    case WM_DESTROY:
-      SaveFontRecord();
-      return 0;
-    case WM_NCDESTROY:
-      OnNcDestroy(window);
-      return DefWindowProcA(window, message, wParam, lParam);
-    case WM_PAINT:
-      OnPaint(window);
-      return 0;
     case WM_ERASEBKGND:
-      return 0;  // the whole client area is always painted from the bitmap
-    case WM_KEYDOWN:
-      return OnKeyDown(window, message, wParam, lParam);
-    case WM_COMMAND:
-      return OnCommand(wParam);
+      *result = 0;  // the whole client area is always painted from the bitmap
+      return true;
     case WM_CTLCOLORSTATIC:
-      return OnCtlColorStatic(window, reinterpret_cast<HDC>(wParam),
-                              reinterpret_cast<HWND>(lParam));
-    case WM_LBUTTONDOWN:
-      return OnLButtonDown(window, message, wParam, lParam);
-    case WM_RBUTTONDOWN:
-      ChooseDisplayFont();
-      return 0;
+      *result = OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      return true;
     default:
-      return DefWindowProcA(window, message, wParam, lParam);
+      return false;
   }
 }
 
-LRESULT TimeDisplayWindow::OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
+void TimeDisplayWindow::OnDestroy() {
+  SaveFontRecord();
 }
 
-LRESULT TimeDisplayWindow::OnLButtonDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
+bool TimeDisplayWindow::OnRButtonDown(WPARAM, LPARAM) {
+  ChooseDisplayFont();
+  return true;
 }
 
-LRESULT TimeDisplayWindow::OnCommand(WPARAM wParam) {
+bool TimeDisplayWindow::OnCommand(int id, int code, HWND) {
   // A button click is passed on as a message whose number is the button id.
-  const WORD id = LOWORD(wParam);
-  if (HIWORD(wParam) != BN_CLICKED || notifyWindow_ == nullptr)
-    return 0;
-  if (id == IDC_MAXDISP_START || id == IDC_MAXDISP_CLOSE)
-    PostMessageA(notifyWindow_, id, 0, 0);
-  return 0;
+  if (code == BN_CLICKED && notifyWindow_ != nullptr &&
+      (id == IDC_MAXDISP_START || id == IDC_MAXDISP_CLOSE)) {
+    PostMessageA(notifyWindow_, static_cast<UINT>(id), 0, 0);
+  }
+  return true;
 }
 
-LRESULT TimeDisplayWindow::OnCtlColorStatic(HWND window, HDC dc, HWND control) {
-  if (control == nullptr || control != GetDlgItem(window, IDC_MAXDISP_LABEL))
+LRESULT TimeDisplayWindow::OnCtlColorStatic(HDC dc, HWND control) {
+  if (control == nullptr || control != GetDlgItem(Window(), IDC_MAXDISP_LABEL))
     return 0;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, labelColor_);
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
-void TimeDisplayWindow::OnPaint(HWND window) {
+void TimeDisplayWindow::OnPaint() {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window, &paint);
+  HDC dc = BeginPaint(Window(), &paint);
   if (drawingBitmap_ != nullptr && memoryDC_ != nullptr) {
     BITMAP size;
     std::memset(&size, 0, sizeof size);
     GetObjectA(drawingBitmap_, sizeof size, &size);
     BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memoryDC_, 0, 0, SRCCOPY);
   }
-  EndPaint(window, &paint);
+  EndPaint(Window(), &paint);
 }
 
-void TimeDisplayWindow::OnNcDestroy(HWND window) {
-  // The window can die with its parent long before this object: forget the
-  // handle and everything drawn for it, so nothing stale is used or released
-  // twice, and a later Create starts afresh.
+void TimeDisplayWindow::OnNcDestroy() {
+  // The window can die with its parent long before this object: forget
+  // everything drawn for it, so nothing stale is used or released twice, and a
+  // later Create starts afresh (the framework forgets the handle after this).
   OnWindowDestroyed();
-  ReleaseSurface(window);
-  SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  window_ = nullptr;
+  ReleaseSurface();
 }

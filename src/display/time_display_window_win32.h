@@ -8,13 +8,12 @@
 #include <windows.h>
 
 #include "display/font_record.h"
+#include "ui/dialog_win32.h"
 
-class TimeDisplayWindow {
+class TimeDisplayWindow : public WindowObject {
  public:
   TimeDisplayWindow();
-  virtual ~TimeDisplayWindow();
-  TimeDisplayWindow(const TimeDisplayWindow&) = delete;
-  TimeDisplayWindow& operator=(const TimeDisplayWindow&) = delete;
+  ~TimeDisplayWindow() override;
 
   // Creates the window (hidden unless style says otherwise), its font and its
   // drawing surface; fontName names the font file in the folder of Data.ini.
@@ -38,15 +37,11 @@ class TimeDisplayWindow {
   // when the window is destroyed.
   void ApplyFontChoice(const LOGFONTA& logFont, COLORREF textColor);
 
-  HWND Window() const { return window_; }
   const char* Text() const { return text_; }
   const char* FontFilePath() const { return fontFilePath_; }
   const display::FontRecord& Record() const { return fontRecord_; }
-  COLORREF LabelColor() const { return labelColor_; }
 
  protected:
-  virtual LRESULT OnKeyDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  virtual LRESULT OnLButtonDown(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The window is going away (with its parent or owner, or from the
   // destructor); a derived class forgets the child windows it made.
   virtual void OnWindowDestroyed() {}
@@ -54,19 +49,20 @@ class TimeDisplayWindow {
   HWND notifyWindow_;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnCommand(WPARAM wParam);
-  LRESULT OnCtlColorStatic(HWND window, HDC dc, HWND control);
-  void OnPaint(HWND window);
-  void OnNcDestroy(HWND window);
+  void OnPaint() override;
+  bool OnRButtonDown(WPARAM keys, LPARAM point) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnDestroy() override;
+  void OnNcDestroy() override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  LRESULT OnCtlColorStatic(HDC dc, HWND control);
 
   bool LoadFontRecord();
   void SaveFontRecord();
   bool BuildSurface();
   void ClearDrawing();
   void Draw();
-  void ReleaseSurface(HWND window);
+  void ReleaseSurface();
 
   RECT clientRect_;
   char text_[32];
@@ -82,7 +78,6 @@ class TimeDisplayWindow {
   HGDIOBJ savedBackgroundBitmap_;
   HBITMAP backgroundBitmap_;
   HBITMAP drawingBitmap_;
-  HWND window_;
   COLORREF labelColor_;
   display::FontRecord fontRecord_;
 };

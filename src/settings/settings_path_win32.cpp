@@ -8,16 +8,18 @@
 #include "settings/file_helper_win32.h"
 #include "settings/path_rules.h"
 
-namespace {
-
-std::string ExecutablePath() {
-  // A larger buffer than the program's paths, so an over-long location is seen
-  // as such instead of arriving cut.
+std::string ProgramPath() {
   char buffer[1024] = {};
   const DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
   if (n == 0 || n >= sizeof(buffer)) return std::string();
   return std::string(buffer, n);
 }
+
+std::string ProgramFolder() {
+  return FolderOf(ProgramPath());
+}
+
+namespace {
 
 std::string NetworkUserName() {
   char name[256] = {};
@@ -31,7 +33,7 @@ std::string NetworkUserName() {
 
 void BuildSettingsPath(char* out) {
   out[0] = '\0';
-  const SettingsLocation where = ComposeSettingsLocation(ExecutablePath(), NetworkUserName());
+  const SettingsLocation where = ComposeSettingsLocation(ProgramPath(), NetworkUserName());
   if (!where.userFolder.empty()) {
     FileHelper helper;
     char folder[kPathBufferSize] = {};

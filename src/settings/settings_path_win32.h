@@ -1,5 +1,15 @@
-// Where Data.ini lives for this run.
+// Where the program and Data.ini live for this run.
 #pragma once
+
+#include <string>
+
+// The full path of the running program, or empty when the system cannot say.
+// Read into a larger buffer than the program's paths, so an over-long location
+// is seen as such instead of arriving cut.
+std::string ProgramPath();
+// Its folder (cp932-aware: a double-byte name may end in a 0x5C byte), without
+// the trailing separator; empty when unknown.
+std::string ProgramFolder();
 
 // Computes the full path of Data.ini into out (261 bytes), creating the per-user
 // folder beside the executable when it is missing. out is left empty when no

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/clock_win32.h"
+#include "display/display_layout.h"
 #include "settings/profile_win32.h"
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
@@ -19,11 +20,6 @@ const char kReadTriggerMethodsTrace[] = "CheckHookにきた\r\n";
 const char kMenuExportCsv[] = "CSVファイルに保存";
 const char kMenuCopyClipboard[] = "クリップボードにコピー";
 
-// Where the display sits in the strip above the controls, in pixels.
-const int kDisplayX = 1;
-const int kDisplayY = 3;
-const int kDisplayWidth = 232;
-const int kDisplayHeight = 30;
 const char kDisplayFontName[] = "font1";
 
 const DWORD kListExtendedStyle =
@@ -178,8 +174,9 @@ bool StopwatchPage::OnCommand(int id, int code, HWND /*control*/) {
 void StopwatchPage::OnInitPage() {
   HWND window = Window();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-  display_.Create(instance, window, window, WS_CHILD | WS_BORDER, kDisplayX, kDisplayY,
-                  kDisplayWidth, kDisplayHeight, kDisplayFontName);
+  display_.Create(instance, window, window, WS_CHILD | WS_BORDER, kPageDisplayRect.x,
+                  kPageDisplayRect.y, kPageDisplayRect.width, kPageDisplayRect.height,
+                  kDisplayFontName);
   display_.Show(SW_SHOW);
 
   listView_.Attach(Item(IDC_SW_LAP_LIST));

@@ -4,6 +4,7 @@
 
 #include "ui/messages.h"
 #include "settings/path_rules.h"
+#include "settings/settings_path_win32.h"
 
 namespace {
 
@@ -28,12 +29,7 @@ bool PathBesideExecutable(const char* fileName, char* out, unsigned outSize) {
   if (out == nullptr || outSize == 0)
     return false;
   out[0] = '\0';
-  char exePath[kPathBufferSize] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, exePath, sizeof exePath);
-  if (length == 0 || length >= sizeof exePath)
-    return false;
-  // The folder may hold double-byte names whose second byte is a backslash.
-  const std::string folder = FolderOf(exePath);
+  const std::string folder = ProgramFolder();
   if (folder.empty())
     return false;
   return CopyBounded(out, outSize, folder + "\\" + fileName);

@@ -49,8 +49,3 @@ class Page : public Dialog {
   HWND statusBar_ = nullptr;
   int tabHeaderHeight_ = 0;
 };
-
-// Transitional: the pages not yet built on Page create and place their dialogs
-// with these.
-HWND CreatePageDialog(HWND parent, int resourceId, DLGPROC procedure, void* page);
-void PlacePageInMainDialog(HWND page, HWND statusBar, int tabHeaderHeight);
