@@ -1,0 +1,143 @@
+// The one dialog procedure and the one window procedure: how an object is
+// bound to its window and let go, where a handler's answer ends up, and that an
+// exception never unwinds into the system's window code.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+#include "timer/preset_dialog_ids.h"
+#include "ui/dialog_win32.h"
+
+namespace {
+
+// Any template of the program will do; this one has a single edit field.
+class ProbeDialog : public Dialog {
+ public:
+  std::vector<UINT> seen;
+  bool throwOnCommand = false;
+  LRESULT notifyAnswer = 0;
+  int destroyed = 0;
+
+  HWND Create() { return CreateModeless(GetModuleHandleA(nullptr), IDD_PRESET_NAME, nullptr); }
+
+ protected:
+  bool OnInitDialog() override {
+    seen.push_back(WM_INITDIALOG);
+    return false;
+  }
+  bool OnCommand(int id, int, HWND) override {
+    if (throwOnCommand)
+      throw std::runtime_error("probe");
+    seen.push_back(static_cast<UINT>(id));
+    return true;
+  }
+  bool OnNotify(NMHDR*, LRESULT* result) override {
+    *result = notifyAnswer;
+    return true;
+  }
+  bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) override {
+    if (message == WM_CTLCOLORDLG) {
+      *result = reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH));
+      return true;
+    }
+    return false;
+  }
+  void OnDestroy() override { ++destroyed; }
+};
+
+TEST(DialogFramework, BindsAtInitialisationAndLetsGoAfterTheLastMessage) {
+  ProbeDialog dialog;
+  HWND window = dialog.Create();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(dialog.Window(), window);
+  EXPECT_EQ(dialog.seen, std::vector<UINT>{WM_INITDIALOG});
+  EXPECT_EQ(GetWindowLongPtrA(window, GWLP_USERDATA), reinterpret_cast<LONG_PTR>(&dialog));
+  EXPECT_NE(dialog.Item(IDC_PRESET_NAME_EDIT), nullptr);
+
+  DestroyWindow(window);
+  EXPECT_EQ(dialog.destroyed, 1);
+  EXPECT_EQ(dialog.Window(), nullptr);
+  EXPECT_EQ(dialog.Item(IDC_PRESET_NAME_EDIT), nullptr);
+}
+
+TEST(DialogFramework, AnswersGoWhereTheDialogManagerLooksForThem) {
+  ProbeDialog dialog;
+  HWND window = dialog.Create();
+  ASSERT_NE(window, nullptr);
+  // A notification's answer is stored in the result slot, and 0 is stored as
+  // well: never a value left over from an earlier message.
+  NMHDR header = {window, 1, 0};
+  dialog.notifyAnswer = 1234;
+  SendMessageA(window, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header));
+  EXPECT_EQ(GetWindowLongPtrA(window, DWLP_MSGRESULT), 1234);
+  dialog.notifyAnswer = 0;
+  SendMessageA(window, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&header));
+  EXPECT_EQ(GetWindowLongPtrA(window, DWLP_MSGRESULT), 0);
+  // A colour message is answered by the procedure's own return value.
+  EXPECT_EQ(SendMessageA(window, WM_CTLCOLORDLG, 0, 0),
+            reinterpret_cast<LRESULT>(GetStockObject(BLACK_BRUSH)));
+  DestroyWindow(window);
+}
+
+TEST(DialogFramework, AnExceptionInAHandlerStopsAtTheProcedure) {
+  ProbeDialog dialog;
+  HWND window = dialog.Create();
+  ASSERT_NE(window, nullptr);
+  dialog.throwOnCommand = true;
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), 0);
+  // The dialog goes on as before.
+  dialog.throwOnCommand = false;
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(8, BN_CLICKED), 0);
+  EXPECT_EQ(dialog.seen, (std::vector<UINT>{WM_INITDIALOG, 8}));
+  DestroyWindow(window);
+}
+
+const char kProbeClass[] = "MipoFrameworkProbe";
+
+class ProbeWindow : public WindowObject {
+ public:
+  int created = 0;
+  int keys = 0;
+  bool throwOnKey = false;
+
+  HWND Create() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = WindowObject::Procedure;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kProbeClass;
+    RegisterClassA(&wc);
+    return CreateBound(0, kProbeClass, WS_POPUP, 0, 0, 10, 10, nullptr, wc.hInstance);
+  }
+
+ protected:
+  bool OnCreate() override {
+    ++created;
+    return true;
+  }
+  bool OnKeyDown(WPARAM, LPARAM) override {
+    if (throwOnKey)
+      throw 42;  // not even a std::exception
+    ++keys;
+    return true;
+  }
+};
+
+TEST(WindowFramework, BindsAtCreationContainsExceptionsAndLetsGo) {
+  ProbeWindow probe;
+  HWND window = probe.Create();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(probe.created, 1);
+  EXPECT_EQ(probe.Window(), window);
+  probe.throwOnKey = true;
+  SendMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+  probe.throwOnKey = false;
+  SendMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(probe.keys, 1);
+  DestroyWindow(window);
+  EXPECT_EQ(probe.Window(), nullptr);
+}
+
+}  // namespace
