@@ -9,4 +9,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+# The suites run under the Wine of their own architecture, whatever the machine
+# would choose for the scripts (see scripts/env.sh).
+set(CMAKE_CROSSCOMPILING_EMULATOR env MIPO_WIN_ARCH=x86_64 ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

@@ -14,6 +14,8 @@
 #
 # Expects DISPLAY (the Makefile wraps it in with-display.sh) and built trees:
 # $MIPO_BUILD/native and $MIPO_BUILD/win32, or MIPO_BENCH_NATIVE / MIPO_BENCH_WIN32.
+# On a machine that cannot run 32-bit programs the Windows figures come from the
+# 64-bit build ($MIPO_BUILD/win64), and the table's header says so.
 set -uo pipefail
 . "$(dirname "$0")/env.sh"
 
@@ -33,7 +35,7 @@ case "$mode" in
 esac
 
 native=${MIPO_BENCH_NATIVE:-$MIPO_BUILD/native}
-win=${MIPO_BENCH_WIN32:-$MIPO_BUILD/win32}
+win=${MIPO_BENCH_WIN32:-$MIPO_WIN_RUN_BUILD}
 benchdir=$win/bench/win32
 for f in "$native/bench/text_bench" "$benchdir/page_bench.exe" "$benchdir/bare_tick.exe" \
          "$benchdir/busy_load.exe" "$benchdir/bare_dialog.exe" "$benchdir/launch_bench.exe" \
@@ -74,7 +76,8 @@ run_win "$benchdir/launch_bench.exe" "Z:${win//\//\\}" "$starts"
 
 cpu_model=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 header="Run of $(date -u '+%Y-%m-%d %H:%M UTC') ($mode: drift runs of ${drift} s), \
-$(nproc) × ${cpu_model:-unknown CPU}, $(wine --version 2>/dev/null || echo Wine)."
+$(nproc) × ${cpu_model:-unknown CPU}, $("$MIPO_WINE" --version 2>/dev/null || echo Wine), \
+Windows programs built for $(mipo_pe_machine "$win/MipoWatch.exe")."
 
 table=$(awk -v drift="$drift" '
   function fmt_ms(v) { return sprintf("%.1f ms", v) }

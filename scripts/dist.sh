@@ -23,6 +23,11 @@ version=$(sed -n 's/^FILEVERSION \([0-9]*\),\([0-9]*\),\([0-9]*\),[0-9]*.*/\1.\2
 for f in MipoWatch.exe KeyHook.dll MouseHook.dll; do
   [ -f "$build/$f" ] || fail "$build/$f is missing; build first (make win32)"
 done
+# Users get the 32-bit program; a 64-bit test build must never end up in the zip.
+for f in MipoWatch.exe KeyHook.dll MouseHook.dll; do
+  machine=$(mipo_pe_machine "$build/$f")
+  [ "$machine" = i386 ] || fail "$build/$f is built for $machine, not 32-bit Windows (make dist builds the 32-bit program)"
+done
 for f in "$help_src" "$readme_src"; do
   [ -f "$f" ] || fail "$f is missing"
 done

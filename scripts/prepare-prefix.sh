@@ -11,11 +11,12 @@ if [ -f "$marker" ]; then exit 0; fi
 echo "prepare-prefix: creating the Wine prefix in $WINEPREFIX"
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
-command -v wine >/dev/null 2>&1 ||
-  { echo "prepare-prefix: wine is missing (scripts/install-deps.sh win32 installs it)" >&2; exit 1; }
+command -v "$MIPO_WINE" >/dev/null 2>&1 ||
+  { echo "prepare-prefix: $MIPO_WINE is missing (scripts/install-deps.sh win32 installs it)" >&2; exit 1; }
 boot_log=$MIPO_BUILD/wineboot.log
 if ! mipo_wine wineboot -i >"$boot_log" 2>&1; then
-  # Typically a machine whose kernel cannot run 32-bit programs ("Exec format error").
+  # With MIPO_WIN_ARCH=i686 forced, typically a machine whose kernel cannot run
+  # 32-bit programs ("Exec format error").
   tail -n 20 "$boot_log" >&2
   echo "prepare-prefix: wineboot could not create $WINEPREFIX (output above, also in $boot_log)" >&2
   rm -rf "$WINEPREFIX"
@@ -49,7 +50,7 @@ text = r'''Windows Registry Editor Version 5.00
 '''
 open(sys.argv[1], 'wb').write(b'\xff\xfe' + text.replace('\n', '\r\n').encode('utf-16-le'))
 PY
-mipo_wine regedit /S "$(winepath -w "$reg" 2>/dev/null || echo "$reg")" >/dev/null 2>&1
+mipo_wine regedit /S "$(mipo_wine winepath -w "$reg" 2>/dev/null | tr -d '\r' || echo "$reg")" >/dev/null 2>&1
 rm -f "$reg"
 mipo_wineserver -w
 touch "$marker"

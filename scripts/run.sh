@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
 # Starts the program. With a real display it simply runs it; on a virtual one it
 # waits for the main window, saves a screenshot, closes the program as a user
-# would (so Data.ini is written) and says where the screenshot is.
+# would (so Data.ini is written) and says where the screenshot is. On a machine
+# that cannot run 32-bit programs it runs the 64-bit build of the same sources
+# (build/win64), and says so.
 set -uo pipefail
 . "$(dirname "$0")/env.sh"
 "$MIPO_ROOT/scripts/prepare-prefix.sh" || exit 1
-exe=$MIPO_BUILD/win32/MipoWatch.exe
+exe=$MIPO_WIN_RUN_BUILD/MipoWatch.exe
+if [ "$MIPO_WIN_ARCH" != i686 ]; then
+  echo "run: starting $exe, the 64-bit build of the same sources under wine64:" \
+       "this machine cannot run 32-bit programs, so the 32-bit program in $MIPO_BUILD/win32" \
+       "(the one users get) cannot start here"
+fi
 if [ -z "${MIPO_VIRTUAL_DISPLAY:-}" ]; then
   mipo_wine "$exe"
   exit $?
 fi
-ctl=$MIPO_BUILD/win32/winctl.exe
+ctl=$MIPO_WIN_RUN_BUILD/winctl.exe
 shot=$MIPO_BUILD/screenshot.png
 mipo_wineserver -p30
 mipo_wine "$exe" </dev/null >/dev/null 2>&1 &

@@ -3,17 +3,24 @@
 # list after two runs, the timer running and the full-screen display. The program
 # runs from a copy in a scratch folder with a prepared Data.ini (no first-run
 # notices), driven by winctl the way a user would click. Needs DISPLAY (the
-# Makefile wraps it in with-display.sh).
-#   MIPO_WIN32_BUILD  the build folder with MipoWatch.exe and winctl.exe (build/win32)
+# Makefile wraps it in with-display.sh). On a machine that cannot run 32-bit
+# programs the pictures come from the 64-bit build of the same sources.
+#   MIPO_WIN32_BUILD  the build folder with MipoWatch.exe and winctl.exe (build/win32,
+#                     or build/win64 where 32-bit programs cannot run)
 #   MIPO_SHOTS_OUT    where the pictures go (docs/screenshots)
 set -euo pipefail
+. "$(dirname "$0")/env.sh"
 # A Wine prefix of its own, so its server and desktop serve this display only (a
 # server shared with runs on other displays hands out their windows and fails).
 # Wine's prefixes run the "light" visual style: the pictures show the themed
 # controls that common controls 6 draws.
-export WINEPREFIX=${MIPO_SHOTS_PREFIX:-$(cd "$(dirname "$0")/.." && pwd)/build/wineprefix-shots}
-. "$(dirname "$0")/env.sh"
-build=${MIPO_WIN32_BUILD:-$MIPO_BUILD/win32}
+shots_prefix=$MIPO_BUILD/wineprefix-shots
+[ "$MIPO_WIN_ARCH" = i686 ] || shots_prefix+=64
+export WINEPREFIX=${MIPO_SHOTS_PREFIX:-$shots_prefix}
+build=${MIPO_WIN32_BUILD:-$MIPO_WIN_RUN_BUILD}
+[ "$MIPO_WIN_ARCH" = i686 ] ||
+  echo "screenshots: taken from the $(mipo_pe_machine "$build/MipoWatch.exe") program in $build" \
+       "(Wine runs $MIPO_WIN_ARCH_NOTE)"
 out=${MIPO_SHOTS_OUT:-$MIPO_ROOT/docs/screenshots}
 for f in MipoWatch.exe KeyHook.dll MouseHook.dll winctl.exe; do
   [ -f "$build/$f" ] || { echo "screenshots: $build/$f is missing; build first (make win32)" >&2; exit 1; }

@@ -3,12 +3,17 @@
 # short run of each fuzz target) and the ones under Wine. A suite that should run
 # but is not built, or runs no case, fails the run by name: a green run means
 # every suite ran. Ends with how many suites and cases ran on each side.
+# The Windows suites run from $MIPO_BUILD/win32 under 32-bit Wine, or, on a
+# machine that cannot run 32-bit programs, from $MIPO_BUILD/win64 under wine64
+# (scripts/env.sh decides); the summary says which.
 # Expects DISPLAY (the Makefile wraps it in with-display.sh) and built trees in
-# $MIPO_BUILD/native and $MIPO_BUILD/win32 (make native win32).
+# $MIPO_BUILD/native, $MIPO_BUILD/win32 and, for 64-bit runs, $MIPO_BUILD/win64
+# (make native win32 win64).
 set -uo pipefail
 . "$(dirname "$0")/env.sh"
 native=$MIPO_BUILD/native
-win=$MIPO_BUILD/win32
+ship=$MIPO_BUILD/win32
+win=$MIPO_WIN_RUN_BUILD
 status=0
 problems=()
 problem() { problems+=("$*"); status=1; }
@@ -18,12 +23,18 @@ if ! "$MIPO_ROOT/scripts/check-format.sh"; then
   problem "format: files differ from .clang-format (listed above; make format fixes them)"
 fi
 
-for tree in "$native" "$win"; do
+for tree in "$native" "$ship" "$win"; do
   if [ ! -f "$tree/CTestTestfile.cmake" ]; then
-    echo "test: $tree is not configured; run make native win32 first" >&2
+    echo "test: $tree is not configured; run make native win32 $MIPO_WIN_TREE first" >&2
     exit 1
   fi
 done
+# The program users get is 32-bit, whichever build the suites run as.
+ship_machine=$(mipo_pe_machine "$ship/MipoWatch.exe")
+[ "$ship_machine" = i386 ] ||
+  problem "win32: $ship/MipoWatch.exe is not a 32-bit Windows program ($ship_machine)"
+# The download test packs the 32-bit program even when it starts the 64-bit one.
+export MIPO_DIST_BUILD=$ship
 
 # The tests a tree registers, one name a line.
 listed() { ctest --test-dir "$1" -N 2>/dev/null | sed -n 's/^ *Test *#[0-9]*: //p'; }
@@ -62,7 +73,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 run_ctest "$log/native" --test-dir "$native" -j "$jobs" || problem "native: tests failed (above)"
 native_line=$(grep -E 'tests passed|tests failed' "$log/native" | tail -n 1)
 
-echo "== Windows suites under Wine"
+echo "== Windows suites under Wine ($MIPO_WIN_ARCH_NOTE)"
 wine_ready=1
 if ! "$MIPO_ROOT/scripts/prepare-prefix.sh"; then
   wine_ready=0
@@ -88,8 +99,8 @@ if [ $wine_ready = 1 ]; then
   # stop Wine's background processes from holding ctest's output pipe open.
   mipo_wineserver -p30
   mipo_wine cmd /c exit </dev/null >/dev/null 2>&1
-  run_ctest "$log/win32" --test-dir "$win" || problem "Wine: tests failed (above)"
-  win_line=$(grep -E 'tests passed|tests failed' "$log/win32" | tail -n 1)
+  run_ctest "$log/wine" --test-dir "$win" || problem "Wine: tests failed (above)"
+  win_line=$(grep -E 'tests passed|tests failed' "$log/wine" | tail -n 1)
   mipo_wineserver -k || true
 fi
 
@@ -130,6 +141,12 @@ echo "native: 1 GoogleTest program with $native_cases cases, $fuzz_ran of $fuzz_
      "(ctest: ${native_line:-no result})"
 echo "Wine:   $win_suites of ${#expected[@]} suites with $win_cases cases, $win_other other tests" \
      "(ctest: ${win_line:-no result})"
+if [ "$MIPO_WIN_ARCH" = i686 ]; then
+  echo "        ran as $MIPO_WIN_ARCH_NOTE"
+else
+  echo "        ran as $MIPO_WIN_ARCH_NOTE; the 32-bit program was built ($ship) but not run." \
+       "The download test checked the 32-bit zip's contents and started the 64-bit build in its place."
+fi
 if [ $status != 0 ]; then
   echo "FAILED:"
   printf '  %s\n' "${problems[@]}"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs one Windows program under the project's Wine prefix; ctest's emulator.
+# Runs one Windows program under the project's Wine prefix; ctest's emulator (the
+# toolchain file names the architecture, so each tree runs under its own Wine).
 # shellcheck source=env.sh
 . "$(dirname "$0")/env.sh"
-LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 exec wine "$@"
+LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 exec "$MIPO_WINE" "$@"

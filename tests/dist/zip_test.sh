@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# The download as a user gets it: builds the zip from the given Windows build
-# with scripts/dist.sh, checks exactly what is inside, then unpacks it into a
-# folder with a Japanese name, starts the program there under Wine as a first
-# run, closes it as the close box does and checks what it wrote.
-#   zip_test.sh <win32 build folder>
+# The download as a user gets it: builds the zip with scripts/dist.sh, checks
+# exactly what is inside, then unpacks it into a folder with a Japanese name,
+# starts the program there under Wine as a first run, closes it as the close box
+# does and checks what it wrote.
+#   zip_test.sh <build folder>
+#   MIPO_DIST_BUILD  the 32-bit build the zip is made from (default: the build folder)
+# The program started is the build folder's. When that is not the zip's build (a
+# machine that cannot run 32-bit programs runs the suites as 64-bit builds), its
+# program and libraries take the place of the zip's in the unpacked folder, and
+# the test says so: the zip's own program is then checked but not started.
 # Needs DISPLAY and a prepared Wine prefix (scripts/test.sh provides both).
 set -uo pipefail
-build=$(cd "${1:?usage: zip_test.sh <win32 build folder>}" && pwd)
+build=$(cd "${1:?usage: zip_test.sh <build folder>}" && pwd)
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/env.sh"
+dist_build=$(cd "${MIPO_DIST_BUILD:-$build}" && pwd) || exit 1
 here=$root/tests/dist
 work=$build/dist-test
 failures=0
@@ -23,7 +29,7 @@ rm -rf "$work"
 mkdir -p "$work"
 
 # --- the archive -----------------------------------------------------------
-zipfile=$(MIPO_WIN32_BUILD=$build MIPO_DIST_OUT=$work "$root/scripts/dist.sh") || {
+zipfile=$(MIPO_WIN32_BUILD=$dist_build MIPO_DIST_OUT=$work "$root/scripts/dist.sh") || {
   echo "FAIL  scripts/dist.sh did not build the zip"
   exit 1
 }
@@ -38,7 +44,9 @@ unpacked=$work/ミポ表示
 mkdir -p "$unpacked"
 unzip -q "$zipfile" -d "$unpacked"
 for f in MipoWatch.exe KeyHook.dll MouseHook.dll; do
-  check "$f in the zip is the one built" cmp -s "$build/$f" "$unpacked/$f"
+  check "$f in the zip is the one built" cmp -s "$dist_build/$f" "$unpacked/$f"
+  # A 64-bit program would not load the other's libraries, nor run on 32-bit Windows.
+  check "$f in the zip is built for 32-bit Windows" test "$(mipo_pe_machine "$unpacked/$f")" = i386
 done
 
 # The read-me is for Notepad on a Japanese Windows: cp932 with CR LF throughout.
@@ -79,6 +87,18 @@ check "the program's manifest asks for common controls 6 and names Vista to 11" 
   python3 "$here/check_manifest.py" <<<"$manifest"
 
 # --- the program from the unpacked folder -----------------------------------
+if [ "$build" != "$dist_build" ]; then
+  # Same folder name and neighbours, the build's own program and libraries.
+  machine=$(mipo_pe_machine "$build/MipoWatch.exe")
+  echo "note  the zip's $(mipo_pe_machine "$unpacked/MipoWatch.exe") program is not started here" \
+       "(Wine runs $MIPO_WIN_ARCH_NOTE); the start below runs the $machine build in $build" \
+       "from a copy of the unpacked folder"
+  copy=$work/started/ミポ表示
+  mkdir -p "$copy"
+  cp -a "$unpacked/." "$copy/"
+  cp "$build/MipoWatch.exe" "$build/KeyHook.dll" "$build/MouseHook.dll" "$copy/"
+  unpacked=$copy
+fi
 user=$(id -un)  # Wine's network user is the Unix user
 log=$work/program.log
 mipo_wine "$unpacked/MipoWatch.exe" </dev/null >"$log" 2>&1 &

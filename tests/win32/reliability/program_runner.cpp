@@ -317,12 +317,24 @@ DWORD FindProcessOf(const std::string& exePath) {
   return found;
 }
 
+// The Unix command that starts a Windows program under this process's Wine. The
+// scripts name the loader in WINELOADER when it is not the one /usr/bin/wine would
+// pick (that one is 32-bit, which a 64-bit build cannot be started with, and which
+// cannot run at all on a machine without 32-bit support).
+std::string WineLoader() {
+  char loader[MAX_PATH] = {};
+  const DWORD length = GetEnvironmentVariableA("WINELOADER", loader, sizeof(loader));
+  if (length == 0 || length >= sizeof(loader))
+    return "/usr/bin/wine";
+  return loader;
+}
+
 }  // namespace
 
 bool RunningProgram::StartAsUnixUser(const std::string& folder, const std::string& user) {
   const std::string exe = folder + "\\MipoWatch.exe";
-  std::string commandLine =
-      "Z:\\usr\\bin\\env USER=" + user + " LOGNAME=" + user + " /usr/bin/wine \"" + exe + "\"";
+  std::string commandLine = "Z:\\usr\\bin\\env USER=" + user + " LOGNAME=" + user + " " +
+                            WineLoader() + " \"" + exe + "\"";
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION launcher = {};
