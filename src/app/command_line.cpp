@@ -3,6 +3,7 @@
 #include <cstring>
 
 bool IsAcceptedCommandLine(const char* commandLine) {
-  if (commandLine == nullptr || commandLine[0] == '\0') return true;
+  if (commandLine == nullptr || commandLine[0] == '\0')
+    return true;
   return std::strcmp(commandLine, "-n") == 0;
 }

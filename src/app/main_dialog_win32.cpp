@@ -300,7 +300,8 @@ void MainDialog::OnSelectionChanged() {
 
 void MainDialog::OnFrontSwitch() {
   const bool front = IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED;
-  SetWindowPos(Window(), front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(Window(), front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {

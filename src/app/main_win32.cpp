@@ -11,7 +11,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   ZeroMemory(SettingsPath(), kPathBufferSize);
-  if (!IsAcceptedCommandLine(commandLine)) return 0;
+  if (!IsAcceptedCommandLine(commandLine))
+    return 0;
 
   // Relative names (the bell file, the file choosers) resolve against the
   // program's own folder, wherever it was started from.

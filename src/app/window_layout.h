@@ -3,7 +3,6 @@
 
 #include "ui/page_layout.h"
 
-
 struct Point {
   int x = 0;
   int y = 0;
@@ -13,7 +12,6 @@ struct Point {
 // primary screen on the left and right and off its bottom edge (halves truncate).
 Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,
                       int screenHeight);
-
 
 // The pieces of the main dialog after a resize.
 struct MainLayout {

@@ -17,8 +17,8 @@ bool MultimediaTickSource::Start(HWND window, UINT message, UINT periodMs) {
   message_ = message;
   if (timeBeginPeriod(periodMs) != TIMERR_NOERROR)
     return false;
-  timerId_ = timeSetEvent(periodMs, periodMs, PostTick, reinterpret_cast<DWORD_PTR>(this),
-                          TIME_PERIODIC);
+  timerId_ =
+      timeSetEvent(periodMs, periodMs, PostTick, reinterpret_cast<DWORD_PTR>(this), TIME_PERIODIC);
   if (timerId_ == 0) {
     // Nothing armed: the resolution must not stay raised.
     timeEndPeriod(periodMs);

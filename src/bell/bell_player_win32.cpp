@@ -42,7 +42,8 @@ bool BellPlayer::Play(HWND notify) {
   if (deviceId_ == 0)
     return false;
   MCI_SEEK_PARMS seek = {};
-  if (device_.Send(deviceId_, MCI_SEEK, MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek)) == 0) {
+  if (device_.Send(deviceId_, MCI_SEEK, MCI_SEEK_TO_START, reinterpret_cast<DWORD_PTR>(&seek)) ==
+      0) {
     MCI_PLAY_PARMS play = {};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(notify);
     if (device_.Send(deviceId_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) == 0) {

@@ -7,16 +7,20 @@
 #include "settings/path_rules.h"
 
 bool FileHelper::PathExists(char* path, bool asFolder) const {
-  if (path == nullptr) return false;
-  if (!asFolder) return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+  if (path == nullptr)
+    return false;
+  if (!asFolder)
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
   std::string text = path;
-  if (RemoveTrailingBackslash(&text)) path[text.size()] = '\0';
+  if (RemoveTrailingBackslash(&text))
+    path[text.size()] = '\0';
   const DWORD attributes = GetFileAttributesA(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool FileHelper::CreateFolderPath(const char* path, bool isFolder) const {
-  if (path == nullptr) return false;
+  if (path == nullptr)
+    return false;
   std::string work = path;
   if (!isFolder) {
     const PathParts parts = SplitPath(work);

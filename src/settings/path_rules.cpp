@@ -2,14 +2,17 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 }  // namespace
 
 std::size_t FindLastSeparator(const std::string& path) {
   std::size_t last = std::string::npos;
   ForEachCharacter(path, [&](std::size_t i) {
-    if (IsSeparator(path[i])) last = i;
+    if (IsSeparator(path[i]))
+      last = i;
   });
   return last;
 }
@@ -28,7 +31,8 @@ PathParts SplitPath(const std::string& path) {
   }
   std::size_t dot = std::string::npos;
   ForEachCharacter(rest, [&](std::size_t i) {
-    if (rest[i] == '.') dot = i;
+    if (rest[i] == '.')
+      dot = i;
   });
   if (dot != std::string::npos) {
     parts.name = rest.substr(0, dot);
@@ -45,15 +49,19 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool RemoveTrailingBackslash(std::string* path) {
-  if (path->empty()) return false;
+  if (path->empty())
+    return false;
   const std::size_t last = path->size() - 1;
-  if ((*path)[last] != '\\') return false;
+  if ((*path)[last] != '\\')
+    return false;
   // The backslash is a character of its own only if the walk lands on it.
   bool own = false;
   ForEachCharacter(*path, [&](std::size_t i) {
-    if (i == last) own = true;
+    if (i == last)
+      own = true;
   });
-  if (!own) return false;
+  if (!own)
+    return false;
   path->erase(last);
   return true;
 }
@@ -63,13 +71,17 @@ std::vector<std::string> FolderLevels(const std::string& path) {
   bool endsWithSeparator = false;
   ForEachCharacter(path, [&](std::size_t i) {
     endsWithSeparator = path[i] == '\\';
-    if (endsWithSeparator && i > 0) levels.push_back(path.substr(0, i));
+    if (endsWithSeparator && i > 0)
+      levels.push_back(path.substr(0, i));
   });
-  if (!path.empty() && !endsWithSeparator) levels.push_back(path);
+  if (!path.empty() && !endsWithSeparator)
+    levels.push_back(path);
   return levels;
 }
 
-bool IsUsableUserName(const std::string& name) { return !name.empty() && name != "unknown"; }
+bool IsUsableUserName(const std::string& name) {
+  return !name.empty() && name != "unknown";
+}
 
 namespace {
 
@@ -79,7 +91,8 @@ std::string WholeCharacters(const std::string& text) {
   std::size_t end = 0;
   ForEachCharacter(text, [&](std::size_t i) {
     const bool lead = IsCp932LeadByte(static_cast<unsigned char>(text[i]));
-    if (!lead || i + 1 < text.size()) end = i + (lead ? 2 : 1);
+    if (!lead || i + 1 < text.size())
+      end = i + (lead ? 2 : 1);
   });
   return text.substr(0, end);
 }
@@ -104,7 +117,7 @@ SettingsLocation ComposeSettingsLocation(const std::string& exePath,
   // No user, or a user folder whose path would not fit: share the file beside
   // the executable rather than cut a path in the middle.
   const std::string beside = base + "Data.ini";
-  if (beside.size() <= kMaxPathChars) where.iniPath = beside;
+  if (beside.size() <= kMaxPathChars)
+    where.iniPath = beside;
   return where;
 }
-

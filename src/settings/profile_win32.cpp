@@ -12,23 +12,28 @@ char g_settingsPath[kPathBufferSize];
 bool g_settingsPathBuilt = false;
 }  // namespace
 
-char* SettingsPath() { return g_settingsPath; }
+char* SettingsPath() {
+  return g_settingsPath;
+}
 
 void EnsureSettingsPath() {
-  if (g_settingsPath[0] != '\0' || g_settingsPathBuilt) return;
+  if (g_settingsPath[0] != '\0' || g_settingsPathBuilt)
+    return;
   BuildSettingsPath(g_settingsPath);
   // An unusable location is decided once; it is not retried on every read.
   g_settingsPathBuilt = true;
 }
 
 int ProfileReadInt(const char* section, const char* key, int def) {
-  if (g_settingsPath[0] == '\0') return def;
+  if (g_settingsPath[0] == '\0')
+    return def;
   return static_cast<int>(GetPrivateProfileIntA(section, key, def, g_settingsPath));
 }
 
 void ProfileReadString(const char* section, const char* key, const char* def, char* out,
                        unsigned outSize) {
-  if (outSize == 0) return;
+  if (outSize == 0)
+    return;
   if (g_settingsPath[0] == '\0') {
     snprintf(out, outSize, "%s", def);
     return;
@@ -38,7 +43,8 @@ void ProfileReadString(const char* section, const char* key, const char* def, ch
 }
 
 void ProfileWriteString(const char* section, const char* key, const char* value) {
-  if (g_settingsPath[0] == '\0') return;
+  if (g_settingsPath[0] == '\0')
+    return;
   WritePrivateProfileStringA(section, key, value, g_settingsPath);
 }
 

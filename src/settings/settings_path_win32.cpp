@@ -11,7 +11,8 @@
 std::string ProgramPath() {
   char buffer[1024] = {};
   const DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
-  if (n == 0 || n >= sizeof(buffer)) return std::string();
+  if (n == 0 || n >= sizeof(buffer))
+    return std::string();
   return std::string(buffer, n);
 }
 
@@ -24,7 +25,8 @@ namespace {
 std::string NetworkUserName() {
   char name[256] = {};
   DWORD size = sizeof(name);
-  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR) return std::string();
+  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR)
+    return std::string();
   name[sizeof(name) - 1] = '\0';
   return name;
 }

@@ -40,9 +40,7 @@ class PageSaveTarget : public SettingsSaveTarget {
     ProfileWriteString(schema::kSettingSection, key, value);
   }
   bool PathExists(const char* path) override { return ::PathExists(path); }
-  void ReportInvalidBellFile() override {
-    boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK);
-  }
+  void ReportInvalidBellFile() override { boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK); }
 
  private:
   HWND page_;
@@ -99,8 +97,9 @@ void SettingsPage::OnInitPage() {
   // Only a stored 1 means "on": the main dialog reads the key the same way.
   CheckDlgButton(Window(), IDC_SETTINGS_END_TAB,
                  ProfileReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1 ? BST_CHECKED
-                                                                                 : BST_UNCHECKED);
-  for (const TriggerMethodList& list : kTriggerMethodLists) FillTriggerMethodList(list.id, list.key);
+                                                                                  : BST_UNCHECKED);
+  for (const TriggerMethodList& list : kTriggerMethodLists)
+    FillTriggerMethodList(list.id, list.key);
 
   char bellFile[kMaxPathChars] = {};
   ProfileReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);

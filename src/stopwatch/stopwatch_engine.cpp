@@ -283,8 +283,8 @@ void StopwatchEngine::ShowRunningTime() {
 
 void StopwatchEngine::UpdateStatusText() {
   char text[kStatusTextSize];
-  FormatStopwatchStatus(running_, watchMode_, startCaption_, startMethod_, lapMethod_, stopMethod_, text,
-                        sizeof text);
+  FormatStopwatchStatus(running_, watchMode_, startCaption_, startMethod_, lapMethod_, stopMethod_,
+                        text, sizeof text);
   controls_.SetStatusText(text);
 }
 

@@ -54,9 +54,9 @@ void StopwatchPage::RunTrigger(int method, bool mouse) {
     POINT cursor = {};
     GetCursorPos(&cursor);
     HWND under = WindowFromPoint(cursor);
-    pointerOnExcludedControl = under != nullptr &&
-                               (under == Item(IDC_SW_START) || under == Item(IDC_SW_CLEAR) ||
-                                under == Item(IDC_SW_ACCURACY));
+    pointerOnExcludedControl =
+        under != nullptr && (under == Item(IDC_SW_START) || under == Item(IDC_SW_CLEAR) ||
+                             under == Item(IDC_SW_ACCURACY));
   }
   const triggers::TriggerPlan plan =
       triggers::PlanTrigger(methods, engine_.IsRunning(), method, pointerOnExcludedControl);

@@ -67,8 +67,8 @@ class TimerControls {
  public:
   virtual ~TimerControls() = default;
   virtual void GetFieldTexts(FieldTexts* texts) = 0;  // hour, minute, second fields
-  virtual int RepeatPosition() = 0;                // selection of the repeat list, -1 for none
-  virtual int BellTimeCount() = 0;                 // entries of the bell-time list
+  virtual int RepeatPosition() = 0;                   // selection of the repeat list, -1 for none
+  virtual int BellTimeCount() = 0;                    // entries of the bell-time list
   virtual void BellTimeAt(int index, char* out, size_t outSize) = 0;
   virtual bool MaxDisplayWanted() = 0;  // the maximum-display switch
   virtual void SetStartCaption(const char* caption) = 0;

@@ -251,8 +251,7 @@ bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
   return true;
 }
 
-bool TimerPage::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/,
-                          LRESULT* /*result*/) {
+bool TimerPage::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT* /*result*/) {
   switch (message) {
     case WM_MIPO_TIMER_TICK:
       engine_.OnTick();
@@ -580,8 +579,8 @@ void TimerPage::Ports::PostStop() {
 }
 
 void TimerPage::MaxPort::Open() {
-  page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, 0,
-                            0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+  page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, 0, 0,
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                             kMaxDisplayFont);
 }
 

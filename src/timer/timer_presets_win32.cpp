@@ -99,8 +99,7 @@ void TimerPage::ApplyPreset() {
   alarmDelayIndex_ = timer::ValidAlarmDelay(preset->alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
   engine_.SetBellOn(preset->bellOn != 0);
-  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH,
-                 preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
                  preset->maxDisplayOn != 0 ? BST_CHECKED : BST_UNCHECKED);
   if (engine_.Mode() == timer::kBells) {

@@ -58,7 +58,8 @@ TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
   return plan;
 }
 
-TriggerMethods UsableMethods(const TriggerMethods& methods, bool mouseReporting, bool keyReporting) {
+TriggerMethods UsableMethods(const TriggerMethods& methods, bool mouseReporting,
+                             bool keyReporting) {
   auto usable = [&](int method) {
     const bool dead = (TriggerNeedsMouseHook(method) && !mouseReporting) ||
                       (TriggerNeedsKeyHook(method) && !keyReporting);

@@ -119,8 +119,7 @@ HWND WindowObject::CreateBound(DWORD exStyle, const char* className, DWORD style
                          instance, this);
 }
 
-LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
     WindowObject* self = nullptr;
     if (message == WM_CREATE) {

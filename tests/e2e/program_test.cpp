@@ -27,13 +27,15 @@ std::string Install(const std::string& name) {
 std::string UserName() {
   char name[256] = {};
   DWORD size = sizeof(name);
-  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR) return std::string();
+  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR)
+    return std::string();
   return name;
 }
 
 std::string IniPathIn(const std::string& folder) {
   const std::string user = UserName();
-  if (user.empty() || user == "unknown") return folder + "\\Data.ini";
+  if (user.empty() || user == "unknown")
+    return folder + "\\Data.ini";
   return folder + "\\" + user + "\\Data.ini";
 }
 
@@ -41,7 +43,8 @@ struct ProgramRun {
   PROCESS_INFORMATION process = {};
   bool started = false;
   ~ProgramRun() {
-    if (!started) return;
+    if (!started)
+      return;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
       TerminateProcess(process.hProcess, 99);
     }
@@ -53,7 +56,8 @@ struct ProgramRun {
 bool Start(ProgramRun* run, const std::string& folder, const std::string& arguments) {
   // The entry point sees exactly what follows the program name and one blank.
   std::string commandLine = "\"" + folder + "\\MipoWatch.exe\"";
-  if (!arguments.empty()) commandLine += " " + arguments;
+  if (!arguments.empty())
+    commandLine += " " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof(startup);
   std::string mutableLine = commandLine;
@@ -73,8 +77,7 @@ BOOL CALLBACK FindProcessWindow(HWND window, LPARAM data) {
   WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid == search->processId && IsWindowVisible(window) &&
-      WindowText(window) == search->title) {
+  if (pid == search->processId && IsWindowVisible(window) && WindowText(window) == search->title) {
     search->found = window;
     return FALSE;
   }
@@ -86,7 +89,8 @@ HWND WaitForWindow(DWORD processId, const std::string& title, DWORD ms) {
   while (GetTickCount() - start < ms) {
     WindowSearch search = {processId, title, nullptr};
     EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    if (search.found != nullptr)
+      return search.found;
     Sleep(50);
   }
   return nullptr;

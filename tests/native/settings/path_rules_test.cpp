@@ -81,7 +81,8 @@ TEST(SettingsLocation, UnnamedUsersShareTheFileBesideTheExecutable) {
 TEST(SettingsLocation, OverlongPathsFallBackInsteadOfBeingCut) {
   const std::string folder = "C:\\" + std::string(240, 'a') + "\\";
   // Beside the executable fits (252 characters), the user folder does not.
-  const SettingsLocation w = ComposeSettingsLocation(folder + "MipoWatch.exe", std::string(30, 'u'));
+  const SettingsLocation w =
+      ComposeSettingsLocation(folder + "MipoWatch.exe", std::string(30, 'u'));
   EXPECT_EQ(w.userFolder, "");
   EXPECT_EQ(w.iniPath, folder + "Data.ini");
 

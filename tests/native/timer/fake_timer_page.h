@@ -85,8 +85,14 @@ class FakeStatus : public timer::StatusLine {
 class FakeClock : public LocalClock {
  public:
   CalendarTime Now() override {
-    return {2024, 5, 5, 0, static_cast<uint16_t>(now.hour), static_cast<uint16_t>(now.minute),
-            static_cast<uint16_t>(now.second), 0};
+    return {2024,
+            5,
+            5,
+            0,
+            static_cast<uint16_t>(now.hour),
+            static_cast<uint16_t>(now.minute),
+            static_cast<uint16_t>(now.second),
+            0};
   }
   timer::ClockTime now = {12, 0, 0};
 };

@@ -20,7 +20,8 @@ class MainDialogTest : public ::testing::Test {
  protected:
   void Open(const char* name, bool firstRunDone = true) {
     folder_ = UseFreshSettings(name);
-    if (firstRunDone) ProfileWriteString("MainDlg", "FirstFlag", "0");
+    if (firstRunDone)
+      ProfileWriteString("MainDlg", "FirstFlag", "0");
   }
   void Create() {
     app_ = std::make_unique<Application>();
@@ -30,7 +31,8 @@ class MainDialogTest : public ::testing::Test {
     PumpMessages();
   }
   void Destroy() {
-    if (window_ != nullptr) DestroyWindow(window_);
+    if (window_ != nullptr)
+      DestroyWindow(window_);
     window_ = nullptr;
     PumpMessages();
     dialog_.reset();

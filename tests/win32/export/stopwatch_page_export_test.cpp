@@ -31,7 +31,6 @@ class AnswerWithPath : public FileChooser {
 
 class StopwatchPageExportTest : public ::testing::Test {
  protected:
-
   // A run at the finest accuracy from 23:59:59.500: a lap after one second,
   // the stop half a second later.
   void RunTwoLaps() {

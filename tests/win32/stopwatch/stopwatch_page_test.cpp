@@ -69,9 +69,9 @@ class StopwatchPageTest : public ::testing::Test {
   // systemServices: the real multimedia tick and clocks instead of the recorders;
   // countClock: what runs are counted against (null: one period per tick).
   void OpenPage(bool systemServices = false, MonotonicClock* countClock = nullptr) {
-    page_.reset(systemServices ? new StopwatchPage(systemTicks_, &counterClock_, systemClock_,
-                                                   systemChooser_)
-                               : new StopwatchPage(ticks_, countClock, clock_, chooser_));
+    page_.reset(systemServices
+                    ? new StopwatchPage(systemTicks_, &counterClock_, systemClock_, systemChooser_)
+                    : new StopwatchPage(ticks_, countClock, clock_, chooser_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
