@@ -26,3 +26,9 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/fuzz/CMakeLists.txt)
   include(${CMAKE_SOURCE_DIR}/fuzz/NativeTests.cmake)
 endif()
+
+# Includes between the source folders point one way (app, pages, services, base);
+# the check names any line that points up or from one page into another.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/check_layers.py
+         ${CMAKE_SOURCE_DIR}/src)

@@ -40,11 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const int mode = timer::ModeFromNumber(StoredInt(in));
   FUZZ_CHECK(mode >= 0 && mode < timer::kModeCount);
-  const int delay = timer::ValidAlarmDelay(StoredInt(in));
+  const int delay = timer::MendAlarmDelay(StoredInt(in));
   FUZZ_CHECK(delay >= 0 && delay < timer::kAlarmDelayPositions);
-  const int seconds = timer::ValidTimerSeconds(StoredInt(in));
+  const int seconds = timer::MendTimerSeconds(StoredInt(in));
   FUZZ_CHECK(seconds >= 0 && seconds < timer::kSecondsPerDay);
-  const int repeat = timer::ValidRepeatPosition(StoredInt(in));
+  const int repeat = timer::MendRepeatPosition(StoredInt(in));
   FUZZ_CHECK(repeat >= 0 && repeat < timer::kRepeatListSize);
   timer::ClockTime now;
   now.hour = in.ConsumeIntegralInRange<int>(0, 23);

@@ -123,7 +123,7 @@ void CheckNotices(const std::string& piece, int number, size_t outSize) {
   timer::FormatRepeatNotice(number, repeat.data, repeat.size);
   FUZZ_CHECK(repeat.Terminated());
   ExactBuffer entry(outSize);
-  timer::FormatAlarmDelayEntry(timer::ValidAlarmDelay(number), entry.data, entry.size);
+  timer::FormatAlarmDelayEntry(timer::MendAlarmDelay(number), entry.data, entry.size);
   FUZZ_CHECK(entry.Terminated());
   FUZZ_CHECK(timer::ModeFromNumber(number) >= 0 &&
              timer::ModeFromNumber(number) < timer::kModeCount);

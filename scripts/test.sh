@@ -69,6 +69,8 @@ for f in "$MIPO_ROOT"/fuzz/*_fuzzer.cpp; do
             "(configured with MIPO_FUZZ_TESTS=OFF?)"
   fi
 done
+printf '%s\n' "${native_tests[@]}" | grep -qx layers ||
+  problem "native: the layering check (tools/check_layers.py) has no test in $native"
 jobs=$(nproc 2>/dev/null || echo 2)
 run_ctest "$log/native" --test-dir "$native" -j "$jobs" || problem "native: tests failed (above)"
 native_line=$(grep -E 'tests passed|tests failed' "$log/native" | tail -n 1)
@@ -137,7 +139,8 @@ done
 
 echo
 echo "== summary"
-echo "native: 1 GoogleTest program with $native_cases cases, $fuzz_ran of $fuzz_expected fuzz targets" \
+echo "native: 1 GoogleTest program with $native_cases cases, $fuzz_ran of $fuzz_expected fuzz targets," \
+     "the layering check" \
      "(ctest: ${native_line:-no result})"
 echo "Wine:   $win_suites of ${#expected[@]} suites with $win_cases cases, $win_other other tests" \
      "(ctest: ${win_line:-no result})"

@@ -90,19 +90,19 @@ long long SecondsUntilClock(long long clockSeconds, long long nowSeconds) {
   return difference;
 }
 
-int ValidAlarmDelay(int position) {
+int MendAlarmDelay(int position) {
   if (position < 0 || position >= kAlarmDelayPositions)
     return 0;
   return position;
 }
 
-int ValidTimerSeconds(int seconds) {
+int MendTimerSeconds(int seconds) {
   if (seconds < 0 || seconds >= kSecondsPerDay)
     return kDefaultTimerSeconds;
   return seconds;
 }
 
-int ValidRepeatPosition(int position) {
+int MendRepeatPosition(int position) {
   if (position < 0 || position >= kRepeatListSize)
     return 0;
   return position;
@@ -110,7 +110,7 @@ int ValidRepeatPosition(int position) {
 
 AlarmDefault AlarmDefaultFor(const ClockTime& now, int delayPosition) {
   const int minutesPerDay = 24 * 60;
-  int total = now.hour * 60 + now.minute + (ValidAlarmDelay(delayPosition) + 1) * 5;
+  int total = now.hour * 60 + now.minute + (MendAlarmDelay(delayPosition) + 1) * 5;
   total %= minutesPerDay;
   if (total < 0)
     total += minutesPerDay;

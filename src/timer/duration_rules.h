@@ -63,17 +63,17 @@ long long SecondsUntilClock(long long clockSeconds, long long nowSeconds);
 // Positions of the alarm delay list: 0 = 5 minutes ... 11 = 60 minutes. A
 // position outside the list counts as the first one.
 const int kAlarmDelayPositions = 12;
-int ValidAlarmDelay(int position);
+int MendAlarmDelay(int position);
 
 // The remembered duration (TimerTime) as the page may show it: 0 to 23:59:59 in
 // seconds. Anything else, which only a damaged or hand-edited file holds,
 // counts as the default of one minute.
 const int kDefaultTimerSeconds = 60;
-int ValidTimerSeconds(int seconds);
+int MendTimerSeconds(int seconds);
 
 // Positions of the repeat list (kRepeatListSize in timer_texts.h): 0 = endless,
 // then 1 to 999 repetitions. A position outside the list counts as endless.
-int ValidRepeatPosition(int position);
+int MendRepeatPosition(int position);
 
 // The clock time the alarm fields get when the alarm mode is chosen: now plus
 // the delay of the position, seconds 0, wrapping past midnight.

@@ -121,10 +121,10 @@ void TimerPage::ReadStoredSettings() {
   Select(IDC_TM_MODE, engine_.Mode());
   // The delay feeds clock arithmetic and preset records, which need a real position.
   alarmDelayIndex_ =
-      timer::ValidAlarmDelay(ProfileReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
+      timer::MendAlarmDelay(ProfileReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
 
-  const int time = timer::ValidTimerSeconds(
+  const int time = timer::MendTimerSeconds(
       ProfileReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
   savedHourIndex_ = time / 3600;
   savedMinuteIndex_ = time % 3600 / 60;
@@ -141,7 +141,7 @@ void TimerPage::ReadStoredSettings() {
                      : BST_UNCHECKED);
 
   engine_.SetRepeatSetting(
-      timer::ValidRepeatPosition(ProfileReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
+      timer::MendRepeatPosition(ProfileReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
   Select(IDC_TM_REPEAT, engine_.RepeatSetting());
 }
 
@@ -213,7 +213,7 @@ bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
       break;
     case IDC_TM_ALARM_DELAY:
       if (code == CBN_SELCHANGE) {
-        alarmDelayIndex_ = timer::ValidAlarmDelay(Selection(IDC_TM_ALARM_DELAY));
+        alarmDelayIndex_ = timer::MendAlarmDelay(Selection(IDC_TM_ALARM_DELAY));
         SetAlarmDefault();
       }
       break;

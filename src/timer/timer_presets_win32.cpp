@@ -96,7 +96,7 @@ void TimerPage::ApplyPreset() {
   // the next preset stores are these two values: keep them in step.
   engine_.SetRepeatSetting(preset->repeatIndex);
   Select(IDC_TM_REPEAT, preset->repeatIndex);
-  alarmDelayIndex_ = timer::ValidAlarmDelay(preset->alarmDelay);
+  alarmDelayIndex_ = timer::MendAlarmDelay(preset->alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
   engine_.SetBellOn(preset->bellOn != 0);
   CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);

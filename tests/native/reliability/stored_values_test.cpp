@@ -89,17 +89,17 @@ TEST(StoredPresetKeys, AListCutWithoutItsEndStopsAtTheBufferEnd) {
 }
 
 TEST(StoredTimerValues, DurationOutsideADayCountsAsOneMinute) {
-  EXPECT_EQ(timer::ValidTimerSeconds(0), 0);
-  EXPECT_EQ(timer::ValidTimerSeconds(86399), 86399);
-  EXPECT_EQ(timer::ValidTimerSeconds(86400), 60);
-  EXPECT_EQ(timer::ValidTimerSeconds(-5), 60);
-  EXPECT_EQ(timer::ValidTimerSeconds(INT_MIN), 60);
+  EXPECT_EQ(timer::MendTimerSeconds(0), 0);
+  EXPECT_EQ(timer::MendTimerSeconds(86399), 86399);
+  EXPECT_EQ(timer::MendTimerSeconds(86400), 60);
+  EXPECT_EQ(timer::MendTimerSeconds(-5), 60);
+  EXPECT_EQ(timer::MendTimerSeconds(INT_MIN), 60);
 }
 
 TEST(StoredTimerValues, RepeatPositionOutsideTheListCountsAsEndless) {
-  EXPECT_EQ(timer::ValidRepeatPosition(999), 999);
-  EXPECT_EQ(timer::ValidRepeatPosition(1000), 0);
-  EXPECT_EQ(timer::ValidRepeatPosition(-1), 0);
+  EXPECT_EQ(timer::MendRepeatPosition(999), 999);
+  EXPECT_EQ(timer::MendRepeatPosition(1000), 0);
+  EXPECT_EQ(timer::MendRepeatPosition(-1), 0);
 }
 
 TEST(UserFolder, NameEndingInHalfADoubleByteCharacterLosesTheHalf) {

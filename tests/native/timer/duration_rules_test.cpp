@@ -92,9 +92,9 @@ TEST(AlarmArithmetic, DefaultClockTimeIsNowPlusTheDelay) {
 }
 
 TEST(AlarmArithmetic, DelayOutsideTheListCountsAsFiveMinutes) {
-  EXPECT_EQ(0, ValidAlarmDelay(-1));
-  EXPECT_EQ(0, ValidAlarmDelay(12));
-  EXPECT_EQ(11, ValidAlarmDelay(11));
+  EXPECT_EQ(0, MendAlarmDelay(-1));
+  EXPECT_EQ(0, MendAlarmDelay(12));
+  EXPECT_EQ(11, MendAlarmDelay(11));
   AlarmDefault a = AlarmDefaultFor({10, 0, 0}, 50);
   EXPECT_EQ(10, a.hour);
   EXPECT_EQ(5, a.minute);
