@@ -116,3 +116,9 @@ foreach(dir ${_suites})
                          FAIL_REGULAR_EXPRESSION "\\[==========\\] Running 0 tests? from")
   endif()
 endforeach()
+
+# Windows ending the session with the program open, driven from outside by
+# Wine's own end-session tool (it would end a test program inside Wine too).
+add_test(NAME e2e.end_session
+         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/end_session_test.sh ${CMAKE_BINARY_DIR})
+set_tests_properties(e2e.end_session PROPERTIES TIMEOUT 120)
