@@ -237,9 +237,11 @@ void TimeDisplayWindow::ChooseDisplayFont() {
 void TimeDisplayWindow::ApplyFontChoice(const LOGFONTA& logFont, COLORREF textColor) {
   // Through the file image, so a face name without terminator is cut as it
   // would be when read back from the file.
+  display::FontRecord choice;
+  std::memcpy(&choice.logFont, &logFont, display::kLogFontSize);
+  choice.textColor = textColor;
   unsigned char image[display::kFontRecordSize];
-  std::memcpy(image, &logFont, display::kLogFontSize);
-  for (int i = 0; i < 4; ++i) image[60 + i] = static_cast<unsigned char>(textColor >> (8 * i));
+  display::SerializeFontRecord(choice, image);
   display::LoadFontRecordBytes(fontRecord_, image, sizeof image);
   if (Window() == nullptr)
     return;
