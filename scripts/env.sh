@@ -60,6 +60,11 @@ case $MIPO_WIN_ARCH in
     exit 2
     ;;
 esac
+# A second prefix beside the first whose screen is at 144 dots per inch (150 %):
+# the suite of tests/win32/scaling runs there once more. Exported, so a script
+# that points WINEPREFIX at it does not derive it again from itself.
+export MIPO_SCALED_PREFIX=${MIPO_SCALED_PREFIX:-$WINEPREFIX-144}
+MIPO_SCALED_DPI=144
 # The build tree the Windows suites (and make run) run from.
 MIPO_WIN_RUN_BUILD=$MIPO_BUILD/$MIPO_WIN_TREE
 export WINEDEBUG=${WINEDEBUG:--all}

@@ -3,10 +3,16 @@
 # fonts, IPA replacements for the MS Gothic faces, captions drawn by Wine (no window
 # manager on a virtual display) and windows left unmanaged (otherwise every hide
 # waits a second for a window manager that is not there), no crash dialog.
-# Needs DISPLAY.
+# With MIPO_LOGPIXELS set, the prefix's screen has that many dots per inch (Wine
+# reads LogPixels when a process starts). Needs DISPLAY.
 set -euo pipefail
 . "$(dirname "$0")/env.sh"
-marker=$WINEPREFIX/.mipo-ready
+logpixels=${MIPO_LOGPIXELS:-}
+case $logpixels in
+  '' | [1-9] | [1-9][0-9] | [1-9][0-9][0-9]) ;;
+  *) echo "prepare-prefix: MIPO_LOGPIXELS='$logpixels' is not a number of dots per inch" >&2; exit 2 ;;
+esac
+marker=$WINEPREFIX/.mipo-ready${logpixels:+-$logpixels}
 if [ -f "$marker" ]; then exit 0; fi
 echo "prepare-prefix: creating the Wine prefix in $WINEPREFIX"
 rm -rf "$WINEPREFIX"
@@ -26,7 +32,7 @@ mipo_wineserver -w
 mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 reg=$(mktemp --suffix=.reg)
-python3 - "$reg" <<'PY'
+python3 - "$reg" "$logpixels" <<'PY'
 import sys
 text = r'''Windows Registry Editor Version 5.00
 
@@ -48,6 +54,8 @@ text = r'''Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\Debug]
 "RelayExclude"=""
 '''
+if sys.argv[2]:
+    text += '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' % int(sys.argv[2])
 open(sys.argv[1], 'wb').write(b'\xff\xfe' + text.replace('\n', '\r\n').encode('utf-16-le'))
 PY
 mipo_wine regedit /S "$(mipo_wine winepath -w "$reg" 2>/dev/null | tr -d '\r' || echo "$reg")" >/dev/null 2>&1

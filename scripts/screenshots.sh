@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the pictures of docs/screenshots/ from the real program: each tab, the lap
-# list after two runs, the timer running and the full-screen display. The program
+# list after two runs, the timer running, the full-screen display, and the lap
+# list once more on a screen at 150 % (144 dpi, in a second prefix). The program
 # runs from a copy in a scratch folder with a prepared Data.ini (no first-run
 # notices), driven by winctl the way a user would click. Needs DISPLAY (the
 # Makefile wraps it in with-display.sh). On a machine that cannot run 32-bit
@@ -100,14 +101,17 @@ ctl wait "$title" 20000 || { echo "screenshots: the main window did not appear" 
 settle 1.5
 
 # Stopwatch: two runs of a few laps each, so the second run's rows are shaded.
-for pauses in "1.3 0.9 1.6" "1.1 2.0"; do
-  ctl click "$title" 1001
-  for p in $pauses; do sleep "$p"; ctl click "$title" 1001; done
-  sleep 0.8
-  ctl click "$title" 1011
-  settle 0.3
-done
-settle
+two_runs() {
+  for pauses in "1.3 0.9 1.6" "1.1 2.0"; do
+    ctl click "$title" 1001
+    for p in $pauses; do sleep "$p"; ctl click "$title" 1001; done
+    sleep 0.8
+    ctl click "$title" 1011
+    settle 0.3
+  done
+  settle
+}
+two_runs
 shot stopwatch
 
 # Timer: the bells preset chosen (mode, bell times and both switches come with it).
@@ -158,4 +162,22 @@ ctl close "$title"
 wait "$pid" || true
 pid=
 # This prefix's server served only this display, which ends with the script.
+mipo_wineserver -k || true
+
+# The stopwatch at 150 %: the same user on a screen at 144 dpi, whose stored
+# placement (screen pixels) is half as large again.
+export WINEPREFIX=$WINEPREFIX-144
+MIPO_LOGPIXELS=144 "$MIPO_ROOT/scripts/prepare-prefix.sh"
+sed -i -e 's/^Left=.*/Left=36\r/' -e 's/^Top=.*/Top=36\r/' -e 's/^Width=.*/Width=840\r/' \
+    -e 's/^Height=.*/Height=630\r/' "$work/$user/Data.ini"
+mipo_wineserver -p30 || true
+mipo_wine "$work/MipoWatch.exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+ctl wait "$title" 20000 || { echo "screenshots: the main window did not appear at 144 dpi" >&2; exit 1; }
+settle 1.5
+two_runs
+shot stopwatch-150
+ctl close "$title"
+wait "$pid" || true
+pid=
 mipo_wineserver -k || true

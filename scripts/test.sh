@@ -5,7 +5,9 @@
 # every suite ran. Ends with how many suites and cases ran on each side.
 # The Windows suites run from $MIPO_BUILD/win32 under 32-bit Wine, or, on a
 # machine that cannot run 32-bit programs, from $MIPO_BUILD/win64 under wine64
-# (scripts/env.sh decides); the summary says which.
+# (scripts/env.sh decides); the summary says which. The scaling suite runs once
+# more in a second prefix whose screen is at 144 dpi, where none of its cases may
+# skip.
 # Expects DISPLAY (the Makefile wraps it in with-display.sh) and built trees in
 # $MIPO_BUILD/native, $MIPO_BUILD/win32 and, for 64-bit runs, $MIPO_BUILD/win64
 # (make native win32 win64).
@@ -132,6 +134,40 @@ for name in "${expected[@]}"; do
   win_suites=$((win_suites + 1))
   win_cases=$((win_cases + ran))
 done
+# The sizes the program scales, once more at 144 dpi: the suite's own process in
+# a prefix of its own (with its own server), so nothing of the 96-dpi run leaks in.
+scaled_line="did not run"
+if [ $wine_ready = 1 ]; then
+  echo "== the scaling suite once more at $MIPO_SCALED_DPI dpi ($MIPO_SCALED_PREFIX)"
+  scaled_exe=$win/win32_scaling_tests.exe
+  scaled_xml=$results/win32.scaling-$MIPO_SCALED_DPI.xml
+  if ! WINEPREFIX=$MIPO_SCALED_PREFIX MIPO_LOGPIXELS=$MIPO_SCALED_DPI \
+       "$MIPO_ROOT/scripts/prepare-prefix.sh"; then
+    problem "Wine at $MIPO_SCALED_DPI dpi: the prefix $MIPO_SCALED_PREFIX could not be prepared (above)"
+  elif [ ! -f "$scaled_exe" ]; then
+    problem "Wine at $MIPO_SCALED_DPI dpi: $scaled_exe is not built"
+  else
+    (
+      export WINEPREFIX=$MIPO_SCALED_PREFIX
+      mipo_wineserver -p30
+      mipo_wine "$scaled_exe" --gtest_output="xml:Z:$scaled_xml" </dev/null
+      code=$?
+      mipo_wineserver -k || true
+      exit $code
+    ) || problem "Wine at $MIPO_SCALED_DPI dpi: the scaling suite failed (above)"
+    counts=$(sed -n 's/.*<testsuites tests="\([0-9]*\)".* disabled="\([0-9]*\)".*/\1 \2/p' \
+             "$scaled_xml" 2>/dev/null | head -n 1)
+    read -r total disabled <<<"${counts:-0 0}"
+    skipped=$(grep -c '<skipped' "$scaled_xml" 2>/dev/null)
+    ran=$((total - disabled - ${skipped:-0}))
+    if [ "$ran" -le 0 ] || [ "${skipped:-0}" -gt 0 ]; then
+      problem "Wine at $MIPO_SCALED_DPI dpi: the scaling suite ran $ran cases and skipped" \
+              "${skipped:-0} (is the prefix's LogPixels $MIPO_SCALED_DPI?)"
+    fi
+    scaled_line="the scaling suite ran again with $ran cases, $((${skipped:-0})) skipped"
+  fi
+fi
+
 win_other=0
 for t in "${win_tests[@]}"; do
   case $t in win32.*) ;; *) win_other=$((win_other + 1)) ;; esac
@@ -144,6 +180,7 @@ echo "native: 1 GoogleTest program with $native_cases cases, $fuzz_ran of $fuzz_
      "(ctest: ${native_line:-no result})"
 echo "Wine:   $win_suites of ${#expected[@]} suites with $win_cases cases, $win_other other tests" \
      "(ctest: ${win_line:-no result})"
+echo "        at $MIPO_SCALED_DPI dpi (150 %): $scaled_line"
 if [ "$MIPO_WIN_ARCH" = i686 ]; then
   echo "        ran as $MIPO_WIN_ARCH_NOTE"
 else

@@ -2,6 +2,7 @@
 
 #include "app/main_dialog_win32.h"
 #include "settings/profile_win32.h"
+#include "ui/dpi_win32.h"
 
 Application::Application()
     : stopwatchPage(stopwatchTicks, &counterClock, localClock, fileChooser),
@@ -10,7 +11,8 @@ Application::Application()
   EnsureSettingsPath();
   width = 300;
   height = 300;
-  minimumTrackingHeight = 300;
+  // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
+  minimumTrackingHeight = ScaleToScreen(300);
   left = 0;
   top = 0;
 }

@@ -9,6 +9,7 @@
 #include "app/window_layout.h"
 #include "settings/profile_win32.h"
 #include "settings/settings_schema.h"
+#include "ui/dpi_win32.h"
 #include "ui/messages.h"
 
 const char* const kMainTitles[3] = {
@@ -151,8 +152,8 @@ bool MainDialog::OnInitDialog() {
 }
 
 void MainDialog::SetIcon(HINSTANCE instance) {
-  icon_ = static_cast<HICON>(
-      LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON, 16, 16, 0));
+  icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
+                                        ScaleToScreen(16), ScaleToScreen(16), 0));
   if (icon_ != nullptr)
     SetClassLongPtrA(Window(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
 }
@@ -193,7 +194,8 @@ void MainDialog::MeasureMinimumHeight(int startTab) {
   RECT button = dialog;
   if (startButton != nullptr)
     GetWindowRect(startButton, &button);
-  app_.minimumTrackingHeight = MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top);
+  app_.minimumTrackingHeight =
+      MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top, ScreenDpi());
 }
 
 void MainDialog::OpenPage(int page) {
@@ -316,7 +318,7 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
   GetWindowRect(frontSwitch, &switchRect);
   MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&switchRect), 2);
   const MainLayout layout = LayoutMainDialog(clientWidth, clientHeight, bar.left, barHeight,
-                                             switchRect.right - switchRect.left);
+                                             switchRect.right - switchRect.left, ScreenDpi());
 
   HDWP batch = BeginDeferWindowPos(5);
   for (HWND statusBar : app_.statusBars) {
@@ -336,7 +338,7 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
   if (batch != nullptr)
     EndDeferWindowPos(batch);
 
-  const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight);
+  const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight, ScreenDpi());
   app_.stopwatchPage.Resize(page.Width(), page.Height());
   app_.timerPage.Resize(page.Width(), page.Height());
   app_.settingsPage.Resize(page.Width(), page.Height());

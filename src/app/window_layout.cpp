@@ -15,20 +15,20 @@ Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, in
 }
 
 MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
-                            int switchWidth) {
+                            int switchWidth, int dpi) {
   MainLayout m;
   m.statusBar.left = statusBarX;
   m.statusBar.top = clientHeight - statusBarHeight;
   m.statusBar.right = statusBarX + clientWidth;
   m.statusBar.bottom = clientHeight;
   m.tabWidth = clientWidth;
-  m.tabHeight = clientHeight - statusBarHeight - 2;
-  m.frontSwitchX = clientWidth - 1 - switchWidth;
+  m.tabHeight = clientHeight - statusBarHeight - ScalePixels(2, dpi);
+  m.frontSwitchX = clientWidth - ScalePixels(1, dpi) - switchWidth;
   return m;
 }
 
-int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop) {
-  return statusBarHeight + (startButtonBottom - dialogTop) + 10;
+int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop, int dpi) {
+  return statusBarHeight + (startButtonBottom - dialogTop) + ScalePixels(10, dpi);
 }
 
 namespace {

@@ -20,11 +20,15 @@ struct MainLayout {
   int tabHeight = 0;
   int frontSwitchX = 0;  // the "in front" switch's new left edge
 };
+// The gaps (2 above the status bar, 1 right of the switch) are given for 96 dpi
+// and scaled to dpi; the measured sizes are screen pixels.
 MainLayout LayoutMainDialog(int clientWidth, int clientHeight, int statusBarX, int statusBarHeight,
-                            int switchWidth);
+                            int switchWidth, int dpi = kDesignDpi);
 
-// Least outer height: status bar + (start button bottom - dialog top) + 10.
-int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop);
+// Least outer height: status bar + (start button bottom - dialog top) + 10, the
+// 10 scaled to dpi.
+int MinimumTrackingHeight(int statusBarHeight, int startButtonBottom, int dialogTop,
+                          int dpi = kDesignDpi);
 
 // The rectangle a stored placement covers. Data.ini may hold any integers, so
 // an edge beyond the range of int is held at its end instead of wrapping round.

@@ -3,6 +3,8 @@
 // time stands at the same spot whichever tab is chosen.
 #pragma once
 
+#include "ui/dpi.h"
+
 struct DisplayPlace {
   int x;
   int y;
@@ -10,4 +12,11 @@ struct DisplayPlace {
   int height;
 };
 
+// Given for 96 dpi; pages place their display at PageDisplayPlace(ScreenDpi()).
 constexpr DisplayPlace kPageDisplayRect = {1, 3, 232, 30};
+
+// kPageDisplayRect in the pixels of a screen of dpi dots per inch.
+inline DisplayPlace PageDisplayPlace(int dpi) {
+  return {ScalePixels(kPageDisplayRect.x, dpi), ScalePixels(kPageDisplayRect.y, dpi),
+          ScalePixels(kPageDisplayRect.width, dpi), ScalePixels(kPageDisplayRect.height, dpi)};
+}

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/mul_div.h"  // MulDivRounded, shared with the dpi scaling
+
 namespace display {
 
 constexpr std::size_t kFaceNameSize = 32;    // LF_FACESIZE
@@ -47,11 +49,6 @@ constexpr int kFullScreenDisplayPoints = 170;
 constexpr const char* kFullScreenFontName = "font3";
 // The proportional Japanese Gothic face every display starts with.
 extern const char kDefaultFaceName[];
-
-// number * numerator / denominator computed in 64 bits and rounded half away
-// from zero; -1 when the denominator is 0 or the result does not fit, as the
-// platform's MulDiv does.
-int MulDivRounded(int number, int numerator, int denominator);
 
 // 170 when the file-name part of the path is exactly "font3", otherwise 16.
 int DefaultFontPoints(const char* fontFilePath);

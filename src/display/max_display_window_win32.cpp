@@ -3,6 +3,7 @@
 #include "ui/messages.h"
 #include "display/font_record.h"
 #include "display/max_display_ids.h"
+#include "ui/dpi_win32.h"
 
 static_assert(IDC_MAXDISP_START == WM_MIPO_MAXDISPLAY_START, "start button id is its message");
 static_assert(IDC_MAXDISP_CLOSE == WM_MIPO_MAXDISPLAY_CLOSE, "close button id is its message");
@@ -12,6 +13,7 @@ namespace {
 const char kStartText[] = "スタート";
 const char kCloseText[] = "閉じる";
 
+// The label and the buttons, in pixels at 96 dpi; scaled to the screen where made.
 const int kControlTop = 2;
 const int kControlHeight = 66;
 const int kLabelWidth = 270;
@@ -21,9 +23,9 @@ const BYTE kLabelPitchAndFamily = 0x40;
 
 HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text,
                  DWORD style, int x, int width, int id, void* param) {
-  return CreateWindowExA(WS_EX_LEFT, className, text, style, x, kControlTop, width, kControlHeight,
-                         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                         param);
+  return CreateWindowExA(WS_EX_LEFT, className, text, style, x, ScaleToScreen(kControlTop), width,
+                         ScaleToScreen(kControlHeight), parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, param);
 }
 
 }  // namespace
@@ -57,8 +59,10 @@ void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
   RECT frame;
   GetWindowRect(display, &frame);  // the display sits at 0,0: its right edge is its width
 
-  labelWindow_ = CreateChild(instance, display, "STATIC", "", WS_CHILD, frame.right - kLabelWidth,
-                             kLabelWidth, IDC_MAXDISP_LABEL, this);
+  const int labelWidth = ScaleToScreen(kLabelWidth);
+  const int buttonWidth = ScaleToScreen(kButtonWidth);
+  labelWindow_ = CreateChild(instance, display, "STATIC", "", WS_CHILD, frame.right - labelWidth,
+                             labelWidth, IDC_MAXDISP_LABEL, this);
   if (labelWindow_ == nullptr)
     return;
   HDC dc = GetDC(labelWindow_);
@@ -70,11 +74,11 @@ void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
   SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
 
   startButton_ = CreateChild(instance, display, "BUTTON", kStartText, WS_CHILD | WS_BORDER, 0,
-                             kButtonWidth, IDC_MAXDISP_START, this);
+                             buttonWidth, IDC_MAXDISP_START, this);
   if (startButton_ == nullptr)
     return;
   closeButton_ = CreateChild(instance, display, "BUTTON", kCloseText, WS_CHILD | WS_BORDER,
-                             kButtonWidth, kButtonWidth, IDC_MAXDISP_CLOSE, this);
+                             buttonWidth, buttonWidth, IDC_MAXDISP_CLOSE, this);
 }
 
 void MaxDisplayWindow::ReleaseControls(bool destroyWindows) {

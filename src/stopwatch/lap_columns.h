@@ -21,8 +21,8 @@ enum LapColumnIndex {
 
 struct LapColumn {
   const char* header;
-  int initialWidth;  // when the page builds the list
-  int switchWidth;   // when switched on again from the header menu
+  int initialWidth;  // when the page builds the list (pixels at 96 dpi)
+  int switchWidth;   // when switched on again from the header menu (at 96 dpi)
   int menuCommand;   // 0 for the columns that are always shown
 };
 

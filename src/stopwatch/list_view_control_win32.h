@@ -17,7 +17,8 @@ class ListViewControl {
   void Attach(HWND window);
   HWND Window() const;
 
-  // Inserts a column at index; width -1 means 100 pixels. Returns the new
+  // Inserts a column at index; width (screen pixels) -1 means 100 pixels
+  // at 96 dpi, scaled to the screen. Returns the new
   // column's index, or -1.
   int InsertColumn(int index, const char* text, int width, int alignment);
   // Inserts a row at index with its first cell and item parameter; returns the

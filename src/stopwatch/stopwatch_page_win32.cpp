@@ -9,6 +9,7 @@
 #include "settings/profile_win32.h"
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
+#include "ui/dpi_win32.h"
 #include "ui/messages.h"
 
 namespace {
@@ -25,7 +26,7 @@ const char kDisplayFontName[] = "font1";
 const DWORD kListExtendedStyle =
     LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB;
 const COLORREF kShadedRowColor = 0x0080FFFF;  // light yellow
-const int kListBottomGap = 5;                 // pixels between the list and the status bar
+const int kListBottomGap = 5;  // pixels at 96 dpi between the list and the status bar
 
 // Columns the header menu switches, in menu order.
 const int kMenuColumns[] = {kColumnStartTime, kColumnMeasuredTime, kColumnSinceStart,
@@ -174,9 +175,9 @@ bool StopwatchPage::OnCommand(int id, int code, HWND /*control*/) {
 void StopwatchPage::OnInitPage() {
   HWND window = Window();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-  display_.Create(instance, window, window, WS_CHILD | WS_BORDER, kPageDisplayRect.x,
-                  kPageDisplayRect.y, kPageDisplayRect.width, kPageDisplayRect.height,
-                  kDisplayFontName);
+  const DisplayPlace place = PageDisplayPlace(ScreenDpi());
+  display_.Create(instance, window, window, WS_CHILD | WS_BORDER, place.x, place.y, place.width,
+                  place.height, kDisplayFontName);
   display_.Show(SW_SHOW);
 
   listView_.Attach(Item(IDC_SW_LAP_LIST));
@@ -214,7 +215,8 @@ void StopwatchPage::InitColumns() {
     if (shown[column] != 1)
       continue;
     const LapColumn* info = LapColumnAt(column);
-    listView_.InsertColumn(position++, info->header, info->initialWidth, LVCFMT_LEFT);
+    listView_.InsertColumn(position++, info->header, ScaleToScreen(info->initialWidth),
+                           LVCFMT_LEFT);
   }
 }
 
@@ -240,15 +242,16 @@ void StopwatchPage::LayoutList(int width) {
   RECT listRect = {};
   GetWindowRect(list, &listRect);
   MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&listRect), 2);
+  const int gap = ScaleToScreen(kListBottomGap);
   RECT barRect = {};
   if (StatusBar() != nullptr) {
     GetWindowRect(StatusBar(), &barRect);
     MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&barRect), 2);
   } else {
     GetClientRect(page, &barRect);
-    barRect.top = barRect.bottom + kListBottomGap;
+    barRect.top = barRect.bottom + gap;
   }
-  int height = barRect.top - listRect.top - kListBottomGap;
+  int height = barRect.top - listRect.top - gap;
   if (height < 0)
     height = 0;
   SetWindowPos(list, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -307,7 +310,8 @@ void StopwatchPage::ToggleColumn(int column) {
   if (!change.done)
     return;
   if (change.shown) {
-    listView_.InsertColumn(change.position, LapColumnAt(column)->header, change.width, LVCFMT_LEFT);
+    listView_.InsertColumn(change.position, LapColumnAt(column)->header,
+                           ScaleToScreen(change.width), LVCFMT_LEFT);
   } else if (listView_.Window() != nullptr) {
     SendMessageA(listView_.Window(), LVM_DELETECOLUMN, static_cast<WPARAM>(change.position), 0);
   }

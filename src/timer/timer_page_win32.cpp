@@ -11,6 +11,7 @@
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_texts.h"
+#include "ui/dpi_win32.h"
 #include "ui/messages.h"
 
 namespace {
@@ -107,9 +108,9 @@ void TimerPage::OnInitPage() {
 }
 
 void TimerPage::CreateDisplay() {
-  display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, kPageDisplayRect.x,
-                  kPageDisplayRect.y, kPageDisplayRect.width, kPageDisplayRect.height,
-                  kDisplayFont);
+  const DisplayPlace place = PageDisplayPlace(ScreenDpi());
+  display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, place.x, place.y,
+                  place.width, place.height, kDisplayFont);
   display_.Show(SW_SHOW);
 }
 

@@ -1,10 +1,11 @@
 #include "ui/page_layout.h"
 
-Rect PageRect(int clientWidth, int clientHeight, int tabHeaderHeight, int statusBarHeight) {
+Rect PageRect(int clientWidth, int clientHeight, int tabHeaderHeight, int statusBarHeight,
+              int dpi) {
   Rect r;
-  r.left = 8;
-  r.top = tabHeaderHeight + 4;
-  r.right = r.left + clientWidth - 20;
-  r.bottom = r.top + clientHeight - tabHeaderHeight - statusBarHeight - 10;
+  r.left = ScalePixels(8, dpi);
+  r.top = tabHeaderHeight + ScalePixels(4, dpi);
+  r.right = r.left + clientWidth - ScalePixels(20, dpi);
+  r.bottom = r.top + clientHeight - tabHeaderHeight - statusBarHeight - ScalePixels(10, dpi);
   return r;
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/dpi_win32.h"
 #include "ui/page_layout.h"
 
 bool Page::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
@@ -53,7 +54,7 @@ bool Page::OnInitDialog() {
   if (statusBar_ != nullptr)
     GetWindowRect(statusBar_, &bar);
   const Rect place = PageRect(client.right - client.left, client.bottom - client.top,
-                              tabHeaderHeight_, bar.bottom - bar.top);
+                              tabHeaderHeight_, bar.bottom - bar.top, ScreenDpi());
   SetWindowPos(Window(), nullptr, place.left, place.top, place.Width(), place.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
   OnInitPage();

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
 """Reads an application manifest on standard input; exit code 0 when it asks for
 the common controls 6 (x86), runs as the invoking user and names every Windows
-version from Vista to 10/11 as supported. Prints what is wrong otherwise."""
+version from Vista to 10/11 as supported, and declares itself aware of the
+system's scaling. Prints what is wrong otherwise."""
 import sys
 import xml.etree.ElementTree as ET
 
 ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPAT = "{urn:schemas-microsoft-com:compatibility.v1}"
+SMI2005 = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
 SUPPORTED = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}": "Vista",
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}": "7",
@@ -34,6 +36,9 @@ def problems(text):
     levels = [e.get("level") for e in root.iter(ASM_V3 + "requestedExecutionLevel")]
     if levels != ["asInvoker"]:
         found.append("execution level is %s, not asInvoker alone" % levels)
+    aware = [(e.text or "").strip().lower() for e in root.iter(SMI2005 + "dpiAware")]
+    if aware != ["true"]:
+        found.append("dpiAware is %s, not true once (system scaling awareness)" % aware)
     ids = {e.get("Id", "").lower() for e in root.iter(COMPAT + "supportedOS")}
     for guid, name in SUPPORTED.items():
         if guid not in ids:

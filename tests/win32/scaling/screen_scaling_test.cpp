@@ -1,0 +1,209 @@
+// The sizes the program sets in pixels, at the screen's scaling. Runs in the
+// ordinary prefix (96 dpi: today's sizes) and once more in a prefix at 144 dpi
+// (150 %); at any other scaling the figures are unknown and the cases skip.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/application_win32.h"
+#include "app/main_dialog_ids.h"
+#include "app/main_dialog_win32.h"
+#include "display/display_test_helpers.h"
+#include "display/max_display_ids.h"
+#include "display/max_display_window_win32.h"
+#include "settings/profile_win32.h"
+#include "stopwatch/stopwatch_dialog_ids.h"
+#include "ui/dpi_win32.h"
+#include "win32_test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+// Written out rather than computed, so a helper that rounds wrongly fails here.
+struct Figures {
+  int dpi;
+  RECT display;    // a page's time display in the page's client area
+  int columns[7];  // lap list columns as first built
+  int switchedOn;  // a column shown again from the header menu
+  int controlTop;  // full-screen label and buttons
+  int controlHeight;
+  int labelWidth;
+  int buttonWidth;
+  int pageLeft;       // page margin left of the tab
+  int minimumMargin;  // below the start button in the least window height
+};
+const Figures kFigures[] = {
+    {96, {1, 3, 233, 33}, {37, 75, 75, 75, 100, 75, 75}, 75, 2, 66, 270, 100, 8, 10},
+    {144, {2, 5, 350, 50}, {56, 113, 113, 113, 150, 113, 113}, 113, 3, 99, 405, 150, 12, 15},
+};
+
+const Figures* FiguresHere() {
+  for (const Figures& f : kFigures) {
+    if (f.dpi == ScreenDpi())
+      return &f;
+  }
+  return nullptr;
+}
+
+#define FIGURES_OR_SKIP(name)                          \
+  const Figures* name = FiguresHere();                 \
+  if (name == nullptr)                                 \
+    GTEST_SKIP() << "the screen is at " << ScreenDpi() \
+                 << " dpi; sizes are checked at 96 and 144 (scripts/test.sh runs both)";
+
+RECT PlaceIn(HWND parent, HWND child) {
+  RECT r = {};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void ExpectRect(const RECT& actual, const RECT& expected, const char* what) {
+  EXPECT_EQ(actual.left, expected.left) << what;
+  EXPECT_EQ(actual.top, expected.top) << what;
+  EXPECT_EQ(actual.right - actual.left, expected.right - expected.left) << what;
+  EXPECT_EQ(actual.bottom - actual.top, expected.bottom - expected.top) << what;
+}
+
+// The widest time a page display shows (four hour digits, milliseconds), in the
+// display's default font at this screen's scaling, must fit its client area.
+void ExpectDigitsFit(HWND display, const char* fontName) {
+  RECT client = {};
+  GetClientRect(display, &client);
+  const display::FontRecord record = display::DefaultFontRecord(fontName, ScreenDpi());
+  LOGFONTA logFont;
+  static_assert(sizeof logFont == sizeof record.logFont, "LOGFONTA layout");
+  std::memcpy(&logFont, &record.logFont, sizeof logFont);
+  HFONT font = CreateFontIndirectA(&logFont);
+  HDC dc = GetDC(display);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent = {};
+  const char text[] = "0000:00:00:000";
+  GetTextExtentPoint32A(dc, text, static_cast<int>(sizeof text - 1), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(display, dc);
+  DeleteObject(font);
+  std::printf("[   info   ] %s at %d dpi: text %ldx%ld in a client area of %ldx%ld\n", fontName,
+              ScreenDpi(), extent.cx, extent.cy, client.right, client.bottom);
+  EXPECT_LE(extent.cy, client.bottom) << fontName;
+  EXPECT_LE(extent.cx, client.right) << fontName;
+}
+
+class ScreenScalingTest : public ::testing::Test {
+ protected:
+  void Create(const char* name) {
+    UseFreshSettings(name);
+    ProfileWriteString("MainDlg", "FirstFlag", "0");
+    app_ = std::make_unique<Application>();
+    dialog_ = std::make_unique<MainDialog>(*app_);
+    window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
+    ASSERT_NE(window_, nullptr);
+    PumpMessages();
+  }
+  void TearDown() override {
+    if (window_ != nullptr)
+      DestroyWindow(window_);
+    PumpMessages();
+    dialog_.reset();
+    app_.reset();
+  }
+  void SelectTab(int index) {
+    HWND tab = GetDlgItem(window_, IDC_MAIN_TAB);
+    NMHDR header = {tab, IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
+    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
+    SendMessageA(tab, TCM_SETCURSEL, index, 0);
+    header.code = static_cast<UINT>(TCN_SELCHANGE);
+    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
+    PumpMessages();
+  }
+
+  std::unique_ptr<Application> app_;
+  std::unique_ptr<MainDialog> dialog_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
+  FIGURES_OR_SKIP(figures);
+  Create("scaling-displays");
+  HWND page = app_->stopwatchPage.Window();
+  HWND display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
+  ASSERT_NE(display, nullptr);
+  ExpectRect(PlaceIn(page, display), figures->display, "stopwatch display");
+  ExpectDigitsFit(display, "font1");
+
+  SelectTab(1);
+  page = app_->timerPage.Window();
+  display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
+  ASSERT_NE(display, nullptr);
+  ExpectRect(PlaceIn(page, display), figures->display, "timer display");
+  ExpectDigitsFit(display, "font2");
+}
+
+TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
+  FIGURES_OR_SKIP(figures);
+  Create("scaling-columns");
+  HWND page = app_->stopwatchPage.Window();
+  HWND list = GetDlgItem(page, IDC_SW_LAP_LIST);
+  for (int column = 0; column < 7; ++column) {
+    EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), figures->columns[column])
+        << column;
+  }
+  // Off and on again: the start time column comes back at position 1, and the
+  // column that started wider comes back at the common width.
+  for (int command : {IDM_SW_COLUMN_START_TIME, IDM_SW_COLUMN_SINCE_START}) {
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  }
+  EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0), figures->switchedOn);
+  EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, 4, 0), figures->switchedOn);
+}
+
+TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
+  FIGURES_OR_SKIP(figures);
+  Create("scaling-window");
+  RECT client = {};
+  GetClientRect(window_, &client);
+  const RECT page = PlaceIn(window_, app_->stopwatchPage.Window());
+  EXPECT_EQ(page.left, figures->pageLeft);
+  EXPECT_EQ(page.right - page.left, client.right - ScalePixels(20, figures->dpi));
+
+  RECT own = {}, bar = {}, button = {};
+  GetWindowRect(window_, &own);
+  GetWindowRect(app_->statusBars[0], &bar);
+  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
+  MINMAXINFO info = {};
+  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  std::printf("[   info   ] least window size at %d dpi: %ldx%ld\n", ScreenDpi(),
+              info.ptMinTrackSize.x, info.ptMinTrackSize.y);
+  EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
+  EXPECT_EQ(info.ptMinTrackSize.y,
+            (bar.bottom - bar.top) + (button.bottom - own.top) + figures->minimumMargin);
+}
+
+TEST(ScreenScalingFullScreen, LabelAndButtonsAreScaled) {
+  FIGURES_OR_SKIP(figures);
+  UseFreshSettings("scaling-fullscreen");
+  display_test::Sink owner;
+  MaxDisplayWindow display;
+  HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
+                               0, 0, 800, 600, "font3");
+  ASSERT_NE(window, nullptr);
+  const int top = figures->controlTop;
+  const int bottom = top + figures->controlHeight;
+  const RECT label = {800 - figures->labelWidth, top, 800, bottom};
+  const RECT start = {0, top, figures->buttonWidth, bottom};
+  const RECT close = {figures->buttonWidth, top, 2 * figures->buttonWidth, bottom};
+  ExpectRect(PlaceIn(window, GetDlgItem(window, IDC_MAXDISP_LABEL)), label, "label");
+  ExpectRect(PlaceIn(window, GetDlgItem(window, IDC_MAXDISP_START)), start, "start");
+  ExpectRect(PlaceIn(window, GetDlgItem(window, IDC_MAXDISP_CLOSE)), close, "close");
+  DestroyWindow(window);
+  PumpMessages();
+}
+
+}  // namespace
