@@ -4,8 +4,8 @@
 #include "settings/profile_win32.h"
 
 Application::Application()
-    : stopwatchPage(stopwatchTicks, &counterClock, localClock, fileChooser),
-      timerPage(timerTicks, localClock, presetNames, bellDevice),
+    : stopwatchPage(stopwatchTicks, &runClock, localClock, fileChooser, presence),
+      timerPage(timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
       settingsPage(messageBoxes, fileChooser) {
   EnsureSettingsPath();
   width = 300;

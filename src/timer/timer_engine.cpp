@@ -160,8 +160,8 @@ long long TimerEngine::SecondsDue() {
     countedUnits_ += now - lastReading_;
     lastReading_ = now;
   }
-  const long long seen = static_cast<long long>((countedUnits_ + kUnitsPerSecond / 2) /
-                                                kUnitsPerSecond);
+  const long long seen =
+      static_cast<long long>((countedUnits_ + kUnitsPerSecond / 2) / kUnitsPerSecond);
   return seen - secondsCounted_;
 }
 

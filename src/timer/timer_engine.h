@@ -114,7 +114,7 @@ class TimerEngine {
   // Pauses a ticking timer (true) or resumes a paused one (false), with the
   // caption and the maximised display that go with it.
   bool PauseOrResume();
-  void Stop();    // the stop button and the stop command
+  void Stop();  // the stop button and the stop command
   // One second has passed; with a run clock, as many as it has seen (also
   // called when the machine wakes). Seconds made up at once are handled in
   // order, their bells rung once and their time shown at the end.

@@ -100,8 +100,7 @@ TEST(CountdownProgress, RepeatShowsEachPassAnewAndNothingAfterTheLast) {
 TEST(CountdownProgress, OverrunIsFullInTheErrorStatePastZeroAndNothingAfterTheStop) {
   ClockedPage page;
   page.Start(timer::kOverrun, "00", "00", "02");
-  const std::vector<std::string> expected = {"normal 1/2", "normal 2/2", "error 1/1",
-                                             "error 1/1"};
+  const std::vector<std::string> expected = {"normal 1/2", "normal 2/2", "error 1/1", "error 1/1"};
   EXPECT_EQ(expected, RunRecording(page, 4));
   page.engine.PauseOrResume();
   EXPECT_EQ("paused 1/1", page.ProgressText());
