@@ -5,8 +5,7 @@ const char* const kHelpMissingMessage =
     "ヘルプファイル（help.html）が見つかりません。\r\n"
     "Mipoウォッチと同じフォルダーに置いてください。";
 
-void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener,
-              MessageBoxes& boxes) {
+void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener, MessageBoxes& boxes) {
   std::string path = folder;
   if (!path.empty())
     path += "\\";

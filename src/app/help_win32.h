@@ -12,5 +12,4 @@ extern const char* const kHelpFileName;
 extern const char* const kHelpMissingMessage;
 
 // Opens folder\help.html; when it is not there, says so in one message box.
-void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener,
-              MessageBoxes& boxes);
+void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener, MessageBoxes& boxes);

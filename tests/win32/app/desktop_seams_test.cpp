@@ -94,8 +94,8 @@ TEST(DesktopHelpers, TaskbarListIsSilentWithOrWithoutTheSystemsList) {
   EXPECT_EQ(attached, taskbar.Attached());
   std::printf("taskbar list made under this system: %s\n", attached ? "yes" : "no");
   const desktop::ProgressState states[] = {desktop::kNormalProgress, desktop::kPausedProgress,
-                                           desktop::kErrorProgress,
-                                           desktop::kIndeterminateProgress, desktop::kNoProgress};
+                                           desktop::kErrorProgress, desktop::kIndeterminateProgress,
+                                           desktop::kNoProgress};
   for (desktop::ProgressState state : states) taskbar.Show({state, 1, 2});
   EXPECT_NE(0u, TaskbarList::ButtonCreatedMessage());
   EXPECT_EQ(TaskbarList::ButtonCreatedMessage(), RegisterWindowMessageA("TaskbarButtonCreated"));

@@ -52,8 +52,8 @@ TEST_F(TimerDesktopTest, ARunReportsEachSecondItsPauseItsZeroAndItsEnd) {
   Click(IDC_TM_START);  // pause
   Click(IDC_TM_START);  // resume
   Tick(2);
-  const std::vector<std::string> expected = {"normal 0/3", "normal 1/3", "paused 1/3",
-                                             "normal 1/3", "normal 2/3", "normal 3/3", "none 0/0"};
+  const std::vector<std::string> expected = {"normal 0/3", "normal 1/3", "paused 1/3", "normal 1/3",
+                                             "normal 2/3", "normal 3/3", "none 0/0"};
   EXPECT_EQ(expected, activity_.progress);
   EXPECT_EQ((std::vector<bool>{false}), activity_.zeros);
 }
@@ -91,8 +91,8 @@ TEST_F(TimerDesktopTest, FullScreenCoversTheMonitorOfTheMainWindow) {
   Click(IDC_TM_START);
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
-  ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(parent_->Window(), MONITOR_DEFAULTTONEAREST),
-                              &monitor));
+  ASSERT_TRUE(
+      GetMonitorInfoA(MonitorFromWindow(parent_->Window(), MONITOR_DEFAULTTONEAREST), &monitor));
   RECT shown = {};
   GetWindowRect(page_->MaxDisplay().Window(), &shown);
   EXPECT_EQ(monitor.rcMonitor.left, shown.left);
