@@ -10,7 +10,7 @@ else()
   set(MIPO_STATIC_LINK -static -static-libgcc -static-libstdc++)
   set(MIPO_STRIP -s)
 endif()
-set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr user32 kernel32)
+set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32 kernel32)
 
 add_library(mipo_core STATIC ${MIPO_CORE_SOURCES})
 target_include_directories(mipo_core PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -14,7 +14,7 @@ import sys
 LAYERS = {
     "app": 3,
     "stopwatch": 2, "timer": 2, "settings_page": 2,
-    "display": 1, "bell": 1, "triggers": 1, "settings": 1,
+    "display": 1, "bell": 1, "triggers": 1, "settings": 1, "desktop": 1,
     "ui": 0, "base": 0,
 }
 PAGES = {name for name, layer in LAYERS.items() if layer == 2}

@@ -5,8 +5,8 @@
 #include "ui/dpi_win32.h"
 
 Application::Application()
-    : stopwatchPage(stopwatchTicks, &counterClock, localClock, fileChooser),
-      timerPage(timerTicks, localClock, presetNames, bellDevice),
+    : stopwatchPage(stopwatchTicks, &runClock, localClock, fileChooser, presence),
+      timerPage(timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
       settingsPage(messageBoxes, fileChooser) {
   EnsureSettingsPath();
   width = 300;

@@ -4,8 +4,13 @@
 #include <windows.h>
 
 #include "base/clock_win32.h"
+#include "base/sleep_aware_clock.h"
 #include "base/tick_source_win32.h"
 #include "bell/bell_device_win32.h"
+#include "desktop/attention_win32.h"
+#include "desktop/desktop_presence.h"
+#include "desktop/document_opener_win32.h"
+#include "desktop/taskbar_list_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "ui/message_box_win32.h"
 #include "settings_page/settings_page_win32.h"
@@ -37,13 +42,23 @@ class Application {
   SystemMessageBoxes messageBoxes;
   SystemFileChooser fileChooser;
   SystemLocalClock localClock;
-  // Real ticks arrive late, in bursts or not at all when the machine is busy,
-  // so a stopwatch run is counted against the performance counter.
+  // Real ticks arrive late, in bursts or not at all when the machine is busy
+  // or asleep, so both watches count against a clock: the performance counter,
+  // with the time slept added from the tick count, which goes on through sleep.
   PerformanceCounterClock counterClock;
+  TickCountClock tickCountClock;
+  SleepAwareClock runClock{counterClock, tickCountClock};
   MultimediaTickSource stopwatchTicks;
   MultimediaTickSource timerTicks;
   PresetNameDialogAsker presetNames;
   MciBellDevice bellDevice;
+  ShellDocumentOpener documents;
+  // The taskbar button, the awake request and the call for attention, told by
+  // the pages what they do; bound to the main window as it is created.
+  TaskbarList taskbar;
+  ThreadAwakeRequest awake;
+  WindowAttention attention;
+  desktop::DesktopPresence presence{taskbar, awake, attention};
 
   StopwatchPage stopwatchPage;
   TimerPage timerPage;

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "app/application_win32.h"
+#include "app/help_win32.h"
 #include "app/main_dialog_ids.h"
 #include "app/window_layout.h"
 #include "settings/profile_win32.h"
+#include "settings/settings_path_win32.h"
 #include "settings/settings_schema.h"
 #include "ui/dpi_win32.h"
 #include "ui/messages.h"
@@ -66,7 +68,19 @@ HWND MainDialog::CreateModeless(HINSTANCE instance) {
 }
 
 bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
+  if (message == TaskbarList::ButtonCreatedMessage()) {
+    if (app_.taskbar.Attach(Window()))
+      app_.presence.TaskbarReady();
+    return false;
+  }
   switch (message) {
+    case WM_HELP:
+      // F1 in any control of any page reaches here through the parents.
+      OpenHelp(Window(), ProgramFolder(), app_.documents, app_.messageBoxes);
+      return true;
+    case WM_POWERBROADCAST:
+      OnPowerBroadcast(wParam);
+      return false;
     case WM_MIPO_RESTORE_PLACEMENT:
       OnRestorePlacement();
       return false;
@@ -137,6 +151,8 @@ bool MainDialog::OnInitDialog() {
   CreateStatusBars(instance);
   if (ProfileReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
     CheckDlgButton(Window(), IDC_FRONT_SWITCH, BST_CHECKED);
+
+  app_.attention.Bind(Window());
 
   const int startTab = ChooseStartTab();
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
@@ -364,6 +380,7 @@ void MainDialog::OnExitSizeMove() {
 }
 
 void MainDialog::OnDestroy() {
+  app_.presence.End();
   ProfileWriteInt(schema::kMainSection, schema::kLeft, app_.left);
   ProfileWriteInt(schema::kMainSection, schema::kTop, app_.top);
   ProfileWriteInt(schema::kMainSection, schema::kWidth, app_.width);
@@ -372,6 +389,13 @@ void MainDialog::OnDestroy() {
                      IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
   const int tab = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
   ProfileWriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
+}
+
+// Both resume notifications may come for one wake; the second finds nothing
+// left to make up.
+void MainDialog::OnPowerBroadcast(WPARAM event) {
+  if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND)
+    app_.timerPage.CatchUpAfterSleep();
 }
 
 void MainDialog::OnEndSession(bool ending) {

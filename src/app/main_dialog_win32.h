@@ -46,6 +46,7 @@ class MainDialog : public Dialog {
   void OnGetMinMaxInfo(MINMAXINFO* info);
   void OnExitSizeMove();
   void OnEndSession(bool ending);
+  void OnPowerBroadcast(WPARAM event);
 
   HWND Tab() const;
   int TabHeaderHeight() const;

@@ -30,3 +30,22 @@ uint64_t PerformanceCounterClock::NowUnits() {
   // Whole seconds and the rest apart, so the product cannot overflow.
   return counts / frequency_ * 10000000 + counts % frequency_ * 10000000 / frequency_;
 }
+
+TickCountClock::TickCountClock() {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  if (kernel != nullptr) {
+    tickCount64_ = reinterpret_cast<TickCount64Function>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "GetTickCount64")));
+  }
+  lastLow_ = GetTickCount();
+}
+
+uint64_t TickCountClock::NowUnits() {
+  if (tickCount64_ != nullptr)
+    return static_cast<uint64_t>(tickCount64_()) * 10000;
+  const DWORD low = GetTickCount();
+  if (low < lastLow_)
+    ++wraps_;
+  lastLow_ = low;
+  return ((wraps_ << 32) + low) * 10000;
+}

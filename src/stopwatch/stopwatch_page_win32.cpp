@@ -40,9 +40,15 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 
 StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
                              LocalClock& clock, FileChooser& chooser)
+    : StopwatchPage(ticks, countClock, clock, chooser, desktop::UnheardActivity()) {}
+
+StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
+                             LocalClock& clock, FileChooser& chooser,
+                             desktop::ActivityReport& activity)
     : Page(IDD_STOPWATCH_PAGE),
       ticks_(ticks),
       chooser_(chooser),
+      activity_(activity),
       mouseHook_(kMouseHookLibrary),
       keyHook_(kKeyHookLibrary),
       engine_(*this, clock, *this, *this, *this) {
@@ -355,10 +361,13 @@ void StopwatchPage::SaveWatchSettings() {
 bool StopwatchPage::Arm(uint32_t periodMs) {
   if (Window() == nullptr)
     return false;
-  return ticks_.Start(Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
+  const bool armed = ticks_.Start(Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
+  activity_.StopwatchTicking(armed);
+  return armed;
 }
 
 void StopwatchPage::Disarm() {
+  activity_.StopwatchTicking(false);
   ticks_.Stop();
   if (Window() != nullptr)
     DropQueuedTicks(Window(), WM_MIPO_STOPWATCH_TICK);

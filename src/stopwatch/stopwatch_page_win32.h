@@ -10,6 +10,7 @@
 
 #include "base/clock.h"
 #include "base/tick_source_win32.h"
+#include "desktop/desktop_presence.h"
 #include "display/time_display_window_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "stopwatch/list_view_control_win32.h"
@@ -30,6 +31,9 @@ class StopwatchPage : public Page,
   // asks where the laps are saved.
   StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
                 FileChooser& chooser);
+  // As above, telling activity when the watch starts and stops counting.
+  StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
+                FileChooser& chooser, desktop::ActivityReport& activity);
   ~StopwatchPage() override;
 
   HWND StartButton() const override;
@@ -102,6 +106,9 @@ class StopwatchPage : public Page,
 
   PeriodicTickSource& ticks_;
   FileChooser& chooser_;
+  // Told from Arm and Disarm, which the engine calls exactly when counting
+  // starts and stops: nothing on the path of the fast ticks.
+  desktop::ActivityReport& activity_;
   // Destroyed in reverse order: hook libraries first, then the display, then
   // the list wrapper.
   ListViewControl listView_;

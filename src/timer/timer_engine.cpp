@@ -17,6 +17,13 @@ TimerEngine::TimerEngine(const TimerPorts& ports)
       running_(false),
       paused_(false),
       armed_(false),
+      passSeconds_(0),
+      zeros_(0),
+      secondsCounted_(0),
+      countedUnits_(0),
+      lastReading_(0),
+      catchingUp_(false),
+      rang_(false),
       bellFile_() {}
 
 TimerEngine::~TimerEngine() {
@@ -40,6 +47,7 @@ void TimerEngine::Start() {
   ClearNotices();
   ports_.bell->Silence();
   remaining_ = ReadDuration();
+  passSeconds_ = remaining_;
   ports_.maxDisplay->SetLabelColor(kLabelBlack);
   char text[kTimeTextSize];
   FormatSeconds(remaining_, text, sizeof text);
@@ -89,6 +97,11 @@ bool TimerEngine::PauseOrResume() {
   if (ports_.ticker->Arm())
     armed_ = true;
   paused_ = false;
+  // The part of a second that had passed at the pause is not counted, as a
+  // tick-counted run would not count it: the next second is a full one.
+  countedUnits_ = static_cast<unsigned long long>(secondsCounted_) * kUnitsPerSecond;
+  if (ports_.runClock != nullptr)
+    lastReading_ = ports_.runClock->NowUnits();
   ports_.controls->SetStartCaption(kPauseCaption);
   if (ports_.controls->MaxDisplayWanted())
     ShowMaxDisplay();
@@ -109,6 +122,10 @@ void TimerEngine::Stop() {
 
 void TimerEngine::StartTicking() {
   StopTicking();
+  secondsCounted_ = 0;
+  countedUnits_ = 0;
+  if (ports_.runClock != nullptr)
+    lastReading_ = ports_.runClock->NowUnits();
   if (ports_.ticker->Arm())
     armed_ = true;
 }
@@ -124,11 +141,41 @@ void TimerEngine::OnTick() {
   // A tick of a paused or stopped run may still have been under way.
   if (!running_ || !armed_)
     return;
+  const long long due = SecondsDue();
+  catchingUp_ = due > 1;
+  rang_ = false;
+  for (long long i = 0; i < due && running_ && armed_; ++i) CountOneSecond(i + 1 == due);
+  catchingUp_ = false;
+}
+
+// The whole seconds the run clock has seen beyond those handled, to the nearest:
+// ticks come up to a few milliseconds early or late, and one that comes early
+// must still count its second. Ticks that arrive in a burst after a wake find
+// nothing left to count.
+long long TimerEngine::SecondsDue() {
+  if (ports_.runClock == nullptr)
+    return 1;
+  const unsigned long long now = ports_.runClock->NowUnits();
+  if (now > lastReading_) {
+    countedUnits_ += now - lastReading_;
+    lastReading_ = now;
+  }
+  const long long seen =
+      static_cast<long long>((countedUnits_ + kUnitsPerSecond / 2) / kUnitsPerSecond);
+  return seen - secondsCounted_;
+}
+
+// One second of a run. Of seconds made up at once, only the last and those
+// where something happens (a zero, the end) are shown.
+void TimerEngine::CountOneSecond(bool last) {
+  ++secondsCounted_;
   AdvanceOneSecond();
   char text[kTimeTextSize];
   FormatSeconds(remaining_, text, sizeof text);
-  ShowRunningNotices(text);
-  ShowEverywhere(text);
+  if (last || remaining_ == 0 || !armed_) {
+    ShowRunningNotices(text);
+    ShowEverywhere(text);
+  }
   RingDueBellTime(text);
   if (remaining_ == 0)
     ReachZero();
@@ -184,6 +231,7 @@ void TimerEngine::RingDueBellTime(const char* text) {
 }
 
 void TimerEngine::ReachZero() {
+  ++zeros_;
   char text[kTimeTextSize];
   char notice[kNoticeSize];
   switch (mode_) {
@@ -209,6 +257,7 @@ void TimerEngine::ReachZero() {
       if (repeatCount_ != -1)
         --repeatLeft_;
       remaining_ = ReadDuration();
+      passSeconds_ = remaining_;
       if (repeatCount_ != -1) {
         FormatRepeatNotice(repeatCount_ - repeatLeft_, notice, sizeof notice);
         ShowNotice(notice);
@@ -233,6 +282,12 @@ void TimerEngine::EndRun() {
 void TimerEngine::RingBell() {
   if (!bellOn_)
     return;
+  // Events made up after a sleep ring once between them, not once each.
+  if (catchingUp_) {
+    if (rang_)
+      return;
+    rang_ = true;
+  }
   if (bellFile_[0] == '\0') {
     ports_.bell->Beep();
   } else {
@@ -330,6 +385,25 @@ FieldTexts TimerEngine::ReadFieldTexts() {
   texts.minutes[kFieldMaxChars] = '\0';
   texts.seconds[kFieldMaxChars] = '\0';
   return texts;
+}
+
+desktop::ProgressView TimerEngine::Progress() const {
+  desktop::ProgressView view = {desktop::kNoProgress, 0, 0};
+  if (!running_)
+    return view;
+  // Past zero the bar stays full; a pause shows as a pause even there, so the
+  // taskbar never says time is running while it is not.
+  if (overrun_) {
+    view.state = paused_ ? desktop::kPausedProgress : desktop::kErrorProgress;
+    view.done = 1;
+    view.total = 1;
+    return view;
+  }
+  view.state = paused_ ? desktop::kPausedProgress : desktop::kNormalProgress;
+  view.total = passSeconds_ > 0 ? passSeconds_ : 1;
+  const long long done = passSeconds_ - remaining_;
+  view.done = done < 0 ? 0 : (done > view.total ? view.total : done);
+  return view;
 }
 
 const char* TimerEngine::PendingBellTime(int index) const {

@@ -11,6 +11,7 @@
 #include <cstddef>
 
 #include "base/clock.h"
+#include "desktop/desktop_presence.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
 #include "timer/ptr_array.h"
@@ -85,6 +86,11 @@ struct TimerPorts {
   StatusLine* status;
   ::LocalClock* clock;  // only its time of day is read
   TimerControls* controls;
+  // The clock a run's seconds are counted against, one that goes on through
+  // sleep: a tick then counts every whole second that clock has seen, so
+  // seconds missed while the machine slept are made up at once. Null counts
+  // one second per tick, for callers that drive time by handing ticks in.
+  ::MonotonicClock* runClock;
 };
 
 const unsigned long kLabelBlack = 0;
@@ -108,8 +114,11 @@ class TimerEngine {
   // Pauses a ticking timer (true) or resumes a paused one (false), with the
   // caption and the maximised display that go with it.
   bool PauseOrResume();
-  void Stop();    // the stop button and the stop command
-  void OnTick();  // one second has passed
+  void Stop();  // the stop button and the stop command
+  // One second has passed; with a run clock, as many as it has seen (also
+  // called when the machine wakes). Seconds made up at once are handled in
+  // order, their bells rung once and their time shown at the end.
+  void OnTick();
 
   // Stops the ticks of a run; safe to call when none are armed.
   void StopTicking();
@@ -149,12 +158,21 @@ class TimerEngine {
   bool HasStandingNotice() const;
   int PendingBellCount() const { return pending_.Count(); }
   const char* PendingBellTime(int index) const;
+  // How far the run has come, for the taskbar: the part of the current pass
+  // gone (a repeat's each pass anew, an alarm's from the start to its time),
+  // paused at the same value, or full in the error state once past zero.
+  desktop::ProgressView Progress() const;
+  // How often a run reached zero (each pass of a repeat, an overrun's zero, an
+  // alarm's time), counted over the engine's life.
+  int Zeros() const { return zeros_; }
 
  private:
   FieldTexts ReadFieldTexts();
   long long ReadDurationAs(TimerMode mode);
   void StartTicking();
   // The jobs of one tick, in the order OnTick does them.
+  long long SecondsDue();
+  void CountOneSecond(bool last);
   void AdvanceOneSecond();
   void ShowRunningNotices(const char* timeText);
   void RingDueBellTime(const char* timeText);
@@ -177,6 +195,15 @@ class TimerEngine {
   bool running_;
   bool paused_;
   bool armed_;
+  long long passSeconds_;  // length of the current pass
+  int zeros_;
+  // Run time counted against the run clock: whole seconds handled, and the
+  // clock time they stand for, up to lastReading_.
+  long long secondsCounted_;
+  unsigned long long countedUnits_;
+  unsigned long long lastReading_;
+  bool catchingUp_;  // more than one second in this tick: one bell at most
+  bool rang_;
   char bellFile_[kBellPathSize];
   PtrArray<BellTimeText> pending_;
 };

@@ -40,10 +40,19 @@ int FieldLimit(int id) {
 
 TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
                      BellDevice& bellDevice)
+    : TimerPage(ticks, clock, names, bellDevice, nullptr, desktop::UnheardActivity()) {}
+
+TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
+                     BellDevice& bellDevice, MonotonicClock* runClock,
+                     desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
       ticks_(ticks),
       clock_(clock),
       names_(names),
+      runClock_(runClock),
+      activity_(activity),
+      reported_(),
+      reportedZeros_(0),
       alarmDelayIndex_(0),
       savedHourIndex_(0),
       savedMinuteIndex_(1),
@@ -69,7 +78,8 @@ TimerPage::~TimerPage() {
 }
 
 timer::TimerPorts TimerPage::MakePorts() {
-  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_, &ports_, &clock_, &ports_};
+  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_,
+                             &ports_, &clock_, &ports_, runClock_};
   return ports;
 }
 
@@ -81,6 +91,27 @@ void TimerPage::ReloadBellFile() {
   char path[timer::kBellPathSize] = {};
   ProfileReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
+}
+
+void TimerPage::CatchUpAfterSleep() {
+  if (runClock_ == nullptr)
+    return;
+  engine_.OnTick();
+  ReportActivity();
+}
+
+// Called after every command and message the page handles: the progress
+// changes at most once a second while a run counts, and at each state change.
+void TimerPage::ReportActivity() {
+  const desktop::ProgressView now = engine_.Progress();
+  if (now != reported_) {
+    reported_ = now;
+    activity_.CountdownChanged(now);
+  }
+  if (engine_.Zeros() != reportedZeros_) {
+    reportedZeros_ = engine_.Zeros();
+    activity_.CountdownReachedZero(maxDisplay_.IsVisible() != FALSE);
+  }
 }
 
 void TimerPage::BeforeCreate() {
@@ -249,6 +280,7 @@ bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
     default:
       break;
   }
+  ReportActivity();
   return true;
 }
 
@@ -256,6 +288,7 @@ bool TimerPage::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LR
   switch (message) {
     case WM_MIPO_TIMER_TICK:
       engine_.OnTick();
+      ReportActivity();
       return true;
     case WM_MIPO_MAXDISPLAY_KEY:
     case WM_MIPO_MAXDISPLAY_CLOSE:
@@ -579,10 +612,34 @@ void TimerPage::Ports::PostStop() {
   PostMessageA(page_->Window(), WM_COMMAND, MAKEWPARAM(IDC_TM_STOP, 0), 0);
 }
 
+// The monitor that holds most of the main window; with one monitor that is
+// the whole screen at 0, 0. An existing display moves there too, since the
+// window may have been moved since it was made.
 void TimerPage::MaxPort::Open() {
-  page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, 0, 0,
-                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  HWND main = GetAncestor(page_->Window(), GA_ROOT);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (main != nullptr &&
+      GetMonitorInfoA(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    area = monitor.rcMonitor;
+  }
+  const bool existed = page_->maxDisplay_.Window() != nullptr;
+  page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, area.left,
+                            area.top, area.right - area.left, area.bottom - area.top,
                             kMaxDisplayFont);
+  if (!existed)
+    return;
+  SetWindowPos(page_->maxDisplay_.Window(), nullptr, area.left, area.top, area.right - area.left,
+               area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The label stands at the right edge, which a monitor of another width moves.
+  HWND label = page_->maxDisplay_.LabelWindow();
+  RECT place = {};
+  if (label != nullptr && GetWindowRect(label, &place)) {
+    MapWindowPoints(nullptr, page_->maxDisplay_.Window(), reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(label, nullptr, (area.right - area.left) - (place.right - place.left), place.top,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 bool TimerPage::MaxPort::IsVisible() {

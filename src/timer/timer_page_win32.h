@@ -14,6 +14,7 @@
 #include "base/tick_source_win32.h"
 #include "bell/bell_device_win32.h"
 #include "bell/bell_player_win32.h"
+#include "desktop/desktop_presence.h"
 #include "display/max_display_window_win32.h"
 #include "display/time_display_window_win32.h"
 #include "timer/preset_name_dialog_win32.h"
@@ -28,11 +29,18 @@ class TimerPage : public Page {
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
             BellDevice& bellDevice);
+  // As above, with a run's seconds counted against runClock (one that goes on
+  // through sleep; null counts one second per tick) and what the countdown
+  // does told to activity.
+  TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
+            BellDevice& bellDevice, MonotonicClock* runClock, desktop::ActivityReport& activity);
   ~TimerPage() override;
 
   HWND StartButton() const override;
   // Takes the bell file chosen on the settings page.
   void ReloadBellFile();
+  // The machine woke: what the countdown missed is handled now.
+  void CatchUpAfterSleep();
 
   const timer::TimerEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
@@ -143,11 +151,17 @@ class TimerPage : public Page {
 
   bool ArmTicks();
   void DisarmTicks();
+  // Tells the activity report what changed since it was last told.
+  void ReportActivity();
 
   // Declared first: what the default constructor owns outlives every use.
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
+  MonotonicClock* runClock_;
+  desktop::ActivityReport& activity_;
+  desktop::ProgressView reported_;
+  int reportedZeros_;
   int alarmDelayIndex_;
   int savedHourIndex_;
   int savedMinuteIndex_;

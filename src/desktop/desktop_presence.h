@@ -1,0 +1,104 @@
+// What the program shows of itself on the desktop beyond its own windows: the
+// taskbar button's progress, the request that keeps the machine awake while
+// something is timing, and the call for attention when a countdown reaches zero.
+// The pages report what they are doing; this portable part decides what the
+// desktop is asked, and asks it only when the answer changes. The platform's
+// answers come in as the small interfaces below.
+#pragma once
+
+namespace desktop {
+
+enum ProgressState {
+  kNoProgress = 0,
+  kNormalProgress,
+  kPausedProgress,
+  kErrorProgress,
+  kIndeterminateProgress,
+};
+
+// A state and, for the states that have one, how much of total is done.
+struct ProgressView {
+  ProgressState state;
+  long long done;
+  long long total;
+};
+
+bool operator==(const ProgressView& a, const ProgressView& b);
+inline bool operator!=(const ProgressView& a, const ProgressView& b) {
+  return !(a == b);
+}
+
+// The taskbar button shows the countdown whenever it has something to show;
+// otherwise a ticking stopwatch (which has no end) makes it indeterminate.
+ProgressView CombineProgress(const ProgressView& countdown, bool stopwatchTicking);
+// The machine must stay awake while either watch counts; paused or stopped
+// ones do not need it.
+bool KeepAwake(const ProgressView& countdown, bool stopwatchTicking);
+
+// The taskbar button's progress.
+class TaskbarProgress {
+ public:
+  virtual ~TaskbarProgress() = default;
+  virtual void Show(const ProgressView& view) = 0;
+};
+
+// The request that the system stay out of sleep.
+class AwakeRequest {
+ public:
+  virtual ~AwakeRequest() = default;
+  virtual void Hold(bool held) = 0;
+};
+
+// The main window's call for attention.
+class AttentionSignal {
+ public:
+  virtual ~AttentionSignal() = default;
+  virtual bool InFront() = 0;  // the main window is the foreground window
+  virtual void Flash() = 0;    // flash its taskbar button until it comes to the front
+};
+
+// What the pages tell: at each change of the countdown (at most once a second
+// while it runs), when the stopwatch starts or stops counting, and at each zero.
+class ActivityReport {
+ public:
+  virtual ~ActivityReport() = default;
+  virtual void CountdownChanged(const ProgressView& view) = 0;
+  virtual void StopwatchTicking(bool ticking) = 0;
+  virtual void CountdownReachedZero(bool fullScreenShown) = 0;
+};
+
+// A report nobody listens to, for pages built without a desktop.
+ActivityReport& UnheardActivity();
+
+class DesktopPresence : public ActivityReport {
+ public:
+  DesktopPresence(TaskbarProgress& taskbar, AwakeRequest& awake, AttentionSignal& attention);
+  ~DesktopPresence() override;
+  DesktopPresence(const DesktopPresence&) = delete;
+  DesktopPresence& operator=(const DesktopPresence&) = delete;
+
+  void CountdownChanged(const ProgressView& view) override;
+  void StopwatchTicking(bool ticking) override;
+  void CountdownReachedZero(bool fullScreenShown) override;
+
+  // The taskbar button was (re)created: it shows nothing until told again.
+  void TaskbarReady();
+  // The program ends: the awake request and the progress go with it.
+  void End();
+
+  const ProgressView& Shown() const { return shown_; }
+  bool AwakeHeld() const { return held_; }
+
+ private:
+  void Apply();
+
+  TaskbarProgress& taskbar_;
+  AwakeRequest& awake_;
+  AttentionSignal& attention_;
+  ProgressView countdown_;
+  bool stopwatch_;
+  ProgressView shown_;
+  bool held_;
+};
+
+}  // namespace desktop

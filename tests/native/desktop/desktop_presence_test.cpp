@@ -1,0 +1,96 @@
+// What the desktop is asked as the two watches start, pause and stop: the
+// taskbar progress, the awake request and the call for attention at zero.
+#include "desktop/desktop_presence.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using desktop::ProgressView;
+
+class Recorder : public desktop::TaskbarProgress,
+                 public desktop::AwakeRequest,
+                 public desktop::AttentionSignal {
+ public:
+  void Show(const ProgressView& view) override {
+    shown.push_back(std::to_string(view.state) + ":" + std::to_string(view.done) + "/" +
+                    std::to_string(view.total));
+  }
+  void Hold(bool held) override { holds.push_back(held); }
+  bool InFront() override { return inFront; }
+  void Flash() override { ++flashes; }
+
+  std::vector<std::string> shown;
+  std::vector<bool> holds;
+  bool inFront = false;
+  int flashes = 0;
+};
+
+const ProgressView kNone = {desktop::kNoProgress, 0, 0};
+ProgressView Normal(long long done, long long total) {
+  return {desktop::kNormalProgress, done, total};
+}
+
+TEST(DesktopPresence, CountdownProgressReachesTheTaskbarOnlyWhenItChanges) {
+  Recorder r;
+  desktop::DesktopPresence presence(r, r, r);
+  presence.CountdownChanged(Normal(1, 10));
+  presence.CountdownChanged(Normal(1, 10));
+  presence.CountdownChanged(Normal(2, 10));
+  presence.CountdownChanged({desktop::kPausedProgress, 2, 10});
+  presence.CountdownChanged(kNone);
+  EXPECT_EQ((std::vector<std::string>{"1:1/10", "1:2/10", "2:2/10", "0:0/0"}), r.shown);
+  EXPECT_EQ((std::vector<bool>{true, false}), r.holds);
+}
+
+TEST(DesktopPresence, StopwatchAloneIsIndeterminateAndTheCountdownTakesPrecedence) {
+  Recorder r;
+  desktop::DesktopPresence presence(r, r, r);
+  presence.StopwatchTicking(true);
+  presence.CountdownChanged(Normal(3, 10));
+  presence.CountdownChanged({desktop::kPausedProgress, 3, 10});
+  presence.CountdownChanged(kNone);
+  presence.StopwatchTicking(false);
+  EXPECT_EQ((std::vector<std::string>{"4:0/0", "1:3/10", "2:3/10", "4:0/0", "0:0/0"}), r.shown);
+  // Held from the stopwatch's start to its stop: the paused countdown changes nothing.
+  EXPECT_EQ((std::vector<bool>{true, false}), r.holds);
+}
+
+TEST(DesktopPresence, AwakeRequestEndsAtPauseAndAtTheEndOfTheProgram) {
+  Recorder r;
+  {
+    desktop::DesktopPresence presence(r, r, r);
+    presence.CountdownChanged(Normal(0, 5));
+    presence.CountdownChanged({desktop::kPausedProgress, 0, 5});
+    EXPECT_FALSE(presence.AwakeHeld());
+    presence.CountdownChanged({desktop::kErrorProgress, 1, 1});
+    EXPECT_TRUE(presence.AwakeHeld());
+  }
+  EXPECT_EQ((std::vector<bool>{true, false, true, false}), r.holds);
+  EXPECT_EQ("0:0/0", r.shown.back());
+}
+
+TEST(DesktopPresence, ANewTaskbarButtonIsToldTheCurrentState) {
+  Recorder r;
+  desktop::DesktopPresence presence(r, r, r);
+  presence.CountdownChanged(Normal(4, 8));
+  presence.TaskbarReady();
+  EXPECT_EQ((std::vector<std::string>{"1:4/8", "1:4/8"}), r.shown);
+}
+
+TEST(DesktopPresence, ZeroFlashesOnlyBehindOtherWindowsAndNotOverTheFullScreen) {
+  Recorder r;
+  desktop::DesktopPresence presence(r, r, r);
+  presence.CountdownReachedZero(false);
+  EXPECT_EQ(1, r.flashes);
+  presence.CountdownReachedZero(true);
+  EXPECT_EQ(1, r.flashes);
+  r.inFront = true;
+  presence.CountdownReachedZero(false);
+  EXPECT_EQ(1, r.flashes);
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+// The program's desktop helpers on the real system: the taskbar list, the
+// awake request, the call for attention, and the help on F1.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/help_win32.h"
+#include "desktop/attention_win32.h"
+#include "desktop/taskbar_list_win32.h"
+#include "win32_test_support.h"
+
+namespace {
+
+class BoxRecorder : public MessageBoxes {
+ public:
+  int Show(HWND, const char* text, const char* caption, UINT) override {
+    boxes.push_back(std::string(caption) + "|" + text);
+    return IDOK;
+  }
+  std::vector<std::string> boxes;
+};
+
+class OpenRecorder : public DocumentOpener {
+ public:
+  bool Open(HWND, const char* path) override {
+    opened.push_back(path);
+    return true;
+  }
+  std::vector<std::string> opened;
+};
+
+std::string TempFolder(const char* name) {
+  char base[MAX_PATH] = {};
+  GetTempPathA(sizeof base, base);
+  std::string folder = std::string(base) + name;
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
+  const std::string folder = TempFolder("mipo_help_present");
+  const std::string path = folder + "\\help.html";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  CloseHandle(file);
+  BoxRecorder boxes;
+  OpenRecorder opener;
+  OpenHelp(nullptr, folder, opener, boxes);
+  EXPECT_EQ((std::vector<std::string>{path}), opener.opened);
+  EXPECT_TRUE(boxes.boxes.empty());
+  DeleteFileA(path.c_str());
+}
+
+TEST(HelpOnF1, AMissingHelpIsSaidOnceWithAnEmptyCaption) {
+  const std::string folder = TempFolder("mipo_help_missing");
+  BoxRecorder boxes;
+  OpenRecorder opener;
+  OpenHelp(nullptr, folder, opener, boxes);
+  EXPECT_TRUE(opener.opened.empty());
+  EXPECT_EQ((std::vector<std::string>{std::string("|") +
+                                      "ヘルプファイル（help.html）が見つかりません。\r\n"
+                                      "Mipoウォッチと同じフォルダーに置いてください。"}),
+            boxes.boxes);
+}
+
+TEST(DesktopHelpers, AwakeRequestIsHeldAndEndedOnThisThread) {
+  // Wine keeps the thread's state and hands back the previous one, which is
+  // all that can be seen of the request here.
+  {
+    ThreadAwakeRequest awake;
+    awake.Hold(true);
+    EXPECT_EQ(static_cast<EXECUTION_STATE>(ES_CONTINUOUS | ES_SYSTEM_REQUIRED),
+              SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED));
+    awake.Hold(false);
+    EXPECT_FALSE(awake.Held());
+    EXPECT_EQ(static_cast<EXECUTION_STATE>(ES_CONTINUOUS),
+              SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED));
+    awake.Hold(true);
+  }
+  // Ended when the program's request goes away.
+  EXPECT_EQ(static_cast<EXECUTION_STATE>(ES_CONTINUOUS), SetThreadExecutionState(ES_CONTINUOUS));
+}
+
+TEST(DesktopHelpers, TaskbarListIsSilentWithOrWithoutTheSystemsList) {
+  testing_support::TestParentWindow window;
+  TaskbarList taskbar;
+  // Before the button exists nothing is asked of the system.
+  taskbar.Show({desktop::kNormalProgress, 1, 2});
+  EXPECT_FALSE(taskbar.Attached());
+  const bool attached = taskbar.Attach(window.Window());
+  EXPECT_EQ(attached, taskbar.Attached());
+  std::printf("taskbar list made under this system: %s\n", attached ? "yes" : "no");
+  const desktop::ProgressState states[] = {desktop::kNormalProgress, desktop::kPausedProgress,
+                                           desktop::kErrorProgress, desktop::kIndeterminateProgress,
+                                           desktop::kNoProgress};
+  for (desktop::ProgressState state : states) taskbar.Show({state, 1, 2});
+  EXPECT_NE(0u, TaskbarList::ButtonCreatedMessage());
+  EXPECT_EQ(TaskbarList::ButtonCreatedMessage(), RegisterWindowMessageA("TaskbarButtonCreated"));
+}
+
+TEST(DesktopHelpers, AttentionKnowsWhetherTheWindowIsInFrontAndFlashesOtherwise) {
+  testing_support::TestParentWindow main;
+  testing_support::TestParentWindow other;
+  WindowAttention attention;
+  attention.Bind(main.Window());
+  ShowWindow(main.Window(), SW_SHOW);
+  SetForegroundWindow(main.Window());
+  testing_support::PumpMessages();
+  if (GetForegroundWindow() == main.Window()) {
+    EXPECT_TRUE(attention.InFront());
+  }
+  ShowWindow(other.Window(), SW_SHOW);
+  SetForegroundWindow(other.Window());
+  testing_support::PumpMessages();
+  if (GetForegroundWindow() == other.Window()) {
+    EXPECT_FALSE(attention.InFront());
+  }
+  std::printf("foreground window follows SetForegroundWindow: %s\n",
+              GetForegroundWindow() == other.Window() ? "yes" : "no");
+  attention.Flash();
+  // The flash asked for runs until the window comes to the front; a stop
+  // request afterwards must be accepted as well.
+  FLASHWINFO stop = {};
+  stop.cbSize = sizeof stop;
+  stop.hwnd = main.Window();
+  stop.dwFlags = FLASHW_STOP;
+  FlashWindowEx(&stop);
+  testing_support::PumpMessages();
+}
+
+}  // namespace

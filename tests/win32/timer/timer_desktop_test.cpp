@@ -1,0 +1,108 @@
+// What the timer page tells the desktop: progress at each second and state
+// change, the zero with whether the full-screen display covers it, the made-up
+// seconds after a wake, and where the full-screen display stands.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "timer_page_fixture.h"
+
+namespace {
+
+using timer_page_test::TimerPageTest;
+
+class ActivityRecorder : public desktop::ActivityReport {
+ public:
+  void CountdownChanged(const desktop::ProgressView& v) override {
+    static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
+    progress.push_back(std::string(kStates[v.state]) + " " + std::to_string(v.done) + "/" +
+                       std::to_string(v.total));
+  }
+  void StopwatchTicking(bool) override {}
+  void CountdownReachedZero(bool fullScreen) override { zeros.push_back(fullScreen); }
+  std::vector<std::string> progress;
+  std::vector<bool> zeros;
+};
+
+class HandClock : public MonotonicClock {
+ public:
+  uint64_t NowUnits() override { return units; }
+  uint64_t units = 1000000000ull;
+};
+
+class TimerDesktopTest : public TimerPageTest {
+ protected:
+  void OpenReportingPage(MonotonicClock* runClock = nullptr) {
+    page_.reset(new TimerPage(*tickSource_, clock_, names_, bellDevice_, runClock, activity_));
+    page_->Open(parent_->Window(), statusBar_, 20);
+    testing_support::PumpMessages();
+    ASSERT_NE(nullptr, Page());
+  }
+  ActivityRecorder activity_;
+};
+
+TEST_F(TimerDesktopTest, ARunReportsEachSecondItsPauseItsZeroAndItsEnd) {
+  OpenReportingPage();
+  SetFields("00", "00", "03");
+  Click(IDC_TM_START);
+  Tick();
+  Click(IDC_TM_START);  // pause
+  Click(IDC_TM_START);  // resume
+  Tick(2);
+  const std::vector<std::string> expected = {"normal 0/3", "normal 1/3", "paused 1/3", "normal 1/3",
+                                             "normal 2/3", "normal 3/3", "none 0/0"};
+  EXPECT_EQ(expected, activity_.progress);
+  EXPECT_EQ((std::vector<bool>{false}), activity_.zeros);
+}
+
+TEST_F(TimerDesktopTest, ZeroUnderTheFullScreenDisplayIsReportedAsCovered) {
+  OpenReportingPage();
+  Toggle(IDC_TM_MAX_DISPLAY);
+  SetFields("00", "00", "01");
+  Click(IDC_TM_START);
+  Tick();
+  EXPECT_EQ((std::vector<bool>{true}), activity_.zeros);
+}
+
+TEST_F(TimerDesktopTest, WakingAfterZeroMakesUpTheOverrunAtOnce) {
+  HandClock clock;
+  OpenReportingPage(&clock);
+  ChooseMode(timer::kOverrun);
+  SetFields("00", "00", "10");
+  Click(IDC_TM_START);
+  clock.units += 25ull * 10000000;
+  page_->CatchUpAfterSleep();
+  EXPECT_EQ("00:00:15", Shown());
+  EXPECT_TRUE(page_->Engine().Overrun());
+  EXPECT_EQ((std::vector<bool>{false}), activity_.zeros);
+  EXPECT_EQ("error 1/1", activity_.progress.back());
+  // The timer service's late ticks after the wake count nothing more.
+  Tick(3);
+  EXPECT_EQ("00:00:15", Shown());
+}
+
+TEST_F(TimerDesktopTest, FullScreenCoversTheMonitorOfTheMainWindow) {
+  OpenReportingPage();
+  Toggle(IDC_TM_MAX_DISPLAY);
+  SetFields("00", "01", "00");
+  Click(IDC_TM_START);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(
+      GetMonitorInfoA(MonitorFromWindow(parent_->Window(), MONITOR_DEFAULTTONEAREST), &monitor));
+  RECT shown = {};
+  GetWindowRect(page_->MaxDisplay().Window(), &shown);
+  EXPECT_EQ(monitor.rcMonitor.left, shown.left);
+  EXPECT_EQ(monitor.rcMonitor.top, shown.top);
+  EXPECT_EQ(monitor.rcMonitor.right, shown.right);
+  EXPECT_EQ(monitor.rcMonitor.bottom, shown.bottom);
+  // With the one screen there is, exactly the whole screen as before.
+  EXPECT_EQ(0, shown.left);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), shown.right);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), shown.bottom);
+}
+
+}  // namespace
