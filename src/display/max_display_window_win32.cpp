@@ -57,7 +57,7 @@ HWND MaxDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND notifyWindow
 void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
   HWND display = Window();
   RECT frame;
-  GetWindowRect(display, &frame);  // the display sits at 0,0: its right edge is its width
+  GetClientRect(display, &frame);  // the label stands at the right edge of the display
 
   const int labelWidth = ScaleToScreen(kLabelWidth);
   const int buttonWidth = ScaleToScreen(kButtonWidth);

@@ -164,7 +164,7 @@ void TimeDisplayWindow::Draw() {
   BitBlt(windowDC_, 0, 0, clientRect_.right, clientRect_.bottom, memoryDC_, 0, 0, SRCCOPY);
 }
 
-void TimeDisplayWindow::ReleaseSurface() {
+void TimeDisplayWindow::ReleaseDrawing() {
   if (memoryDC_ != nullptr) {
     if (savedBitmap_ != nullptr)
       SelectObject(memoryDC_, savedBitmap_);
@@ -186,10 +186,6 @@ void TimeDisplayWindow::ReleaseSurface() {
     ReleaseDC(Window(), windowDC_);
     windowDC_ = nullptr;
   }
-  if (font_ != nullptr) {
-    DeleteObject(font_);
-    font_ = nullptr;
-  }
   if (backgroundBitmap_ != nullptr) {
     DeleteObject(backgroundBitmap_);
     backgroundBitmap_ = nullptr;
@@ -198,6 +194,25 @@ void TimeDisplayWindow::ReleaseSurface() {
     DeleteObject(drawingBitmap_);
     drawingBitmap_ = nullptr;
   }
+}
+
+void TimeDisplayWindow::ReleaseSurface() {
+  ReleaseDrawing();
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+    font_ = nullptr;
+  }
+}
+
+void TimeDisplayWindow::OnSize(UINT, int width, int height) {
+  // The bitmaps are made for one size; a display moved to a screen of another
+  // size gets new ones, so the time stays centred and nothing is left unpainted.
+  if (memoryDC_ == nullptr || (width == clientRect_.right && height == clientRect_.bottom))
+    return;
+  ReleaseDrawing();
+  GetClientRect(Window(), &clientRect_);
+  if (BuildSurface())
+    Draw();
 }
 
 void TimeDisplayWindow::ShowText(const char* text) {

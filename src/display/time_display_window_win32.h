@@ -52,6 +52,7 @@ class TimeDisplayWindow : public WindowObject {
   void OnPaint() override;
   bool OnRButtonDown(WPARAM keys, LPARAM point) override;
   bool OnCommand(int id, int code, HWND control) override;
+  void OnSize(UINT type, int width, int height) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -62,6 +63,9 @@ class TimeDisplayWindow : public WindowObject {
   bool BuildSurface();
   void ClearDrawing();
   void Draw();
+  // The device contexts and bitmaps of the off-screen drawing; the surface is
+  // those and the font.
+  void ReleaseDrawing();
   void ReleaseSurface();
 
   RECT clientRect_;

@@ -219,6 +219,35 @@ TEST_F(TimeDisplayTest, TextIsCentredAndNeverGrowsTheWindow) {
   EXPECT_TRUE(EqualRect(&before, &after));
 }
 
+TEST_F(TimeDisplayTest, AResizedDisplayDrawsTheWholeWindowAndCentresAgain) {
+  // As the full-screen display does when it moves to a larger monitor.
+  TestParentWindow parent;
+  TimeDisplayWindow display;
+  ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, kChildStyle, 0, 0, 100, 40, "f"),
+            nullptr);
+  display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
+  display.Show(SW_SHOW);
+  display.ShowText("88");
+  SetWindowPos(display.Window(), nullptr, 0, 0, 300, 80, SWP_NOZORDER);
+  PumpMessages();
+  RedrawWindow(display.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  const Picture picture = Capture(display.Window());
+  ASSERT_GT(picture.width, 200);  // the client area inside the border
+  EXPECT_EQ(picture.At(picture.width - 1, picture.height - 1), 0xFFFFFFu)
+      << "the new part of the window is painted white";
+  int left = picture.width, right = -1;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      if (picture.At(x, y) != 0xFFFFFF) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+    }
+  }
+  ASSERT_GE(right, 0);
+  EXPECT_LE(std::abs(left - (picture.width - 1 - right)), 3) << "the time is centred anew";
+}
+
 TEST_F(TimeDisplayTest, UncoveredWindowIsRepaintedWithTheLastText) {
   TestParentWindow parent;
   TimeDisplayWindow display;
