@@ -12,6 +12,47 @@ else()
 endif()
 set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32 kernel32)
 
+# comdlg32 (the file and font choosers) and winmm (the tick timer and the bell)
+# are first needed when the user picks a file or a font, starts a watch or hears
+# the bell, but as plain imports they are loaded, with what they pull in (shell32,
+# shlwapi, winspool, ole32, rpcrt4, msacm32 ...), before the first window can
+# show. With mingw they are delay-loaded instead: the first call loads the DLL.
+# A function missing from these lists still links, from the plain import library
+# that follows, and is then loaded at start as before.
+if(NOT MSVC AND CMAKE_DLLTOOL)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(_at4 "@4")
+    set(_at16 "@16")
+    set(_at20 "@20")
+  endif()
+  set(_delayed
+      "comdlg32|ChooseFontA${_at4} GetOpenFileNameA${_at4} GetSaveFileNameA${_at4}"
+      "winmm|timeBeginPeriod${_at4} timeEndPeriod${_at4} timeKillEvent${_at4} timeSetEvent${_at20} mciSendCommandA${_at16}")
+  set(MIPO_DELAYED_LIBS)
+  foreach(_entry ${_delayed})
+    string(REPLACE "|" ";" _parts "${_entry}")
+    list(GET _parts 0 _dll)
+    list(GET _parts 1 _names)
+    string(REPLACE " " "\n" _names "${_names}")
+    set(_def ${CMAKE_BINARY_DIR}/delayed/${_dll}.def)
+    set(_lib ${CMAKE_BINARY_DIR}/delayed/lib${_dll}_delayed.a)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/delayed)
+    string(REPLACE "\n" "
+" _names "${_names}")
+    file(WRITE ${_def}.in "LIBRARY ${_dll}.dll
+EXPORTS
+${_names}
+")
+    configure_file(${_def}.in ${_def} COPYONLY)
+    add_custom_command(OUTPUT ${_lib}
+                       COMMAND ${CMAKE_DLLTOOL} -k --input-def ${_def} --output-delaylib ${_lib}
+                       DEPENDS ${_def} VERBATIM)
+    list(APPEND MIPO_DELAYED_LIBS ${_lib})
+  endforeach()
+  add_custom_target(mipo_delayed_libs DEPENDS ${MIPO_DELAYED_LIBS})
+  set(MIPO_SYSTEM_LIBS ${MIPO_DELAYED_LIBS} delayimp ${MIPO_SYSTEM_LIBS})
+endif()
+
 add_library(mipo_core STATIC ${MIPO_CORE_SOURCES})
 target_include_directories(mipo_core PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(mipo_core PUBLIC ${MIPO_CHARSET_FLAGS} PRIVATE ${MIPO_WARNINGS})
@@ -20,6 +61,9 @@ target_compile_definitions(mipo_core PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _W
 add_library(mipo_win32 STATIC ${MIPO_WIN32_SOURCES})
 target_compile_options(mipo_win32 PRIVATE ${MIPO_WARNINGS})
 target_link_libraries(mipo_win32 PUBLIC mipo_core ${MIPO_SYSTEM_LIBS})
+if(TARGET mipo_delayed_libs)
+  add_dependencies(mipo_win32 mipo_delayed_libs)
+endif()
 
 # Dialog templates, icon and version: one resource script that includes the rest.
 set(MIPO_RESOURCES ${CMAKE_SOURCE_DIR}/resources/mipowatch.rc)

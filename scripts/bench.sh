@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs the benchmark suite and prints one table: drift of the stopwatch and the
-# countdown against the performance counter (idle and under load), CPU time
-# against a bare timer program, start-up and peak memory against a bare dialog
-# program, file sizes, and the native micro-benchmarks. Every ratio compares two
+# countdown against the performance counter (idle and under load) with the
+# display's lag behind it as a distribution, CPU time against a bare timer
+# program, start-up and peak memory against two yardsticks (a bare dialog, and a
+# fair one with the program's manifest, font and controls), file sizes, and the
+# native micro-benchmarks. Every ratio compares two
 # figures measured in this one run. Nothing here fails on a figure; the script
 # fails only when a benchmark program cannot run.
 #
 #   scripts/bench.sh [--quick | --long]     (or MIPO_BENCH=quick|long)
-#     default  drift runs of 2 minutes, CPU runs of 30 s, 5 starts of each program
+#     default  drift runs of 2 minutes, CPU runs of 30 s, 7 starts of each program
 #     --long   drift runs of 10 minutes
 #     --quick  drift runs of 10 s, CPU runs of 5 s, 2 starts: for development;
 #              does not touch docs/benchmarks.md
@@ -29,8 +31,8 @@ case "${1:-}" in
 esac
 case "$mode" in
   quick) drift=10; cpu=5; starts=2; min_time=0.05 ;;
-  long) drift=600; cpu=30; starts=5; min_time=0.5 ;;
-  standard) drift=120; cpu=30; starts=5; min_time=0.5 ;;
+  long) drift=600; cpu=30; starts=7; min_time=0.5 ;;
+  standard) drift=120; cpu=30; starts=7; min_time=0.5 ;;
   *) echo "bench: unknown mode MIPO_BENCH='$mode' (accepted: quick, long, standard)" >&2; exit 2 ;;
 esac
 
@@ -38,18 +40,27 @@ native=${MIPO_BENCH_NATIVE:-$MIPO_BUILD/native}
 win=${MIPO_BENCH_WIN32:-$MIPO_WIN_RUN_BUILD}
 benchdir=$win/bench/win32
 for f in "$native/bench/text_bench" "$benchdir/page_bench.exe" "$benchdir/bare_tick.exe" \
-         "$benchdir/busy_load.exe" "$benchdir/bare_dialog.exe" "$benchdir/launch_bench.exe" \
+         "$benchdir/busy_load.exe" "$benchdir/bare_dialog.exe" "$benchdir/fair_dialog.exe" \
+         "$benchdir/launch_bench.exe" \
          "$win/MipoWatch.exe"; do
   [ -e "$f" ] || { echo "bench: $f is missing; build first (make native win32)" >&2; exit 1; }
 done
 
+# The commit measured (with "+changes" when the tree differs from it) and how
+# busy the machine was before the run: other work on it shows in every figure.
+commit=$(git -C "$MIPO_ROOT" rev-parse --short HEAD 2>/dev/null || echo unknown)
+git -C "$MIPO_ROOT" diff --quiet HEAD -- 2>/dev/null || commit="$commit+changes"
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 "$MIPO_ROOT/scripts/prepare-prefix.sh" || exit 1
 mipo_wineserver -p30
 mipo_wine cmd /c exit </dev/null >/dev/null 2>&1
 
-raw=$(mktemp)
+# The raw result lines are kept in the build tree, so a table can be checked
+# against the figures it was made from.
+raw=$MIPO_BUILD/bench-raw.txt
+: >"$raw"
 texts=$(mktemp)
-trap 'rm -f "$raw" "$texts"' EXIT
+trap 'rm -f "$texts"' EXIT
 say() { echo "bench: $*" >&2; }
 # A Windows program of the suite; its result lines go to the raw file.
 run_win() {
@@ -71,13 +82,14 @@ for _ in 1 2 3; do
   run_win "$benchdir/bare_tick.exe" "$slice"
   run_win "$benchdir/page_bench.exe" cpu-timer "$slice"
 done
-say "start-up and memory: $starts starts of each program"
+say "start-up and memory: $starts starts of each program, taking turns"
 run_win "$benchdir/launch_bench.exe" "Z:${win//\//\\}" "$starts"
 
 cpu_model=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 header="Run of $(date -u '+%Y-%m-%d %H:%M UTC') ($mode: drift runs of ${drift} s), \
 $(nproc) × ${cpu_model:-unknown CPU}, $("$MIPO_WINE" --version 2>/dev/null || echo Wine), \
-Windows programs built for $(mipo_pe_machine "$win/MipoWatch.exe")."
+Windows programs built for $(mipo_pe_machine "$win/MipoWatch.exe") ($MIPO_WIN_ARCH_NOTE), \
+commit $commit, load average $load_before before the run."
 
 table=$(awk -v drift="$drift" '
   function fmt_ms(v) { return sprintf("%.1f ms", v) }
@@ -93,6 +105,10 @@ table=$(awk -v drift="$drift" '
   FILENAME == ARGV[1] && $1 == "drift" {
     key = $2 " " $3; order[++rows] = key
     period[key] = $4; counted[key] = $5; elapsed[key] = $6; behind[key] = $7; ahead[key] = $8
+  }
+  FILENAME == ARGV[1] && $1 == "lag" {
+    key = $2 " " $3; lagorder[++lags] = key
+    lagperiod[key] = $4; lagmed[key] = $5; lagp99[key] = $6; lagmax[key] = $7; lagn[key] = $8
   }
   FILENAME == ARGV[1] && $1 == "cpu" { cpu[$2] += $3; wall[$2] += $4 }
   FILENAME == ARGV[1] && $1 == "startup" { start[$2] = start[$2] " " $3 }
@@ -115,23 +131,37 @@ table=$(awk -v drift="$drift" '
         (k[1] == "idle" ? "idle" : "other core busy"), names[k[2]], d, fmt_ms(behind[key]), \
         sprintf("%.1f s", elapsed[key] / 1000), fmt_ms(limit), verdict(d <= limit && -d <= limit)
     }
+    for (i = 1; i <= lags; i++) {
+      key = lagorder[i]; split(key, k, " ")
+      limit = lagperiod[key] + (k[1] == "idle" ? 16 : 33)
+      printf "| 1 | Display behind the counter, %s, %s | median %s, 99th percentile %s, max %s | %d samples, one per 100 ms | 99th percentile ≤ %s | %s |\n", \
+        (k[1] == "idle" ? "idle" : "other core busy"), names[k[2]], fmt_ms(lagmed[key]), \
+        fmt_ms(lagp99[key]), fmt_ms(lagmax[key]), lagn[key], fmt_ms(limit), verdict(lagp99[key] <= limit)
+    }
     if (("stopwatch" in cpu) && ("bare" in cpu) && wall["bare"] > 0 && cpu["bare"] > 0) {
       sw = 100 * cpu["stopwatch"] / wall["stopwatch"]; bare = 100 * cpu["bare"] / wall["bare"]
-      printf "| 2 | CPU, stopwatch at 1 ms, display visible | %.1f %% of one core (%.2f×) | bare timer program %.1f %% | ≤ 1.25× | %s |\n", \
-        sw, sw / bare, bare, verdict(sw / bare <= 1.25)
+      printf "| 2 | CPU, stopwatch at 1 ms, display visible | %.1f %% of one core (%.2f×) | bare timer program %.1f %% | ≤ 1.10× | %s |\n", \
+        sw, sw / bare, bare, verdict(sw / bare <= 1.10)
     }
     if ("timer" in cpu) {
       tm = 100 * cpu["timer"] / wall["timer"]
       printf "| 2 | CPU, timer page running | %.2f %% of one core | — | ≤ 0.5 %% | %s |\n", tm, verdict(tm <= 0.5)
     }
-    a = median(start["app"]); b = median(start["bare"])
+    a = median(start["app"]); b = median(start["bare"]); fr = median(start["fair"])
+    n = split(start["app"], tmp, " ")
     if (a > 0 && b > 0)
-      printf "| 3 | Start-up to visible main window (median) | %s (%.2f×) | bare dialog program %s | ≤ 1.5× | %s |\n", \
-        fmt_ms(a), a / b, fmt_ms(b), verdict(a / b <= 1.5)
-    a = median(peak["app"]); b = median(peak["bare"])
+      printf "| 3 | Start-up to visible main window (median of %d) | %s (%.2f×) | bare dialog program %s | ≤ 1.5× | %s |\n", \
+        n, fmt_ms(a), a / b, fmt_ms(b), verdict(a / b <= 1.5)
+    if (a > 0 && fr > 0)
+      printf "| 3 | Start-up to visible main window (median of %d) | %s (%.2f×) | fair dialog program %s | ≤ 1.25× | %s |\n", \
+        n, fmt_ms(a), a / fr, fmt_ms(fr), verdict(a / fr <= 1.25)
+    a = median(peak["app"]); b = median(peak["bare"]); fr = median(peak["fair"])
     if (a > 0 && b > 0)
-      printf "| 4 | Peak working set (median) | %s (%.2f×) | bare dialog program %s | ≤ 1.3× | %s |\n", \
-        mib(a), a / b, mib(b), verdict(a / b <= 1.3)
+      printf "| 4 | Peak working set (median of %d) | %s (%.2f×) | bare dialog program %s | ≤ 1.3× | %s |\n", \
+        n, mib(a), a / b, mib(b), verdict(a / b <= 1.3)
+    if (a > 0 && fr > 0)
+      printf "| 4 | Peak working set (median of %d) | %s (%.2f×) | fair dialog program %s | ≤ 1.10× | %s |\n", \
+        n, mib(a), a / fr, mib(fr), verdict(a / fr <= 1.10)
     if (size["MipoWatch.exe"] > 0)
       printf "| 4 | Size of MipoWatch.exe | %s | — | ≤ 1 MiB | %s |\n", kib(size["MipoWatch.exe"]), \
         verdict(size["MipoWatch.exe"] <= 1048576)

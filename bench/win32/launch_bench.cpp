@@ -1,15 +1,22 @@
-// Starts the program and the bare one-dialog program again and again and
-// reports, for each start, the time from creating the process to its first
-// visible top-level window, and the process's peak working set a second later.
+// Starts the program and the two yardsticks (the bare one-dialog program and the
+// fair one, which adds the program's manifest, font, tab control, list view and
+// status bar) in turn, again and again, and reports, for each start, the time from creating the
+// process to its first visible top-level window, and the process's peak working set a second later.
 // Also reports the sizes of the program and its two hook libraries.
 //
 //   launch_bench <folder of MipoWatch.exe> <starts>
+//   launch_bench <folder of MipoWatch.exe> profile
+//     two starts of the program only (the first to warm the caches), each also
+//     reporting the tick count (GetTickCount, the clock of Wine's +timestamp
+//     traces) at its creation, first visible window, close request and end, so
+//     scripts/startup-profile.sh can place a trace of the process on that line
 //
 // Output lines, read by scripts/bench.sh:
 //   size <file> <bytes>            (-1 when the file is missing)
-//   startup <app|bare> <ms>
-//   peak <app|bare> <bytes>
-//   notice <app|bare> <caption>    a window other than the expected one came first
+//   startup <app|bare|fair> <ms>
+//   peak <app|bare|fair> <bytes>
+//   notice <app|bare|fair> <caption>    a window other than the expected one came first
+//   tick <created|shown|close|ended> <pid> <ms>   (profile only)
 #include <windows.h>
 #include <psapi.h>
 #include <winnetwk.h>
@@ -26,6 +33,13 @@ namespace {
 const char* const kShippedFiles[] = {"MipoWatch.exe", "KeyHook.dll", "MouseHook.dll"};
 const DWORD kSettleMs = 1000;  // after the window shows, before the memory is read
 const DWORD kWindowWaitMs = 30000;
+bool g_ticks = false;  // profile mode
+
+void Tick(const char* what, DWORD processId) {
+  if (g_ticks)
+    std::printf("tick %s %lu %lu\n", what, static_cast<unsigned long>(processId),
+                static_cast<unsigned long>(GetTickCount()));
+}
 
 long long FileSize(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
@@ -91,6 +105,7 @@ void MeasureStart(const char* name, const std::string& exe, const char* expected
     return;
   }
   CloseHandle(created.hThread);
+  Tick("created", created.dwProcessId);
   Search search = {created.dwProcessId, nullptr};
   const DWORD deadline = GetTickCount() + kWindowWaitMs;
   while (search.found == nullptr && GetTickCount() < deadline) {
@@ -99,6 +114,7 @@ void MeasureStart(const char* name, const std::string& exe, const char* expected
       Sleep(1);
   }
   const int64_t shown = bench::CounterNow();
+  Tick("shown", created.dwProcessId);
   if (search.found == nullptr) {
     std::fprintf(stderr, "launch_bench: no window of %s appeared\n", exe.c_str());
     TerminateProcess(created.hProcess, 1);
@@ -116,10 +132,12 @@ void MeasureStart(const char* name, const std::string& exe, const char* expected
       if (haveMemory)
         std::printf("peak %s %lu\n", name, static_cast<unsigned long>(memory.PeakWorkingSetSize));
     }
+    Tick("close", created.dwProcessId);
     PostMessageA(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(created.hProcess, 10000) != WAIT_OBJECT_0)
     TerminateProcess(created.hProcess, 1);
+  Tick("ended", created.dwProcessId);
   CloseHandle(created.hProcess);
   std::fflush(stdout);
 }
@@ -132,19 +150,39 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string buildFolder = argv[1];
-  const int starts = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 5;
+  const int starts = argc > 2 && std::atoi(argv[2]) > 0 ? std::atoi(argv[2]) : 7;
   for (const char* file : kShippedFiles) {
     std::printf("size %s %lld\n", file, FileSize(buildFolder + "\\" + file));
   }
   const std::string app = PrepareProgramCopy(buildFolder);
+  if (argc > 2 && std::strcmp(argv[2], "profile") == 0) {
+    g_ticks = true;
+    MeasureStart("app", app, "Mipo", true);
+    MeasureStart("app", app, "Mipo", true);
+    return 0;
+  }
   const std::string bare = bench::ProgramFolder() + "\\bare_dialog.exe";
-  // One start of each first, so that both meet warm file caches; then the two
-  // take turns, so a passing disturbance falls on both alike.
+  const std::string fair = bench::ProgramFolder() + "\\fair_dialog.exe";
+  // One start of each first, so that all meet warm file caches; then they take
+  // turns, so a passing disturbance falls on all alike. The order rotates each
+  // round, so none of them always follows the same one.
   MeasureStart("app", app, "Mipo", false);
   MeasureStart("bare", bare, "bare dialog", false);
+  MeasureStart("fair", fair, "fair dialog", false);
   for (int i = 0; i < starts; ++i) {
-    MeasureStart("app", app, "Mipo", true);
-    MeasureStart("bare", bare, "bare dialog", true);
+    for (int k = 0; k < 3; ++k) {
+      switch ((i + k) % 3) {
+        case 0:
+          MeasureStart("app", app, "Mipo", true);
+          break;
+        case 1:
+          MeasureStart("bare", bare, "bare dialog", true);
+          break;
+        default:
+          MeasureStart("fair", fair, "fair dialog", true);
+          break;
+      }
+    }
   }
   return 0;
 }

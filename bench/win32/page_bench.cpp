@@ -11,10 +11,13 @@
 //
 // Each result is one line of words, read by scripts/bench.sh:
 //   drift <idle|load> <page> <period ms> <counted ms> <elapsed ms> <most behind ms> <most ahead ms>
+//   lag <idle|load> <page> <period ms> <median ms> <99th percentile ms> <max ms> <samples>
+//     how far the display was behind the counter, over every sample of the run
 //   cpu <stopwatch|timer> <cpu seconds> <wall seconds>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -120,10 +123,12 @@ class Rig {
       behindMs_ = -gap;
     if (gap > aheadMs_)
       aheadMs_ = gap;
+    lagMs_.push_back(-gap);
   }
   void Begin() {
     behindMs_ = 0.0;
     aheadMs_ = 0.0;
+    lagMs_.clear();
     started_ = bench::CounterNow();
     Start();
   }
@@ -137,6 +142,19 @@ class Rig {
     const double elapsedMs = bench::CounterSeconds(started_, stopped_) * 1000.0;
     std::printf("drift %s %s %.0f %.3f %.3f %.3f %.3f\n", phase, Name(), PeriodMs(), CountedMs(),
                 elapsedMs, behindMs_, aheadMs_);
+    if (!lagMs_.empty()) {
+      // Nearest-rank percentiles: the figures are samples that were taken.
+      std::vector<double> sorted = lagMs_;
+      std::sort(sorted.begin(), sorted.end());
+      const size_t n = sorted.size();
+      auto rank = [&](double share) {
+        size_t index = static_cast<size_t>(share * static_cast<double>(n) + 0.999999);
+        index = index == 0 ? 0 : index - 1;
+        return sorted[std::min(index, n - 1)];
+      };
+      std::printf("lag %s %s %.0f %.3f %.3f %.3f %lu\n", phase, Name(), PeriodMs(), rank(0.5),
+                  rank(0.99), sorted[n - 1], static_cast<unsigned long>(n));
+    }
     std::fflush(stdout);
   }
 
@@ -145,6 +163,7 @@ class Rig {
   int64_t stopped_ = 0;
   double behindMs_ = 0.0;
   double aheadMs_ = 0.0;
+  std::vector<double> lagMs_;
 };
 
 class StopwatchRig : public Rig {
