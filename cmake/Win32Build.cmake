@@ -37,12 +37,9 @@ if(NOT MSVC AND CMAKE_DLLTOOL)
     set(_def ${CMAKE_BINARY_DIR}/delayed/${_dll}.def)
     set(_lib ${CMAKE_BINARY_DIR}/delayed/lib${_dll}_delayed.a)
     file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/delayed)
-    string(REPLACE "\n" "
-" _names "${_names}")
-    file(WRITE ${_def}.in "LIBRARY ${_dll}.dll
-EXPORTS
-${_names}
-")
+    # Written through configure_file, which leaves an unchanged file alone, so
+    # a reconfigure does not relink everything.
+    file(WRITE ${_def}.in "LIBRARY ${_dll}.dll\nEXPORTS\n${_names}\n")
     configure_file(${_def}.in ${_def} COPYONLY)
     add_custom_command(OUTPUT ${_lib}
                        COMMAND ${CMAKE_DLLTOOL} -k --input-def ${_def} --output-delaylib ${_lib}

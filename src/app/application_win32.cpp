@@ -9,12 +9,8 @@ Application::Application()
       timerPage(timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
       settingsPage(messageBoxes, fileChooser) {
   EnsureSettingsPath();
-  width = 300;
-  height = 300;
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);
-  left = 0;
-  top = 0;
 }
 
 int Application::RunMainDialog(HINSTANCE instance) {

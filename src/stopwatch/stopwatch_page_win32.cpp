@@ -39,10 +39,6 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 }  // namespace
 
 StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
-                             LocalClock& clock, FileChooser& chooser)
-    : StopwatchPage(ticks, countClock, clock, chooser, desktop::UnheardActivity()) {}
-
-StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
                              LocalClock& clock, FileChooser& chooser,
                              desktop::ActivityReport& activity)
     : Page(IDD_STOPWATCH_PAGE),

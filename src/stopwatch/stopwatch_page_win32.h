@@ -28,12 +28,11 @@ class StopwatchPage : public Page,
   // page's tick message; countClock is what a run's time is counted against,
   // or null to count one period per handled tick (for callers that drive time
   // by posting ticks); clock gives the time of day a run starts at; chooser
-  // asks where the laps are saved.
+  // asks where the laps are saved; activity is told when the watch starts
+  // and stops counting (by default nobody listens).
   StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
-                FileChooser& chooser);
-  // As above, telling activity when the watch starts and stops counting.
-  StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
-                FileChooser& chooser, desktop::ActivityReport& activity);
+                FileChooser& chooser,
+                desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~StopwatchPage() override;
 
   HWND StartButton() const override;

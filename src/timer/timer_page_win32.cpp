@@ -39,10 +39,6 @@ int FieldLimit(int id) {
 }  // namespace
 
 TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-                     BellDevice& bellDevice)
-    : TimerPage(ticks, clock, names, bellDevice, nullptr, desktop::UnheardActivity()) {}
-
-TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
                      BellDevice& bellDevice, MonotonicClock* runClock,
                      desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),

@@ -27,13 +27,12 @@ class TimerPage : public Page {
  public:
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
+  // A run's seconds are counted against runClock (one that goes on through
+  // sleep; null counts one second per tick), and what the countdown does is
+  // told to activity (by default nobody listens).
   TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-            BellDevice& bellDevice);
-  // As above, with a run's seconds counted against runClock (one that goes on
-  // through sleep; null counts one second per tick) and what the countdown
-  // does told to activity.
-  TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-            BellDevice& bellDevice, MonotonicClock* runClock, desktop::ActivityReport& activity);
+            BellDevice& bellDevice, MonotonicClock* runClock = nullptr,
+            desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
   HWND StartButton() const override;
