@@ -60,6 +60,10 @@ case $MIPO_WIN_ARCH in
     exit 2
     ;;
 esac
+# Wine's own Windows DLLs, installed as files on either kind of machine: what the
+# static check of the shipped files reads each import against.
+MIPO_SYSTEM_DLLS_I386=/usr/lib/i386-linux-gnu/wine/i386-windows
+MIPO_SYSTEM_DLLS_X86_64=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 # A second prefix beside the first whose screen is at 144 dots per inch (150 %):
 # the suite of tests/win32/scaling runs there once more. Exported, so a script
 # that points WINEPREFIX at it does not derive it again from itself.

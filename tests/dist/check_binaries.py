@@ -172,6 +172,7 @@ def main(argv):
         except (OSError, ValueError, struct.error) as error:
             problems.append("%s: cannot be read as a Windows program: %s" % (path, error))
     own = {os.path.basename(p).lower(): images[p] for p in args.libraries if p in images}
+    own_names = {os.path.basename(p).lower(): os.path.basename(p) for p in args.libraries}
     system = {}
 
     def dll_exports(dll):
@@ -222,7 +223,8 @@ def main(argv):
 
     program = images.get(args.program)
     if program is not None:
-        for library in own:
+        for key in own:
+            library = own_names[key]
             strings, names = requested_exports(program, library)
             if not strings:
                 problems.append("%s: does not name its library %s" % (os.path.basename(args.program), library))
@@ -230,7 +232,7 @@ def main(argv):
                 problems.append("%s: names %s but no function asked of it was found"
                                 % (os.path.basename(args.program), library))
             for name in names:
-                if name not in exports(own[library])[0]:
+                if name not in exports(own[key])[0]:
                     problems.append("%s: asks %s for %s, which it does not export"
                                     % (os.path.basename(args.program), library, name))
             if names:
