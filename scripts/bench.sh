@@ -63,8 +63,8 @@ texts=$(mktemp)
 trap 'rm -f "$texts"' EXIT
 say() { echo "bench: $*" >&2; }
 if [ "$(mipo_pe_machine "$win/MipoWatch.exe")" != i386 ]; then
-  say "this machine cannot run 32-bit programs: every Windows figure below is the 64-bit" \
-      "stand-in's ($win), not the program users get, and judges no goal"
+  say "every Windows figure below is the 64-bit stand-in's ($win), not the 32-bit" \
+      "program users get, and judges no goal: $MIPO_WIN_ARCH_NOTE"
 fi
 # A Windows program of the suite; its result lines go to the raw file.
 run_win() {
@@ -99,8 +99,8 @@ commit $commit, load average $load_before before the run."
 judged=1
 if [ "$(mipo_pe_machine "$win/MipoWatch.exe")" != i386 ]; then
   judged=0
-  header="$header **These are figures of the 64-bit stand-in, not of the 32-bit program users get:\
- this machine cannot run 32-bit programs, so no goal is judged on them.**"
+  header="$header **These are figures of the 64-bit stand-in, not of the 32-bit program users get,\
+ so no goal is judged on them.**"
 fi
 
 table=$(awk -v drift="$drift" -v judged="$judged" '

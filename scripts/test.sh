@@ -44,10 +44,12 @@ export MIPO_DIST_BUILD=$ship
 # one that cannot start a 32-bit program, where it is all that is known of it.
 echo "== the 32-bit program and its libraries, read without running them"
 static_line="did not pass"
+static_word=failed
 if static_out=$(python3 "$MIPO_ROOT/tests/dist/check_binaries.py" --system "$MIPO_SYSTEM_DLLS_I386" \
                   "$ship/MipoWatch.exe" "$ship/KeyHook.dll" "$ship/MouseHook.dll"); then
   static_line="passed ($(sed -n 's/^ *MipoWatch.exe: \([0-9]* imports, [0-9]* delay-loaded\)$/\1/p' \
                 <<<"$static_out"))"
+  static_word=passed
 else
   problem "static check: the 32-bit program or a library would fail on Windows (above)"
 fi
@@ -138,7 +140,7 @@ per_suite=()
 ran_as() {
   case $(mipo_pe_machine "$1") in
     i386) echo "the 32-bit program under 32-bit Wine" ;;
-    x86_64) echo "the 64-bit stand-in under wine64 (32-bit program: static check $static_line)" ;;
+    x86_64) echo "the 64-bit stand-in under wine64 (the 32-bit program: static check $static_word)" ;;
     *) echo "an unknown build ($1)" ;;
   esac
 }
@@ -165,7 +167,7 @@ for name in "${expected[@]}"; do
   fi
   win_suites=$((win_suites + 1))
   win_cases=$((win_cases + ran))
-  per_suite+=("$(printf '%-14s %4d cases  %s' "$name" "$ran" "$(ran_as "$win/win32_${name}_tests.exe")")")
+  per_suite+=("$(printf '%-16s %4d cases  %s' "$name" "$ran" "$(ran_as "$win/win32_${name}_tests.exe")")")
 done
 # The sizes the program scales, once more at 144 dpi: the suite's own process in
 # a prefix of its own (with its own server), so nothing of the 96-dpi run leaks in.
@@ -206,7 +208,7 @@ for t in "${win_tests[@]}"; do
   case $t in
     win32.*) ;;
     *) win_other=$((win_other + 1))
-       per_suite+=("$(printf '%-14s %10s  %s' "$t" "" "$(ran_as "$win/MipoWatch.exe")")") ;;
+       per_suite+=("$(printf '%-16s %10s  %s' "$t" "" "$(ran_as "$win/MipoWatch.exe")")") ;;
   esac
 done
 
