@@ -12,11 +12,13 @@ else()
 endif()
 set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32 kernel32)
 
-# comdlg32 (the file and font choosers) and winmm (the tick timer and the bell)
-# are first needed when the user picks a file or a font, starts a watch or hears
-# the bell, but as plain imports they are loaded, with what they pull in (shell32,
-# shlwapi, winspool, ole32, rpcrt4, msacm32 ...), before the first window can
-# show. With mingw they are delay-loaded instead: the first call loads the DLL.
+# comdlg32 (the file and font choosers), winmm (the tick timer and the bell),
+# ole32 (the taskbar list, made once the taskbar button exists) and shell32 (F1)
+# are first needed when the user picks a file or a font, starts a watch, hears
+# the bell, sees the taskbar button or asks for help, but as plain imports they
+# are loaded, with what they pull in (shlwapi, winspool, rpcrt4, combase,
+# msacm32 ...), before the first window can show. With mingw they are
+# delay-loaded instead: the first call loads the DLL.
 # A function missing from these lists still links, from the plain import library
 # that follows, and is then loaded at start as before.
 #
@@ -32,13 +34,18 @@ if(NOT MSVC AND CMAKE_DLLTOOL)
   set(_symbol_prefix)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(_symbol_prefix "_")
+    set(_at0 "@0")
     set(_at4 "@4")
+    set(_at8 "@8")
     set(_at16 "@16")
     set(_at20 "@20")
+    set(_at24 "@24")
   endif()
   set(_delayed
       "comdlg32|ChooseFontA${_at4} GetOpenFileNameA${_at4} GetSaveFileNameA${_at4}"
-      "winmm|timeBeginPeriod${_at4} timeEndPeriod${_at4} timeKillEvent${_at4} timeSetEvent${_at20} mciSendCommandA${_at16}")
+      "winmm|timeBeginPeriod${_at4} timeEndPeriod${_at4} timeKillEvent${_at4} timeSetEvent${_at20} mciSendCommandA${_at16}"
+      "ole32|CoInitializeEx${_at8} CoUninitialize${_at0} CoCreateInstance${_at20}"
+      "shell32|ShellExecuteA${_at24}")
   set(MIPO_DELAYED_LIBS)
   foreach(_entry ${_delayed})
     string(REPLACE "|" ";" _parts "${_entry}")
