@@ -121,6 +121,12 @@ void MaxDisplayWindow::SetLabelText(const char* text) {
   ShowWindow(labelWindow_, SW_SHOW);
 }
 
+void MaxDisplayWindow::NameLabel(char* out, std::size_t outSize) const {
+  out[0] = '\0';
+  if (labelWindow_ != nullptr && (GetWindowLongA(labelWindow_, GWL_STYLE) & WS_VISIBLE) != 0)
+    GetWindowTextA(labelWindow_, out, static_cast<int>(outSize));
+}
+
 bool MaxDisplayWindow::OnKeyDown(WPARAM wParam, LPARAM) {
   // No key reaches the default handling, so other keys do not even beep.
   const WORD key = LOWORD(wParam);
