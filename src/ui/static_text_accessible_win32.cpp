@@ -167,7 +167,12 @@ bool AnswerAsStaticText(HWND window, WPARAM flags, LPARAM objectId, LRESULT* res
   }
   StaticTextAccessible* object = new StaticTextAccessible(standard);
   // LresultFromObject takes its own reference for the caller.
-  *result = functions.resultFromObject(__uuidof(IAccessible), flags, object);
+  const LRESULT answer = functions.resultFromObject(__uuidof(IAccessible), flags, object);
   object->Release();
+  // Where the object cannot be handed over, the default handling still gives
+  // the client the system's proxy: the name without the role.
+  if (FAILED(static_cast<HRESULT>(answer)))
+    return false;
+  *result = answer;
   return true;
 }

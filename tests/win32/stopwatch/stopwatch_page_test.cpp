@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "settings/profile_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
+#include "support/name_change_counter.h"
 #include "support/win32_test_support.h"
 
 using testing_support::ItemText;
@@ -606,6 +608,25 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
   PumpMessages();
   EXPECT_FALSE(QueuedTick());
   EXPECT_EQ(stopped, page_->Engine().Ticks());
+}
+
+TEST_F(StopwatchPageTest, ThreeSecondRunAtOneMillisecondAnnouncesItsNameAtMostFourTimes) {
+  OpenPage(true);
+  ChooseAccuracy(0);
+  testing_support::NameChangeCounter changes(page_->Display().Window());
+  Command(IDC_SW_START);
+  // Real time: the pace of the announcements is a second of the real clock,
+  // so only a real three-second run on the 1 ms multimedia timer shows it.
+  const DWORD end = GetTickCount() + 3000;
+  while (GetTickCount() < end) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    PumpMessages();
+  }
+  Command(IDC_SW_STOP);
+  const int count = changes.Count();
+  std::printf("name changes in a 3-second run at 1 ms: %d (display %s)\n", count, Shown().c_str());
+  EXPECT_GE(count, 2);  // the seconds as they passed, and the stop
+  EXPECT_LE(count, 4);
 }
 
 class HandMovedClock : public MonotonicClock {
