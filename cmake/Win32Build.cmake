@@ -128,7 +128,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/hooks/CMakeLists.txt)
 endif()
 
 # The scripts' helper for driving the program on a virtual display.
-add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp)
+# It tells the program of high contrast as the program tells its own windows.
+add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp
+                      ${CMAKE_SOURCE_DIR}/src/ui/high_contrast_win32.cpp)
+target_include_directories(winctl PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(winctl PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
 target_link_options(winctl PRIVATE ${MIPO_STATIC_LINK})
 

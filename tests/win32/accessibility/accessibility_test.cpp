@@ -73,8 +73,7 @@ void ExpectNamed(HWND display, const char* which, const std::string& expected) {
   const Reading reading = Read(display);
   std::printf("name read: %-12s %s\n", which, reading.name.c_str());
   EXPECT_EQ(expected, reading.text) << which;
-  EXPECT_EQ(static_cast<LRESULT>(expected.size()),
-            SendMessageA(display, WM_GETTEXTLENGTH, 0, 0))
+  EXPECT_EQ(static_cast<LRESULT>(expected.size()), SendMessageA(display, WM_GETTEXTLENGTH, 0, 0))
       << which;
   EXPECT_EQ(expected, reading.name) << which;
   EXPECT_EQ(ROLE_SYSTEM_STATICTEXT, reading.role) << which;

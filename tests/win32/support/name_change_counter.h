@@ -34,8 +34,7 @@ class NameChangeCounter {
     static int count = 0;
     return count;
   }
-  static void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
-                               DWORD) {
+  static void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
     if (window == Watched() && object == OBJID_CLIENT)
       ++Counted();
   }
