@@ -4,7 +4,7 @@
 
 namespace {
 
-const char kAccessibilityLibrary[] = "oleacc.dll";
+const char kAccessibilityLibrary[] = "\\oleacc.dll";
 
 struct AccessibilityFunctions {
   LPFNCREATESTDACCESSIBLEOBJECT createStandard = nullptr;
@@ -14,7 +14,14 @@ struct AccessibilityFunctions {
 const AccessibilityFunctions& Functions() {
   static const AccessibilityFunctions functions = [] {
     AccessibilityFunctions found;
-    HMODULE library = LoadLibraryA(kAccessibilityLibrary);
+    // From the system folder only: a library of that name beside the program
+    // must not be loaded in its place.
+    char path[MAX_PATH];
+    const UINT folder = GetSystemDirectoryA(path, sizeof path);
+    if (folder == 0 || folder + sizeof kAccessibilityLibrary > sizeof path)
+      return found;
+    lstrcpynA(path + folder, kAccessibilityLibrary, static_cast<int>(sizeof path - folder));
+    HMODULE library = LoadLibraryA(path);
     if (library != nullptr) {
       found.createStandard = reinterpret_cast<LPFNCREATESTDACCESSIBLEOBJECT>(
           reinterpret_cast<void*>(GetProcAddress(library, "CreateStdAccessibleObject")));
