@@ -1,5 +1,5 @@
-// Counts the name changes the system reports for one window, as a screen
-// reader hears them (an out-of-context event hook of this thread).
+// Counts the name changes the system reports for one window's client object,
+// as a screen reader hears them (an out-of-context hook of this thread).
 #pragma once
 
 #include <windows.h>
@@ -10,20 +10,15 @@ namespace testing_support {
 
 class NameChangeCounter {
  public:
-  explicit NameChangeCounter(HWND window) {
+  explicit NameChangeCounter(HWND window)
+      : hook_(SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent, 0,
+                              0, WINEVENT_OUTOFCONTEXT)) {
     Watched() = window;
     Counted() = 0;
-    hook_ = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, OnEvent, 0,
-                            0, WINEVENT_OUTOFCONTEXT);
   }
   ~NameChangeCounter() { UnhookWinEvent(hook_); }
-  NameChangeCounter(const NameChangeCounter&) = delete;
-  NameChangeCounter& operator=(const NameChangeCounter&) = delete;
-
-  int Count() const {
-    PumpMessages();  // the events arrive as messages of this thread
-    return Counted();
-  }
+  // The events arrive as messages of this thread.
+  int Count() const { return PumpMessages(), Counted(); }
 
  private:
   static HWND& Watched() {
@@ -35,8 +30,7 @@ class NameChangeCounter {
     return count;
   }
   static void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD) {
-    if (window == Watched() && object == OBJID_CLIENT)
-      ++Counted();
+    Counted() += window == Watched() && object == OBJID_CLIENT ? 1 : 0;
   }
   HWINEVENTHOOK hook_;
 };
