@@ -96,7 +96,8 @@ bool TimeDisplayWindow::OnContextMenu(HWND, LPARAM screenPoint) {
   return true;
 }
 
-void TimeDisplayWindow::TakeTabStop() {
+void TimeDisplayWindow::SetUpAccess() {
+  highContrast_ = SystemHighContrast();
   // A page's display is the first stop of the page's Tab order, so the time
   // can be read and its font chosen from the keyboard.
   if ((GetWindowLongA(Window(), GWL_STYLE) & WS_CHILD) == 0)

@@ -8,7 +8,6 @@
 #include "display/max_display_ids.h"
 #include "settings/path_rules.h"
 #include "settings/profile_win32.h"
-#include "ui/high_contrast_win32.h"
 
 // The font file is the record's memory image on the 32-bit platform; the
 // portable record must line up with the SDK's LOGFONTA member by member.
@@ -63,9 +62,7 @@ TimeDisplayWindow::TimeDisplayWindow()
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
       drawingBitmap_(nullptr),
-      labelColor_(0),
-      highContrast_(false),
-      showFocus_(false) {
+      labelColor_(0) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
   std::memset(fontFilePath_, 0, sizeof fontFilePath_);
@@ -102,8 +99,7 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
   if (window == nullptr)
     return nullptr;
   GetClientRect(Window(), &clientRect_);
-  highContrast_ = SystemHighContrast();
-  TakeTabStop();
+  SetUpAccess();
 
   if (!LoadFontRecord()) {
     HDC dc = GetDC(Window());

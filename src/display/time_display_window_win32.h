@@ -82,7 +82,8 @@ class TimeDisplayWindow : public WindowObject {
   // The name, its announcements and high contrast.
   bool AnswerAccessibility(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   bool OnContextMenu(HWND source, LPARAM screenPoint) override;
-  void TakeTabStop();
+  // At creation: reads high contrast, and makes a page's display a tab stop.
+  void SetUpAccess();
   void PaceNameChange();
   void ComposeName(char* out, std::size_t outSize) const;
   void FollowContrast(bool on);
@@ -106,7 +107,7 @@ class TimeDisplayWindow : public WindowObject {
   COLORREF labelColor_;
   display::FontRecord fontRecord_;
   display::NameChangePacer namePacer_;
-  bool highContrast_;
+  bool highContrast_ = false;
   // A page's display holding the keyboard focus shows a focus frame.
-  bool showFocus_;
+  bool showFocus_ = false;
 };
