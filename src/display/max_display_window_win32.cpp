@@ -121,12 +121,6 @@ void MaxDisplayWindow::SetLabelText(const char* text) {
   ShowWindow(labelWindow_, SW_SHOW);
 }
 
-void MaxDisplayWindow::NameLabel(char* out, std::size_t outSize) const {
-  out[0] = '\0';
-  if (labelWindow_ != nullptr && (GetWindowLongA(labelWindow_, GWL_STYLE) & WS_VISIBLE) != 0)
-    GetWindowTextA(labelWindow_, out, static_cast<int>(outSize));
-}
-
 bool MaxDisplayWindow::OnKeyDown(WPARAM wParam, LPARAM) {
   // No key reaches the default handling, so other keys do not even beep.
   const WORD key = LOWORD(wParam);
@@ -140,4 +134,10 @@ bool MaxDisplayWindow::OnLButtonDown(WPARAM, LPARAM) {
   // Gives the keyboard back to the display after one of its buttons took it.
   SetFocus(Window());
   return true;
+}
+
+void MaxDisplayWindow::NameLabel(char* out, std::size_t outSize) const {
+  out[0] = '\0';
+  if (labelWindow_ != nullptr && (GetWindowLongA(labelWindow_, GWL_STYLE) & WS_VISIBLE) != 0)
+    GetWindowTextA(labelWindow_, out, static_cast<int>(outSize));
 }
