@@ -128,7 +128,10 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/hooks/CMakeLists.txt)
 endif()
 
 # The scripts' helper for driving the program on a virtual display.
-add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp)
+# It tells the program of high contrast as the program tells its own windows.
+add_executable(winctl ${CMAKE_SOURCE_DIR}/tools/winctl_win32.cpp
+                      ${CMAKE_SOURCE_DIR}/src/ui/high_contrast_win32.cpp)
+target_include_directories(winctl PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(winctl PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
 target_link_options(winctl PRIVATE ${MIPO_STATIC_LINK})
 
@@ -190,7 +193,8 @@ foreach(dir ${_suites})
     target_include_directories(win32_${name}_tests PRIVATE ${MIPO_WIN32_TEST_DIR} ${MIPO_WIN32_TEST_DIR}/support)
     target_compile_options(win32_${name}_tests PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
     target_compile_definitions(win32_${name}_tests PRIVATE MIPO_BIN_DIR="${MIPO_BIN_DIR_WIN}")
-    target_link_libraries(win32_${name}_tests PRIVATE mipo_win32 gtest)
+    # oleacc: the suites read names and roles as a screen reader does.
+    target_link_libraries(win32_${name}_tests PRIVATE mipo_win32 gtest oleacc oleaut32)
     target_link_options(win32_${name}_tests PRIVATE ${MIPO_STATIC_LINK})
     add_dependencies(win32_${name}_tests MipoWatch)
     # The XML report tells scripts/test.sh how many cases ran; a program that

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Renders the pictures of docs/screenshots/ from the real program: each tab, the lap
-# list after two runs, the timer running, the full-screen display, and the lap
-# list once more on a screen at 150 % (144 dpi, in a second prefix). The program
-# runs from a copy in a scratch folder with a prepared Data.ini (no first-run
-# notices), driven by winctl the way a user would click. Needs DISPLAY (the
+# list after two runs (also under a high-contrast scheme), the timer running, the
+# full-screen display, and the lap list once more on a screen at 150 % (144 dpi, in
+# a second prefix). The program runs from a copy in a scratch folder with a
+# prepared Data.ini (no first-run notices), driven by winctl the way a user would
+# click. Needs DISPLAY (the
 # Makefile wraps it in with-display.sh). On a machine that cannot run 32-bit
 # programs the pictures come from the 64-bit build of the same sources.
 #   MIPO_WIN32_BUILD  the build folder with MipoWatch.exe and winctl.exe (build/win32,
@@ -161,6 +162,43 @@ shot settings
 ctl close "$title"
 wait "$pid" || true
 pid=
+
+# The stopwatch under high contrast: Windows' "High Contrast Black" colours and,
+# as Windows has it then, no visual style. Wine cannot switch high contrast
+# itself (it always reports it off), so winctl tells the program, as its main
+# window tells its pages when the system does. The prefix gets its own colours
+# and style back afterwards.
+saved="Z:$(tr / '\\' <<<"$work")\\colours.reg"
+mipo_wine regedit /E "$saved" 'HKEY_CURRENT_USER\Control Panel\Colors' \
+  </dev/null >/dev/null 2>&1
+set_colour() { mipo_wine reg add 'HKCU\Control Panel\Colors' /v "$1" /d "$2" /f </dev/null >/dev/null 2>&1; }
+theme() {
+  mipo_wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+    /v ThemeActive /d "$1" /f </dev/null >/dev/null 2>&1
+}
+set_colour Window "0 0 0"
+set_colour WindowText "255 255 255"
+set_colour Hilight "26 235 255"
+set_colour HilightText "0 0 0"
+set_colour ButtonFace "0 0 0"
+set_colour ButtonText "255 255 255"
+set_colour GrayText "63 242 0"
+set_colour Menu "0 0 0"
+set_colour MenuText "255 255 255"
+theme 0
+mipo_wine "$work/MipoWatch.exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+ctl wait "$title" 20000 || { echo "screenshots: the main window did not appear in high contrast" >&2; exit 1; }
+settle 1.5
+two_runs
+ctl contrast "$title"
+settle
+shot stopwatch-high-contrast
+ctl close "$title"
+wait "$pid" || true
+pid=
+mipo_wine regedit /S "$saved" </dev/null >/dev/null 2>&1
+theme 1
 # This prefix's server served only this display, which ends with the script.
 mipo_wineserver -k || true
 

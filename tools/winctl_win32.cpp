@@ -10,6 +10,9 @@
 //                                        control): left top width height, in screen pixels
 //   winctl rect class=<class>            the same for the top-level window of that class
 //   winctl key <class> <virtual key>     presses a key in the top-level window of that class
+//   winctl contrast <title prefix>       tells that window's windows that high contrast is
+//                                        on, as the program's main window does when the
+//                                        system says so (Wine always reports it off)
 // Exit code 0 on success, 1 when the window was not found in time.
 #include <windows.h>
 #include <commctrl.h>
@@ -19,7 +22,14 @@
 #include <cstring>
 #include <string>
 
+#include "ui/high_contrast_win32.h"
+
 namespace {
+
+BOOL CALLBACK TellContrastOn(HWND window, LPARAM) {
+  SendMessageA(window, ContrastMessage(), 1, 0);
+  return TRUE;
+}
 
 struct Find {
   const char* prefix;
@@ -172,6 +182,13 @@ int main(int argc, char** argv) {
     if (window == nullptr || !IsWindowVisible(window))
       return 1;
     PostMessageA(window, WM_KEYDOWN, std::atoi(argv[3]), 1);
+    return 0;
+  }
+  if (verb == "contrast") {
+    HWND window = WaitFor(argv[2], false, 10000);
+    if (window == nullptr)
+      return 1;
+    EnumChildWindows(window, TellContrastOn, 0);
     return 0;
   }
   return 2;

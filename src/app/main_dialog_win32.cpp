@@ -12,6 +12,7 @@
 #include "settings/settings_path_win32.h"
 #include "settings/settings_schema.h"
 #include "ui/dpi_win32.h"
+#include "ui/high_contrast_win32.h"
 #include "ui/messages.h"
 
 const char* const kMainTitles[3] = {
@@ -80,6 +81,12 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*)
       return true;
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wParam);
+      return false;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // Only this top-level window hears it; high contrast is read once here
+      // and passed to every page, display and control inside.
+      TellContrastToDescendants(Window());
       return false;
     case WM_MIPO_RESTORE_PLACEMENT:
       OnRestorePlacement();

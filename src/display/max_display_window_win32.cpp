@@ -135,3 +135,9 @@ bool MaxDisplayWindow::OnLButtonDown(WPARAM, LPARAM) {
   SetFocus(Window());
   return true;
 }
+
+void MaxDisplayWindow::NameLabel(char* out, std::size_t outSize) const {
+  out[0] = '\0';
+  if (labelWindow_ != nullptr && (GetWindowLongA(labelWindow_, GWL_STYLE) & WS_VISIBLE) != 0)
+    GetWindowTextA(labelWindow_, out, static_cast<int>(outSize));
+}

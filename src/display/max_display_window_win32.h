@@ -30,6 +30,8 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   HWND CloseButton() const { return closeButton_; }
 
  protected:
+  // The notice is read after the time while the label shows.
+  void NameLabel(char* out, std::size_t outSize) const override;
   bool OnKeyDown(WPARAM key, LPARAM flags) override;
   bool OnLButtonDown(WPARAM keys, LPARAM point) override;
   void OnWindowDestroyed() override;

@@ -24,7 +24,6 @@ static_assert(offsetof(LOGFONTA, lfFaceName) == offsetof(display::LogFontData, f
 namespace {
 
 const char kClassName[] = "TimdDispClass";
-const COLORREF kBackgroundColor = RGB(255, 255, 255);
 const UINT kTextFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
 const DWORD kFontDialogFlags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
 
@@ -100,6 +99,7 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
   if (window == nullptr)
     return nullptr;
   GetClientRect(Window(), &clientRect_);
+  SetUpAccess();
 
   if (!LoadFontRecord()) {
     HDC dc = GetDC(Window());
@@ -135,9 +135,10 @@ bool TimeDisplayWindow::BuildSurface() {
   if (font_ != nullptr)
     savedFont_ = SelectObject(memoryDC_, font_);
 
-  // White is the only background; it is painted once and copied from then on.
+  // White (the system's window colour under high contrast) is the only
+  // background; it is painted once and copied from then on.
   savedBackgroundBitmap_ = SelectObject(backgroundDC_, backgroundBitmap_);
-  HBRUSH white = CreateSolidBrush(kBackgroundColor);
+  HBRUSH white = CreateSolidBrush(BackgroundColor());
   FillRect(backgroundDC_, &clientRect_, white);
   DeleteObject(white);
   ClearDrawing();
@@ -158,9 +159,11 @@ void TimeDisplayWindow::Draw() {
   }
   ClearDrawing();
   SetBkMode(memoryDC_, TRANSPARENT);
-  SetTextColor(memoryDC_, fontRecord_.textColor);
+  SetTextColor(memoryDC_, TextColor());
   RECT area = clientRect_;
   DrawTextA(memoryDC_, text_, static_cast<int>(std::strlen(text_)), &area, kTextFormat);
+  if (showFocus_)
+    DrawFocusRect(memoryDC_, &clientRect_);
   BitBlt(windowDC_, 0, 0, clientRect_.right, clientRect_.bottom, memoryDC_, 0, 0, SRCCOPY);
 }
 
@@ -218,6 +221,7 @@ void TimeDisplayWindow::OnSize(UINT, int width, int height) {
 void TimeDisplayWindow::ShowText(const char* text) {
   CopyWholeCharacters(text_, sizeof text_, text != nullptr ? text : "");
   Draw();
+  PaceNameChange();
 }
 
 BOOL TimeDisplayWindow::Show(int command) {
@@ -311,6 +315,8 @@ void TimeDisplayWindow::SaveFontRecord() {
 }
 
 bool TimeDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (AnswerAccessibility(message, wParam, lParam, result))
+    return true;
   switch (message) {
     case WM_ERASEBKGND:
       *result = 0;  // the whole client area is always painted from the bitmap
@@ -345,6 +351,10 @@ LRESULT TimeDisplayWindow::OnCtlColorStatic(HDC dc, HWND control) {
   if (control == nullptr || control != GetDlgItem(Window(), IDC_MAXDISP_LABEL))
     return 0;
   SetBkMode(dc, TRANSPARENT);
+  if (highContrast_) {
+    SetTextColor(dc, TextColor());
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
   SetTextColor(dc, labelColor_);
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }

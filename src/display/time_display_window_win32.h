@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
+#include "display/display_name.h"
 #include "display/font_record.h"
 #include "ui/dialog_win32.h"
 
@@ -37,6 +40,12 @@ class TimeDisplayWindow : public WindowObject {
   // when the window is destroyed.
   void ApplyFontChoice(const LOGFONTA& logFont, COLORREF textColor);
 
+  // Tells accessibility clients at once that the name (the text shown)
+  // changed: for the moments a run comes to rest, so the final time is heard.
+  // While the text changes it is announced at a gentler pace by itself.
+  void AnnounceName();
+  bool HighContrast() const { return highContrast_; }
+
   const char* Text() const { return text_; }
   const char* FontFilePath() const { return fontFilePath_; }
   const display::FontRecord& Record() const { return fontRecord_; }
@@ -45,6 +54,8 @@ class TimeDisplayWindow : public WindowObject {
   // The window is going away (with its parent or owner, or from the
   // destructor); a derived class forgets the child windows it made.
   virtual void OnWindowDestroyed() {}
+  // Text read after the time in the display's name; none by default.
+  virtual void NameLabel(char* out, std::size_t /*outSize*/) const { out[0] = '\0'; }
 
   HWND notifyWindow_;
 
@@ -68,6 +79,17 @@ class TimeDisplayWindow : public WindowObject {
   void ReleaseDrawing();
   void ReleaseSurface();
 
+  // The name, its announcements and high contrast.
+  bool AnswerAccessibility(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  bool OnContextMenu(HWND source, LPARAM screenPoint) override;
+  // At creation: reads high contrast, and makes a page's display a tab stop.
+  void SetUpAccess();
+  void PaceNameChange();
+  void ComposeName(char* out, std::size_t outSize) const;
+  void FollowContrast(bool on);
+  COLORREF TextColor() const;
+  COLORREF BackgroundColor() const;
+
   RECT clientRect_;
   char text_[32];
   char fontFilePath_[261];
@@ -84,4 +106,8 @@ class TimeDisplayWindow : public WindowObject {
   HBITMAP drawingBitmap_;
   COLORREF labelColor_;
   display::FontRecord fontRecord_;
+  display::NameChangePacer namePacer_;
+  bool highContrast_ = false;
+  // A page's display holding the keyboard focus shows a focus frame.
+  bool showFocus_ = false;
 };

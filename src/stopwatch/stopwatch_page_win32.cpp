@@ -10,6 +10,7 @@
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "ui/dpi_win32.h"
+#include "ui/high_contrast_win32.h"
 #include "ui/messages.h"
 
 namespace {
@@ -77,6 +78,12 @@ void StopwatchPage::BeforeShow(int command) {
 }
 
 bool StopwatchPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* /*result*/) {
+  if (message == ContrastMessage()) {
+    highContrast_ = wParam != 0;
+    if (listView_.Window() != nullptr)
+      InvalidateRect(listView_.Window(), nullptr, TRUE);
+    return true;
+  }
   switch (message) {
     case WM_MIPO_STOPWATCH_TICK:
       engine_.OnTick();
@@ -183,6 +190,7 @@ void StopwatchPage::OnInitPage() {
   display_.Show(SW_SHOW);
 
   listView_.Attach(Item(IDC_SW_LAP_LIST));
+  highContrast_ = SystemHighContrast();
   SendMessageA(listView_.Window(), LVM_SETEXTENDEDLISTVIEWSTYLE, kListExtendedStyle,
                kListExtendedStyle);
   // The page was placed before the list was known: fit the list to it now.
@@ -276,12 +284,16 @@ HMENU StopwatchPage::BuildHeaderMenu() const {
 }
 
 void StopwatchPage::ShowHeaderMenu() {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  ShowHeaderMenuAt(cursor);
+}
+
+void StopwatchPage::ShowHeaderMenuAt(POINT screenPoint) {
   HMENU menu = BuildHeaderMenu();
   if (menu == nullptr)
     return;
-  POINT cursor = {};
-  GetCursorPos(&cursor);
-  TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, Window(), nullptr);
+  TrackPopupMenu(menu, 0, screenPoint.x, screenPoint.y, 0, Window(), nullptr);
   DestroyMenu(menu);
 }
 
@@ -293,10 +305,17 @@ bool StopwatchPage::OnContextMenu(HWND source, LPARAM point) {
   HWND list = listView_.Window();
   if (list == nullptr || (source != list && GetParent(source) != list))
     return false;
+  if (point == -1) {
+    // The context-menu key or Shift+F10 on the list: the only menu the list
+    // has is its header's, so the keyboard opens that one, at the list's
+    // top left where the header is.
+    RECT listRect = {};
+    GetWindowRect(list, &listRect);
+    ShowHeaderMenuAt(POINT{listRect.left, listRect.top});
+    return true;
+  }
   HWND headerControl = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
   POINT at = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
-  if (point == -1)
-    GetCursorPos(&at);
   RECT headerRect = {};
   if (headerControl == nullptr || !GetWindowRect(headerControl, &headerRect) ||
       !PtInRect(&headerRect, at))
@@ -328,7 +347,11 @@ LRESULT StopwatchPage::ShadeRows(NMLVCUSTOMDRAW* draw) {
       LPARAM shade = 0;
       if (listView_.GetRowParam(static_cast<int>(draw->nmcd.dwItemSpec), &shade) == 1 &&
           shade != 0) {
-        draw->clrTextBk = kShadedRowColor;
+        // Under high contrast the shaded runs stand out in the system's own
+        // highlight colours, which the theme keeps readable.
+        draw->clrTextBk = highContrast_ ? GetSysColor(COLOR_HIGHLIGHT) : kShadedRowColor;
+        if (highContrast_)
+          draw->clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
         return CDRF_NOTIFYITEMDRAW;
       }
       return CDRF_DODEFAULT;
@@ -363,6 +386,7 @@ bool StopwatchPage::Arm(uint32_t periodMs) {
 }
 
 void StopwatchPage::Disarm() {
+  display_.AnnounceName();  // the run came to rest: its final time is heard
   activity_.StopwatchTicking(false);
   ticks_.Stop();
   if (Window() != nullptr)

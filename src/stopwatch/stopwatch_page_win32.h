@@ -70,6 +70,7 @@ class StopwatchPage : public Page,
   void ReadTriggerMethodsAndLoadHooks();
   void LayoutList(int width);
   void ShowHeaderMenu();
+  void ShowHeaderMenuAt(POINT screenPoint);
   void ToggleColumn(int column);
   LRESULT ShadeRows(NMLVCUSTOMDRAW* draw);
   void SaveWatchSettings();
@@ -115,4 +116,6 @@ class StopwatchPage : public Page,
   HookLibrary mouseHook_;
   HookLibrary keyHook_;
   StopwatchEngine engine_;
+  // The shaded runs take the system's highlight colours under high contrast.
+  bool highContrast_ = false;
 };

@@ -532,15 +532,18 @@ bool TimerPage::Ports::Arm() {
 
 void TimerPage::Ports::Disarm() {
   page_->DisarmTicks();
+  page_->AnnounceTimes();
 }
 
 void TimerPage::Ports::Beep() {
+  page_->AnnounceTimes();
   MessageBeep(MB_ICONASTERISK);
 }
 
 // The result of opening is not looked at: a file that cannot be played gives
 // no sound and the timer carries on.
 void TimerPage::Ports::PlayFile(const char* path) {
+  page_->AnnounceTimes();
   Silence();
   if (page_->bellPlayer_.Open(path))
     page_->bellPlayer_.Play(page_->Window());
@@ -551,6 +554,12 @@ void TimerPage::Ports::Silence() {
     page_->bellPlayer_.Stop();
     page_->bellPlayer_.Close();
   }
+}
+
+void TimerPage::AnnounceTimes() {
+  // A pause, stop, zero or bell: the time at that moment is heard at once.
+  display_.AnnounceName();
+  maxDisplay_.AnnounceName();
 }
 
 void TimerPage::Ports::ShowText(const char* text) {

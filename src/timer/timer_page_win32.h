@@ -150,6 +150,8 @@ class TimerPage : public Page {
 
   bool ArmTicks();
   void DisarmTicks();
+  // Tells accessibility clients that both displays' names changed.
+  void AnnounceTimes();
   // Tells the activity report what changed since it was last told.
   void ReportActivity();
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "support/win32_test_support.h"
+#include "support/name_change_counter.h"
 
 using testing_support::ItemText;
 using testing_support::PumpMessages;
@@ -651,6 +653,20 @@ TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
 TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
   { StopwatchPage page(ticks_, nullptr, clock_, chooser_); }
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
+}
+
+TEST_F(StopwatchPageTest, ThreeSecondRunAtOneMillisecondAnnouncesItsNameAtMostFourTimes) {
+  OpenPage(true);
+  testing_support::NameChangeCounter changes(page_->Display().Window());
+  Command(IDC_SW_START);
+  // Real time: the announcements are paced by the real clock, so only three
+  // real seconds of the 1 ms multimedia timer show the pace.
+  for (const DWORD end = GetTickCount() + 3000; GetTickCount() < end; PumpMessages())
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  Command(IDC_SW_STOP);
+  std::printf("name changes in 3 s at 1 ms: %d, to %s\n", changes.Count(), Shown().c_str());
+  EXPECT_GE(changes.Count(), 2);  // the seconds as they passed, and the stop
+  EXPECT_LE(changes.Count(), 4);
 }
 
 }  // namespace

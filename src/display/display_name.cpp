@@ -1,0 +1,68 @@
+#include "display/display_name.h"
+
+#include <cstring>
+
+#include "base/cp932_text.h"
+
+namespace display {
+
+namespace {
+
+const char kNameSeparator[] = " ";
+const int kSecondsFields = 3;
+
+}  // namespace
+
+void ComposeDisplayName(const char* time, const char* label, char* out, std::size_t outSize) {
+  if (out == nullptr || outSize == 0)
+    return;
+  char joined[kDisplayNameSize * 2] = {};
+  CopyWholeCharacters(joined, kDisplayNameSize, time != nullptr ? time : "");
+  if (label != nullptr && label[0] != '\0') {
+    std::size_t used = std::strlen(joined);
+    CopyWholeCharacters(joined + used, sizeof joined - used, kNameSeparator);
+    used = std::strlen(joined);
+    CopyWholeCharacters(joined + used, sizeof joined - used, label);
+  }
+  CopyWholeCharacters(out, outSize, joined);
+}
+
+std::size_t WholeSecondsLength(const char* text) {
+  if (text == nullptr)
+    return 0;
+  int colons = 0;
+  std::size_t i = 0;
+  for (; text[i] != '\0'; ++i) {
+    if (text[i] == ':' && ++colons == kSecondsFields)
+      break;
+  }
+  return i;
+}
+
+std::size_t CopyNameForCaller(const char* name, char* buffer, std::size_t bufferChars) {
+  if (buffer == nullptr || bufferChars == 0)
+    return 0;
+  CopyWholeCharacters(buffer, bufferChars, name != nullptr ? name : "");
+  return std::strlen(buffer);
+}
+
+bool NameChangePacer::ShouldAnnounce(const char* text, std::uint32_t nowMs) {
+  const std::size_t length = WholeSecondsLength(text);
+  const bool moved =
+      !announced_ || length != std::strlen(seconds_) || std::strncmp(seconds_, text, length) != 0;
+  if (!moved || (announced_ && nowMs - lastMs_ < kAnnounceIntervalMs))
+    return false;
+  Announced(text, nowMs);
+  return true;
+}
+
+void NameChangePacer::Announced(const char* text, std::uint32_t nowMs) {
+  const std::size_t length = WholeSecondsLength(text);
+  const std::size_t kept = length < sizeof seconds_ ? length : sizeof seconds_ - 1;
+  std::memcpy(seconds_, text != nullptr ? text : "", kept);
+  seconds_[kept] = '\0';
+  announced_ = true;
+  lastMs_ = nowMs;
+}
+
+}  // namespace display
