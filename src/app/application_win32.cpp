@@ -1,14 +1,15 @@
 #include "app/application_win32.h"
 
 #include "app/main_dialog_win32.h"
-#include "settings/profile_win32.h"
 #include "ui/dpi_win32.h"
 
-Application::Application()
-    : stopwatchPage(stopwatchTicks, &runClock, localClock, fileChooser, presence),
-      timerPage(timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
-      settingsPage(messageBoxes, fileChooser) {
-  EnsureSettingsPath();
+Application::Application() : Application(SettingsFile::ForThisProgram()) {}
+
+Application::Application(const SettingsFile& settingsFile)
+    : settings(settingsFile),
+      stopwatchPage(settings, stopwatchTicks, &runClock, localClock, fileChooser, presence),
+      timerPage(settings, timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
+      settingsPage(settings, messageBoxes, fileChooser) {
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);
 }

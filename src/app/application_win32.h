@@ -12,6 +12,7 @@
 #include "desktop/document_opener_win32.h"
 #include "desktop/taskbar_list_win32.h"
 #include "settings/file_chooser_win32.h"
+#include "settings/settings_file_win32.h"
 #include "ui/message_box_win32.h"
 #include "settings_page/settings_page_win32.h"
 #include "stopwatch/stopwatch_page_win32.h"
@@ -19,8 +20,10 @@
 
 class Application {
  public:
-  // Pages are built in tab order; the first of them fixes the settings path.
+  // Pages are built in tab order, on the program's own settings file.
   Application();
+  // The same on another settings file (tests give one in a folder of their own).
+  explicit Application(const SettingsFile& settingsFile);
   // Pages go in reverse order: settings, timer, stopwatch (member order does it).
   ~Application() = default;
   Application(const Application&) = delete;
@@ -37,6 +40,8 @@ class Application {
   int height = 300;
   int minimumTrackingHeight = 300;
 
+  // Data.ini, found once and handed to everything that reads or writes it.
+  SettingsFile settings;
   // The platform's services, made before the pages that use them and released
   // after them (member order).
   SystemMessageBoxes messageBoxes;

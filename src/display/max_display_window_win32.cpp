@@ -30,8 +30,12 @@ HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const c
 
 }  // namespace
 
-MaxDisplayWindow::MaxDisplayWindow()
-    : labelWindow_(nullptr), startButton_(nullptr), closeButton_(nullptr), labelFont_(nullptr) {}
+MaxDisplayWindow::MaxDisplayWindow(const SettingsFile& settings)
+    : TimeDisplayWindow(settings),
+      labelWindow_(nullptr),
+      startButton_(nullptr),
+      closeButton_(nullptr),
+      labelFont_(nullptr) {}
 
 MaxDisplayWindow::~MaxDisplayWindow() {
   ReleaseControls(true);

@@ -7,7 +7,6 @@
 
 #include "display/max_display_ids.h"
 #include "settings/path_rules.h"
-#include "settings/profile_win32.h"
 
 // The font file is the record's memory image on the 32-bit platform; the
 // portable record must line up with the SDK's LOGFONTA member by member.
@@ -52,8 +51,9 @@ void RegisterDisplayClass(HINSTANCE instance) {
 
 }  // namespace
 
-TimeDisplayWindow::TimeDisplayWindow()
-    : notifyWindow_(nullptr),
+TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
+    : settings_(settings),
+      notifyWindow_(nullptr),
       font_(nullptr),
       savedFont_(nullptr),
       windowDC_(nullptr),
@@ -86,12 +86,11 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
   }
   if (fontName == nullptr)
     fontName = "";
-  EnsureSettingsPath();
   // Without a settings location there is no font file either: the display
   // then runs on the default font and keeps no choice, like the settings.
   fontFilePath_[0] = '\0';
-  if (SettingsPath()[0] != '\0') {
-    display::BuildFontFilePath(SettingsPath(), fontName, fontFilePath_, sizeof fontFilePath_);
+  if (settings_.Usable()) {
+    display::BuildFontFilePath(settings_.Path(), fontName, fontFilePath_, sizeof fontFilePath_);
   }
 
   RegisterDisplayClass(instance);

@@ -8,11 +8,13 @@
 #include <windows.h>
 
 #include "display/font_record.h"
+#include "settings/settings_file_win32.h"
 #include "ui/dialog_win32.h"
 
 class TimeDisplayWindow : public WindowObject {
  public:
-  TimeDisplayWindow();
+  // The font file lies beside settings.
+  explicit TimeDisplayWindow(const SettingsFile& settings);
   ~TimeDisplayWindow() override;
 
   // Creates the window (hidden unless style says otherwise), its font and its
@@ -46,6 +48,7 @@ class TimeDisplayWindow : public WindowObject {
   // destructor); a derived class forgets the child windows it made.
   virtual void OnWindowDestroyed() {}
 
+  const SettingsFile& settings_;
   HWND notifyWindow_;
 
  private:

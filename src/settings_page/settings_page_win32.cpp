@@ -7,7 +7,7 @@
 #include "settings/file_chooser_win32.h"
 #include "settings/file_helper_win32.h"
 #include "settings/path_rules.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_rules.h"
@@ -35,14 +35,16 @@ bool PathExists(const std::string& path) {
 // by the page.
 class PageSaveTarget : public SettingsSaveTarget {
  public:
-  PageSaveTarget(HWND page, MessageBoxes& boxes) : page_(page), boxes_(boxes) {}
+  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes)
+      : settings_(settings), page_(page), boxes_(boxes) {}
   void Write(const char* key, const char* value) override {
-    ProfileWriteString(schema::kSettingSection, key, value);
+    settings_.WriteString(schema::kSettingSection, key, value);
   }
   bool PathExists(const char* path) override { return ::PathExists(path); }
   void ReportInvalidBellFile() override { boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK); }
 
  private:
+  const SettingsFile& settings_;
   HWND page_;
   MessageBoxes& boxes_;
 };
@@ -63,10 +65,8 @@ int Selection(HWND page, int id) {
 
 }  // namespace
 
-SettingsPage::SettingsPage(MessageBoxes& boxes, FileChooser& chooser)
-    : Page(IDD_SETTINGS_PAGE), boxes_(boxes), chooser_(chooser) {
-  EnsureSettingsPath();
-}
+SettingsPage::SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser)
+    : Page(IDD_SETTINGS_PAGE), settings_(settings), boxes_(boxes), chooser_(chooser) {}
 
 SettingsPage::~SettingsPage() {
   // A window that outlives the object would reach it through its user data.
@@ -89,25 +89,26 @@ void SettingsPage::SaveSettings() {
   values.lapMethod = Selection(page, IDC_SETTINGS_TIME_WAY);
   values.stopMethod = Selection(page, IDC_SETTINGS_END_WAY);
   values.bellFile = bellFile.c_str();
-  PageSaveTarget target(page, boxes_);
+  PageSaveTarget target(settings_, page, boxes_);
   SaveSettingsValues(values, target);
 }
 
 void SettingsPage::OnInitPage() {
   // Only a stored 1 means "on": the main dialog reads the key the same way.
   CheckDlgButton(Window(), IDC_SETTINGS_END_TAB,
-                 ProfileReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1 ? BST_CHECKED
-                                                                                  : BST_UNCHECKED);
+                 settings_.ReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1
+                     ? BST_CHECKED
+                     : BST_UNCHECKED);
   for (const TriggerMethodList& list : kTriggerMethodLists)
     FillTriggerMethodList(list.id, list.key);
 
   char bellFile[kMaxPathChars] = {};
-  ProfileReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
+  settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
   SetDlgItemTextA(Window(), IDC_SETTINGS_BELL_FILE, bellFile);
 }
 
 void SettingsPage::FillTriggerMethodList(int id, const char* key) {
-  const int stored = ProfileReadInt(schema::kSettingSection, key, 0);
+  const int stored = settings_.ReadInt(schema::kSettingSection, key, 0);
   HWND list = Item(id);
   for (int method = 0; method < kTriggerMethodCount; ++method) {
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TriggerMethodName(method)));

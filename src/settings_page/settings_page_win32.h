@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "settings/file_chooser_win32.h"
+#include "settings/settings_file_win32.h"
 #include "ui/message_box_win32.h"
 #include "ui/page_win32.h"
 
@@ -13,7 +14,7 @@ class SettingsPage : public Page {
  public:
   // The message box that refuses a bell file and the chooser behind 参照; the
   // program passes the platform's, tests recorders.
-  SettingsPage(MessageBoxes& boxes, FileChooser& chooser);
+  SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser);
   ~SettingsPage() override;
 
   // Writes the controls' values to Data.ini; does nothing while the page does
@@ -29,6 +30,7 @@ class SettingsPage : public Page {
   void Browse();
   void FillTriggerMethodList(int id, const char* key);
 
+  const SettingsFile& settings_;
   MessageBoxes& boxes_;
   FileChooser& chooser_;
 };

@@ -6,7 +6,7 @@
 
 #include "base/clock_win32.h"
 #include "display/display_layout.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "ui/dpi_win32.h"
@@ -38,17 +38,18 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 
 }  // namespace
 
-StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
-                             LocalClock& clock, FileChooser& chooser,
+StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks,
+                             MonotonicClock* countClock, LocalClock& clock, FileChooser& chooser,
                              desktop::ActivityReport& activity)
     : Page(IDD_STOPWATCH_PAGE),
+      settings_(settings),
       ticks_(ticks),
       chooser_(chooser),
       activity_(activity),
+      display_(settings),
       mouseHook_(kMouseHookLibrary),
       keyHook_(kKeyHookLibrary),
       engine_(*this, clock, *this, *this, *this) {
-  EnsureSettingsPath();
   engine_.UseMonotonicClock(countClock);
 }
 
@@ -195,11 +196,11 @@ void StopwatchPage::OnInitPage() {
     SendMessageA(accuracyList, CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(AccuracyAt(index).entryText));
   }
-  const int stored = ProfileReadInt(schema::kWatchSection, schema::kWatchAccuracy, 0);
+  const int stored = settings_.ReadInt(schema::kWatchSection, schema::kWatchAccuracy, 0);
   SendMessageA(accuracyList, CB_SETCURSEL, static_cast<WPARAM>(MendAccuracyIndex(stored)), 0);
   ApplyAccuracy();
 
-  engine_.SetMode(ProfileReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
+  engine_.SetMode(settings_.ReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
   InitColumns();
 }
 
@@ -208,7 +209,7 @@ void StopwatchPage::InitColumns() {
   for (int column = 0; column < kLapColumnCount; ++column) {
     char key[32];
     ShownColumnKey(column, key, sizeof key);
-    shown[column] = ProfileReadInt(schema::kWatchSection, key, kShownColumnMissing);
+    shown[column] = settings_.ReadInt(schema::kWatchSection, key, kShownColumnMissing);
   }
   MendShownColumns(shown);
   engine_.SetShownColumns(shown);
@@ -230,9 +231,9 @@ void StopwatchPage::ApplyAccuracy() {
 
 void StopwatchPage::ReadTriggerMethodsAndLoadHooks() {
   OutputDebugStringA(kReadTriggerMethodsTrace);
-  const int startMethod = ProfileReadInt(schema::kSettingSection, schema::kStartWay, 0);
-  const int lapMethod = ProfileReadInt(schema::kSettingSection, schema::kTimeWay, 0);
-  const int stopMethod = ProfileReadInt(schema::kSettingSection, schema::kEndWay, 0);
+  const int startMethod = settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0);
+  const int lapMethod = settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0);
+  const int stopMethod = settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0);
   ApplyHookNeeds(engine_.SetTriggerMethods(startMethod, lapMethod, stopMethod));
 }
 
@@ -343,13 +344,13 @@ void StopwatchPage::SaveWatchSettings() {
   for (int column = 0; column < kLapColumnCount; ++column) {
     char key[32];
     ShownColumnKey(column, key, sizeof key);
-    ProfileWriteInt(schema::kWatchSection, key, engine_.ColumnShown(column));
+    settings_.WriteInt(schema::kWatchSection, key, engine_.ColumnShown(column));
   }
   int accuracy = static_cast<int>(SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
   if (accuracy < 0)
     accuracy = engine_.AccuracyIndex();
-  ProfileWriteInt(schema::kWatchSection, schema::kWatchAccuracy, accuracy);
-  ProfileWriteInt(schema::kWatchSection, schema::kWatchMode, engine_.Mode());
+  settings_.WriteInt(schema::kWatchSection, schema::kWatchAccuracy, accuracy);
+  settings_.WriteInt(schema::kWatchSection, schema::kWatchMode, engine_.Mode());
 }
 
 // --- what the engine asks of the page -------------------------------------

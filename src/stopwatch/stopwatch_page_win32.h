@@ -13,6 +13,7 @@
 #include "desktop/desktop_presence.h"
 #include "display/time_display_window_win32.h"
 #include "settings/file_chooser_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "stopwatch/stopwatch_engine.h"
 #include "triggers/hook_library_win32.h"
@@ -24,14 +25,15 @@ class StopwatchPage : public Page,
                       private StopwatchControls,
                       private TimeReadout {
  public:
-  // The page on the given services, which must outlive it. ticks posts the
+  // The page on the given services, which must outlive it. settings is
+  // where its Watch section and the trigger methods are read and written; ticks posts the
   // page's tick message; countClock is what a run's time is counted against,
   // or null to count one period per handled tick (for callers that drive time
   // by posting ticks); clock gives the time of day a run starts at; chooser
   // asks where the laps are saved; activity is told when the watch starts
   // and stops counting (by default nobody listens).
-  StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
-                FileChooser& chooser,
+  StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock* countClock,
+                LocalClock& clock, FileChooser& chooser,
                 desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~StopwatchPage() override;
 
@@ -103,6 +105,7 @@ class StopwatchPage : public Page,
   // TimeReadout
   void ShowTime(const char* text) override;
 
+  const SettingsFile& settings_;
   PeriodicTickSource& ticks_;
   FileChooser& chooser_;
   // Told from Arm and Disarm, which the engine calls exactly when counting

@@ -6,7 +6,7 @@
 
 #include "base/clock_win32.h"
 #include "display/display_layout.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
@@ -38,10 +38,11 @@ int FieldLimit(int id) {
 
 }  // namespace
 
-TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-                     BellDevice& bellDevice, MonotonicClock* runClock,
+TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, LocalClock& clock,
+                     PresetNameAsker& names, BellDevice& bellDevice, MonotonicClock* runClock,
                      desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
+      settings_(settings),
       ticks_(ticks),
       clock_(clock),
       names_(names),
@@ -56,11 +57,12 @@ TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsk
       settingFields_(false),
       presetsToWrite_(false),
       presetName_(),
+      display_(settings),
+      maxDisplay_(settings),
       bellPlayer_(bellDevice),
       ports_(this),
       maxPort_(this),
       engine_(MakePorts()) {
-  EnsureSettingsPath();
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
   InitCommonControlsEx(&classes);
 }
@@ -85,7 +87,7 @@ HWND TimerPage::StartButton() const {
 
 void TimerPage::ReloadBellFile() {
   char path[timer::kBellPathSize] = {};
-  ProfileReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
+  settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
 }
 
@@ -145,15 +147,15 @@ void TimerPage::CreateDisplay() {
 // Data.ini must not put a list at a position it does not have.
 void TimerPage::ReadStoredSettings() {
   // A mode number this program does not know would count below zero for ever.
-  engine_.SetMode(ProfileReadInt(schema::kTimerSection, schema::kTimerMode, timer::kNormal));
+  engine_.SetMode(settings_.ReadInt(schema::kTimerSection, schema::kTimerMode, timer::kNormal));
   Select(IDC_TM_MODE, engine_.Mode());
   // The delay feeds clock arithmetic and preset records, which need a real position.
   alarmDelayIndex_ =
-      timer::MendAlarmDelay(ProfileReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
+      timer::MendAlarmDelay(settings_.ReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
 
   const int time = timer::MendTimerSeconds(
-      ProfileReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
+      settings_.ReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
   savedHourIndex_ = time / 3600;
   savedMinuteIndex_ = time % 3600 / 60;
   savedSecondIndex_ = time % 60;
@@ -161,15 +163,15 @@ void TimerPage::ReadStoredSettings() {
   if (engine_.Mode() == timer::kAlarm)
     SetAlarmDefault();
 
-  engine_.SetBellOn(ProfileReadInt(schema::kTimerSection, schema::kTimerRingBell, 1) != 0);
+  engine_.SetBellOn(settings_.ReadInt(schema::kTimerSection, schema::kTimerRingBell, 1) != 0);
   CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, engine_.BellOn() ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
-                 ProfileReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1
+                 settings_.ReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1
                      ? BST_CHECKED
                      : BST_UNCHECKED);
 
   engine_.SetRepeatSetting(
-      timer::MendRepeatPosition(ProfileReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
+      timer::MendRepeatPosition(settings_.ReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
   Select(IDC_TM_REPEAT, engine_.RepeatSetting());
 }
 
@@ -480,14 +482,14 @@ void TimerPage::OnDestroy() {
 
 void TimerPage::SaveTimerSettings() {
   engine_.StopTicking();
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerTime,
-                  savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerMaxDisp,
-                  Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerTime,
+                     savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerMaxDisp,
+                     Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
   SavePresets();
 }
 

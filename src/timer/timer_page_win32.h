@@ -17,6 +17,7 @@
 #include "desktop/desktop_presence.h"
 #include "display/max_display_window_win32.h"
 #include "display/time_display_window_win32.h"
+#include "settings/settings_file_win32.h"
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/preset_record.h"
 #include "timer/ptr_array.h"
@@ -30,8 +31,8 @@ class TimerPage : public Page {
   // A run's seconds are counted against runClock (one that goes on through
   // sleep; null counts one second per tick), and what the countdown does is
   // told to activity (by default nobody listens).
-  TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-            BellDevice& bellDevice, MonotonicClock* runClock = nullptr,
+  TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, LocalClock& clock,
+            PresetNameAsker& names, BellDevice& bellDevice, MonotonicClock* runClock = nullptr,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
@@ -154,6 +155,7 @@ class TimerPage : public Page {
   void ReportActivity();
 
   // Declared first: what the default constructor owns outlives every use.
+  const SettingsFile& settings_;
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
@@ -128,30 +128,6 @@ void TimerPage::DeletePreset() {
     Enable(IDC_TM_PRESET_DELETE, false);
 }
 
-namespace {
-
-// The key names of a section, NUL-separated and ended by a second NUL; empty
-// when the settings file cannot be read.
-std::vector<char> ReadKeyNames(const char* section) {
-  std::vector<char> names;
-  if (SettingsPath()[0] == '\0')
-    return names;
-  // The profile functions answer size - 2 when the list did not fit.
-  for (DWORD size = 4096; size <= (64u << 20); size *= 2) {
-    names.assign(size, '\0');
-    const DWORD used =
-        GetPrivateProfileStringA(section, nullptr, "", names.data(), size, SettingsPath());
-    if (used + 2 < size) {
-      names.resize(used + 2);
-      return names;
-    }
-  }
-  names.clear();
-  return names;
-}
-
-}  // namespace
-
 // A record that cannot be read as a preset (a key removed or edited by hand)
 // is passed over; the others keep their order. Only keys that exist are read,
 // so a spoiled count cannot keep the page from opening.
@@ -166,15 +142,15 @@ void TimerPage::LoadPresets() {
 
 void TimerPage::ReadPresetRecords() {
   presets_.DeleteAll();
-  const int count = ProfileReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
+  const int count = settings_.ReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
     return;
-  const std::vector<char> names = ReadKeyNames(schema::kTimerSection);
+  const std::vector<char> names = settings_.ReadKeyNames(schema::kTimerSection);
   for (int i : StoredRecordIndexes(names.data(), names.size(), count)) {
     char key[32];
     RecordKey(i, key, sizeof key);
     char record[kPresetRecordBufferSize] = {};
-    ProfileReadString(schema::kTimerSection, key, "", record, sizeof record);
+    settings_.ReadString(schema::kTimerSection, key, "", record, sizeof record);
     TimerPreset* preset = new (std::nothrow) TimerPreset();
     if (preset == nullptr)
       break;
@@ -204,14 +180,14 @@ std::vector<std::string> TimerPage::PresetRecords() const {
 bool TimerPage::FileHoldsPresetRecords(const std::vector<std::string>& records) const {
   char stored[kPresetRecordBufferSize];
   char expected[32];
-  ProfileReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
+  settings_.ReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
   snprintf(expected, sizeof expected, "%d", static_cast<int>(records.size()));
   if (std::strcmp(stored, expected) != 0)
     return false;
   for (size_t i = 0; i < records.size(); ++i) {
     char key[32];
     RecordKey(static_cast<int>(i), key, sizeof key);
-    ProfileReadString(schema::kTimerSection, key, "", stored, sizeof stored);
+    settings_.ReadString(schema::kTimerSection, key, "", stored, sizeof stored);
     if (records[i] != stored)
       return false;
   }
@@ -222,11 +198,11 @@ void TimerPage::SavePresets() {
   if (!presetsToWrite_)
     return;
   const std::vector<std::string> records = PresetRecords();
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerPresetCount,
-                  static_cast<int>(records.size()));
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerPresetCount,
+                     static_cast<int>(records.size()));
   char key[32];
   for (size_t i = 0; i < records.size(); ++i) {
     RecordKey(static_cast<int>(i), key, sizeof key);
-    ProfileWriteString(schema::kTimerSection, key, records[i].c_str());
+    settings_.WriteString(schema::kTimerSection, key, records[i].c_str());
   }
 }

@@ -8,7 +8,7 @@
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
 #include "app/main_dialog_win32.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "win32_test_support.h"
 
 using namespace testing_support;
@@ -21,10 +21,10 @@ class MainDialogTest : public ::testing::Test {
   void Open(const char* name, bool firstRunDone = true) {
     folder_ = UseFreshSettings(name);
     if (firstRunDone)
-      ProfileWriteString("MainDlg", "FirstFlag", "0");
+      testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
   }
   void Create() {
-    app_ = std::make_unique<Application>();
+    app_ = std::make_unique<Application>(TestSettings());
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -150,15 +150,15 @@ TEST_F(MainDialogTest, EndingTheWindowsSessionSavesWhatACloseSaves) {
 
 TEST_F(MainDialogTest, StartTabFollowsEndTabAndIgnoresForeignValues) {
   Open("end-tab");
-  ProfileWriteString("MainDlg", "EndTabPos", "1");
-  ProfileWriteString("SettingData", "EndTab", "0");
+  testing_support::TestSettings().WriteString("MainDlg", "EndTabPos", "1");
+  testing_support::TestSettings().WriteString("SettingData", "EndTab", "0");
   Create();
   EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]");
   Destroy();
 
-  ProfileWriteString("SettingData", "EndTab", "1");
+  testing_support::TestSettings().WriteString("SettingData", "EndTab", "1");
   for (const char* foreign : {"2", "-1", "7"}) {
-    ProfileWriteString("MainDlg", "EndTabPos", foreign);
+    testing_support::TestSettings().WriteString("MainDlg", "EndTabPos", foreign);
     Create();
     EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]") << foreign;
     EXPECT_EQ(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0), 0);
@@ -215,10 +215,10 @@ TEST_F(MainDialogTest, FrontSwitchActsAtOnceButIsStoredOnlyAtClose) {
 
 TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
   Open("placement");
-  ProfileWriteString("MainDlg", "Left", "40");
-  ProfileWriteString("MainDlg", "Top", "30");
-  ProfileWriteString("MainDlg", "Width", "333");
-  ProfileWriteString("MainDlg", "Height", "444");
+  testing_support::TestSettings().WriteString("MainDlg", "Left", "40");
+  testing_support::TestSettings().WriteString("MainDlg", "Top", "30");
+  testing_support::TestSettings().WriteString("MainDlg", "Width", "333");
+  testing_support::TestSettings().WriteString("MainDlg", "Height", "444");
   Create();
   RECT r = {};
   GetWindowRect(window_, &r);
@@ -230,7 +230,7 @@ TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
   // Not moved by the user: the stored record goes back unchanged.
   EXPECT_EQ(ReadKey("MainDlg", "Width"), "333");
 
-  ProfileWriteString("MainDlg", "Left", "5000");
+  testing_support::TestSettings().WriteString("MainDlg", "Left", "5000");
   Create();
   GetWindowRect(window_, &r);
   EXPECT_EQ(r.right - r.left, 333);

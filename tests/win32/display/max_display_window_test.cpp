@@ -47,7 +47,7 @@ class MaxDisplayTest : public ::testing::Test {
 
 TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
@@ -88,7 +88,7 @@ TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
 
 TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   HWND label = display.LabelWindow();
@@ -104,7 +104,7 @@ TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
 
 TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   owner.Take();
@@ -125,7 +125,7 @@ TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther)
 
 TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -148,7 +148,7 @@ TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
 
 TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
   display.ShowControls(SW_SHOW);
   EXPECT_TRUE(Visible(display.LabelWindow()));
@@ -176,7 +176,7 @@ TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
 
 TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -189,7 +189,7 @@ TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
 }
 
 TEST_F(MaxDisplayTest, DisplayDyingWithItsOwnerForgetsItsControlsAndWritesFont3) {
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   {
     Sink owner;
     ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
@@ -211,7 +211,7 @@ TEST_F(MaxDisplayTest, DestructorRemovesDisplayAndControls) {
   HWND window = nullptr;
   HWND label = nullptr;
   {
-    MaxDisplayWindow display;
+    MaxDisplayWindow display(testing_support::TestSettings());
     window = CreateFor(display, owner.Window());
     ASSERT_NE(window, nullptr);
     label = display.LabelWindow();

@@ -11,7 +11,7 @@
 #include "../support/win32_test_support.h"
 #include "window_test_helpers.h"
 #include "ui/messages.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "base/clock_win32.h"
@@ -35,13 +35,15 @@ class StopwatchPageHarness {
         parent_(visible),
         statusBar_(CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_.Window(),
                                    nullptr, GetModuleHandleA(nullptr), nullptr)),
-        page_(ticks_, nullptr, clock != nullptr ? *clock : systemClock_,
+        page_(testing_support::TestSettings(), ticks_, nullptr,
+              clock != nullptr ? *clock : systemClock_,
               chooser != nullptr ? *chooser : systemChooser_) {}
   StopwatchPageHarness(const StopwatchPageHarness&) = delete;
   StopwatchPageHarness& operator=(const StopwatchPageHarness&) = delete;
 
   void SetSetting(const char* section, const char* key, int value) {
-    WritePrivateProfileStringA(section, key, std::to_string(value).c_str(), SettingsPath());
+    WritePrivateProfileStringA(section, key, std::to_string(value).c_str(),
+                               testing_support::TestSettings().Path());
   }
   void SetTriggerWays(int start, int lap, int stop) {
     SetSetting("SettingData", "StartWay", start);

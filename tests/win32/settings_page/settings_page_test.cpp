@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_page_win32.h"
 #include "support/win32_test_support.h"
@@ -60,7 +60,7 @@ class SettingsPageTest : public ::testing::Test {
     g_boxes.clear();
     g_proposals.clear();
     g_chooserAnswer = nullptr;
-    page_ = std::make_unique<SettingsPage>(boxes_, chooser_);
+    page_ = std::make_unique<SettingsPage>(testing_support::TestSettings(), boxes_, chooser_);
   }
   void TearDown() override {
     parent_.reset();  // the window goes first; the page object outlives it
@@ -71,7 +71,7 @@ class SettingsPageTest : public ::testing::Test {
   RecordingChooser chooser_;
 
   void Store(const char* key, const char* value) {
-    WritePrivateProfileStringA(kSection, key, value, SettingsPath());
+    WritePrivateProfileStringA(kSection, key, value, testing_support::TestSettings().Path());
   }
   void OpenPage() {
     parent_ = std::make_unique<TestParentWindow>(500, 420);
@@ -92,7 +92,7 @@ class SettingsPageTest : public ::testing::Test {
   }
   bool DataFileExists() {
     bool exists = true;
-    ReadFileBytes(SettingsPath(), &exists);
+    ReadFileBytes(testing_support::TestSettings().Path(), &exists);
     return exists;
   }
 

@@ -9,7 +9,7 @@
 
 #include "base/clock_win32.h"
 #include "ui/messages.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "support/win32_test_support.h"
@@ -69,9 +69,10 @@ class StopwatchPageTest : public ::testing::Test {
   // systemServices: the real multimedia tick and clocks instead of the recorders;
   // countClock: what runs are counted against (null: one period per tick).
   void OpenPage(bool systemServices = false, MonotonicClock* countClock = nullptr) {
-    page_.reset(systemServices
-                    ? new StopwatchPage(systemTicks_, &counterClock_, systemClock_, systemChooser_)
-                    : new StopwatchPage(ticks_, countClock, clock_, chooser_));
+    page_.reset(systemServices ? new StopwatchPage(testing_support::TestSettings(), systemTicks_,
+                                                   &counterClock_, systemClock_, systemChooser_)
+                               : new StopwatchPage(testing_support::TestSettings(), ticks_,
+                                                   countClock, clock_, chooser_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -493,12 +494,12 @@ TEST_F(StopwatchPageTest, WatchSettingsAreSavedAtDestroyAndRulesTheNextOpening) 
 }
 
 TEST_F(StopwatchPageTest, HandEditedWatchValuesOpenASaneList) {
-  ProfileWriteString("Watch", "WatchAccuracy", "42");
-  ProfileWriteString("Watch", "WatchMode", "3");
-  ProfileWriteString("Watch", "HeaderNumber0", "1");
-  ProfileWriteString("Watch", "HeaderNumber1", "7");
-  ProfileWriteString("Watch", "HeaderNumber2", "1");
-  ProfileWriteString("Watch", "HeaderNumber3", "0");
+  testing_support::TestSettings().WriteString("Watch", "WatchAccuracy", "42");
+  testing_support::TestSettings().WriteString("Watch", "WatchMode", "3");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber0", "1");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber1", "7");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber2", "1");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber3", "0");
   OpenPage();
   EXPECT_EQ((std::vector<std::string>{"回数", "計測時間", "経過時間"}), Headers());
   EXPECT_EQ(0, SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
@@ -517,8 +518,8 @@ TEST_F(StopwatchPageTest, HandEditedWatchValuesOpenASaneList) {
 }
 
 TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
-  ProfileWriteString("SettingData", "StartWay", "7");
-  ProfileWriteString("SettingData", "TimeWay", "8");
+  testing_support::TestSettings().WriteString("SettingData", "StartWay", "7");
+  testing_support::TestSettings().WriteString("SettingData", "TimeWay", "8");
   OpenPage();
   EXPECT_FALSE(Enabled(IDC_SW_START));
   EXPECT_EQ("スタート：スペースキー押下", Status());
@@ -542,8 +543,8 @@ TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
   EXPECT_EQ(1, Rows());
 
   // The settings tab puts everything back to the buttons; showing the page again applies it.
-  ProfileWriteString("SettingData", "StartWay", "0");
-  ProfileWriteString("SettingData", "TimeWay", "0");
+  testing_support::TestSettings().WriteString("SettingData", "StartWay", "0");
+  testing_support::TestSettings().WriteString("SettingData", "TimeWay", "0");
   page_->Show(SW_HIDE);
   EXPECT_FALSE(IsWindowVisible(Page()));
   EXPECT_FALSE(IsWindowVisible(statusBar_));
@@ -557,8 +558,8 @@ TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
 }
 
 TEST_F(StopwatchPageTest, SameKeyForStartAndStopLeavesOneRowWithZeroSplit) {
-  ProfileWriteString("SettingData", "StartWay", "8");
-  ProfileWriteString("SettingData", "EndWay", "8");
+  testing_support::TestSettings().WriteString("SettingData", "StartWay", "8");
+  testing_support::TestSettings().WriteString("SettingData", "EndWay", "8");
   OpenPage();
   SendMessageA(Page(), WM_MIPO_KEY_HOOK, VK_RETURN, 1);
   PumpMessages();
@@ -649,7 +650,7 @@ TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
 }
 
 TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
-  { StopwatchPage page(ticks_, nullptr, clock_, chooser_); }
+  { StopwatchPage page(testing_support::TestSettings(), ticks_, nullptr, clock_, chooser_); }
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
 }
 

@@ -36,7 +36,8 @@ class HandClock : public MonotonicClock {
 class TimerDesktopTest : public TimerPageTest {
  protected:
   void OpenReportingPage(MonotonicClock* runClock = nullptr) {
-    page_.reset(new TimerPage(*tickSource_, clock_, names_, bellDevice_, runClock, activity_));
+    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, clock_, names_,
+                              bellDevice_, runClock, activity_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());

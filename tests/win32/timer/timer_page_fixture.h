@@ -15,7 +15,7 @@
 #include "base/tick_source_win32.h"
 #include "bell/bell_device_win32.h"
 #include "ui/messages.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
@@ -103,7 +103,8 @@ class TimerPageTest : public ::testing::Test {
   // Creates the page (settings are read now) on the tick source, the fake
   // clock and the fake name dialog.
   void OpenPage() {
-    page_.reset(new TimerPage(*tickSource_, clock_, names_, bellDevice_));
+    page_.reset(
+        new TimerPage(testing_support::TestSettings(), *tickSource_, clock_, names_, bellDevice_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -208,7 +209,7 @@ class TimerPageTest : public ::testing::Test {
   }
 
   static void WriteKey(const char* section, const char* key, const char* value) {
-    WritePrivateProfileStringA(section, key, value, SettingsPath());
+    WritePrivateProfileStringA(section, key, value, testing_support::TestSettings().Path());
   }
 
   std::string folder_;
