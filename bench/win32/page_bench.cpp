@@ -173,7 +173,7 @@ class StopwatchRig : public Rig {
  public:
   StopwatchRig(int accuracyIndex, const char* name, int slot)
       : name_(name),
-        page_(new StopwatchPage(BenchSettings(), ticks_, &counter_, clock_, chooser_)),
+        page_(new StopwatchPage(BenchSettings(), ticks_, counter_, clock_, chooser_)),
         host_(name, slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     HWND list = GetDlgItem(page_->Window(), IDC_SW_ACCURACY);
@@ -206,7 +206,7 @@ class StopwatchRig : public Rig {
 class TimerRig : public Rig {
  public:
   TimerRig(int slot, double seconds)
-      : page_(new TimerPage(BenchSettings(), ticks_, clock_, names_, bell_)),
+      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_)),
         host_("countdown", slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     // Long enough never to reach zero during the run.
@@ -235,6 +235,7 @@ class TimerRig : public Rig {
 
  private:
   MultimediaTickSource ticks_;
+  PerformanceCounterClock counter_;
   SystemLocalClock clock_;
   PresetNameDialogAsker names_;
   MciBellDevice bell_;

@@ -7,8 +7,8 @@ Application::Application() : Application(SettingsFile::ForThisProgram()) {}
 
 Application::Application(const SettingsFile& settingsFile)
     : settings(settingsFile),
-      stopwatchPage(settings, stopwatchTicks, &runClock, localClock, fileChooser, presence),
-      timerPage(settings, timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
+      stopwatchPage(settings, stopwatchTicks, runClock, localClock, fileChooser, presence),
+      timerPage(settings, timerTicks, runClock, localClock, presetNames, bellDevice, presence),
       settingsPage(settings, messageBoxes, fileChooser) {
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);

@@ -39,7 +39,7 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 }  // namespace
 
 StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks,
-                             MonotonicClock* countClock, LocalClock& clock, FileChooser& chooser,
+                             MonotonicClock& countClock, LocalClock& clock, FileChooser& chooser,
                              desktop::ActivityReport& activity)
     : Page(IDD_STOPWATCH_PAGE),
       settings_(settings),
@@ -49,9 +49,8 @@ StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& t
       display_(settings),
       mouseHook_(kMouseHookLibrary),
       keyHook_(kKeyHookLibrary),
-      engine_(*this, clock, *this, *this, *this) {
-  engine_.UseMonotonicClock(countClock);
-}
+      ports_(this),
+      engine_(ports_, countClock, clock, ports_, ports_, ports_) {}
 
 StopwatchPage::~StopwatchPage() {
   // Destroyed while this object is whole, the window still saves the settings.
@@ -355,77 +354,77 @@ void StopwatchPage::SaveWatchSettings() {
 
 // --- what the engine asks of the page -------------------------------------
 
-bool StopwatchPage::Arm(uint32_t periodMs) {
-  if (Window() == nullptr)
+bool StopwatchPage::Ports::Arm(uint32_t periodMs) {
+  if (page_->Window() == nullptr)
     return false;
-  const bool armed = ticks_.Start(Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
-  activity_.StopwatchTicking(armed);
+  const bool armed = page_->ticks_.Start(page_->Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
+  page_->activity_.StopwatchTicking(armed);
   return armed;
 }
 
-void StopwatchPage::Disarm() {
-  activity_.StopwatchTicking(false);
-  ticks_.Stop();
-  if (Window() != nullptr)
-    DropQueuedTicks(Window(), WM_MIPO_STOPWATCH_TICK);
+void StopwatchPage::Ports::Disarm() {
+  page_->activity_.StopwatchTicking(false);
+  page_->ticks_.Stop();
+  if (page_->Window() != nullptr)
+    DropQueuedTicks(page_->Window(), WM_MIPO_STOPWATCH_TICK);
 }
 
-int StopwatchPage::CountRows() {
-  return listView_.CountRows();
+int StopwatchPage::Ports::CountRows() {
+  return page_->listView_.CountRows();
 }
 
-int StopwatchPage::InsertRow(int index, const char* firstCell, int parameter) {
-  return listView_.InsertRow(index, firstCell, parameter);
+int StopwatchPage::Ports::InsertRow(int index, const char* firstCell, int parameter) {
+  return page_->listView_.InsertRow(index, firstCell, parameter);
 }
 
-void StopwatchPage::SetCell(int row, int position, const char* text) {
-  listView_.SetCellText(row, position, text);
+void StopwatchPage::Ports::SetCell(int row, int position, const char* text) {
+  page_->listView_.SetCellText(row, position, text);
 }
 
-void StopwatchPage::EnsureVisible(int row) {
-  if (listView_.Window() != nullptr) {
-    SendMessageA(listView_.Window(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+void StopwatchPage::Ports::EnsureVisible(int row) {
+  if (page_->listView_.Window() != nullptr) {
+    SendMessageA(page_->listView_.Window(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
 }
 
-void StopwatchPage::DeleteAllRows() {
-  if (listView_.Window() != nullptr)
-    SendMessageA(listView_.Window(), LVM_DELETEALLITEMS, 0, 0);
+void StopwatchPage::Ports::DeleteAllRows() {
+  if (page_->listView_.Window() != nullptr)
+    SendMessageA(page_->listView_.Window(), LVM_DELETEALLITEMS, 0, 0);
 }
 
-void StopwatchPage::SetStartCaption(const char* text) {
-  if (Window() != nullptr)
-    SetDlgItemTextA(Window(), IDC_SW_START, text);
+void StopwatchPage::Ports::SetStartCaption(const char* text) {
+  if (page_->Window() != nullptr)
+    SetDlgItemTextA(page_->Window(), IDC_SW_START, text);
 }
 
-void StopwatchPage::SetModeCaption(const char* text) {
-  if (Window() != nullptr)
-    SetDlgItemTextA(Window(), IDC_SW_MODE, text);
+void StopwatchPage::Ports::SetModeCaption(const char* text) {
+  if (page_->Window() != nullptr)
+    SetDlgItemTextA(page_->Window(), IDC_SW_MODE, text);
 }
 
-void StopwatchPage::EnableStart(bool enable) {
-  if (Window() != nullptr)
-    EnableWindow(Item(IDC_SW_START), enable ? TRUE : FALSE);
+void StopwatchPage::Ports::EnableStart(bool enable) {
+  if (page_->Window() != nullptr)
+    EnableWindow(page_->Item(IDC_SW_START), enable ? TRUE : FALSE);
 }
 
-void StopwatchPage::EnableStop(bool enable) {
-  if (Window() != nullptr)
-    EnableWindow(Item(IDC_SW_STOP), enable ? TRUE : FALSE);
+void StopwatchPage::Ports::EnableStop(bool enable) {
+  if (page_->Window() != nullptr)
+    EnableWindow(page_->Item(IDC_SW_STOP), enable ? TRUE : FALSE);
 }
 
-void StopwatchPage::EnableSetup(bool enable) {
-  if (Window() == nullptr)
+void StopwatchPage::Ports::EnableSetup(bool enable) {
+  if (page_->Window() == nullptr)
     return;
   const BOOL state = enable ? TRUE : FALSE;
-  EnableWindow(Item(IDC_SW_CLEAR), state);
-  EnableWindow(Item(IDC_SW_ACCURACY), state);
-  EnableWindow(Item(IDC_SW_MODE), state);
+  EnableWindow(page_->Item(IDC_SW_CLEAR), state);
+  EnableWindow(page_->Item(IDC_SW_ACCURACY), state);
+  EnableWindow(page_->Item(IDC_SW_MODE), state);
 }
 
-void StopwatchPage::SetStatusText(const char* text) {
-  Page::SetStatusText(text);
+void StopwatchPage::Ports::SetStatusText(const char* text) {
+  page_->SetStatusText(text);
 }
 
-void StopwatchPage::ShowTime(const char* text) {
-  display_.ShowText(text);
+void StopwatchPage::Ports::ShowTime(const char* text) {
+  page_->display_.ShowText(text);
 }

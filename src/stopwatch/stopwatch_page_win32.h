@@ -19,20 +19,15 @@
 #include "triggers/hook_library_win32.h"
 #include "ui/page_win32.h"
 
-class StopwatchPage : public Page,
-                      private TickTimer,
-                      private LapRows,
-                      private StopwatchControls,
-                      private TimeReadout {
+class StopwatchPage : public Page {
  public:
-  // The page on the given services, which must outlive it. settings is
-  // where its Watch section and the trigger methods are read and written; ticks posts the
-  // page's tick message; countClock is what a run's time is counted against,
-  // or null to count one period per handled tick (for callers that drive time
-  // by posting ticks); clock gives the time of day a run starts at; chooser
-  // asks where the laps are saved; activity is told when the watch starts
-  // and stops counting (by default nobody listens).
-  StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock* countClock,
+  // The page on the given services, which must outlive it. settings is where
+  // its Watch section and the trigger methods are read and written; ticks
+  // posts the page's tick message; countClock is what a run's time is counted
+  // against; clock gives the time of day a run starts at; chooser asks where
+  // the laps are saved; activity is told when the watch starts and stops
+  // counting (by default nobody listens).
+  StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& countClock,
                 LocalClock& clock, FileChooser& chooser,
                 desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~StopwatchPage() override;
@@ -86,24 +81,32 @@ class StopwatchPage : public Page,
   void OnExportCsv();
   void OnCopyToClipboard();
 
-  // TickTimer
-  bool Arm(uint32_t periodMs) override;
-  void Disarm() override;
-  // LapRows
-  int CountRows() override;
-  int InsertRow(int index, const char* firstCell, int parameter) override;
-  void SetCell(int row, int position, const char* text) override;
-  void EnsureVisible(int row) override;
-  void DeleteAllRows() override;
-  // StopwatchControls
-  void SetStartCaption(const char* text) override;
-  void SetModeCaption(const char* text) override;
-  void EnableStart(bool enable) override;
-  void EnableStop(bool enable) override;
-  void EnableSetup(bool enable) override;
-  void SetStatusText(const char* text) override;
-  // TimeReadout
-  void ShowTime(const char* text) override;
+  // Answers the engine's requests with the page's windows and services.
+  class Ports : public TickSource, public LapRows, public StopwatchControls, public TimeReadout {
+   public:
+    explicit Ports(StopwatchPage* page) : page_(page) {}
+    // TickSource: the tick is WM_MIPO_STOPWATCH_TICK to the page window.
+    bool Arm(uint32_t periodMs) override;
+    void Disarm() override;
+    // LapRows
+    int CountRows() override;
+    int InsertRow(int index, const char* firstCell, int parameter) override;
+    void SetCell(int row, int position, const char* text) override;
+    void EnsureVisible(int row) override;
+    void DeleteAllRows() override;
+    // StopwatchControls
+    void SetStartCaption(const char* text) override;
+    void SetModeCaption(const char* text) override;
+    void EnableStart(bool enable) override;
+    void EnableStop(bool enable) override;
+    void EnableSetup(bool enable) override;
+    void SetStatusText(const char* text) override;
+    // TimeReadout
+    void ShowTime(const char* text) override;
+
+   private:
+    StopwatchPage* page_;
+  };
 
   const SettingsFile& settings_;
   PeriodicTickSource& ticks_;
@@ -117,5 +120,6 @@ class StopwatchPage : public Page,
   TimeDisplayWindow display_;
   HookLibrary mouseHook_;
   HookLibrary keyHook_;
+  Ports ports_;
   StopwatchEngine engine_;
 };

@@ -11,6 +11,7 @@
 #include <cstddef>
 
 #include "base/clock.h"
+#include "base/tick_source.h"
 #include "desktop/desktop_presence.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
@@ -18,16 +19,6 @@
 #include "timer/timer_texts.h"
 
 namespace timer {
-
-// A periodic one-second tick delivered to the engine's OnTick.
-class OneSecondTicker {
- public:
-  virtual ~OneSecondTicker() = default;
-  // Starts the ticks; false when the timer service refuses (nothing started).
-  virtual bool Arm() = 0;
-  // Stops the ticks and throws away any that are already on their way.
-  virtual void Disarm() = 0;
-};
 
 class BellSound {
  public:
@@ -78,20 +69,23 @@ class TimerControls {
   virtual void PostStop() = 0;          // the stop command, handled after this tick
 };
 
+// What the engine needs from the world; each must outlive the engine.
 struct TimerPorts {
-  OneSecondTicker* ticker;
-  BellSound* bell;
-  TimeDisplay* display;
-  MaxDisplay* maxDisplay;
-  StatusLine* status;
-  ::LocalClock* clock;  // only its time of day is read
-  TimerControls* controls;
+  ::TickSource& ticks;  // armed at kTimerTickMs
+  BellSound& bell;
+  TimeDisplay& display;
+  MaxDisplay& maxDisplay;
+  StatusLine& status;
+  ::LocalClock& clock;  // only its time of day is read
+  TimerControls& controls;
   // The clock a run's seconds are counted against, one that goes on through
-  // sleep: a tick then counts every whole second that clock has seen, so
-  // seconds missed while the machine slept are made up at once. Null counts
-  // one second per tick, for callers that drive time by handing ticks in.
-  ::MonotonicClock* runClock;
+  // sleep: a tick counts every whole second that clock has seen, so seconds
+  // missed while the machine slept are made up at once.
+  ::MonotonicClock& runClock;
 };
+
+// The period of the countdown's tick.
+const unsigned kTimerTickMs = 1000;
 
 const unsigned long kLabelBlack = 0;
 const unsigned long kLabelRed = 255;
@@ -149,7 +143,6 @@ class TimerEngine {
 
   bool Running() const { return running_; }
   bool Paused() const { return running_ && paused_; }
-  bool Ticking() const { return armed_; }
   bool Overrun() const { return overrun_; }
   long long Remaining() const { return remaining_; }
   int RepeatCount() const { return repeatCount_; }

@@ -19,7 +19,6 @@ namespace {
 const char kDisplayFont[] = "font2";
 const char kMaxDisplayFont[] = "font3";
 const char kPickerFormat[] = "HH:mm:ss";
-const UINT kTickPeriod = 1000;
 // The picker's text is read with at most this many characters.
 const int kPickerTextSize = 256;
 // Largest value of the hour, minute and second lists.
@@ -38,9 +37,9 @@ int FieldLimit(int id) {
 
 }  // namespace
 
-TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, LocalClock& clock,
-                     PresetNameAsker& names, BellDevice& bellDevice, MonotonicClock* runClock,
-                     desktop::ActivityReport& activity)
+TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
+                     MonotonicClock& runClock, LocalClock& clock, PresetNameAsker& names,
+                     BellDevice& bellDevice, desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
       settings_(settings),
       ticks_(ticks),
@@ -76,8 +75,7 @@ TimerPage::~TimerPage() {
 }
 
 timer::TimerPorts TimerPage::MakePorts() {
-  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_,
-                             &ports_, &clock_, &ports_, runClock_};
+  timer::TimerPorts ports = {ports_, ports_, ports_, maxPort_, ports_, clock_, ports_, runClock_};
   return ports;
 }
 
@@ -92,8 +90,6 @@ void TimerPage::ReloadBellFile() {
 }
 
 void TimerPage::CatchUpAfterSleep() {
-  if (runClock_ == nullptr)
-    return;
   engine_.OnTick();
   ReportActivity();
 }
@@ -515,9 +511,9 @@ bool TimerPage::Checked(int id) const {
 }
 
 // A stopped or paused run must not count a second that was already queued.
-bool TimerPage::ArmTicks() {
+bool TimerPage::ArmTicks(uint32_t periodMs) {
   DisarmTicks();
-  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, kTickPeriod);
+  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, periodMs);
 }
 
 void TimerPage::DisarmTicks() {
@@ -528,8 +524,8 @@ void TimerPage::DisarmTicks() {
 
 // The engine's requests.
 
-bool TimerPage::Ports::Arm() {
-  return page_->ArmTicks();
+bool TimerPage::Ports::Arm(uint32_t periodMs) {
+  return page_->ArmTicks(periodMs);
 }
 
 void TimerPage::Ports::Disarm() {

@@ -29,10 +29,10 @@ class TimerPage : public Page {
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   // A run's seconds are counted against runClock (one that goes on through
-  // sleep; null counts one second per tick), and what the countdown does is
-  // told to activity (by default nobody listens).
-  TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, LocalClock& clock,
-            PresetNameAsker& names, BellDevice& bellDevice, MonotonicClock* runClock = nullptr,
+  // sleep), and what the countdown does is told to activity (by default
+  // nobody listens).
+  TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& runClock,
+            LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
@@ -50,14 +50,14 @@ class TimerPage : public Page {
 
  private:
   // Answers the engine's requests with the page's windows and services.
-  class Ports : public timer::OneSecondTicker,
+  class Ports : public TickSource,
                 public timer::BellSound,
                 public timer::TimeDisplay,
                 public timer::StatusLine,
                 public timer::TimerControls {
    public:
     explicit Ports(TimerPage* page) : page_(page) {}
-    bool Arm() override;
+    bool Arm(uint32_t periodMs) override;
     void Disarm() override;
     void Beep() override;
     void PlayFile(const char* path) override;
@@ -149,17 +149,17 @@ class TimerPage : public Page {
   void SavePresets();
   TimerPreset* BuildPreset();
 
-  bool ArmTicks();
+  bool ArmTicks(uint32_t periodMs);
   void DisarmTicks();
   // Tells the activity report what changed since it was last told.
   void ReportActivity();
 
-  // Declared first: what the default constructor owns outlives every use.
+  // The services come first: they are in use until the last member goes.
   const SettingsFile& settings_;
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
-  MonotonicClock* runClock_;
+  MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;
   int reportedZeros_;

@@ -7,27 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "support/fakes.h"
 #include "timer/timer_engine.h"
 
 namespace timer_test {
-
-class FakeTicker : public timer::OneSecondTicker {
- public:
-  bool Arm() override {
-    ++arms;
-    if (refuse)
-      return false;
-    armed = true;
-    return true;
-  }
-  void Disarm() override {
-    armed = false;
-    ++disarms;
-  }
-  bool refuse = false;
-  bool armed = false;
-  int arms = 0, disarms = 0;
-};
 
 class FakeBell : public timer::BellSound {
  public:
@@ -82,21 +65,6 @@ class FakeStatus : public timer::StatusLine {
 };
 
 // Only the time of day matters to the countdown; the date is any.
-class FakeClock : public LocalClock {
- public:
-  CalendarTime Now() override {
-    return {2024,
-            5,
-            5,
-            0,
-            static_cast<uint16_t>(now.hour),
-            static_cast<uint16_t>(now.minute),
-            static_cast<uint16_t>(now.second),
-            0};
-  }
-  timer::ClockTime now = {12, 0, 0};
-};
-
 class FakeControls : public timer::TimerControls {
  public:
   void GetFieldTexts(timer::FieldTexts* texts) override {
@@ -131,16 +99,16 @@ class FakeTimerPage {
   FakeTimerPage() : engine(Ports()) {}
 
   timer::TimerPorts Ports() {
-    timer::TimerPorts ports = {&ticker, &bell, &display, &maxDisplay, &status, &clock, &controls};
-    return ports;
+    return {ticker, bell, display, maxDisplay, status, clock, controls, runClock};
   }
   void SetFields(const char* h, const char* m, const char* s) {
     controls.hours = h;
     controls.minutes = m;
     controls.seconds = s;
   }
-  // One second of the timer service: only an armed ticker delivers.
+  // One second passes; only an armed ticker delivers its tick.
   void Tick() {
+    runClock.Pass(1000);
     if (ticker.armed)
       engine.OnTick();
   }
@@ -160,13 +128,14 @@ class FakeTimerPage {
   }
   std::string Shown() const { return display.Last(); }
 
-  FakeTicker ticker;
+  fakes::TickSource ticker;
   FakeBell bell;
   FakeDisplay display;
   FakeMaxDisplay maxDisplay;
   FakeStatus status;
-  FakeClock clock;
+  fakes::LocalClock clock;
   FakeControls controls;
+  fakes::MonotonicClock runClock;
   timer::TimerEngine engine;  // last: built after the recorders it talks to
 };
 

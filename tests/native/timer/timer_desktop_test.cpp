@@ -10,51 +10,19 @@
 
 namespace {
 
-using timer_test::FakeBell;
-using timer_test::FakeClock;
-using timer_test::FakeControls;
-using timer_test::FakeDisplay;
-using timer_test::FakeMaxDisplay;
-using timer_test::FakeStatus;
-using timer_test::FakeTicker;
-
-class SetClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  void Advance(double seconds) { units += static_cast<uint64_t>(seconds * 10000000); }
-  uint64_t units = 5000000000ull;
-};
-
 // The recorders of the native page, with the engine counting against a clock.
-struct ClockedPage {
-  ClockedPage() : engine(Ports()) {}
-  timer::TimerPorts Ports() {
-    timer::TimerPorts ports = {&ticker, &bell,  &display,  &maxDisplay,
-                               &status, &clock, &controls, &runClock};
-    return ports;
-  }
+struct ClockedPage : timer_test::FakeTimerPage {
   void Start(int mode, const char* h, const char* m, const char* s) {
     engine.SetMode(mode);
-    controls.hours = h;
-    controls.minutes = m;
-    controls.seconds = s;
+    SetFields(h, m, s);
     ASSERT_EQ(timer::kAccepted, engine.PressStart());
   }
   // A second of real time, then its tick; posted stops are handled after it.
-  void Second() {
-    runClock.Advance(1.0);
-    engine.OnTick();
-    Deliver();
-  }
-  void Deliver() {
-    while (controls.postedStops > 0) {
-      --controls.postedStops;
-      engine.Stop();
-    }
-  }
+  void Second() { TickAndDeliver(); }
+  void Deliver() { DeliverPosted(); }
   // Sleeps through the given seconds; the wake makes up what was missed.
-  void SleepAndWake(double seconds) {
-    runClock.Advance(seconds);
+  void SleepAndWake(int seconds) {
+    runClock.Pass(static_cast<uint64_t>(seconds) * 1000);
     engine.OnTick();
   }
   std::string ProgressText() const {
@@ -65,16 +33,6 @@ struct ClockedPage {
     return std::string(kStates[view.state]) + " " + std::to_string(view.done) + "/" +
            std::to_string(view.total);
   }
-
-  FakeTicker ticker;
-  FakeBell bell;
-  FakeDisplay display;
-  FakeMaxDisplay maxDisplay;
-  FakeStatus status;
-  FakeClock clock;
-  FakeControls controls;
-  SetClock runClock;
-  timer::TimerEngine engine;
 };
 
 std::vector<std::string> RunRecording(ClockedPage& page, int seconds) {
@@ -110,7 +68,7 @@ TEST(CountdownProgress, OverrunIsFullInTheErrorStatePastZeroAndNothingAfterTheSt
 
 TEST(CountdownProgress, PauseKeepsTheValueAndAlarmRunsFromStartToItsTime) {
   ClockedPage page;
-  page.clock.now = {11, 59, 50};
+  page.clock.Set(11, 59, 50);
   page.Start(timer::kAlarm, "12", "00", "00");
   page.Second();
   page.Second();
@@ -196,7 +154,7 @@ TEST(SleepOverZero, OverrunCountsUpByTheTimePastZero) {
 
 TEST(SleepOverZero, AlarmShowsItsMessageAfterTheWake) {
   ClockedPage page;
-  page.clock.now = {11, 59, 0};
+  page.clock.Set(11, 59, 0);
   page.Start(timer::kAlarm, "12", "00", "00");
   page.SleepAndWake(3600);
   EXPECT_EQ(1, page.bell.Rings());
@@ -210,11 +168,11 @@ TEST(SleepOverZero, AlarmShowsItsMessageAfterTheWake) {
 TEST(SleepOverZero, PausedTimeIsNotCountedAndLateTicksFindNothingToCount) {
   ClockedPage page;
   page.Start(timer::kNormal, "00", "01", "00");
-  page.runClock.Advance(2.6);
+  page.runClock.Pass(2600);
   page.engine.OnTick();
   EXPECT_EQ(57, page.engine.Remaining());
   page.engine.PauseOrResume();
-  page.runClock.Advance(3600);
+  page.runClock.Pass(3600000);
   page.engine.PauseOrResume();
   page.Second();
   EXPECT_EQ(56, page.engine.Remaining());
@@ -228,11 +186,11 @@ TEST(SleepOverZero, PausedTimeIsNotCountedAndLateTicksFindNothingToCount) {
 TEST(SleepOverZero, TicksSlightlyEarlyOrLateCountOneSecondEach) {
   ClockedPage page;
   page.Start(timer::kNormal, "00", "00", "10");
-  page.runClock.Advance(0.99);
+  page.runClock.Pass(990);
   page.engine.OnTick();
-  page.runClock.Advance(1.02);
+  page.runClock.Pass(1020);
   page.engine.OnTick();
-  page.runClock.Advance(0.97);
+  page.runClock.Pass(970);
   page.engine.OnTick();
   EXPECT_EQ(7, page.engine.Remaining());
   EXPECT_EQ((std::vector<std::string>{"00:00:10", "00:00:09", "00:00:08", "00:00:07"}),

@@ -65,7 +65,7 @@ TEST(NormalTimer, TicksAfterTheStopAreIgnored) {
 
 TEST(NormalTimer, RefusedTickerLeavesTheTimerRunningWithoutTicks) {
   FakeTimerPage page;
-  page.ticker.refuse = true;
+  page.ticker.armSucceeds = false;
   page.SetFields("00", "00", "05");
   PressStart(page);
   EXPECT_TRUE(page.engine.Running());
@@ -298,7 +298,7 @@ TEST(BellsTimer, EachStartTakesTheListAfresh) {
 TEST(AlarmTimer, CountsToTheClockTimeAndKeepsItsMessageAfterTheStop) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {11, 59, 30};
+  page.clock.Set(11, 59, 30);
   page.SetFields("12", "00", "00");
   PressStart(page);
   EXPECT_EQ("00:00:30", page.Shown());
@@ -319,13 +319,13 @@ TEST(AlarmTimer, CountsToTheClockTimeAndKeepsItsMessageAfterTheStop) {
 TEST(AlarmTimer, AClockTimeAlreadyPassedIsReachedTheNextDay) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {23, 59, 50};
+  page.clock.Set(23, 59, 50);
   page.SetFields("00", "00", "10");
   PressStart(page);
   EXPECT_EQ(20, page.engine.Remaining());
 
   page.engine.Stop();
-  page.clock.now = {12, 0, 0};
+  page.clock.Set(12, 0, 0);
   page.SetFields("11", "00", "00");
   PressStart(page);
   EXPECT_EQ("23:00:00", page.Shown());
@@ -334,7 +334,7 @@ TEST(AlarmTimer, AClockTimeAlreadyPassedIsReachedTheNextDay) {
 TEST(AlarmTimer, StartedInTheVerySecondOfItsClockTimeCountsAWholeDay) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {7, 30, 0};
+  page.clock.Set(7, 30, 0);
   page.SetFields("07", "30", "00");
   PressStart(page);
   EXPECT_EQ(86400, page.engine.Remaining());
@@ -380,12 +380,12 @@ TEST(PauseAndResume, PausedTimerHoldsItsValueAndResumesFromIt) {
 TEST(PauseAndResume, PausedAlarmEndsLaterThanItsClockTime) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {9, 0, 0};
+  page.clock.Set(9, 0, 0);
   page.SetFields("09", "00", "05");
   PressStart(page);
   page.Ticks(2);
   page.engine.PauseOrResume();
-  page.clock.now = {9, 0, 30};
+  page.clock.Set(9, 0, 30);
   page.engine.PauseOrResume();
   EXPECT_EQ(3, page.engine.Remaining());
   page.Ticks(3);

@@ -10,18 +10,10 @@
 #include "app/help_win32.h"
 #include "desktop/attention_win32.h"
 #include "desktop/taskbar_list_win32.h"
+#include "support/fakes_win32.h"
 #include "win32_test_support.h"
 
 namespace {
-
-class BoxRecorder : public MessageBoxes {
- public:
-  int Show(HWND, const char* text, const char* caption, UINT) override {
-    boxes.push_back(std::string(caption) + "|" + text);
-    return IDOK;
-  }
-  std::vector<std::string> boxes;
-};
 
 class OpenRecorder : public DocumentOpener {
  public:
@@ -46,7 +38,7 @@ TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, file);
   CloseHandle(file);
-  BoxRecorder boxes;
+  fakes::MessageBoxes boxes;
   OpenRecorder opener;
   OpenHelp(nullptr, folder, opener, boxes);
   EXPECT_EQ((std::vector<std::string>{path}), opener.opened);
@@ -56,14 +48,16 @@ TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
 
 TEST(HelpOnF1, AMissingHelpIsSaidOnceWithAnEmptyCaption) {
   const std::string folder = TempFolder("mipo_help_missing");
-  BoxRecorder boxes;
+  fakes::MessageBoxes boxes;
   OpenRecorder opener;
   OpenHelp(nullptr, folder, opener, boxes);
   EXPECT_TRUE(opener.opened.empty());
-  EXPECT_EQ((std::vector<std::string>{std::string("|") +
-                                      "ヘルプファイル（help.html）が見つかりません。\r\n"
-                                      "Mipoウォッチと同じフォルダーに置いてください。"}),
-            boxes.boxes);
+  ASSERT_EQ(1u, boxes.boxes.size());
+  EXPECT_EQ("", boxes.boxes[0].caption);
+  EXPECT_EQ(
+      "ヘルプファイル（help.html）が見つかりません。\r\n"
+      "Mipoウォッチと同じフォルダーに置いてください。",
+      boxes.boxes[0].text);
 }
 
 TEST(DesktopHelpers, AwakeRequestIsHeldAndEndedOnThisThread) {
@@ -109,17 +103,14 @@ TEST(DesktopHelpers, AttentionKnowsWhetherTheWindowIsInFrontAndFlashesOtherwise)
   ShowWindow(main.Window(), SW_SHOW);
   SetForegroundWindow(main.Window());
   testing_support::PumpMessages();
-  if (GetForegroundWindow() == main.Window()) {
-    EXPECT_TRUE(attention.InFront());
-  }
+  // Both answers are needed: a window that did not come to the front tests nothing.
+  ASSERT_EQ(main.Window(), GetForegroundWindow());
+  EXPECT_TRUE(attention.InFront());
   ShowWindow(other.Window(), SW_SHOW);
   SetForegroundWindow(other.Window());
   testing_support::PumpMessages();
-  if (GetForegroundWindow() == other.Window()) {
-    EXPECT_FALSE(attention.InFront());
-  }
-  std::printf("foreground window follows SetForegroundWindow: %s\n",
-              GetForegroundWindow() == other.Window() ? "yes" : "no");
+  ASSERT_EQ(other.Window(), GetForegroundWindow());
+  EXPECT_FALSE(attention.InFront());
   attention.Flash();
   // The flash asked for runs until the window comes to the front; a stop
   // request afterwards must be accepted as well.

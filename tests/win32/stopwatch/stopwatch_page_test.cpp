@@ -12,6 +12,7 @@
 #include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
+#include "support/fakes_win32.h"
 #include "support/win32_test_support.h"
 
 using testing_support::ItemText;
@@ -24,55 +25,21 @@ namespace {
 
 const int kTabHeaderHeight = 21;
 
-// Time is driven by posting tick messages; this source only records arming.
-class RecordingTickSource : public PeriodicTickSource {
- public:
-  bool Start(HWND window, UINT, UINT periodMs) override {
-    target = window;
-    period = periodMs;
-    armed = true;
-    ++starts;
-    return true;
-  }
-  void Stop() override {
-    armed = false;
-    ++stops;
-  }
-  HWND target = nullptr;
-  UINT period = 0;
-  bool armed = false;
-  int starts = 0;
-  int stops = 0;
-};
-
-class FixedClock : public LocalClock {
- public:
-  CalendarTime Now() override { return now; }
-  CalendarTime now = {2024, 3, 5, 15, 9, 30, 0, 0};
-};
-
-// Never asked in these tests: the export commands have their own.
-class NoFileChooser : public FileChooser {
- public:
-  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
-  bool ChooseSave(HWND, const char*, const char*, char*) override { return false; }
-};
-
 class StopwatchPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    clock_.Set(9, 30, 0);
     UseFreshSettings(std::string("stopwatch_") +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
   }
   void TearDown() override { ClosePage(); }
 
-  // systemServices: the real multimedia tick and clocks instead of the recorders;
-  // countClock: what runs are counted against (null: one period per tick).
-  void OpenPage(bool systemServices = false, MonotonicClock* countClock = nullptr) {
+  // systemServices: the real multimedia tick and clocks instead of the recorders.
+  void OpenPage(bool systemServices = false) {
     page_.reset(systemServices ? new StopwatchPage(testing_support::TestSettings(), systemTicks_,
-                                                   &counterClock_, systemClock_, systemChooser_)
+                                                   counterClock_, systemClock_, systemChooser_)
                                : new StopwatchPage(testing_support::TestSettings(), ticks_,
-                                                   countClock, clock_, chooser_));
+                                                   countClock_, clock_, chooser_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -92,9 +59,15 @@ class StopwatchPageTest : public ::testing::Test {
     SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     PumpMessages();
   }
-  void Tick(int count) {
-    for (int i = 0; i < count; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
-    PumpMessages();
+  // Ticks as the timer service sends them, each a period after the last; with
+  // moveClock false they come late, the clock already moved by the test.
+  void Tick(int count, bool moveClock = true) {
+    for (int i = 0; i < count; ++i) {
+      if (moveClock)
+        countClock_.Pass(ticks_.period);
+      PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+      PumpMessages();
+    }
   }
   void ChooseAccuracy(int index) {
     SendMessageA(Item(IDC_SW_ACCURACY), CB_SETCURSEL, index, 0);
@@ -152,9 +125,10 @@ class StopwatchPageTest : public ::testing::Test {
   }
   UINT MenuState(HMENU menu, int command) { return GetMenuState(menu, command, MF_BYCOMMAND); }
 
-  RecordingTickSource ticks_;
-  FixedClock clock_;
-  NoFileChooser chooser_;
+  fakes::PeriodicTickSource ticks_;
+  fakes::MonotonicClock countClock_;
+  fakes::LocalClock clock_;
+  fakes::FileChooser chooser_;
   // The program's own services, for the tests of real time.
   MultimediaTickSource systemTicks_;
   PerformanceCounterClock counterClock_;
@@ -337,8 +311,8 @@ TEST_F(StopwatchPageTest, ClearAndAccuracyChangeResetTheDisplayAtTheNewDecimals)
 TEST_F(StopwatchPageTest, AutomaticStopAtTheHourLimitRecordsTheLastRow) {
   OpenPage();
   Command(IDC_SW_START);
-  page_->Engine().SetTicksForTesting(359999997);
-  Tick(1);
+  countClock_.Pass(359999998);  // and the tick that finds it
+  Tick(1, false);
   EXPECT_EQ("99:59:59:998", Shown());
   Tick(5);
   EXPECT_EQ("99:59:59:999", Shown());
@@ -609,30 +583,17 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
   EXPECT_EQ(stopped, page_->Engine().Ticks());
 }
 
-class HandMovedClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  uint64_t units = 5000000000;
-};
-
-TEST_F(StopwatchPageTest, GivenClockCountsTheRunWhenTicksComeLate) {
-  HandMovedClock clock;
-  OpenPage(false, &clock);
+TEST_F(StopwatchPageTest, RunIsCountedByTheClockWhenTicksComeLate) {
+  OpenPage();
   Command(IDC_SW_START);
-  clock.units += 15000000;  // 1.5 s, and a single late tick
-  Tick(1);
+  countClock_.Pass(1500);  // and a single late tick
+  Tick(1, false);
   EXPECT_EQ("00:00:01:500", Shown());
-  clock.units += 250000;
+  countClock_.Pass(25);
   Command(IDC_SW_STOP);
   ASSERT_EQ(1, Rows());
   EXPECT_EQ("00:00:01:525", Cell(0, 4));
   EXPECT_EQ("00:00:01:525", Shown());
-  ClosePage();
-  // Back on the posted ticks alone: each counts one period.
-  OpenPage();
-  Command(IDC_SW_START);
-  Tick(7);
-  EXPECT_EQ("00:00:00:007", Shown());
 }
 
 TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
@@ -650,7 +611,7 @@ TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
 }
 
 TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
-  { StopwatchPage page(testing_support::TestSettings(), ticks_, nullptr, clock_, chooser_); }
+  { StopwatchPage page(testing_support::TestSettings(), ticks_, countClock_, clock_, chooser_); }
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
 }
 

@@ -27,17 +27,11 @@ class ActivityRecorder : public desktop::ActivityReport {
   std::vector<bool> zeros;
 };
 
-class HandClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  uint64_t units = 1000000000ull;
-};
-
 class TimerDesktopTest : public TimerPageTest {
  protected:
-  void OpenReportingPage(MonotonicClock* runClock = nullptr) {
-    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, clock_, names_,
-                              bellDevice_, runClock, activity_));
+  void OpenReportingPage() {
+    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
+                              names_, bellDevice_, activity_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -69,19 +63,18 @@ TEST_F(TimerDesktopTest, ZeroUnderTheFullScreenDisplayIsReportedAsCovered) {
 }
 
 TEST_F(TimerDesktopTest, WakingAfterZeroMakesUpTheOverrunAtOnce) {
-  HandClock clock;
-  OpenReportingPage(&clock);
+  OpenReportingPage();
   ChooseMode(timer::kOverrun);
   SetFields("00", "00", "10");
   Click(IDC_TM_START);
-  clock.units += 25ull * 10000000;
+  fakeRunClock_.Pass(25000);
   page_->CatchUpAfterSleep();
   EXPECT_EQ("00:00:15", Shown());
   EXPECT_TRUE(page_->Engine().Overrun());
   EXPECT_EQ((std::vector<bool>{false}), activity_.zeros);
   EXPECT_EQ("error 1/1", activity_.progress.back());
   // The timer service's late ticks after the wake count nothing more.
-  Tick(3);
+  Tick(3, false);
   EXPECT_EQ("00:00:15", Shown());
 }
 

@@ -14,7 +14,6 @@ namespace {
 
 using testing_support::MessageBoxCloser;
 using testing_support::ReadKey;
-using timer_page_test::SetClock;
 using timer_page_test::TimerPageTest;
 
 std::vector<std::string> BoxTexts(MessageBoxCloser& closer) {
@@ -161,6 +160,7 @@ TEST_F(TimerPageTest, StopThrowsAwayTicksAlreadyQueued) {
 // stop leaves none behind.
 TEST_F(TimerPageTest, RealTimerServiceTicksOnceASecond) {
   tickSource_ = &realTicks_;
+  runClock_ = &realRunClock_;
   OpenPage();
   SetFields("00", "00", "09");
   Click(IDC_TM_START);

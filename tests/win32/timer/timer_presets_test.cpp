@@ -11,7 +11,6 @@ namespace {
 using testing_support::ReadKey;
 using timer_page_test::NameDialogRuns;
 using timer_page_test::NextPresetName;
-using timer_page_test::SetClock;
 using timer_page_test::TimerPageTest;
 
 class TimerPresetsTest : public TimerPageTest {
