@@ -4,10 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "base/calendar_time.h"
 #include "base/clock.h"
 #include "base/tick_source.h"
+#include "desktop/desktop_presence.h"
 
 namespace fakes {
 
@@ -51,6 +54,42 @@ class TickSource : public ::TickSource {
   int arms = 0;
   int disarms = 0;
   uint32_t period = 0;
+};
+
+// A progress as a text: "normal 1/3", "paused 1/3", "none 0/0".
+inline std::string ProgressText(const desktop::ProgressView& view) {
+  static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
+  return std::string(kStates[view.state]) + " " + std::to_string(view.done) + "/" +
+         std::to_string(view.total);
+}
+
+// What the pages report to the desktop, in order.
+class ActivityReport : public desktop::ActivityReport {
+ public:
+  void CountdownChanged(const desktop::ProgressView& view) override {
+    progress.push_back(ProgressText(view));
+  }
+  void StopwatchTicking(bool ticking) override { stopwatchTicking.push_back(ticking); }
+  void CountdownReachedZero(bool fullScreen) override { zeros.push_back(fullScreen); }
+  std::vector<std::string> progress;
+  std::vector<bool> stopwatchTicking;
+  std::vector<bool> zeros;
+};
+
+// The desktop's side: what the taskbar button, the awake request and the call
+// for attention were asked.
+class Desktop : public desktop::TaskbarProgress,
+                public desktop::AwakeRequest,
+                public desktop::AttentionSignal {
+ public:
+  void Show(const desktop::ProgressView& view) override { shown.push_back(ProgressText(view)); }
+  void Hold(bool held) override { holds.push_back(held); }
+  bool InFront() override { return inFront; }
+  void Flash() override { ++flashes; }
+  std::vector<std::string> shown;
+  std::vector<bool> holds;
+  bool inFront = false;
+  int flashes = 0;
 };
 
 }  // namespace fakes

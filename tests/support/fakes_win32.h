@@ -45,7 +45,7 @@ struct ChooserCall {
   HWND owner = nullptr;
   std::string filter;  // both NULs at its end included
   std::string defaultExtension;
-  std::string initialName;   // the name buffer as handed in
+  std::string initialName;     // the name buffer as handed in
   bool bufferAllZero = false;  // the save dialog's 260 bytes, as handed in
 };
 

@@ -26,12 +26,8 @@ struct ClockedPage : timer_test::FakeTimerPage {
     engine.OnTick();
   }
   std::string ProgressText() const {
-    static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
     const desktop::ProgressView view = engine.Progress();
-    if (view.state == desktop::kNoProgress)
-      return "none";
-    return std::string(kStates[view.state]) + " " + std::to_string(view.done) + "/" +
-           std::to_string(view.total);
+    return view.state == desktop::kNoProgress ? "none" : fakes::ProgressText(view);
   }
 };
 

@@ -14,19 +14,6 @@ namespace {
 
 using timer_page_test::TimerPageTest;
 
-class ActivityRecorder : public desktop::ActivityReport {
- public:
-  void CountdownChanged(const desktop::ProgressView& v) override {
-    static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
-    progress.push_back(std::string(kStates[v.state]) + " " + std::to_string(v.done) + "/" +
-                       std::to_string(v.total));
-  }
-  void StopwatchTicking(bool) override {}
-  void CountdownReachedZero(bool fullScreen) override { zeros.push_back(fullScreen); }
-  std::vector<std::string> progress;
-  std::vector<bool> zeros;
-};
-
 class TimerDesktopTest : public TimerPageTest {
  protected:
   void OpenReportingPage() {
@@ -36,7 +23,7 @@ class TimerDesktopTest : public TimerPageTest {
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
   }
-  ActivityRecorder activity_;
+  fakes::ActivityReport activity_;
 };
 
 TEST_F(TimerDesktopTest, ARunReportsEachSecondItsPauseItsZeroAndItsEnd) {
