@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "display/max_display_ids.h"
 #include "settings/path_rules.h"
 
 // The font file is the record's memory image on the 32-bit platform; the
@@ -62,8 +61,7 @@ TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
       backgroundDC_(nullptr),
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
-      drawingBitmap_(nullptr),
-      labelColor_(0) {
+      drawingBitmap_(nullptr) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
   std::memset(fontFilePath_, 0, sizeof fontFilePath_);
@@ -227,10 +225,6 @@ BOOL TimeDisplayWindow::IsVisible() {
   return IsWindowVisible(Window());
 }
 
-void TimeDisplayWindow::SetLabelColor(COLORREF color) {
-  labelColor_ = color;
-}
-
 void TimeDisplayWindow::ChooseDisplayFont() {
   if (Window() == nullptr)
     return;
@@ -309,13 +303,10 @@ void TimeDisplayWindow::SaveFontRecord() {
   CloseHandle(file);
 }
 
-bool TimeDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+bool TimeDisplayWindow::OnMessage(UINT message, WPARAM, LPARAM, LRESULT* result) {
   switch (message) {
     case WM_ERASEBKGND:
       *result = 0;  // the whole client area is always painted from the bitmap
-      return true;
-    case WM_CTLCOLORSTATIC:
-      *result = OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
       return true;
     default:
       return false;
@@ -329,23 +320,6 @@ void TimeDisplayWindow::OnDestroy() {
 bool TimeDisplayWindow::OnRButtonDown(WPARAM, LPARAM) {
   ChooseDisplayFont();
   return true;
-}
-
-bool TimeDisplayWindow::OnCommand(int id, int code, HWND) {
-  // A button click is passed on as a message whose number is the button id.
-  if (code == BN_CLICKED && notifyWindow_ != nullptr &&
-      (id == IDC_MAXDISP_START || id == IDC_MAXDISP_CLOSE)) {
-    PostMessageA(notifyWindow_, static_cast<UINT>(id), 0, 0);
-  }
-  return true;
-}
-
-LRESULT TimeDisplayWindow::OnCtlColorStatic(HDC dc, HWND control) {
-  if (control == nullptr || control != GetDlgItem(Window(), IDC_MAXDISP_LABEL))
-    return 0;
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, labelColor_);
-  return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
 void TimeDisplayWindow::OnPaint() {

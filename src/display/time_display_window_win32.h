@@ -29,9 +29,6 @@ class TimeDisplayWindow : public WindowObject {
   void ShowText(const char* text);
   BOOL Show(int command);
   BOOL IsVisible();
-  // Colour of the label child with id 6000; used the next time it paints.
-  void SetLabelColor(COLORREF color);
-
   // Opens the font dialog for this display; OK applies the choice at once.
   void ChooseDisplayFont();
   // What OK in the font dialog does: take the font and colour, rebuild the
@@ -48,18 +45,17 @@ class TimeDisplayWindow : public WindowObject {
   // destructor); a derived class forgets the child windows it made.
   virtual void OnWindowDestroyed() {}
 
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
   const SettingsFile& settings_;
   HWND notifyWindow_;
 
  private:
   void OnPaint() override;
   bool OnRButtonDown(WPARAM keys, LPARAM point) override;
-  bool OnCommand(int id, int code, HWND control) override;
   void OnSize(UINT type, int width, int height) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-  LRESULT OnCtlColorStatic(HDC dc, HWND control);
 
   bool LoadFontRecord();
   void SaveFontRecord();
@@ -85,6 +81,5 @@ class TimeDisplayWindow : public WindowObject {
   HGDIOBJ savedBackgroundBitmap_;
   HBITMAP backgroundBitmap_;
   HBITMAP drawingBitmap_;
-  COLORREF labelColor_;
   display::FontRecord fontRecord_;
 };

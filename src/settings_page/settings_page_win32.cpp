@@ -68,11 +68,6 @@ int Selection(HWND page, int id) {
 SettingsPage::SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser)
     : Page(IDD_SETTINGS_PAGE), settings_(settings), boxes_(boxes), chooser_(chooser) {}
 
-SettingsPage::~SettingsPage() {
-  // A window that outlives the object would reach it through its user data.
-  DestroyOwnWindow();
-}
-
 void SettingsPage::BeforeShow(int command) {
   if (command != SW_HIDE)
     SetStatusText(kSettingsNotice);

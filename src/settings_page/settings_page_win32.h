@@ -15,7 +15,6 @@ class SettingsPage : public Page {
   // The message box that refuses a bell file and the chooser behind 参照; the
   // program passes the platform's, tests recorders.
   SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser);
-  ~SettingsPage() override;
 
   // Writes the controls' values to Data.ini; does nothing while the page does
   // not exist, so a page never opened leaves the stored values alone.

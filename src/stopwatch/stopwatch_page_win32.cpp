@@ -53,8 +53,6 @@ StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& t
       engine_(ports_, countClock, clock, ports_, ports_, ports_) {}
 
 StopwatchPage::~StopwatchPage() {
-  // Destroyed while this object is whole, the window still saves the settings.
-  DestroyOwnWindow();
   engine_.DisarmTimer();
   listView_.Attach(nullptr);
 }

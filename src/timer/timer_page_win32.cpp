@@ -67,9 +67,6 @@ TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
 }
 
 TimerPage::~TimerPage() {
-  // A page window that outlived the object would reach it through its user
-  // data: destroy it now, which also saves the settings as a close does.
-  DestroyOwnWindow();
   DisarmTicks();
   presets_.DeleteAll();
 }

@@ -51,6 +51,15 @@ bool MessageTarget::Crack(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
   }
 }
 
+MessageTarget::~MessageTarget() {
+  HWND window = window_;
+  if (window == nullptr)
+    return;
+  Unbind();
+  if (IsWindow(window))
+    DestroyWindow(window);
+}
+
 void MessageTarget::Bind(HWND window) {
   window_ = window;
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -140,6 +149,12 @@ LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wPara
     ReportEscapedException(nullptr);
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void WindowObject::OnPaint() {
+  PAINTSTRUCT paint;
+  BeginPaint(Window(), &paint);
+  EndPaint(Window(), &paint);
 }
 
 LRESULT WindowObject::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

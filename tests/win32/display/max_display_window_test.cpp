@@ -45,6 +45,26 @@ class MaxDisplayTest : public ::testing::Test {
   std::string folder_;
 };
 
+TEST_F(MaxDisplayTest, LabelColoursOnlyTheNoticeLabel) {
+  Sink owner;
+  MaxDisplayWindow display(testing_support::TestSettings());
+  ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, display.Window(),
+                               reinterpret_cast<HMENU>(6003), Instance(), nullptr);
+  display.SetLabelColor(RGB(255, 0, 0));
+  HDC dc = CreateCompatibleDC(nullptr);
+  const LRESULT brush =
+      SendMessageA(display.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(display.LabelWindow()));
+  EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  EXPECT_EQ(SendMessageA(display.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(other)),
+            0);
+  DeleteDC(dc);
+}
+
 TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
   Sink owner;
   MaxDisplayWindow display(testing_support::TestSettings());

@@ -301,28 +301,6 @@ TEST_F(TimeDisplayTest, NeverCreatedDisplayWritesNoFile) {
   EXPECT_FALSE(exists);
 }
 
-TEST_F(TimeDisplayTest, LabelColoursOnlyTheNoticeLabel) {
-  TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
-  ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, WS_POPUP, 0, 0, 400, 200, "font3"),
-            nullptr);
-  HWND label = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, display.Window(),
-                               reinterpret_cast<HMENU>(6000), Instance(), nullptr);
-  HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, display.Window(),
-                               reinterpret_cast<HMENU>(6003), Instance(), nullptr);
-  display.SetLabelColor(RGB(255, 0, 0));
-  HDC dc = CreateCompatibleDC(nullptr);
-  const LRESULT brush = SendMessageA(display.Window(), WM_CTLCOLORSTATIC,
-                                     reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
-  EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
-  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
-  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-  EXPECT_EQ(SendMessageA(display.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                         reinterpret_cast<LPARAM>(other)),
-            0);
-  DeleteDC(dc);
-}
-
 // Answers the first font dialog owned by the display with the given button.
 struct FontDialogAnswer {
   HWND owner;
