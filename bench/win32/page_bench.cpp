@@ -206,7 +206,7 @@ class StopwatchRig : public Rig {
 class TimerRig : public Rig {
  public:
   TimerRig(int slot, double seconds)
-      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_)),
+      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_, monitors_)),
         host_("countdown", slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     // Long enough never to reach zero during the run.
@@ -238,6 +238,7 @@ class TimerRig : public Rig {
   PerformanceCounterClock counter_;
   SystemLocalClock clock_;
   PresetNameDialogAsker names_;
+  SystemMonitors monitors_;
   MciBellDevice bell_;
   std::unique_ptr<TimerPage> page_;
   Host host_;

@@ -39,12 +39,14 @@ int FieldLimit(int id) {
 
 TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
                      MonotonicClock& runClock, LocalClock& clock, PresetNameAsker& names,
-                     BellDevice& bellDevice, desktop::ActivityReport& activity)
+                     BellDevice& bellDevice, MonitorLookup& monitors,
+                     desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
       settings_(settings),
       ticks_(ticks),
       clock_(clock),
       names_(names),
+      monitors_(monitors),
       runClock_(runClock),
       activity_(activity),
       reported_(),
@@ -607,14 +609,7 @@ void TimerPage::Ports::PostStop() {
 // the whole screen at 0, 0. An existing display moves there too, since the
 // window may have been moved since it was made.
 void TimerPage::MaxPort::Open() {
-  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  HWND main = GetAncestor(page_->Window(), GA_ROOT);
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  if (main != nullptr &&
-      GetMonitorInfoA(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    area = monitor.rcMonitor;
-  }
+  const RECT area = page_->monitors_.AreaOf(GetAncestor(page_->Window(), GA_ROOT));
   const bool existed = page_->maxDisplay_.Window() != nullptr;
   page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, area.left,
                             area.top, area.right - area.left, area.bottom - area.top,

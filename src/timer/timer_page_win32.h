@@ -16,6 +16,7 @@
 #include "bell/bell_player_win32.h"
 #include "desktop/desktop_presence.h"
 #include "display/max_display_window_win32.h"
+#include "display/monitors_win32.h"
 #include "display/time_display_window_win32.h"
 #include "settings/settings_file_win32.h"
 #include "timer/preset_name_dialog_win32.h"
@@ -29,10 +30,12 @@ class TimerPage : public Page {
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   // A run's seconds are counted against runClock (one that goes on through
-  // sleep), and what the countdown does is told to activity (by default
+  // sleep), the full-screen display covers the monitor monitors names for the
+  // main window, and what the countdown does is told to activity (by default
   // nobody listens).
   TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& runClock,
             LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
+            MonitorLookup& monitors,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
@@ -159,6 +162,7 @@ class TimerPage : public Page {
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
+  MonitorLookup& monitors_;
   MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <windows.h>
+#include <shobjidl.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "base/tick_source_win32.h"
+#include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "support/fakes.h"
 #include "ui/message_box_win32.h"
@@ -100,6 +102,62 @@ class MessageBoxes : public ::MessageBoxes {
     return IDOK;
   }
   std::vector<Box> boxes;
+};
+
+// A monitor set by the test; by default the primary screen.
+class MonitorLookup : public ::MonitorLookup {
+ public:
+  RECT AreaOf(HWND window) override {
+    asked = window;
+    return area;
+  }
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  HWND asked = nullptr;
+};
+
+// The system's taskbar list, recording the progress calls the wrapper makes
+// ("value 3/10", "state 2"); the other calls succeed and do nothing.
+class TaskbarList3 : public ITaskbarList3 {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references; }
+  HRESULT STDMETHODCALLTYPE HrInit() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE AddTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE DeleteTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ActivateTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetActiveAlt(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE MarkFullscreenWindow(HWND, WINBOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetProgressValue(HWND window, ULONGLONG done,
+                                             ULONGLONG total) override {
+    calls.push_back("value " + std::to_string(done) + "/" + std::to_string(total));
+    lastWindow = window;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetProgressState(HWND window, TBPFLAG flags) override {
+    calls.push_back("state " + std::to_string(static_cast<int>(flags)));
+    lastWindow = window;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE RegisterTab(HWND, HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE UnregisterTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetTabOrder(HWND, HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetTabActive(HWND, HWND, DWORD) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND, UINT, LPTHUMBBUTTON) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND, UINT, LPTHUMBBUTTON) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ThumbBarSetImageList(HWND, HIMAGELIST) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetOverlayIcon(HWND, HICON, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetThumbnailTooltip(HWND, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetThumbnailClip(HWND, RECT*) override { return S_OK; }
+
+  std::vector<std::string> calls;
+  HWND lastWindow = nullptr;
+  ULONG references = 1;
 };
 
 }  // namespace fakes

@@ -95,6 +95,49 @@ TEST(DesktopHelpers, TaskbarListIsSilentWithOrWithoutTheSystemsList) {
   EXPECT_EQ(TaskbarList::ButtonCreatedMessage(), RegisterWindowMessageA("TaskbarButtonCreated"));
 }
 
+// Each state reaches the system's list with its own flag, and the value as it
+// is, before the state that shows it.
+TEST(DesktopHelpers, TaskbarListPassesEachStateAndTheValueAsTheyAre) {
+  testing_support::TestParentWindow window;
+  fakes::TaskbarList3 system;
+  {
+    TaskbarList taskbar(&system);
+    taskbar.Show({desktop::kNormalProgress, 1, 2});
+    EXPECT_TRUE(system.calls.empty()) << "told before the button exists";
+    ASSERT_TRUE(taskbar.Attach(window.Window()));
+    taskbar.Show({desktop::kNormalProgress, 3, 10});
+    taskbar.Show({desktop::kPausedProgress, 3, 10});
+    taskbar.Show({desktop::kErrorProgress, 10, 10});
+    taskbar.Show({desktop::kIndeterminateProgress, 0, 0});
+    taskbar.Show({desktop::kNoProgress, 0, 0});
+    const std::vector<std::string> expected = {"value 3/10",
+                                               "state " + std::to_string(TBPF_NORMAL),
+                                               "value 3/10",
+                                               "state " + std::to_string(TBPF_PAUSED),
+                                               "value 10/10",
+                                               "state " + std::to_string(TBPF_ERROR),
+                                               "state " + std::to_string(TBPF_INDETERMINATE),
+                                               "state " + std::to_string(TBPF_NOPROGRESS)};
+    EXPECT_EQ(expected, system.calls);
+    EXPECT_EQ(window.Window(), system.lastWindow);
+  }
+  EXPECT_EQ(1u, system.references);  // held while in use, let go at the end
+}
+
+TEST(DesktopHelpers, SystemMonitorsNameTheMonitorThatHoldsTheWindow) {
+  testing_support::TestParentWindow window;
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(
+      GetMonitorInfoA(MonitorFromWindow(window.Window(), MONITOR_DEFAULTTONEAREST), &monitor));
+  const RECT area = SystemMonitors().AreaOf(window.Window());
+  EXPECT_TRUE(EqualRect(&monitor.rcMonitor, &area));
+  // With the one screen there is, exactly the whole screen.
+  EXPECT_EQ(0, area.left);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), area.right);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), area.bottom);
+}
+
 TEST(DesktopHelpers, AttentionKnowsWhetherTheWindowIsInFrontAndFlashesOtherwise) {
   testing_support::TestParentWindow main;
   testing_support::TestParentWindow other;

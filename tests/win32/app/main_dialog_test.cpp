@@ -9,6 +9,8 @@
 #include "app/main_dialog_ids.h"
 #include "app/main_dialog_win32.h"
 #include "settings/settings_file_win32.h"
+#include "support/fakes_win32.h"
+#include "timer/timer_dialog_ids.h"
 #include "win32_test_support.h"
 
 using namespace testing_support;
@@ -23,8 +25,10 @@ class MainDialogTest : public ::testing::Test {
     if (firstRunDone)
       testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
   }
-  void Create() {
-    app_ = std::make_unique<Application>(TestSettings());
+  // handClocks: the run clock's two sources are the test's own, moved by hand.
+  void Create(bool handClocks = false) {
+    app_ = handClocks ? std::make_unique<Application>(TestSettings(), fine_, coarse_)
+                      : std::make_unique<Application>(TestSettings(), counter_, tickCount_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -51,6 +55,10 @@ class MainDialogTest : public ::testing::Test {
   }
 
   std::string folder_;
+  fakes::MonotonicClock fine_;
+  fakes::MonotonicClock coarse_;
+  PerformanceCounterClock counter_;
+  TickCountClock tickCount_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;
@@ -283,6 +291,33 @@ TEST_F(MainDialogTest, ResizingLaysOutBarsTabAndPages) {
   GetWindowRect(GetDlgItem(window_, IDC_FRONT_SWITCH), &front);
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&front), 2);
   EXPECT_EQ(front.right, client.right - 1);
+}
+
+// The road of a wake: the system's resume message to the main window, the
+// timer page, and the clock that went on through the sleep, as Application
+// wires them. A countdown asleep over its zero ends there at the wake.
+TEST_F(MainDialogTest, ResumeAfterASleepEndsTheCountdownItSleptThrough) {
+  Open("resume");
+  Create(true);
+  SelectTab(1);
+  HWND page = app_->timerPage.Window();
+  ASSERT_NE(page, nullptr);
+  SetDlgItemTextA(page, IDC_TM_HOURS, "00");
+  SetDlgItemTextA(page, IDC_TM_MINUTES, "00");
+  SetDlgItemTextA(page, IDC_TM_SECONDS, "10");
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_TM_START, BN_CLICKED), 0);
+  ASSERT_TRUE(app_->timerPage.Engine().Running());
+  fine_.Pass(2000);
+  coarse_.Pass(2000);
+  SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_EQ(8, app_->timerPage.Engine().Remaining());
+  // Ten minutes asleep: the fine clock stood still, the coarse one went on.
+  coarse_.Pass(600000);
+  SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  PumpMessages();
+  EXPECT_EQ("00:00:00", std::string(app_->timerPage.Display().Text()));
+  EXPECT_EQ(1, app_->timerPage.Engine().Zeros());
+  EXPECT_FALSE(app_->timerPage.Engine().Running());
 }
 
 }  // namespace

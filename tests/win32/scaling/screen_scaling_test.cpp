@@ -100,7 +100,7 @@ class ScreenScalingTest : public ::testing::Test {
   void Create(const char* name) {
     UseFreshSettings(name);
     testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
-    app_ = std::make_unique<Application>(TestSettings());
+    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -123,6 +123,8 @@ class ScreenScalingTest : public ::testing::Test {
     PumpMessages();
   }
 
+  PerformanceCounterClock counter_;
+  TickCountClock tickCount_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;

@@ -39,7 +39,7 @@ class StopwatchPageTest : public ::testing::Test {
     page_.reset(systemServices ? new StopwatchPage(testing_support::TestSettings(), systemTicks_,
                                                    counterClock_, systemClock_, systemChooser_)
                                : new StopwatchPage(testing_support::TestSettings(), ticks_,
-                                                   countClock_, clock_, chooser_));
+                                                   countClock_, clock_, chooser_, activity_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -129,6 +129,7 @@ class StopwatchPageTest : public ::testing::Test {
   fakes::MonotonicClock countClock_;
   fakes::LocalClock clock_;
   fakes::FileChooser chooser_;
+  fakes::ActivityReport activity_;
   // The program's own services, for the tests of real time.
   MultimediaTickSource systemTicks_;
   PerformanceCounterClock counterClock_;
@@ -245,6 +246,20 @@ TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
   Command(IDC_SW_STOP);
   EXPECT_EQ(2, Rows());
   EXPECT_EQ("スタート", ItemText(Page(), IDC_SW_START));
+  // The desktop was told each time counting started and stopped, so the awake
+  // request and the taskbar's busy state end at each pause.
+  EXPECT_EQ((std::vector<bool>{true, false, true, false}), activity_.stopwatchTicking);
+}
+
+TEST_F(StopwatchPageTest, DesktopIsToldWhenARunStartsAndStopsCounting) {
+  OpenPage();
+  Command(IDC_SW_START);
+  EXPECT_EQ(std::vector<bool>{true}, activity_.stopwatchTicking);
+  Tick(10);
+  Command(IDC_SW_START);  // a lap: counting goes on, nothing new to tell
+  EXPECT_EQ(std::vector<bool>{true}, activity_.stopwatchTicking);
+  Command(IDC_SW_STOP);
+  EXPECT_EQ((std::vector<bool>{true, false}), activity_.stopwatchTicking);
 }
 
 TEST_F(StopwatchPageTest, SecondRunRowsAreShadedLightYellow) {

@@ -18,7 +18,7 @@ class TimerDesktopTest : public TimerPageTest {
  protected:
   void OpenReportingPage() {
     page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
-                              names_, bellDevice_, activity_));
+                              names_, bellDevice_, monitors_, activity_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -70,20 +70,22 @@ TEST_F(TimerDesktopTest, FullScreenCoversTheMonitorOfTheMainWindow) {
   Toggle(IDC_TM_MAX_DISPLAY);
   SetFields("00", "01", "00");
   Click(IDC_TM_START);
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  ASSERT_TRUE(
-      GetMonitorInfoA(MonitorFromWindow(parent_->Window(), MONITOR_DEFAULTTONEAREST), &monitor));
   RECT shown = {};
   GetWindowRect(page_->MaxDisplay().Window(), &shown);
-  EXPECT_EQ(monitor.rcMonitor.left, shown.left);
-  EXPECT_EQ(monitor.rcMonitor.top, shown.top);
-  EXPECT_EQ(monitor.rcMonitor.right, shown.right);
-  EXPECT_EQ(monitor.rcMonitor.bottom, shown.bottom);
-  // With the one screen there is, exactly the whole screen as before.
+  EXPECT_EQ(parent_->Window(), monitors_.asked);
   EXPECT_EQ(0, shown.left);
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), shown.right);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), shown.bottom);
+  // The main window moved to a second monitor: the display goes there with it.
+  Click(IDC_TM_STOP);
+  monitors_.area = {1024, 100, 1024 + 800, 100 + 600};
+  SetFields("00", "01", "00");
+  Click(IDC_TM_START);
+  GetWindowRect(page_->MaxDisplay().Window(), &shown);
+  EXPECT_EQ(1024, shown.left);
+  EXPECT_EQ(100, shown.top);
+  EXPECT_EQ(1824, shown.right);
+  EXPECT_EQ(700, shown.bottom);
 }
 
 }  // namespace

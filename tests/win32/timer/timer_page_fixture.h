@@ -70,7 +70,7 @@ class TimerPageTest : public ::testing::Test {
   // clock and the fake name dialog.
   void OpenPage() {
     page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
-                              names_, bellDevice_));
+                              names_, bellDevice_, monitors_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -193,6 +193,7 @@ class TimerPageTest : public ::testing::Test {
   PerformanceCounterClock realRunClock_;
   MonotonicClock* runClock_ = &fakeRunClock_;
   fakes::LocalClock clock_;
+  fakes::MonitorLookup monitors_;
   FakeNameAsker names_;
   MciBellDevice bellDevice_;
   std::unique_ptr<TimerPage> page_;
