@@ -289,8 +289,11 @@ void MainDialog::OnAfterShow() {
 
 void MainDialog::OnSelectionChanging() {
   if (SendMessageA(Tab(), TCM_GETCURSEL, 0, 0) == kSettings) {
+    // The other pages are told what is now in force; the file is for the
+    // next run.
     app_.settingsPage.SaveSettings();
-    app_.timerPage.ReloadBellFile();
+    app_.timerPage.UseBellFile(app_.settingsPage.BellFile().c_str());
+    app_.stopwatchPage.UseTriggerMethods(app_.settingsPage.TriggerMethods());
   }
 }
 

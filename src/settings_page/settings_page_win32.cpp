@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 
 #include "settings/file_chooser_win32.h"
@@ -35,10 +36,13 @@ bool PathExists(const std::string& path) {
 // by the page.
 class PageSaveTarget : public SettingsSaveTarget {
  public:
-  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes)
-      : settings_(settings), page_(page), boxes_(boxes) {}
+  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes,
+                 std::string* bellFile)
+      : settings_(settings), page_(page), boxes_(boxes), bellFile_(bellFile) {}
   void Write(const char* key, const char* value) override {
     settings_.WriteString(schema::kSettingSection, key, value);
+    if (std::strcmp(key, schema::kBellFile) == 0)
+      *bellFile_ = value;
   }
   bool PathExists(const char* path) override { return ::PathExists(path); }
   void ReportInvalidBellFile() override { boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK); }
@@ -47,6 +51,7 @@ class PageSaveTarget : public SettingsSaveTarget {
   const SettingsFile& settings_;
   HWND page_;
   MessageBoxes& boxes_;
+  std::string* bellFile_;  // the bell file in force, as written
 };
 
 struct TriggerMethodList {
@@ -84,8 +89,9 @@ void SettingsPage::SaveSettings() {
   values.lapMethod = Selection(page, IDC_SETTINGS_TIME_WAY);
   values.stopMethod = Selection(page, IDC_SETTINGS_END_WAY);
   values.bellFile = bellFile.c_str();
-  PageSaveTarget target(settings_, page, boxes_);
+  PageSaveTarget target(settings_, page, boxes_, &bellFile_);
   SaveSettingsValues(values, target);
+  methods_ = {values.startMethod, values.lapMethod, values.stopMethod};
 }
 
 void SettingsPage::OnInitPage() {
@@ -100,6 +106,10 @@ void SettingsPage::OnInitPage() {
   char bellFile[kMaxPathChars] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
   SetDlgItemTextA(Window(), IDC_SETTINGS_BELL_FILE, bellFile);
+  bellFile_ = bellFile;
+  methods_ = {settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
+              settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
+              settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)};
 }
 
 void SettingsPage::FillTriggerMethodList(int id, const char* key) {

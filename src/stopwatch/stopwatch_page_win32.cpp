@@ -68,10 +68,8 @@ void StopwatchPage::AfterCreate() {
 
 // Showing re-reads the trigger methods, so a change on the settings tab takes
 // effect here.
-void StopwatchPage::BeforeShow(int command) {
+void StopwatchPage::BeforeShow(int /*command*/) {
   OutputDebugStringA(kShowTrace);
-  if (command == SW_SHOW)
-    ReadTriggerMethodsAndLoadHooks();
 }
 
 bool StopwatchPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* /*result*/) {
@@ -193,12 +191,13 @@ void StopwatchPage::OnInitPage() {
     SendMessageA(accuracyList, CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(AccuracyAt(index).entryText));
   }
-  const int stored = settings_.ReadInt(schema::kWatchSection, schema::kWatchAccuracy, 0);
-  SendMessageA(accuracyList, CB_SETCURSEL, static_cast<WPARAM>(MendAccuracyIndex(stored)), 0);
-  ApplyAccuracy();
+  // The engine owns the accuracy (and mends a stored value); the list shows it.
+  engine_.SetAccuracy(settings_.ReadInt(schema::kWatchSection, schema::kWatchAccuracy, 0));
+  SendMessageA(accuracyList, CB_SETCURSEL, static_cast<WPARAM>(engine_.AccuracyIndex()), 0);
 
   engine_.SetMode(settings_.ReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
   InitColumns();
+  ReadTriggerMethods();
 }
 
 void StopwatchPage::InitColumns() {
@@ -220,18 +219,15 @@ void StopwatchPage::InitColumns() {
   }
 }
 
-void StopwatchPage::ApplyAccuracy() {
-  const int index = static_cast<int>(SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
-  if (index >= 0)
-    engine_.SetAccuracy(index);
+void StopwatchPage::ReadTriggerMethods() {
+  UseTriggerMethods({settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
+                     settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
+                     settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)});
 }
 
-void StopwatchPage::ReadTriggerMethodsAndLoadHooks() {
+void StopwatchPage::UseTriggerMethods(const triggers::TriggerMethods& methods) {
   OutputDebugStringA(kReadTriggerMethodsTrace);
-  const int startMethod = settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0);
-  const int lapMethod = settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0);
-  const int stopMethod = settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0);
-  ApplyHookNeeds(engine_.SetTriggerMethods(startMethod, lapMethod, stopMethod));
+  ApplyHookNeeds(engine_.SetTriggerMethods(methods.start, methods.lap, methods.stop));
 }
 
 void StopwatchPage::LayoutList(int width) {
@@ -343,10 +339,7 @@ void StopwatchPage::SaveWatchSettings() {
     ShownColumnKey(column, key, sizeof key);
     settings_.WriteInt(schema::kWatchSection, key, engine_.ColumnShown(column));
   }
-  int accuracy = static_cast<int>(SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
-  if (accuracy < 0)
-    accuracy = engine_.AccuracyIndex();
-  settings_.WriteInt(schema::kWatchSection, schema::kWatchAccuracy, accuracy);
+  settings_.WriteInt(schema::kWatchSection, schema::kWatchAccuracy, engine_.AccuracyIndex());
   settings_.WriteInt(schema::kWatchSection, schema::kWatchMode, engine_.Mode());
 }
 

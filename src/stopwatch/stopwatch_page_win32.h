@@ -40,6 +40,9 @@ class StopwatchPage : public Page {
   const StopwatchEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const ListViewControl& LapList() const { return listView_; }
+  // Takes the trigger methods now in force on the settings page, loading or
+  // unloading the hook libraries they need.
+  void UseTriggerMethods(const triggers::TriggerMethods& methods);
 
   // The popup menu of the lap list's column header, as it would be shown now:
   // checked columns, export items greyed unless there are rows and the watch is
@@ -61,10 +64,8 @@ class StopwatchPage : public Page {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   void InitColumns();
-  void ApplyAccuracy();
-  // Reads the trigger methods from Data.ini and loads or unloads the hook
-  // libraries they need.
-  void ReadTriggerMethodsAndLoadHooks();
+  // Reads the stored trigger methods, when the page is first made.
+  void ReadTriggerMethods();
   void LayoutList(int width);
   void ShowHeaderMenu();
   void ToggleColumn(int column);

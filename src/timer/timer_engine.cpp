@@ -1,5 +1,6 @@
 #include "timer/timer_engine.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -14,6 +15,7 @@ TimerEngine::TimerEngine(const TimerPorts& ports)
       repeatLeft_(0),
       overrun_(false),
       bellOn_(true),
+      maxDisplayOn_(false),
       running_(false),
       paused_(false),
       armed_(false),
@@ -55,14 +57,12 @@ void TimerEngine::Start() {
   ports_.controls.SetStartCaption(kPauseCaption);
   ports_.controls.EnableForRun(true);
   if (mode_ == kRepeat) {
-    const int position = ports_.controls.RepeatPosition();
-    repeatSetting_ = position < 0 ? 0 : position;
     repeatCount_ = repeatSetting_ == 0 ? -1 : repeatSetting_;
     repeatLeft_ = repeatCount_;
   }
   if (mode_ == kBells)
     FillPendingBells(text);
-  if (ports_.controls.MaxDisplayWanted())
+  if (maxDisplayOn_)
     ShowMaxDisplay();
   if (mode_ != kAlarm)
     ports_.controls.RememberDuration();
@@ -75,13 +75,10 @@ void TimerEngine::Start() {
 // behind it from ringing, so it is left out.
 void TimerEngine::FillPendingBells(const char* startText) {
   pending_.DeleteAll();
-  for (int i = ports_.controls.BellTimeCount() - 1; i >= 0; --i) {
-    char text[kBellTimeBufferSize] = {};
-    ports_.controls.BellTimeAt(i, text, sizeof text);
-    text[sizeof text - 1] = '\0';
-    if (strcmp(text, startText) >= 0)
+  for (auto time = bellTimes_.rbegin(); time != bellTimes_.rend(); ++time) {
+    if (strcmp(time->c_str(), startText) >= 0)
       continue;
-    BellTimeText* entry = NewBellTimeText(text);
+    BellTimeText* entry = NewBellTimeText(time->c_str());
     if (entry != nullptr && pending_.Add(entry) < 0)
       delete entry;
   }
@@ -102,7 +99,7 @@ bool TimerEngine::PauseOrResume() {
   countedUnits_ = static_cast<unsigned long long>(secondsCounted_) * kUnitsPerSecond;
   lastReading_ = ports_.runClock.NowUnits();
   ports_.controls.SetStartCaption(kPauseCaption);
-  if (ports_.controls.MaxDisplayWanted())
+  if (maxDisplayOn_)
     ShowMaxDisplay();
   return false;
 }
@@ -314,7 +311,29 @@ void TimerEngine::SwitchBell(bool on) {
   ports_.status.SetStatus(on ? kBellOnStatus : kBellOffStatus);
 }
 
+int TimerEngine::AddBellTime(const char* text) {
+  const auto place = std::lower_bound(bellTimes_.begin(), bellTimes_.end(), std::string(text));
+  if (place != bellTimes_.end() && *place == text)
+    return static_cast<int>(place - bellTimes_.begin());
+  if (bellTimes_.size() >= static_cast<size_t>(kPresetMaxBellTimes))
+    return -1;
+  // The insertion may move the list: its start is taken after it.
+  const auto inserted = bellTimes_.insert(place, text);
+  return static_cast<int>(inserted - bellTimes_.begin());
+}
+
+void TimerEngine::RemoveBellTime(int index) {
+  if (index >= 0 && index < static_cast<int>(bellTimes_.size()))
+    bellTimes_.erase(bellTimes_.begin() + index);
+}
+
+void TimerEngine::SetBellTimes(const std::vector<std::string>& times) {
+  bellTimes_.clear();
+  for (const std::string& time : times) AddBellTime(time.c_str());
+}
+
 void TimerEngine::SwitchMaxDisplay(bool on) {
+  maxDisplayOn_ = on;
   if (on) {
     ports_.status.SetStatus(kMaxDisplayHint);
     if (running_ && !paused_)

@@ -9,6 +9,8 @@
 #define MIPO_TIMER_TIMER_ENGINE_H
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/tick_source.h"
@@ -59,10 +61,6 @@ class TimerControls {
  public:
   virtual ~TimerControls() = default;
   virtual void GetFieldTexts(FieldTexts* texts) = 0;  // hour, minute, second fields
-  virtual int RepeatPosition() = 0;                   // selection of the repeat list, -1 for none
-  virtual int BellTimeCount() = 0;                    // entries of the bell-time list
-  virtual void BellTimeAt(int index, char* out, size_t outSize) = 0;
-  virtual bool MaxDisplayWanted() = 0;  // the maximum-display switch
   virtual void SetStartCaption(const char* caption) = 0;
   virtual void EnableForRun(bool running) = 0;
   virtual void RememberDuration() = 0;  // keep the fields' duration for later
@@ -132,8 +130,20 @@ class TimerEngine {
   bool BellOn() const { return bellOn_; }
   void SetBellFile(const char* path);
   const char* BellFile() const { return bellFile_; }
-  void SetRepeatSetting(int position) { repeatSetting_ = position; }
+  // The repeat list's position (0: endless); none selected counts as 0.
+  void SetRepeatSetting(int position) { repeatSetting_ = position < 0 ? 0 : position; }
   int RepeatSetting() const { return repeatSetting_; }
+  // Whether a run shows the full-screen display (SwitchMaxDisplay also shows
+  // or hides it at once).
+  void SetMaxDisplayOn(bool on) { maxDisplayOn_ = on; }
+  bool MaxDisplayOn() const { return maxDisplayOn_; }
+  // The bells mode's times ("HH:MM:SS"), ascending and each once, at most
+  // kPresetMaxBellTimes. AddBellTime returns the time's index, also when it
+  // was there already, or -1 when the list is full.
+  int AddBellTime(const char* text);
+  void RemoveBellTime(int index);
+  void SetBellTimes(const std::vector<std::string>& times);
+  const std::vector<std::string>& BellTimes() const { return bellTimes_; }
 
   // The fields as seconds: in the alarm mode the seconds until their clock time.
   long long ReadDuration();
@@ -185,6 +195,7 @@ class TimerEngine {
   int repeatLeft_;
   bool overrun_;
   bool bellOn_;
+  bool maxDisplayOn_;
   bool running_;
   bool paused_;
   bool armed_;
@@ -198,6 +209,7 @@ class TimerEngine {
   bool catchingUp_;  // more than one second in this tick: one bell at most
   bool rang_;
   char bellFile_[kBellPathSize];
+  std::vector<std::string> bellTimes_;
   PtrArray<BellTimeText> pending_;
 };
 

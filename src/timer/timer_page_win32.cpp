@@ -82,7 +82,11 @@ HWND TimerPage::StartButton() const {
   return Item(IDC_TM_START);
 }
 
-void TimerPage::ReloadBellFile() {
+void TimerPage::UseBellFile(const char* path) {
+  engine_.SetBellFile(path);
+}
+
+void TimerPage::ReadBellFile() {
   char path[timer::kBellPathSize] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
@@ -108,7 +112,7 @@ void TimerPage::ReportActivity() {
 }
 
 void TimerPage::BeforeCreate() {
-  ReloadBellFile();
+  ReadBellFile();
 }
 
 // The display shows the time of the engine, which outlives the dialog: a page
@@ -160,10 +164,9 @@ void TimerPage::ReadStoredSettings() {
 
   engine_.SetBellOn(settings_.ReadInt(schema::kTimerSection, schema::kTimerRingBell, 1) != 0);
   CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, engine_.BellOn() ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetMaxDisplayOn(settings_.ReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
-                 settings_.ReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1
-                     ? BST_CHECKED
-                     : BST_UNCHECKED);
+                 engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
 
   engine_.SetRepeatSetting(
       timer::MendRepeatPosition(settings_.ReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
@@ -377,22 +380,32 @@ void TimerPage::ShowModeDescription() {
 }
 
 int TimerPage::BellTimeCount() const {
-  const LRESULT count = SendMessageA(Item(IDC_TM_BELL_TIMES), LB_GETCOUNT, 0, 0);
-  return count < 0 ? 0 : static_cast<int>(count);
+  return static_cast<int>(engine_.BellTimes().size());
+}
+
+// The engine keeps the times; the list shows them.
+void TimerPage::ShowBellTimes() {
+  HWND list = Item(IDC_TM_BELL_TIMES);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& time : engine_.BellTimes()) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(time.c_str()));
+  }
 }
 
 void TimerPage::AddBellTime() {
-  HWND list = Item(IDC_TM_BELL_TIMES);
   if (BellTimeCount() >= kPresetMaxBellTimes)
     return;
   char text[kPickerTextSize] = {};
   GetWindowTextA(Item(IDC_TM_BELL_PICKER), text, sizeof text);
   if (text[0] == '\0')
     return;
-  if (SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) ==
-      LB_ERR) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-  }
+  const int before = BellTimeCount();
+  const int index = engine_.AddBellTime(text);
+  if (index < 0)
+    return;
+  HWND list = Item(IDC_TM_BELL_TIMES);
+  if (BellTimeCount() > before)
+    SendMessageA(list, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text));
   SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
   Enable(IDC_TM_BELL_REMOVE, true);
   if (BellTimeCount() >= kPresetMaxBellTimes)
@@ -404,6 +417,7 @@ void TimerPage::RemoveBellTime() {
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR)
     return;
+  engine_.RemoveBellTime(static_cast<int>(selected));
   SendMessageA(list, LB_DELETESTRING, selected, 0);
   if (BellTimeCount() == 0) {
     Enable(IDC_TM_BELL_REMOVE, false);
@@ -480,8 +494,7 @@ void TimerPage::SaveTimerSettings() {
   settings_.WriteInt(schema::kTimerSection, schema::kTimerTime,
                      savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
   settings_.WriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
-  settings_.WriteInt(schema::kTimerSection, schema::kTimerMaxDisp,
-                     Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerMaxDisp, engine_.MaxDisplayOn() ? 1 : 0);
   settings_.WriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
   settings_.WriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
   settings_.WriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
@@ -492,6 +505,8 @@ void TimerPage::SaveTimerSettings() {
 void TimerPage::OnNcDestroy() {
   DisarmTicks();
   presets_.DeleteAll();
+  // The bell times are not stored: a new window starts with none, as its list.
+  engine_.SetBellTimes({});
 }
 
 int TimerPage::Selection(int id) const {
@@ -562,31 +577,6 @@ void TimerPage::Ports::GetFieldTexts(timer::FieldTexts* texts) {
   GetDlgItemTextA(page_->Window(), IDC_TM_HOURS, texts->hours, sizeof texts->hours);
   GetDlgItemTextA(page_->Window(), IDC_TM_MINUTES, texts->minutes, sizeof texts->minutes);
   GetDlgItemTextA(page_->Window(), IDC_TM_SECONDS, texts->seconds, sizeof texts->seconds);
-}
-
-int TimerPage::Ports::RepeatPosition() {
-  return page_->Selection(IDC_TM_REPEAT);
-}
-
-int TimerPage::Ports::BellTimeCount() {
-  return page_->BellTimeCount();
-}
-
-void TimerPage::Ports::BellTimeAt(int index, char* out, size_t outSize) {
-  if (outSize == 0)
-    return;
-  out[0] = '\0';
-  HWND list = page_->Item(IDC_TM_BELL_TIMES);
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length < 0 || length >= kPickerTextSize)
-    return;
-  char text[kPickerTextSize] = {};
-  SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-  snprintf(out, outSize, "%s", text);
-}
-
-bool TimerPage::Ports::MaxDisplayWanted() {
-  return page_->Checked(IDC_TM_MAX_DISPLAY);
 }
 
 void TimerPage::Ports::SetStartCaption(const char* caption) {

@@ -40,8 +40,8 @@ class TimerPage : public Page {
   ~TimerPage() override;
 
   HWND StartButton() const override;
-  // Takes the bell file chosen on the settings page.
-  void ReloadBellFile();
+  // Takes the bell file now in force on the settings page.
+  void UseBellFile(const char* path);
   // The machine woke: what the countdown missed is handled now.
   void CatchUpAfterSleep();
 
@@ -68,10 +68,6 @@ class TimerPage : public Page {
     void ShowText(const char* text) override;
     void SetStatus(const char* text) override;
     void GetFieldTexts(timer::FieldTexts* texts) override;
-    int RepeatPosition() override;
-    int BellTimeCount() override;
-    void BellTimeAt(int index, char* out, size_t outSize) override;
-    bool MaxDisplayWanted() override;
     void SetStartCaption(const char* caption) override;
     void EnableForRun(bool running) override;
     void RememberDuration() override;
@@ -114,6 +110,7 @@ class TimerPage : public Page {
   void CreateDisplay();
   void ReadStoredSettings();
   void PrepareBellPicker();
+  void ReadBellFile();
 
   // Controls.
   void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
@@ -134,6 +131,7 @@ class TimerPage : public Page {
 
   // Bell times.
   int BellTimeCount() const;
+  void ShowBellTimes();
   void AddBellTime();
   void RemoveBellTime();
   void EnableAddBellTime();

@@ -41,19 +41,14 @@ TimerPreset* TimerPage::BuildPreset() {
   timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
   snprintf(preset->timeText, sizeof preset->timeText, "%s", text);
   preset->mode = engine_.Mode();
-  const int repeat = Selection(IDC_TM_REPEAT);
-  preset->repeatIndex = repeat < 0 ? 0 : repeat;
+  preset->repeatIndex = engine_.RepeatSetting();
   preset->alarmDelay = alarmDelayIndex_;
   preset->bellOn = engine_.BellOn() ? 1 : 0;
-  preset->maxDisplayOn = Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0;
+  preset->maxDisplayOn = engine_.MaxDisplayOn() ? 1 : 0;
   if (preset->mode == timer::kBells) {
-    HWND list = Item(IDC_TM_BELL_TIMES);
-    for (int i = BellTimeCount() - 1; i >= 0; --i) {
-      char bell[kPickerTextSize] = {};
-      if (SendMessageA(list, LB_GETTEXTLEN, i, 0) >= kPickerTextSize)
-        continue;
-      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(bell));
-      BellTimeText* entry = NewBellTimeText(bell);
+    const std::vector<std::string>& times = engine_.BellTimes();
+    for (auto time = times.rbegin(); time != times.rend(); ++time) {
+      BellTimeText* entry = NewBellTimeText(time->c_str());
       if (entry != nullptr && preset->bellTimes.Add(entry) < 0)
         delete entry;
     }
@@ -92,22 +87,21 @@ void TimerPage::ApplyPreset() {
   Select(IDC_TM_SECONDS, TimePart(preset->timeText, 6));
   engine_.SetMode(preset->mode);
   Select(IDC_TM_MODE, engine_.Mode());
-  // The run reads the repeat count from its list, but what is saved and what
-  // the next preset stores are these two values: keep them in step.
   engine_.SetRepeatSetting(preset->repeatIndex);
   Select(IDC_TM_REPEAT, preset->repeatIndex);
   alarmDelayIndex_ = timer::MendAlarmDelay(preset->alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
   engine_.SetBellOn(preset->bellOn != 0);
   CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetMaxDisplayOn(preset->maxDisplayOn != 0);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
-                 preset->maxDisplayOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+                 engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
   if (engine_.Mode() == timer::kBells) {
-    HWND list = Item(IDC_TM_BELL_TIMES);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < preset->bellTimes.Count(); ++i) {
-      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset->bellTimes.At(i)->text));
-    }
+    std::vector<std::string> times;
+    for (int i = 0; i < preset->bellTimes.Count(); ++i)
+      times.push_back(preset->bellTimes.At(i)->text);
+    engine_.SetBellTimes(times);
+    ShowBellTimes();
   }
   ShowModeDescription();
   EnableForMode();

@@ -72,21 +72,12 @@ class FakeControls : public timer::TimerControls {
     snprintf(texts->minutes, sizeof texts->minutes, "%s", minutes.c_str());
     snprintf(texts->seconds, sizeof texts->seconds, "%s", seconds.c_str());
   }
-  int RepeatPosition() override { return repeatPosition; }
-  int BellTimeCount() override { return static_cast<int>(bellTimes.size()); }
-  void BellTimeAt(int index, char* out, size_t outSize) override {
-    snprintf(out, outSize, "%s", bellTimes[index].c_str());
-  }
-  bool MaxDisplayWanted() override { return maxWanted; }
   void SetStartCaption(const char* t) override { caption = t; }
   void EnableForRun(bool running) override { controls = running ? "running" : "idle"; }
   void RememberDuration() override { ++remembered; }
   void PostStop() override { ++postedStops; }
 
   std::string hours = "00", minutes = "01", seconds = "00";
-  int repeatPosition = 0;
-  std::vector<std::string> bellTimes;  // ascending, as the sorted list keeps them
-  bool maxWanted = false;
   std::string caption;
   std::string controls;
   int remembered = 0;

@@ -42,7 +42,7 @@ std::vector<std::string> RunRecording(ClockedPage& page, int seconds) {
 
 TEST(CountdownProgress, RepeatShowsEachPassAnewAndNothingAfterTheLast) {
   ClockedPage page;
-  page.controls.repeatPosition = 2;
+  page.engine.SetRepeatSetting(2);
   page.Start(timer::kRepeat, "00", "00", "03");
   EXPECT_EQ("normal 0/3", page.ProgressText());
   const std::vector<std::string> expected = {"normal 1/3", "normal 2/3", "normal 0/3",
@@ -77,7 +77,7 @@ TEST(CountdownProgress, PauseKeepsTheValueAndAlarmRunsFromStartToItsTime) {
 
 TEST(CountdownProgress, ZerosAreCountedForEveryPassOverrunAndAlarm) {
   ClockedPage page;
-  page.controls.repeatPosition = 0;  // endless
+  page.engine.SetRepeatSetting(0);  // endless
   page.Start(timer::kRepeat, "00", "00", "02");
   RunRecording(page, 6);
   EXPECT_EQ(3, page.engine.Zeros());
@@ -101,7 +101,7 @@ TEST(SleepOverZero, PlainTimerEndsAtZeroRingingOnce) {
 
 TEST(SleepOverZero, RepeatWakesInTheRightPassWithItsCount) {
   ClockedPage page;
-  page.controls.repeatPosition = 3;
+  page.engine.SetRepeatSetting(3);
   page.Start(timer::kRepeat, "00", "00", "10");
   page.SleepAndWake(25);
   EXPECT_EQ(1, page.bell.Rings());
@@ -117,7 +117,7 @@ TEST(SleepOverZero, RepeatWakesInTheRightPassWithItsCount) {
 
 TEST(SleepOverZero, RepeatSleptPastItsLastPassEndsOnce) {
   ClockedPage page;
-  page.controls.repeatPosition = 1;
+  page.engine.SetRepeatSetting(1);
   page.Start(timer::kRepeat, "00", "00", "10");
   page.SleepAndWake(100);
   EXPECT_EQ(1, page.bell.Rings());
@@ -128,7 +128,7 @@ TEST(SleepOverZero, RepeatSleptPastItsLastPassEndsOnce) {
 
 TEST(SleepOverZero, BellTimesPassedInTheSleepAreGoneAndRangOnce) {
   ClockedPage page;
-  page.controls.bellTimes = {"00:00:20", "00:00:40", "00:00:50"};
+  page.engine.SetBellTimes({"00:00:20", "00:00:40", "00:00:50"});
   page.Start(timer::kBells, "00", "01", "00");
   page.SleepAndWake(30);
   EXPECT_EQ(1, page.bell.Rings());

@@ -10,6 +10,8 @@
 #include "app/main_dialog_win32.h"
 #include "settings/settings_file_win32.h"
 #include "support/fakes_win32.h"
+#include "settings_page/settings_dialog_ids.h"
+#include "stopwatch/stopwatch_dialog_ids.h"
 #include "timer/timer_dialog_ids.h"
 #include "win32_test_support.h"
 
@@ -318,6 +320,37 @@ TEST_F(MainDialogTest, ResumeAfterASleepEndsTheCountdownItSleptThrough) {
   EXPECT_EQ("00:00:00", std::string(app_->timerPage.Display().Text()));
   EXPECT_EQ(1, app_->timerPage.Engine().Zeros());
   EXPECT_FALSE(app_->timerPage.Engine().Running());
+}
+
+// Leaving the settings tab tells the other pages what is now in force: the
+// stopwatch its trigger methods, the timer its bell file; a refused bell file
+// leaves the one before it.
+TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
+  Open("settings-told");
+  const std::string bell = folder_ + "\\bell.wav";
+  WriteFileBytes(bell, "RIFF");
+  Create();
+  SelectTab(1);  // the timer page exists
+  SelectTab(2);
+  HWND settings = app_->settingsPage.Window();
+  ASSERT_NE(settings, nullptr);
+  SendDlgItemMessageA(settings, IDC_SETTINGS_START_WAY, CB_SETCURSEL, 7, 0);
+  SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, bell.c_str());
+  SelectTab(0);
+  EXPECT_EQ(7, app_->stopwatchPage.Engine().Methods().start);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(app_->stopwatchPage.Window(), IDC_SW_START)));
+  EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+
+  SelectTab(2);
+  SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, (folder_ + "\\missing.txt").c_str());
+  {
+    MessageBoxCloser closer(IDOK);
+    SelectTab(1);
+    EXPECT_EQ(1u, closer.Seen().size());
+  }
+  EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+  // The close saves the settings page again: with nothing to refuse this time.
+  SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, "");
 }
 
 }  // namespace

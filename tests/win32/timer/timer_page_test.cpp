@@ -527,12 +527,12 @@ TEST_F(TimerPageTest, ReopeningTheTabOnlyShowsThePage) {
   EXPECT_EQ(Item(IDC_TM_START), page_->StartButton());
 }
 
-TEST_F(TimerPageTest, NewBellFileTakesEffectOnReload) {
-  OpenPage();
-  EXPECT_STREQ("", page_->Engine().BellFile());
+TEST_F(TimerPageTest, StoredBellFileIsReadAtCreationAndANewOneTakenWhenTold) {
   WriteKey("SettingData", "BellFile", "C:\\bell.wav");
-  page_->ReloadBellFile();
+  OpenPage();
   EXPECT_STREQ("C:\\bell.wav", page_->Engine().BellFile());
+  page_->UseBellFile("C:\\other.wav");
+  EXPECT_STREQ("C:\\other.wav", page_->Engine().BellFile());
 }
 
 }  // namespace
