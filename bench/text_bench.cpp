@@ -102,8 +102,8 @@ class QuietPorts : public TickSource,
   void EnableStart(bool) override {}
   void EnableStop(bool) override {}
   void EnableSetup(bool) override {}
-  void SetStatusText(const char* text) override { benchmark::DoNotOptimize(text); }
-  void ShowTime(const char* text) override { benchmark::DoNotOptimize(text); }
+  void SetStatus(const char* text) override { benchmark::DoNotOptimize(text); }
+  void ShowText(const char* text) override { benchmark::DoNotOptimize(text); }
 
  private:
   int rows_ = 0;

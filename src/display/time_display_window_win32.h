@@ -69,7 +69,7 @@ class TimeDisplayWindow : public WindowObject {
 
   RECT clientRect_;
   char text_[32];
-  char fontFilePath_[261];
+  char fontFilePath_[kPathBufferSize];
   HFONT font_;
   HGDIOBJ savedFont_;
   HDC windowDC_;

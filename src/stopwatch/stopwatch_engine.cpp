@@ -269,7 +269,7 @@ void StopwatchEngine::UpdateStatusText() {
   char text[kStatusTextSize];
   FormatStopwatchStatus(running_, watchMode_, startCaption_, startMethod_, lapMethod_, stopMethod_,
                         text, sizeof text);
-  controls_.SetStatusText(text);
+  controls_.SetStatus(text);
 }
 
 void StopwatchEngine::StartRun(uint64_t origin) {
@@ -358,7 +358,7 @@ void StopwatchEngine::ShowDuration(uint64_t ticks) {
   const Accuracy& accuracy = CurrentAccuracy();
   FormatDuration(static_cast<int64_t>(ticks), static_cast<int32_t>(accuracy.unitsPerSecond),
                  accuracy, text, sizeof text);
-  readout_.ShowTime(text);
+  readout_.ShowText(text);
 }
 
 void StopwatchEngine::FormatLapDuration(int64_t units, char* out, std::size_t outSize) const {

@@ -42,14 +42,14 @@ class StopwatchControls {
   virtual void EnableStop(bool enable) = 0;
   // The clear button, the accuracy list and the mode button: usable only while stopped.
   virtual void EnableSetup(bool enable) = 0;
-  virtual void SetStatusText(const char* text) = 0;
+  virtual void SetStatus(const char* text) = 0;
 };
 
 // The time display.
 class TimeReadout {
  public:
   virtual ~TimeReadout() = default;
-  virtual void ShowTime(const char* text) = 0;
+  virtual void ShowText(const char* text) = 0;
 };
 
 enum WatchMode {

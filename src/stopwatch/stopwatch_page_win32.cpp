@@ -412,10 +412,10 @@ void StopwatchPage::Ports::EnableSetup(bool enable) {
   EnableWindow(page_->Item(IDC_SW_MODE), state);
 }
 
-void StopwatchPage::Ports::SetStatusText(const char* text) {
+void StopwatchPage::Ports::SetStatus(const char* text) {
   page_->SetStatusText(text);
 }
 
-void StopwatchPage::Ports::ShowTime(const char* text) {
+void StopwatchPage::Ports::ShowText(const char* text) {
   page_->display_.ShowText(text);
 }

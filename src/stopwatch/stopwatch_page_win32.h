@@ -101,9 +101,9 @@ class StopwatchPage : public Page {
     void EnableStart(bool enable) override;
     void EnableStop(bool enable) override;
     void EnableSetup(bool enable) override;
-    void SetStatusText(const char* text) override;
+    void SetStatus(const char* text) override;
     // TimeReadout
-    void ShowTime(const char* text) override;
+    void ShowText(const char* text) override;
 
    private:
     StopwatchPage* page_;

@@ -5,8 +5,7 @@
 //   name "," repeatIndex "," timeText(8) mode(1) alarmDelay(1-2) bellOn(1)
 //   maxDisplayOn(1) bellTime(8) bellTime(8) ...
 // e.g. "Tea,0,00:03:000010"; bell times appear only in Bells mode.
-#ifndef MIPO_TIMER_PRESET_RECORD_H
-#define MIPO_TIMER_PRESET_RECORD_H
+#pragma once
 
 #include <cstddef>
 #include <vector>
@@ -105,5 +104,3 @@ void CopyPresetName(const char* typed, char* out, size_t outSize);
 // Checks a name as CopyPresetName leaves it: empty names and names containing
 // ',' (which would end the name early when the record is read) are refused.
 PresetNameCheck CheckPresetName(const char* name);
-
-#endif  // MIPO_TIMER_PRESET_RECORD_H

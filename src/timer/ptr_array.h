@@ -4,8 +4,7 @@
 // array never frees an element by itself: whoever removes an entry frees the
 // element, and the helpers DeleteAt/DeleteAll do both in one step for elements
 // that were made with `new`. Reading an index out of range yields null.
-#ifndef MIPO_TIMER_PTR_ARRAY_H
-#define MIPO_TIMER_PTR_ARRAY_H
+#pragma once
 
 class UntypedPtrArray {
  public:
@@ -70,5 +69,3 @@ class PtrArray {
  private:
   UntypedPtrArray raw_;
 };
-
-#endif  // MIPO_TIMER_PTR_ARRAY_H

@@ -5,8 +5,7 @@
 // page (a one-second ticker, the bell, the displays, the status bar, the clock
 // and a few controls) comes through the small interfaces below, so the page
 // answers them with real controls and tests with recorders.
-#ifndef MIPO_TIMER_TIMER_ENGINE_H
-#define MIPO_TIMER_TIMER_ENGINE_H
+#pragma once
 
 #include <cstddef>
 #include <string>
@@ -214,5 +213,3 @@ class TimerEngine {
 };
 
 }  // namespace timer
-
-#endif

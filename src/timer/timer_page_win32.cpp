@@ -142,7 +142,7 @@ void TimerPage::CreateDisplay() {
   display_.Show(SW_SHOW);
 }
 
-// Every stored number passes its Valid* rule first: a damaged or hand-edited
+// Every stored number passes its Mend… rule first: a damaged or hand-edited
 // Data.ini must not put a list at a position it does not have.
 void TimerPage::ReadStoredSettings() {
   // A mode number this program does not know would count below zero for ever.

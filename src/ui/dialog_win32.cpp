@@ -19,7 +19,6 @@ bool AnswersDirectly(UINT message) {
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_QUERYDRAGICON:
-    case WM_INITDIALOG:
       return true;
     default:
       return false;

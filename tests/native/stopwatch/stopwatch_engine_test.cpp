@@ -46,7 +46,7 @@ class FakeControls : public StopwatchControls {
   void EnableStart(bool enable) override { startEnabled = enable; }
   void EnableStop(bool enable) override { stopEnabled = enable; }
   void EnableSetup(bool enable) override { setupEnabled = enable; }
-  void SetStatusText(const char* text) override { status = text; }
+  void SetStatus(const char* text) override { status = text; }
   std::string startCaption = "スタート";
   std::string modeCaption = "ラップ";
   bool startEnabled = true;
@@ -57,7 +57,7 @@ class FakeControls : public StopwatchControls {
 
 class FakeReadout : public TimeReadout {
  public:
-  void ShowTime(const char* text) override {
+  void ShowText(const char* text) override {
     shown = text;
     ++draws;
   }
