@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_timer_page.h"
+#include "support/fake_timer_page.h"
 #include "timer/timer_engine.h"
 
 namespace {

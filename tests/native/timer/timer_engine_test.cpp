@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_timer_page.h"
+#include "support/fake_timer_page.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // Recording stand-ins for what the countdown engine asks of the timer page, so
 // tests can drive a run tick by tick and look at what the user would see.
-#ifndef MIPO_TESTS_NATIVE_TIMER_FAKE_TIMER_PAGE_H
-#define MIPO_TESTS_NATIVE_TIMER_FAKE_TIMER_PAGE_H
+#pragma once
 
 #include <cstdio>
 #include <string>
@@ -132,4 +131,3 @@ class FakeTimerPage {
 
 }  // namespace timer_test
 
-#endif
