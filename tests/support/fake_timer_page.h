@@ -130,4 +130,3 @@ class FakeTimerPage {
 };
 
 }  // namespace timer_test
-
