@@ -28,9 +28,7 @@ TimerEngine::TimerEngine(const TimerPorts& ports)
       rang_(false),
       bellFile_() {}
 
-TimerEngine::~TimerEngine() {
-  pending_.DeleteAll();
-}
+TimerEngine::~TimerEngine() = default;
 
 DurationVerdict TimerEngine::PressStart() {
   if (running_) {
@@ -74,13 +72,10 @@ void TimerEngine::Start() {
 // above the starting value can never be met and would keep every earlier time
 // behind it from ringing, so it is left out.
 void TimerEngine::FillPendingBells(const char* startText) {
-  pending_.DeleteAll();
+  pending_.clear();
   for (auto time = bellTimes_.rbegin(); time != bellTimes_.rend(); ++time) {
-    if (strcmp(time->c_str(), startText) >= 0)
-      continue;
-    BellTimeText* entry = NewBellTimeText(time->c_str());
-    if (entry != nullptr && pending_.Add(entry) < 0)
-      delete entry;
+    if (strcmp(time->c_str(), startText) < 0)
+      pending_.push_back(*time);
   }
 }
 
@@ -214,13 +209,13 @@ void TimerEngine::ShowRunningNotices(const char* text) {
 
 // Pending bell times are latest first, so only the first can be due.
 void TimerEngine::RingDueBellTime(const char* text) {
-  if (mode_ != kBells || pending_.Count() == 0 || strcmp(pending_.At(0)->text, text) != 0)
+  if (mode_ != kBells || pending_.empty() || pending_.front() != text)
     return;
   RingBell();
   char notice[kNoticeSize];
   FormatBellNotice(text, notice, sizeof notice);
   ShowNotice(notice);
-  pending_.DeleteAt(0);
+  pending_.erase(pending_.begin());
 }
 
 void TimerEngine::ReachZero() {
@@ -422,8 +417,9 @@ desktop::ProgressView TimerEngine::Progress() const {
 }
 
 const char* TimerEngine::PendingBellTime(int index) const {
-  const BellTimeText* entry = pending_.At(index);
-  return entry != nullptr ? entry->text : nullptr;
+  if (index < 0 || index >= static_cast<int>(pending_.size()))
+    return nullptr;
+  return pending_[index].c_str();
 }
 
 }  // namespace timer

@@ -16,7 +16,6 @@
 #include "desktop/desktop_presence.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
-#include "timer/ptr_array.h"
 #include "timer/timer_texts.h"
 
 namespace timer {
@@ -158,7 +157,7 @@ class TimerEngine {
   int RepeatLeft() const { return repeatLeft_; }
   // The label holds a repetition or running-over notice worth showing again.
   bool HasStandingNotice() const;
-  int PendingBellCount() const { return pending_.Count(); }
+  int PendingBellCount() const { return static_cast<int>(pending_.size()); }
   const char* PendingBellTime(int index) const;
   // How far the run has come, for the taskbar: the part of the current pass
   // gone (a repeat's each pass anew, an alarm's from the start to its time),
@@ -209,7 +208,7 @@ class TimerEngine {
   bool rang_;
   char bellFile_[kBellPathSize];
   std::vector<std::string> bellTimes_;
-  PtrArray<BellTimeText> pending_;
+  std::vector<std::string> pending_;  // latest first
 };
 
 }  // namespace timer

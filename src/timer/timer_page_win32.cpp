@@ -70,7 +70,7 @@ TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
 
 TimerPage::~TimerPage() {
   DisarmTicks();
-  presets_.DeleteAll();
+  presets_.clear();
 }
 
 timer::TimerPorts TimerPage::MakePorts() {
@@ -130,7 +130,7 @@ void TimerPage::OnInitPage() {
   ReadStoredSettings();
   PrepareBellPicker();
   LoadPresets();
-  if (presets_.Count() > 0)
+  if (!presets_.empty())
     Enable(IDC_TM_PRESET_DELETE, true);
   EnableForMode();
 }
@@ -504,7 +504,7 @@ void TimerPage::SaveTimerSettings() {
 // The dialog is gone; a later Open builds it afresh from Data.ini.
 void TimerPage::OnNcDestroy() {
   DisarmTicks();
-  presets_.DeleteAll();
+  presets_.clear();
   // The bell times are not stored: a new window starts with none, as its list.
   engine_.SetBellTimes({});
 }

@@ -21,7 +21,6 @@
 #include "settings/settings_file_win32.h"
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/preset_record.h"
-#include "timer/ptr_array.h"
 #include "timer/timer_engine.h"
 #include "ui/page_win32.h"
 
@@ -48,7 +47,7 @@ class TimerPage : public Page {
   const timer::TimerEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const MaxDisplayWindow& MaxDisplay() const { return maxDisplay_; }
-  const PtrArray<TimerPreset>& Presets() const { return presets_; }
+  const std::vector<TimerPreset>& Presets() const { return presets_; }
   const BellPlayer& Bell() const { return bellPlayer_; }
 
  private:
@@ -148,7 +147,7 @@ class TimerPage : public Page {
   std::vector<std::string> PresetRecords() const;
   bool FileHoldsPresetRecords(const std::vector<std::string>& records) const;
   void SavePresets();
-  TimerPreset* BuildPreset();
+  TimerPreset BuildPreset();
 
   bool ArmTicks(uint32_t periodMs);
   void DisarmTicks();
@@ -179,7 +178,7 @@ class TimerPage : public Page {
   TimeDisplayWindow display_;
   MaxDisplayWindow maxDisplay_;
   BellPlayer bellPlayer_;
-  PtrArray<TimerPreset> presets_;
+  std::vector<TimerPreset> presets_;
   Ports ports_;
   MaxPort maxPort_;
   timer::TimerEngine engine_;

@@ -3,7 +3,6 @@
 // section Timer of Data.ini.
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -30,29 +29,21 @@ int TimePart(const char* timeText, int offset) {
 
 }  // namespace
 
-TimerPreset* TimerPage::BuildPreset() {
-  TimerPreset* preset = new (std::nothrow) TimerPreset();
-  if (preset == nullptr)
-    return nullptr;
-  snprintf(preset->name, sizeof preset->name, "%s", presetName_);
+TimerPreset TimerPage::BuildPreset() {
+  TimerPreset preset;
+  snprintf(preset.name, sizeof preset.name, "%s", presetName_);
   // In the alarm mode the fields hold a clock time: that is what is kept, not
   // the seconds until it.
   char text[timer::kTimeTextSize];
   timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
-  snprintf(preset->timeText, sizeof preset->timeText, "%s", text);
-  preset->mode = engine_.Mode();
-  preset->repeatIndex = engine_.RepeatSetting();
-  preset->alarmDelay = alarmDelayIndex_;
-  preset->bellOn = engine_.BellOn() ? 1 : 0;
-  preset->maxDisplayOn = engine_.MaxDisplayOn() ? 1 : 0;
-  if (preset->mode == timer::kBells) {
-    const std::vector<std::string>& times = engine_.BellTimes();
-    for (auto time = times.rbegin(); time != times.rend(); ++time) {
-      BellTimeText* entry = NewBellTimeText(time->c_str());
-      if (entry != nullptr && preset->bellTimes.Add(entry) < 0)
-        delete entry;
-    }
-  }
+  snprintf(preset.timeText, sizeof preset.timeText, "%s", text);
+  preset.mode = engine_.Mode();
+  preset.repeatIndex = engine_.RepeatSetting();
+  preset.alarmDelay = alarmDelayIndex_;
+  preset.bellOn = engine_.BellOn() ? 1 : 0;
+  preset.maxDisplayOn = engine_.MaxDisplayOn() ? 1 : 0;
+  if (preset.mode == timer::kBells)
+    preset.bellTimes.assign(engine_.BellTimes().rbegin(), engine_.BellTimes().rend());
   return preset;
 }
 
@@ -62,15 +53,10 @@ void TimerPage::AddPreset() {
   if (names_.Ask(Window(), presetName_) != IDOK)
     return;
   presetName_[sizeof presetName_ - 1] = '\0';
-  TimerPreset* preset = BuildPreset();
-  if (preset == nullptr)
-    return;
-  if (!presets_.Insert(0, preset)) {
-    delete preset;
-    return;
-  }
+  presets_.insert(presets_.begin(), BuildPreset());
   presetsToWrite_ = true;
-  SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
+  SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0,
+               reinterpret_cast<LPARAM>(presets_.front().name));
   Enable(IDC_TM_PRESET_DELETE, true);
 }
 
@@ -78,29 +64,26 @@ void TimerPage::ApplyPreset() {
   if (engine_.Running())
     return;
   const int selected = Selection(IDC_TM_PRESETS);
-  const TimerPreset* preset = presets_.At(selected);
-  if (preset == nullptr)
+  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
     return;
+  const TimerPreset& preset = presets_[selected];
 
-  Select(IDC_TM_HOURS, TimePart(preset->timeText, 0));
-  Select(IDC_TM_MINUTES, TimePart(preset->timeText, 3));
-  Select(IDC_TM_SECONDS, TimePart(preset->timeText, 6));
-  engine_.SetMode(preset->mode);
+  Select(IDC_TM_HOURS, TimePart(preset.timeText, 0));
+  Select(IDC_TM_MINUTES, TimePart(preset.timeText, 3));
+  Select(IDC_TM_SECONDS, TimePart(preset.timeText, 6));
+  engine_.SetMode(preset.mode);
   Select(IDC_TM_MODE, engine_.Mode());
-  engine_.SetRepeatSetting(preset->repeatIndex);
-  Select(IDC_TM_REPEAT, preset->repeatIndex);
-  alarmDelayIndex_ = timer::MendAlarmDelay(preset->alarmDelay);
+  engine_.SetRepeatSetting(preset.repeatIndex);
+  Select(IDC_TM_REPEAT, preset.repeatIndex);
+  alarmDelayIndex_ = timer::MendAlarmDelay(preset.alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
-  engine_.SetBellOn(preset->bellOn != 0);
-  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
-  engine_.SetMaxDisplayOn(preset->maxDisplayOn != 0);
+  engine_.SetBellOn(preset.bellOn != 0);
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset.bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetMaxDisplayOn(preset.maxDisplayOn != 0);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
                  engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
   if (engine_.Mode() == timer::kBells) {
-    std::vector<std::string> times;
-    for (int i = 0; i < preset->bellTimes.Count(); ++i)
-      times.push_back(preset->bellTimes.At(i)->text);
-    engine_.SetBellTimes(times);
+    engine_.SetBellTimes(preset.bellTimes);
     ShowBellTimes();
   }
   ShowModeDescription();
@@ -112,11 +95,11 @@ void TimerPage::DeletePreset() {
     return;
   HWND list = Item(IDC_TM_PRESETS);
   const int selected = Selection(IDC_TM_PRESETS);
-  if (selected < 0 || selected >= presets_.Count())
+  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
     return;
   SendMessageA(list, CB_DELETESTRING, selected, 0);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
-  presets_.DeleteAt(selected);
+  presets_.erase(presets_.begin() + selected);
   presetsToWrite_ = true;
   if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
     Enable(IDC_TM_PRESET_DELETE, false);
@@ -135,7 +118,7 @@ void TimerPage::LoadPresets() {
 }
 
 void TimerPage::ReadPresetRecords() {
-  presets_.DeleteAll();
+  presets_.clear();
   const int count = settings_.ReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
     return;
@@ -145,14 +128,11 @@ void TimerPage::ReadPresetRecords() {
     RecordKey(i, key, sizeof key);
     char record[kPresetRecordBufferSize] = {};
     settings_.ReadString(schema::kTimerSection, key, "", record, sizeof record);
-    TimerPreset* preset = new (std::nothrow) TimerPreset();
-    if (preset == nullptr)
-      break;
-    if (!ParsePresetRecord(record, preset) || presets_.Add(preset) < 0) {
-      delete preset;
+    TimerPreset preset;
+    if (!ParsePresetRecord(record, &preset))
       continue;
-    }
-    SendMessageA(Item(IDC_TM_PRESETS), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
+    presets_.push_back(preset);
+    SendMessageA(Item(IDC_TM_PRESETS), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset.name));
   }
 }
 
@@ -162,8 +142,8 @@ void TimerPage::ReadPresetRecords() {
 std::vector<std::string> TimerPage::PresetRecords() const {
   std::vector<std::string> records;
   char record[kPresetRecordBufferSize];
-  for (int i = 0; i < presets_.Count(); ++i) {
-    if (FormatPresetRecord(*presets_.At(i), record, sizeof record))
+  for (const TimerPreset& preset : presets_) {
+    if (FormatPresetRecord(preset, record, sizeof record))
       records.push_back(record);
   }
   return records;
