@@ -7,7 +7,7 @@
 #include "settings/settings_path_win32.h"
 
 SettingsFile SettingsFile::ForThisProgram() {
-  return SettingsFile(FindSettingsPath());
+  return SettingsFile(FindDataIniPath());
 }
 
 SettingsFile::SettingsFile(const std::string& path) {

@@ -33,7 +33,7 @@ std::string NetworkUserName() {
 
 }  // namespace
 
-std::string FindSettingsPath() {
+std::string FindDataIniPath() {
   const SettingsLocation where = ComposeSettingsLocation(ProgramPath(), NetworkUserName());
   if (!where.userFolder.empty()) {
     FileHelper helper;

@@ -14,4 +14,4 @@ std::string ProgramFolder();
 // The full path of Data.ini, creating the per-user folder beside the executable
 // when it is missing. Empty when no path fits in 260 characters; the program
 // then runs on defaults.
-std::string FindSettingsPath();
+std::string FindDataIniPath();
