@@ -16,6 +16,7 @@ endif()
 file(GLOB_RECURSE MIPO_NATIVE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/native/*.cpp)
 add_executable(native_tests ${MIPO_NATIVE_TESTS})
 target_compile_options(native_tests PRIVATE ${MIPO_WARNINGS})
+target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(native_tests PRIVATE mipo_core GTest::gtest_main)
 gtest_discover_tests(native_tests TEST_PREFIX "native." DISCOVERY_TIMEOUT 60)
 

@@ -190,7 +190,8 @@ foreach(dir ${_suites})
                           "its tests (helpers shared by every suite belong in tests/win32/support)")
     endif()
     add_executable(win32_${name}_tests ${_src} ${_support} ${MIPO_RESOURCES})
-    target_include_directories(win32_${name}_tests PRIVATE ${MIPO_WIN32_TEST_DIR} ${MIPO_WIN32_TEST_DIR}/support)
+    target_include_directories(win32_${name}_tests PRIVATE ${MIPO_WIN32_TEST_DIR} ${MIPO_WIN32_TEST_DIR}/support
+                               ${CMAKE_SOURCE_DIR}/tests)
     target_compile_options(win32_${name}_tests PRIVATE ${MIPO_WARNINGS} ${MIPO_CHARSET_FLAGS})
     target_compile_definitions(win32_${name}_tests PRIVATE MIPO_BIN_DIR="${MIPO_BIN_DIR_WIN}")
     # oleacc: the suites read names and roles as a screen reader does.

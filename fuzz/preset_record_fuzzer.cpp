@@ -17,20 +17,15 @@ namespace {
 bool SamePreset(const TimerPreset& a, const TimerPreset& b) {
   if (std::strcmp(a.name, b.name) != 0 || std::strcmp(a.timeText, b.timeText) != 0 ||
       a.mode != b.mode || a.repeatIndex != b.repeatIndex || a.alarmDelay != b.alarmDelay ||
-      a.bellOn != b.bellOn || a.maxDisplayOn != b.maxDisplayOn ||
-      a.bellTimes.Count() != b.bellTimes.Count()) {
+      a.bellOn != b.bellOn || a.maxDisplayOn != b.maxDisplayOn) {
     return false;
   }
-  for (int i = 0; i < a.bellTimes.Count(); ++i) {
-    if (std::strcmp(a.bellTimes.At(i)->text, b.bellTimes.At(i)->text) != 0)
-      return false;
-  }
-  return true;
+  return a.bellTimes == b.bellTimes;
 }
 
 bool IsEmptyPreset(const TimerPreset& p) {
   return p.name[0] == '\0' && p.timeText[0] == '\0' && p.mode == 0 && p.repeatIndex == 0 &&
-         p.alarmDelay == 0 && p.bellOn == 0 && p.maxDisplayOn == 0 && p.bellTimes.Count() == 0;
+         p.alarmDelay == 0 && p.bellOn == 0 && p.maxDisplayOn == 0 && p.bellTimes.empty();
 }
 
 }  // namespace
@@ -53,9 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(preset.mode >= 0 && preset.mode <= kPresetMaxMode);
     FUZZ_CHECK(preset.alarmDelay >= 0 && preset.alarmDelay <= kPresetMaxAlarmDelay);
     FUZZ_CHECK(preset.repeatIndex >= 0 && preset.repeatIndex <= kPresetMaxRepeatIndex);
-    FUZZ_CHECK(preset.bellTimes.Count() <= kPresetMaxBellTimes);
+    FUZZ_CHECK(preset.bellTimes.size() <= static_cast<size_t>(kPresetMaxBellTimes));
     if (preset.mode != timer::kBells)
-      FUZZ_CHECK(preset.bellTimes.Count() == 0);
+      FUZZ_CHECK(preset.bellTimes.empty());
 
     // What was read can always be written, into the documented buffer size...
     char full[kPresetRecordBufferSize];

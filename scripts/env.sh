@@ -79,8 +79,21 @@ MIPO_SCALED_DPI=144
 MIPO_WIN_RUN_BUILD=$MIPO_BUILD/$MIPO_WIN_TREE
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A sound device for the Windows side, which build machines lack: with HOME at
+# $MIPO_SOUND_HOME, ALSA's default device writes what Wine plays into
+# $MIPO_SOUND_FILE (raw samples) over the null device, so the bell is opened,
+# played and closed for real and a test can read what arrived. Wine finds its
+# prefix through WINEPREFIX, never through HOME.
+export MIPO_SOUND_HOME=$MIPO_BUILD/sound
+export MIPO_SOUND_FILE=$MIPO_SOUND_HOME/played.raw
+mipo_sound_home() {
+  local rc=$MIPO_SOUND_HOME/.asoundrc
+  local text="pcm.!default { type file; slave.pcm \"null\"; file \"$MIPO_SOUND_FILE\"; format \"raw\" }"
+  [ "$(cat "$rc" 2>/dev/null)" = "$text" ] && return 0
+  mkdir -p "$MIPO_SOUND_HOME" && printf '%s\n' "$text" >"$rc"
+}
 # Wine runs Japanese (ACP 932); Linux tools keep their own messages.
-mipo_wine() { LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$MIPO_WINE" "$@"; }
+mipo_wine() { mipo_sound_home && HOME=$MIPO_SOUND_HOME LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$MIPO_WINE" "$@"; }
 mipo_wineserver() { LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 "$MIPO_WINESERVER" "$@"; }
 
 # The machine a Windows program is built for, from its PE header: i386, x86_64 or

@@ -203,6 +203,11 @@ if [ $wine_ready = 1 ]; then
   fi
 fi
 
+# A skipped case tests nothing: any skip fails the run unless tests/skips.txt
+# lists the case with its reason (the summary names those it allowed).
+skips_line=$("$MIPO_ROOT/scripts/check-skips.sh" "$log/native" "$results") ||
+  problem "skips: cases skipped that tests/skips.txt does not list (named above)"
+
 win_other=0
 for t in "${win_tests[@]}"; do
   case $t in
@@ -231,6 +236,7 @@ else
        "program works. The download test checked the 32-bit zip's contents and started the" \
        "64-bit build in its place."
 fi
+echo "skips:  $skips_line"
 if [ $status != 0 ]; then
   echo "FAILED:"
   printf '  %s\n' "${problems[@]}"

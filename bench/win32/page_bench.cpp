@@ -29,7 +29,7 @@
 #include "bell/bell_device_win32.h"
 #include "bench_support.h"
 #include "settings/file_chooser_win32.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "timer/timer_dialog_ids.h"
@@ -42,12 +42,15 @@ const int kWindowHeight = 240;
 
 // The pages keep their settings and font files in a folder of their own, so the
 // benchmark never touches a user's Data.ini.
-void UseBenchSettings() {
-  const std::string folder = bench::ProgramFolder() + "\\bench-data";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  const std::string ini = folder + "\\Data.ini";
-  DeleteFileA(ini.c_str());
-  std::snprintf(SettingsPath(), 261, "%s", ini.c_str());
+const SettingsFile& BenchSettings() {
+  static const SettingsFile settings = [] {
+    const std::string folder = bench::ProgramFolder() + "\\bench-data";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string ini = folder + "\\Data.ini";
+    DeleteFileA(ini.c_str());
+    return SettingsFile(ini);
+  }();
+  return settings;
 }
 
 void Click(HWND page, int id, int code = BN_CLICKED) {
@@ -170,7 +173,7 @@ class StopwatchRig : public Rig {
  public:
   StopwatchRig(int accuracyIndex, const char* name, int slot)
       : name_(name),
-        page_(new StopwatchPage(ticks_, &counter_, clock_, chooser_)),
+        page_(new StopwatchPage(BenchSettings(), ticks_, counter_, clock_, chooser_)),
         host_(name, slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     HWND list = GetDlgItem(page_->Window(), IDC_SW_ACCURACY);
@@ -203,7 +206,8 @@ class StopwatchRig : public Rig {
 class TimerRig : public Rig {
  public:
   TimerRig(int slot, double seconds)
-      : page_(new TimerPage(ticks_, clock_, names_, bell_)), host_("countdown", slot) {
+      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_, monitors_)),
+        host_("countdown", slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     // Long enough never to reach zero during the run.
     long long total = static_cast<long long>(seconds) + 60;
@@ -231,8 +235,10 @@ class TimerRig : public Rig {
 
  private:
   MultimediaTickSource ticks_;
+  PerformanceCounterClock counter_;
   SystemLocalClock clock_;
   PresetNameDialogAsker names_;
+  SystemMonitors monitors_;
   MciBellDevice bell_;
   std::unique_ptr<TimerPage> page_;
   Host host_;
@@ -336,7 +342,7 @@ int main(int argc, char** argv) {
   }
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
-  UseBenchSettings();
+  BenchSettings();
   const std::string mode = argv[1];
   const double seconds = bench::SecondsArgument(argc, argv, 2, 120.0);
   if (mode == "drift")

@@ -1,14 +1,20 @@
 #include "app/application_win32.h"
 
 #include "app/main_dialog_win32.h"
-#include "settings/profile_win32.h"
 #include "ui/dpi_win32.h"
 
+// The clocks are members made before runClock, which only keeps them.
 Application::Application()
-    : stopwatchPage(stopwatchTicks, &runClock, localClock, fileChooser, presence),
-      timerPage(timerTicks, localClock, presetNames, bellDevice, &runClock, presence),
-      settingsPage(messageBoxes, fileChooser) {
-  EnsureSettingsPath();
+    : Application(SettingsFile::ForThisProgram(), counterClock, tickCountClock) {}
+
+Application::Application(const SettingsFile& settingsFile, MonotonicClock& fineClock,
+                         MonotonicClock& coarseClock)
+    : settings(settingsFile),
+      runClock(fineClock, coarseClock),
+      stopwatchPage(settings, stopwatchTicks, runClock, localClock, fileChooser, presence),
+      timerPage(settings, timerTicks, runClock, localClock, presetNames, bellDevice, monitors,
+                presence),
+      settingsPage(settings, messageBoxes, fileChooser) {
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);
 }

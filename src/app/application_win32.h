@@ -11,7 +11,9 @@
 #include "desktop/desktop_presence.h"
 #include "desktop/document_opener_win32.h"
 #include "desktop/taskbar_list_win32.h"
+#include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
+#include "settings/settings_file_win32.h"
 #include "ui/message_box_win32.h"
 #include "settings_page/settings_page_win32.h"
 #include "stopwatch/stopwatch_page_win32.h"
@@ -19,8 +21,13 @@
 
 class Application {
  public:
-  // Pages are built in tab order; the first of them fixes the settings path.
+  // Pages are built in tab order, on the program's own settings file.
   Application();
+  // The same on another settings file and other clocks (tests give a folder of
+  // their own and clocks they move): fineClock counts while the machine is
+  // awake, coarseClock goes on through sleep. Both must outlive the object.
+  Application(const SettingsFile& settingsFile, MonotonicClock& fineClock,
+              MonotonicClock& coarseClock);
   // Pages go in reverse order: settings, timer, stopwatch (member order does it).
   ~Application() = default;
   Application(const Application&) = delete;
@@ -37,6 +44,8 @@ class Application {
   int height = 300;
   int minimumTrackingHeight = 300;
 
+  // Data.ini, found once and handed to everything that reads or writes it.
+  SettingsFile settings;
   // The platform's services, made before the pages that use them and released
   // after them (member order).
   SystemMessageBoxes messageBoxes;
@@ -47,11 +56,12 @@ class Application {
   // with the time slept added from the tick count, which goes on through sleep.
   PerformanceCounterClock counterClock;
   TickCountClock tickCountClock;
-  SleepAwareClock runClock{counterClock, tickCountClock};
+  SleepAwareClock runClock;
   MultimediaTickSource stopwatchTicks;
   MultimediaTickSource timerTicks;
   PresetNameDialogAsker presetNames;
   MciBellDevice bellDevice;
+  SystemMonitors monitors;
   ShellDocumentOpener documents;
   // The taskbar button, the awake request and the call for attention, told by
   // the pages what they do; bound to the main window as it is created.

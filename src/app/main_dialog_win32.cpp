@@ -8,7 +8,7 @@
 #include "app/help_win32.h"
 #include "app/main_dialog_ids.h"
 #include "app/window_layout.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_path_win32.h"
 #include "settings/settings_schema.h"
 #include "ui/dpi_win32.h"
@@ -156,7 +156,7 @@ bool MainDialog::OnInitDialog() {
   InsertTabs();
   InitCommonControls();
   CreateStatusBars(instance);
-  if (ProfileReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
+  if (app_.settings.ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
     CheckDlgButton(Window(), IDC_FRONT_SWITCH, BST_CHECKED);
 
   app_.attention.Bind(Window());
@@ -201,9 +201,9 @@ void MainDialog::CreateStatusBars(HINSTANCE instance) {
 }
 
 int MainDialog::ChooseStartTab() const {
-  if (ProfileReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
+  if (app_.settings.ReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
     return kStopwatch;
-  const int stored = ProfileReadInt(schema::kMainSection, schema::kEndTabPos, 0);
+  const int stored = app_.settings.ReadInt(schema::kMainSection, schema::kEndTabPos, 0);
   // Only the stopwatch and the timer are start tabs; anything else (a hand
   // edit) would leave the window without a page.
   return stored == kTimer ? kTimer : kStopwatch;
@@ -253,10 +253,10 @@ void MainDialog::CentreWindow() {
 }
 
 void MainDialog::OnRestorePlacement() {
-  const int storedLeft = ProfileReadInt(schema::kMainSection, schema::kLeft, 0);
-  const int storedTop = ProfileReadInt(schema::kMainSection, schema::kTop, 0);
-  const int storedWidth = ProfileReadInt(schema::kMainSection, schema::kWidth, 0);
-  const int storedHeight = ProfileReadInt(schema::kMainSection, schema::kHeight, 0);
+  const int storedLeft = app_.settings.ReadInt(schema::kMainSection, schema::kLeft, 0);
+  const int storedTop = app_.settings.ReadInt(schema::kMainSection, schema::kTop, 0);
+  const int storedWidth = app_.settings.ReadInt(schema::kMainSection, schema::kWidth, 0);
+  const int storedHeight = app_.settings.ReadInt(schema::kMainSection, schema::kHeight, 0);
   if (storedWidth != 0) {
     MoveWindow(Window(), storedLeft, storedTop, storedWidth, storedHeight, TRUE);
     // A placement on a screen that is gone would open the window where nobody
@@ -279,25 +279,28 @@ void MainDialog::OnRestorePlacement() {
 }
 
 void MainDialog::OnAfterShow() {
-  if (!showingNotices_ && ProfileReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
+  if (!showingNotices_ && app_.settings.ReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
     // The boxes are modal; a show notification handled inside them must not
     // start the notices a second time.
     showingNotices_ = true;
     for (const char* notice : kFirstRunNotices) {
       MessageBoxA(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
     }
-    ProfileWriteString(schema::kMainSection, schema::kFirstFlag, "0");
+    app_.settings.WriteString(schema::kMainSection, schema::kFirstFlag, "0");
     showingNotices_ = false;
   }
-  if (ProfileReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
+  if (app_.settings.ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 }
 
 void MainDialog::OnSelectionChanging() {
   if (SendMessageA(Tab(), TCM_GETCURSEL, 0, 0) == kSettings) {
+    // The other pages are told what is now in force; the file is for the
+    // next run.
     app_.settingsPage.SaveSettings();
-    app_.timerPage.ReloadBellFile();
+    app_.timerPage.UseBellFile(app_.settingsPage.BellFile().c_str());
+    app_.stopwatchPage.UseTriggerMethods(app_.settingsPage.TriggerMethods());
   }
 }
 
@@ -388,14 +391,15 @@ void MainDialog::OnExitSizeMove() {
 
 void MainDialog::OnDestroy() {
   app_.presence.End();
-  ProfileWriteInt(schema::kMainSection, schema::kLeft, app_.left);
-  ProfileWriteInt(schema::kMainSection, schema::kTop, app_.top);
-  ProfileWriteInt(schema::kMainSection, schema::kWidth, app_.width);
-  ProfileWriteInt(schema::kMainSection, schema::kHeight, app_.height);
-  ProfileWriteString(schema::kMainSection, schema::kAlwaysTop,
-                     IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
+  app_.settings.WriteInt(schema::kMainSection, schema::kLeft, app_.left);
+  app_.settings.WriteInt(schema::kMainSection, schema::kTop, app_.top);
+  app_.settings.WriteInt(schema::kMainSection, schema::kWidth, app_.width);
+  app_.settings.WriteInt(schema::kMainSection, schema::kHeight, app_.height);
+  app_.settings.WriteString(
+      schema::kMainSection, schema::kAlwaysTop,
+      IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
   const int tab = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
-  ProfileWriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
+  app_.settings.WriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
 }
 
 // Both resume notifications may come for one wake; the second finds nothing

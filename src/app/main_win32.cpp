@@ -5,12 +5,9 @@
 
 #include "app/application_win32.h"
 #include "app/command_line.h"
-#include "settings/path_rules.h"
 #include "settings/settings_path_win32.h"
-#include "settings/profile_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  ZeroMemory(SettingsPath(), kPathBufferSize);
   if (!IsAcceptedCommandLine(commandLine))
     return 0;
 

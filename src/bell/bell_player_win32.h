@@ -1,7 +1,6 @@
 // Plays the bell sound file through the media control interface, one device at
 // a time. Every failure is silent to the user; operations report success.
-#ifndef MIPO_BELL_BELL_PLAYER_WIN32_H
-#define MIPO_BELL_BELL_PLAYER_WIN32_H
+#pragma once
 
 #include <windows.h>
 
@@ -40,5 +39,3 @@ class BellPlayer {
   BellDevice& device_;
   UINT deviceId_;
 };
-
-#endif  // MIPO_BELL_BELL_PLAYER_WIN32_H

@@ -1,8 +1,7 @@
 // How the bell player names a sound file to the media control interface: the
 // device type follows the file's extension, and a path without a drive is
 // taken relative to the current directory.
-#ifndef MIPO_BELL_BELL_RULES_H
-#define MIPO_BELL_BELL_RULES_H
+#pragma once
 
 #include <cstddef>
 
@@ -19,5 +18,3 @@ const char* BellDeviceType(const char* path);
 // the result does not fit in kMaxPathChars (settings/path_rules.h) bytes
 // or in outSize.
 bool BellElementName(const char* path, const char* currentDir, char* out, size_t outSize);
-
-#endif  // MIPO_BELL_BELL_RULES_H

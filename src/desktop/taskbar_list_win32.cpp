@@ -3,6 +3,11 @@
 #include <objbase.h>
 #include <shobjidl.h>
 
+TaskbarList::TaskbarList(ITaskbarList3* list) : list_(list) {
+  if (list_ != nullptr)
+    list_->AddRef();
+}
+
 TaskbarList::~TaskbarList() {
   if (list_ != nullptr)
     list_->Release();

@@ -13,6 +13,9 @@ struct ITaskbarList3;
 class TaskbarList : public desktop::TaskbarProgress {
  public:
   TaskbarList() = default;
+  // On a list made elsewhere (a test's recorder), held until the end; Attach
+  // then only names the window.
+  explicit TaskbarList(ITaskbarList3* list);
   ~TaskbarList() override;
   TaskbarList(const TaskbarList&) = delete;
   TaskbarList& operator=(const TaskbarList&) = delete;

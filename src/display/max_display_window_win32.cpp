@@ -30,8 +30,13 @@ HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const c
 
 }  // namespace
 
-MaxDisplayWindow::MaxDisplayWindow()
-    : labelWindow_(nullptr), startButton_(nullptr), closeButton_(nullptr), labelFont_(nullptr) {}
+MaxDisplayWindow::MaxDisplayWindow(const SettingsFile& settings)
+    : TimeDisplayWindow(settings),
+      labelColor_(0),
+      labelWindow_(nullptr),
+      startButton_(nullptr),
+      closeButton_(nullptr),
+      labelFont_(nullptr) {}
 
 MaxDisplayWindow::~MaxDisplayWindow() {
   ReleaseControls(true);
@@ -119,6 +124,42 @@ void MaxDisplayWindow::SetLabelText(const char* text) {
     return;
   SetWindowTextA(labelWindow_, text != nullptr ? text : "");
   ShowWindow(labelWindow_, SW_SHOW);
+}
+
+void MaxDisplayWindow::SetLabelColor(COLORREF color) {
+  labelColor_ = color;
+}
+
+// A button click is passed on as a message whose number is the button id.
+bool MaxDisplayWindow::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED || notifyWindow_ == nullptr ||
+      (id != IDC_MAXDISP_START && id != IDC_MAXDISP_CLOSE)) {
+    return false;
+  }
+  PostMessageA(notifyWindow_, static_cast<UINT>(id), 0, 0);
+  return true;
+}
+
+// The notice label is drawn in its colour on white; other statics as usual.
+bool MaxDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message != WM_CTLCOLORSTATIC)
+    return TimeDisplayWindow::OnMessage(message, wParam, lParam, result);
+  HWND control = reinterpret_cast<HWND>(lParam);
+  *result = 0;
+  if (control == nullptr || control != labelWindow_)
+    return true;
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  SetBkMode(dc, TRANSPARENT);
+  // High contrast draws the notice like the time: the system's colours, the
+  // stored one untouched for when it ends.
+  if (HighContrast()) {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    *result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    return true;
+  }
+  SetTextColor(dc, labelColor_);
+  *result = reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+  return true;
 }
 
 bool MaxDisplayWindow::OnKeyDown(WPARAM wParam, LPARAM) {

@@ -10,7 +10,7 @@
 
 class MaxDisplayWindow : public TimeDisplayWindow {
  public:
-  MaxDisplayWindow();
+  explicit MaxDisplayWindow(const SettingsFile& settings);
   ~MaxDisplayWindow() override;
 
   // As the base, and on first creation also the hidden label and buttons.
@@ -24,6 +24,8 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   void ShowLabel(int command);
   // Sets the label's text and shows it, an empty text included.
   void SetLabelText(const char* text);
+  // The colour the label's text is drawn in.
+  void SetLabelColor(COLORREF color);
 
   HWND LabelWindow() const { return labelWindow_; }
   HWND StartButton() const { return startButton_; }
@@ -35,11 +37,14 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   bool OnKeyDown(WPARAM key, LPARAM flags) override;
   bool OnLButtonDown(WPARAM keys, LPARAM point) override;
   void OnWindowDestroyed() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
  private:
   void CreateControls(HINSTANCE instance);
   void ReleaseControls(bool destroyWindows);
 
+  COLORREF labelColor_;
   HWND labelWindow_;
   HWND startButton_;
   HWND closeButton_;

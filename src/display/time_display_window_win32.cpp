@@ -5,9 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "display/max_display_ids.h"
 #include "settings/path_rules.h"
-#include "settings/profile_win32.h"
 
 // The font file is the record's memory image on the 32-bit platform; the
 // portable record must line up with the SDK's LOGFONTA member by member.
@@ -51,8 +49,9 @@ void RegisterDisplayClass(HINSTANCE instance) {
 
 }  // namespace
 
-TimeDisplayWindow::TimeDisplayWindow()
-    : notifyWindow_(nullptr),
+TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
+    : settings_(settings),
+      notifyWindow_(nullptr),
       font_(nullptr),
       savedFont_(nullptr),
       windowDC_(nullptr),
@@ -61,8 +60,7 @@ TimeDisplayWindow::TimeDisplayWindow()
       backgroundDC_(nullptr),
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
-      drawingBitmap_(nullptr),
-      labelColor_(0) {
+      drawingBitmap_(nullptr) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
   std::memset(fontFilePath_, 0, sizeof fontFilePath_);
@@ -85,12 +83,11 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
   }
   if (fontName == nullptr)
     fontName = "";
-  EnsureSettingsPath();
   // Without a settings location there is no font file either: the display
   // then runs on the default font and keeps no choice, like the settings.
   fontFilePath_[0] = '\0';
-  if (SettingsPath()[0] != '\0') {
-    display::BuildFontFilePath(SettingsPath(), fontName, fontFilePath_, sizeof fontFilePath_);
+  if (settings_.Usable()) {
+    display::BuildFontFilePath(settings_.Path(), fontName, fontFilePath_, sizeof fontFilePath_);
   }
 
   RegisterDisplayClass(instance);
@@ -232,10 +229,6 @@ BOOL TimeDisplayWindow::IsVisible() {
   return IsWindowVisible(Window());
 }
 
-void TimeDisplayWindow::SetLabelColor(COLORREF color) {
-  labelColor_ = color;
-}
-
 void TimeDisplayWindow::ChooseDisplayFont() {
   if (Window() == nullptr)
     return;
@@ -321,9 +314,6 @@ bool TimeDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
     case WM_ERASEBKGND:
       *result = 0;  // the whole client area is always painted from the bitmap
       return true;
-    case WM_CTLCOLORSTATIC:
-      *result = OnCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-      return true;
     default:
       return false;
   }
@@ -336,27 +326,6 @@ void TimeDisplayWindow::OnDestroy() {
 bool TimeDisplayWindow::OnRButtonDown(WPARAM, LPARAM) {
   ChooseDisplayFont();
   return true;
-}
-
-bool TimeDisplayWindow::OnCommand(int id, int code, HWND) {
-  // A button click is passed on as a message whose number is the button id.
-  if (code == BN_CLICKED && notifyWindow_ != nullptr &&
-      (id == IDC_MAXDISP_START || id == IDC_MAXDISP_CLOSE)) {
-    PostMessageA(notifyWindow_, static_cast<UINT>(id), 0, 0);
-  }
-  return true;
-}
-
-LRESULT TimeDisplayWindow::OnCtlColorStatic(HDC dc, HWND control) {
-  if (control == nullptr || control != GetDlgItem(Window(), IDC_MAXDISP_LABEL))
-    return 0;
-  SetBkMode(dc, TRANSPARENT);
-  if (highContrast_) {
-    SetTextColor(dc, TextColor());
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-  }
-  SetTextColor(dc, labelColor_);
-  return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
 void TimeDisplayWindow::OnPaint() {

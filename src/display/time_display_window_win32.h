@@ -11,11 +11,13 @@
 
 #include "display/display_name.h"
 #include "display/font_record.h"
+#include "settings/settings_file_win32.h"
 #include "ui/dialog_win32.h"
 
 class TimeDisplayWindow : public WindowObject {
  public:
-  TimeDisplayWindow();
+  // The font file lies beside settings.
+  explicit TimeDisplayWindow(const SettingsFile& settings);
   ~TimeDisplayWindow() override;
 
   // Creates the window (hidden unless style says otherwise), its font and its
@@ -30,9 +32,6 @@ class TimeDisplayWindow : public WindowObject {
   void ShowText(const char* text);
   BOOL Show(int command);
   BOOL IsVisible();
-  // Colour of the label child with id 6000; used the next time it paints.
-  void SetLabelColor(COLORREF color);
-
   // Opens the font dialog for this display; OK applies the choice at once.
   void ChooseDisplayFont();
   // What OK in the font dialog does: take the font and colour, rebuild the
@@ -57,17 +56,17 @@ class TimeDisplayWindow : public WindowObject {
   // Text read after the time in the display's name; none by default.
   virtual void NameLabel(char* out, std::size_t /*outSize*/) const { out[0] = '\0'; }
 
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+  const SettingsFile& settings_;
   HWND notifyWindow_;
 
  private:
   void OnPaint() override;
   bool OnRButtonDown(WPARAM keys, LPARAM point) override;
-  bool OnCommand(int id, int code, HWND control) override;
   void OnSize(UINT type, int width, int height) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
-  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
-  LRESULT OnCtlColorStatic(HDC dc, HWND control);
 
   bool LoadFontRecord();
   void SaveFontRecord();
@@ -92,7 +91,7 @@ class TimeDisplayWindow : public WindowObject {
 
   RECT clientRect_;
   char text_[32];
-  char fontFilePath_[261];
+  char fontFilePath_[kPathBufferSize];
   HFONT font_;
   HGDIOBJ savedFont_;
   HDC windowDC_;
@@ -104,7 +103,6 @@ class TimeDisplayWindow : public WindowObject {
   HGDIOBJ savedBackgroundBitmap_;
   HBITMAP backgroundBitmap_;
   HBITMAP drawingBitmap_;
-  COLORREF labelColor_;
   display::FontRecord fontRecord_;
   display::NameChangePacer namePacer_;
   bool highContrast_ = false;

@@ -4,12 +4,13 @@
 
 #include <cstddef>
 
+#include "settings/path_rules.h"
+
 const char kChooseFileTitle[] = "ファイル選択";
 
 namespace {
 
 // The path and file-title buffers of the save dialog.
-const int kSavePathSize = 260;
 
 // The save dialog is asked for in its older form (up to lpTemplateName; 76 bytes
 // in a 32-bit program), which every version of the common dialogs accepts.
@@ -47,16 +48,16 @@ bool SystemFileChooser::ChooseOpen(HWND owner, char* fileName, DWORD fileNameSiz
 
 bool SystemFileChooser::ChooseSave(HWND owner, const char* filter, const char* defaultExtension,
                                    char* path) {
-  char fileTitle[kSavePathSize] = {};
+  char fileTitle[kMaxPathChars] = {};
   OPENFILENAMEA request;
   ZeroMemory(&request, sizeof request);
   request.lStructSize = kSaveRequestSize;
   request.hwndOwner = owner;
   request.lpstrFilter = filter;
   request.lpstrFile = path;
-  request.nMaxFile = kSavePathSize;
+  request.nMaxFile = kMaxPathChars;
   request.lpstrFileTitle = fileTitle;
-  request.nMaxFileTitle = kSavePathSize;
+  request.nMaxFileTitle = kMaxPathChars;
   request.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   request.lpstrDefExt = defaultExtension;
   return GetSaveFileNameA(&request) != FALSE;

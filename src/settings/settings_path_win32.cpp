@@ -33,8 +33,7 @@ std::string NetworkUserName() {
 
 }  // namespace
 
-void BuildSettingsPath(char* out) {
-  out[0] = '\0';
+std::string FindDataIniPath() {
   const SettingsLocation where = ComposeSettingsLocation(ProgramPath(), NetworkUserName());
   if (!where.userFolder.empty()) {
     FileHelper helper;
@@ -43,5 +42,5 @@ void BuildSettingsPath(char* out) {
       helper.CreateFolderPath(where.userFolder.c_str(), true);
     }
   }
-  CopyBounded(out, kPathBufferSize, where.iniPath);
+  return where.iniPath;
 }

@@ -11,7 +11,7 @@ std::string ProgramPath();
 // the trailing separator; empty when unknown.
 std::string ProgramFolder();
 
-// Computes the full path of Data.ini into out (261 bytes), creating the per-user
-// folder beside the executable when it is missing. out is left empty when no
-// path fits in 260 characters; the program then runs on defaults.
-void BuildSettingsPath(char* out);
+// The full path of Data.ini, creating the per-user folder beside the executable
+// when it is missing. Empty when no path fits in 260 characters; the program
+// then runs on defaults.
+std::string FindDataIniPath();

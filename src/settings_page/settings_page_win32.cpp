@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <string>
 
 #include "settings/file_chooser_win32.h"
 #include "settings/file_helper_win32.h"
 #include "settings/path_rules.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_rules.h"
@@ -35,16 +36,22 @@ bool PathExists(const std::string& path) {
 // by the page.
 class PageSaveTarget : public SettingsSaveTarget {
  public:
-  PageSaveTarget(HWND page, MessageBoxes& boxes) : page_(page), boxes_(boxes) {}
+  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes,
+                 std::string* bellFile)
+      : settings_(settings), page_(page), boxes_(boxes), bellFile_(bellFile) {}
   void Write(const char* key, const char* value) override {
-    ProfileWriteString(schema::kSettingSection, key, value);
+    settings_.WriteString(schema::kSettingSection, key, value);
+    if (std::strcmp(key, schema::kBellFile) == 0)
+      *bellFile_ = value;
   }
   bool PathExists(const char* path) override { return ::PathExists(path); }
   void ReportInvalidBellFile() override { boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK); }
 
  private:
+  const SettingsFile& settings_;
   HWND page_;
   MessageBoxes& boxes_;
+  std::string* bellFile_;  // the bell file in force, as written
 };
 
 struct TriggerMethodList {
@@ -63,15 +70,8 @@ int Selection(HWND page, int id) {
 
 }  // namespace
 
-SettingsPage::SettingsPage(MessageBoxes& boxes, FileChooser& chooser)
-    : Page(IDD_SETTINGS_PAGE), boxes_(boxes), chooser_(chooser) {
-  EnsureSettingsPath();
-}
-
-SettingsPage::~SettingsPage() {
-  // A window that outlives the object would reach it through its user data.
-  DestroyOwnWindow();
-}
+SettingsPage::SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser)
+    : Page(IDD_SETTINGS_PAGE), settings_(settings), boxes_(boxes), chooser_(chooser) {}
 
 void SettingsPage::BeforeShow(int command) {
   if (command != SW_HIDE)
@@ -89,25 +89,31 @@ void SettingsPage::SaveSettings() {
   values.lapMethod = Selection(page, IDC_SETTINGS_TIME_WAY);
   values.stopMethod = Selection(page, IDC_SETTINGS_END_WAY);
   values.bellFile = bellFile.c_str();
-  PageSaveTarget target(page, boxes_);
+  PageSaveTarget target(settings_, page, boxes_, &bellFile_);
   SaveSettingsValues(values, target);
+  methods_ = {values.startMethod, values.lapMethod, values.stopMethod};
 }
 
 void SettingsPage::OnInitPage() {
   // Only a stored 1 means "on": the main dialog reads the key the same way.
   CheckDlgButton(Window(), IDC_SETTINGS_END_TAB,
-                 ProfileReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1 ? BST_CHECKED
-                                                                                  : BST_UNCHECKED);
+                 settings_.ReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1
+                     ? BST_CHECKED
+                     : BST_UNCHECKED);
   for (const TriggerMethodList& list : kTriggerMethodLists)
     FillTriggerMethodList(list.id, list.key);
 
   char bellFile[kMaxPathChars] = {};
-  ProfileReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
+  settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
   SetDlgItemTextA(Window(), IDC_SETTINGS_BELL_FILE, bellFile);
+  bellFile_ = bellFile;
+  methods_ = {settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
+              settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
+              settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)};
 }
 
 void SettingsPage::FillTriggerMethodList(int id, const char* key) {
-  const int stored = ProfileReadInt(schema::kSettingSection, key, 0);
+  const int stored = settings_.ReadInt(schema::kSettingSection, key, 0);
   HWND list = Item(id);
   for (int method = 0; method < kTriggerMethodCount; ++method) {
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TriggerMethodName(method)));

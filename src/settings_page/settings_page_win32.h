@@ -5,7 +5,11 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "settings/file_chooser_win32.h"
+#include "settings/settings_file_win32.h"
+#include "triggers/trigger_rules.h"
 #include "ui/message_box_win32.h"
 #include "ui/page_win32.h"
 
@@ -13,12 +17,16 @@ class SettingsPage : public Page {
  public:
   // The message box that refuses a bell file and the chooser behind 参照; the
   // program passes the platform's, tests recorders.
-  SettingsPage(MessageBoxes& boxes, FileChooser& chooser);
-  ~SettingsPage() override;
+  SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser);
 
   // Writes the controls' values to Data.ini; does nothing while the page does
   // not exist, so a page never opened leaves the stored values alone.
   void SaveSettings();
+  // What is in force since the page was made or last saved: what the other
+  // pages are told when the user leaves this one. A refused bell file leaves
+  // the one before it in force.
+  const triggers::TriggerMethods& TriggerMethods() const { return methods_; }
+  const std::string& BellFile() const { return bellFile_; }
 
  private:
   void OnInitPage() override;
@@ -29,6 +37,9 @@ class SettingsPage : public Page {
   void Browse();
   void FillTriggerMethodList(int id, const char* key);
 
+  const SettingsFile& settings_;
   MessageBoxes& boxes_;
   FileChooser& chooser_;
+  triggers::TriggerMethods methods_ = {0, 0, 0};
+  std::string bellFile_;
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/file_chooser_win32.h"
+#include "settings/path_rules.h"
 #include "stopwatch/list_view_control_win32.h"
 
 namespace {
@@ -15,8 +16,6 @@ namespace {
 const char kCsvFilter[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
 
 const char kCsvExtension[] = "csv";
-// The path buffer of the save dialog, as FileChooser::ChooseSave fills it.
-const int kSavePathSize = 260;
 // Header titles are short fixed words; this is room enough for any of them.
 const int kTitleRoom = 64;
 // Cells start with this much room and grow until the text fits: a cumulative
@@ -137,10 +136,10 @@ int PutTextOnClipboard(HWND owner, const char* text) {
 }
 
 bool SaveLapsToChosenFile(const ListViewControl& list, HWND owner, FileChooser& chooser) {
-  char path[kSavePathSize] = {};
+  char path[kMaxPathChars] = {};
   if (!chooser.ChooseSave(owner, kCsvFilter, kCsvExtension, path))
     return false;
   // Whatever the chooser left at the end, the path ends inside the buffer.
-  path[kSavePathSize - 1] = '\0';
+  path[kMaxPathChars - 1] = '\0';
   return ExportLapsToCsv(list, path);
 }

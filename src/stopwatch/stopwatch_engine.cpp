@@ -41,9 +41,10 @@ void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption
                 TriggerMethodName(stopMethod));
 }
 
-StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& rows,
-                                 StopwatchControls& controls, TimeReadout& readout)
-    : timer_(timer),
+StopwatchEngine::StopwatchEngine(TickSource& ticks, MonotonicClock& countClock, LocalClock& clock,
+                                 LapRows& rows, StopwatchControls& controls, TimeReadout& readout)
+    : timer_(ticks),
+      monotonic_(countClock),
       clock_(clock),
       rows_(rows),
       controls_(controls),
@@ -55,7 +56,6 @@ StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& r
       shadeFlag_(0),
       rowCount_(0),
       ticks_(0),
-      monotonic_(nullptr),
       activeUnits_(0),
       lastReading_(0),
       lastShownAt_(0),
@@ -73,12 +73,6 @@ StopwatchEngine::StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& r
 
 void StopwatchEngine::SetAccuracy(int index) {
   accuracyIndex_ = MendAccuracyIndex(index);
-}
-
-void StopwatchEngine::UseMonotonicClock(MonotonicClock* clock) {
-  if (running_)
-    return;
-  monotonic_ = clock;
 }
 
 void StopwatchEngine::SetMode(int mode) {
@@ -115,7 +109,7 @@ void StopwatchEngine::StartOrLap() {
   if (!running_) {
     // The run is timed from the press, before the buttons and the display are
     // brought up to date.
-    const uint64_t origin = monotonic_ != nullptr ? monotonic_->NowUnits() : 0;
+    const uint64_t origin = monotonic_.NowUnits();
     running_ = true;
     ticks_ = 0;
     ShowDuration(0);
@@ -168,20 +162,15 @@ void StopwatchEngine::OnTick() {
   // A tick that slipped past the purge of a pause or a stop is not counted.
   if (!running_ || !armed_)
     return;
-  if (monotonic_ != nullptr) {
-    CatchUp(false);
-  } else {
-    ++ticks_;
-    ShowDuration(ticks_);
-  }
+  CatchUp(false);
   if (AtLimit())
     StopRun();
 }
 
 void StopwatchEngine::CatchUp(bool press) {
-  if (monotonic_ == nullptr || !armed_)
+  if (!armed_)
     return;
-  const uint64_t now = monotonic_->NowUnits();
+  const uint64_t now = monotonic_.NowUnits();
   if (now > lastReading_)
     activeUnits_ += now - lastReading_;
   lastReading_ = now;
@@ -214,11 +203,6 @@ bool StopwatchEngine::AtLimit() const {
 
 uint64_t StopwatchEngine::PeriodUnits() const {
   return static_cast<uint64_t>(CurrentAccuracy().tickPeriodMs) * kUnitsPerMillisecond;
-}
-
-void StopwatchEngine::SetTicksForTesting(uint64_t ticks) {
-  ticks_ = ticks;
-  activeUnits_ = ticks * PeriodUnits();
 }
 
 void StopwatchEngine::PressStart() {
@@ -285,7 +269,7 @@ void StopwatchEngine::UpdateStatusText() {
   char text[kStatusTextSize];
   FormatStopwatchStatus(running_, watchMode_, startCaption_, startMethod_, lapMethod_, stopMethod_,
                         text, sizeof text);
-  controls_.SetStatusText(text);
+  controls_.SetStatus(text);
 }
 
 void StopwatchEngine::StartRun(uint64_t origin) {
@@ -310,8 +294,7 @@ bool StopwatchEngine::TogglePause() {
   }
   // Count and start time stay: the paused time is not counted. The part of a
   // period that had run before the pause is kept and runs on from here.
-  if (monotonic_ != nullptr)
-    lastReading_ = monotonic_->NowUnits();
+  lastReading_ = monotonic_.NowUnits();
   armed_ = timer_.Arm(CurrentAccuracy().tickPeriodMs);
   return false;
 }
@@ -375,7 +358,7 @@ void StopwatchEngine::ShowDuration(uint64_t ticks) {
   const Accuracy& accuracy = CurrentAccuracy();
   FormatDuration(static_cast<int64_t>(ticks), static_cast<int32_t>(accuracy.unitsPerSecond),
                  accuracy, text, sizeof text);
-  readout_.ShowTime(text);
+  readout_.ShowText(text);
 }
 
 void StopwatchEngine::FormatLapDuration(int64_t units, char* out, std::size_t outSize) const {

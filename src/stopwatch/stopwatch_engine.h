@@ -1,8 +1,7 @@
 // The timing half of the stopwatch page. A run's time is a whole number of tick
-// periods. With a monotonic clock it is the number of whole periods the clock has
-// seen while the watch ran (paused time left out), so ticks that arrive late, in
-// bursts or not at all cost nothing; the tick only says when to look and draw.
-// Without one each handled tick counts one period. The local time is read once,
+// periods: the number of whole periods the monotonic clock has seen while the
+// watch ran (paused time left out), so ticks that arrive late, in bursts or not
+// at all cost nothing; the tick only says when to look and draw. The local time is read once,
 // at the start of a run; every time of day in the lap list is that start plus
 // counted time. Everything runs on the UI thread; the engine reaches the world
 // only through the small interfaces below.
@@ -12,21 +11,12 @@
 #include <cstdint>
 
 #include "base/clock.h"
+#include "base/tick_source.h"
 #include "stopwatch/accuracy.h"
 #include "base/calendar_time.h"
 #include "stopwatch/lap_columns.h"
 #include "triggers/trigger_methods.h"
 #include "triggers/trigger_rules.h"
-
-// The periodic tick. Ticks arrive later as OnTick calls on the UI thread.
-class TickTimer {
- public:
-  virtual ~TickTimer() = default;
-  // Starts ticking every periodMs; false when no timer could be armed.
-  virtual bool Arm(uint32_t periodMs) = 0;
-  // Stops ticking and drops the ticks not yet handled.
-  virtual void Disarm() = 0;
-};
 
 // The rows of the lap list. Cells are addressed by position among the shown
 // columns.
@@ -52,14 +42,14 @@ class StopwatchControls {
   virtual void EnableStop(bool enable) = 0;
   // The clear button, the accuracy list and the mode button: usable only while stopped.
   virtual void EnableSetup(bool enable) = 0;
-  virtual void SetStatusText(const char* text) = 0;
+  virtual void SetStatus(const char* text) = 0;
 };
 
 // The time display.
 class TimeReadout {
  public:
   virtual ~TimeReadout() = default;
-  virtual void ShowTime(const char* text) = 0;
+  virtual void ShowText(const char* text) = 0;
 };
 
 enum WatchMode {
@@ -90,8 +80,10 @@ void FormatStopwatchStatus(bool running, int watchMode, const char* startCaption
 
 class StopwatchEngine {
  public:
-  StopwatchEngine(TickTimer& timer, LocalClock& clock, LapRows& rows, StopwatchControls& controls,
-                  TimeReadout& readout);
+  // ticks says when to look; countClock is what a run's time is counted
+  // against; clock gives the time of day a run starts at.
+  StopwatchEngine(TickSource& ticks, MonotonicClock& countClock, LocalClock& clock, LapRows& rows,
+                  StopwatchControls& controls, TimeReadout& readout);
   StopwatchEngine(const StopwatchEngine&) = delete;
   StopwatchEngine& operator=(const StopwatchEngine&) = delete;
 
@@ -99,10 +91,6 @@ class StopwatchEngine {
   void SetAccuracy(int index);  // mended to 0 outside 0..11
   void SetMode(int mode);       // 1 is normal mode, anything else lap mode; sets the mode caption
   void SetShownColumns(const int shown[kLapColumnCount]);  // as MendShownColumns leaves them
-  // The clock the count is taken from; null (the default) counts one period per
-  // handled tick, for callers that drive time by handing ticks in. Only taken
-  // while stopped.
-  void UseMonotonicClock(MonotonicClock* clock);
   // Takes the trigger methods in force (mended), sets the start and stop buttons
   // and the status text by them, and tells which hook libraries they need.
   HookNeeds SetTriggerMethods(int startMethod, int lapMethod, int stopMethod);
@@ -131,8 +119,6 @@ class StopwatchEngine {
 
   bool IsRunning() const { return running_; }
   bool IsPaused() const { return running_ && !armed_; }
-  int StartMethod() const { return startMethod_; }
-  int LapMethod() const { return lapMethod_; }
   int StopMethod() const { return stopMethod_; }
   triggers::TriggerMethods Methods() const { return {startMethod_, lapMethod_, stopMethod_}; }
   int Mode() const { return watchMode_; }
@@ -145,9 +131,6 @@ class StopwatchEngine {
   uint64_t Ticks() const { return ticks_; }
   int ShadeFlag() const { return shadeFlag_; }
   int64_t CumulativeTotal() const { return cumulativeTotal_; }
-
-  // Lets tests reach a count near the automatic stop without millions of ticks.
-  void SetTicksForTesting(uint64_t ticks);
 
  private:
   void StartRun(uint64_t origin);  // origin: monotonic reading the run is timed from
@@ -163,7 +146,8 @@ class StopwatchEngine {
   void ShowDuration(uint64_t ticks);
   void FormatLapDuration(int64_t units, char* out, std::size_t outSize) const;
 
-  TickTimer& timer_;
+  TickSource& timer_;
+  MonotonicClock& monotonic_;
   LocalClock& clock_;
   LapRows& rows_;
   StopwatchControls& controls_;
@@ -176,12 +160,11 @@ class StopwatchEngine {
   int shadeFlag_;
   int rowCount_;
   uint64_t ticks_;
-  MonotonicClock* monotonic_;  // null: each handled tick counts one period
-  uint64_t activeUnits_;       // running time of the run up to lastReading_, pauses left out
-  uint64_t lastReading_;       // monotonic clock reading activeUnits_ runs up to
-  uint64_t lastShownAt_;       // monotonic clock reading of the last redraw
-  bool shownBehind_;           // the display shows less than the count
-  int64_t cumulativeTotal_;    // sum of the splits of all rows, 100-ns units
+  uint64_t activeUnits_;     // running time of the run up to lastReading_, pauses left out
+  uint64_t lastReading_;     // monotonic clock reading activeUnits_ runs up to
+  uint64_t lastShownAt_;     // monotonic clock reading of the last redraw
+  bool shownBehind_;         // the display shows less than the count
+  int64_t cumulativeTotal_;  // sum of the splits of all rows, 100-ns units
   CalendarTime startTime_;
   uint64_t startUnits_;  // startTime_ in 100-ns units
   bool hasPreviousLap_;  // false until the run's first row

@@ -6,7 +6,7 @@
 
 #include "base/clock_win32.h"
 #include "display/display_layout.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "ui/dpi_win32.h"
@@ -39,23 +39,21 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 
 }  // namespace
 
-StopwatchPage::StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock,
-                             LocalClock& clock, FileChooser& chooser,
+StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks,
+                             MonotonicClock& countClock, LocalClock& clock, FileChooser& chooser,
                              desktop::ActivityReport& activity)
     : Page(IDD_STOPWATCH_PAGE),
+      settings_(settings),
       ticks_(ticks),
       chooser_(chooser),
       activity_(activity),
+      display_(settings),
       mouseHook_(kMouseHookLibrary),
       keyHook_(kKeyHookLibrary),
-      engine_(*this, clock, *this, *this, *this) {
-  EnsureSettingsPath();
-  engine_.UseMonotonicClock(countClock);
-}
+      ports_(this),
+      engine_(ports_, countClock, clock, ports_, ports_, ports_) {}
 
 StopwatchPage::~StopwatchPage() {
-  // Destroyed while this object is whole, the window still saves the settings.
-  DestroyOwnWindow();
   engine_.DisarmTimer();
   listView_.Attach(nullptr);
 }
@@ -71,10 +69,8 @@ void StopwatchPage::AfterCreate() {
 
 // Showing re-reads the trigger methods, so a change on the settings tab takes
 // effect here.
-void StopwatchPage::BeforeShow(int command) {
+void StopwatchPage::BeforeShow(int /*command*/) {
   OutputDebugStringA(kShowTrace);
-  if (command == SW_SHOW)
-    ReadTriggerMethodsAndLoadHooks();
 }
 
 bool StopwatchPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* /*result*/) {
@@ -203,12 +199,13 @@ void StopwatchPage::OnInitPage() {
     SendMessageA(accuracyList, CB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(AccuracyAt(index).entryText));
   }
-  const int stored = ProfileReadInt(schema::kWatchSection, schema::kWatchAccuracy, 0);
-  SendMessageA(accuracyList, CB_SETCURSEL, static_cast<WPARAM>(MendAccuracyIndex(stored)), 0);
-  ApplyAccuracy();
+  // The engine owns the accuracy (and mends a stored value); the list shows it.
+  engine_.SetAccuracy(settings_.ReadInt(schema::kWatchSection, schema::kWatchAccuracy, 0));
+  SendMessageA(accuracyList, CB_SETCURSEL, static_cast<WPARAM>(engine_.AccuracyIndex()), 0);
 
-  engine_.SetMode(ProfileReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
+  engine_.SetMode(settings_.ReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
   InitColumns();
+  ReadTriggerMethods();
 }
 
 void StopwatchPage::InitColumns() {
@@ -216,7 +213,7 @@ void StopwatchPage::InitColumns() {
   for (int column = 0; column < kLapColumnCount; ++column) {
     char key[32];
     ShownColumnKey(column, key, sizeof key);
-    shown[column] = ProfileReadInt(schema::kWatchSection, key, kShownColumnMissing);
+    shown[column] = settings_.ReadInt(schema::kWatchSection, key, kShownColumnMissing);
   }
   MendShownColumns(shown);
   engine_.SetShownColumns(shown);
@@ -230,18 +227,15 @@ void StopwatchPage::InitColumns() {
   }
 }
 
-void StopwatchPage::ApplyAccuracy() {
-  const int index = static_cast<int>(SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
-  if (index >= 0)
-    engine_.SetAccuracy(index);
+void StopwatchPage::ReadTriggerMethods() {
+  UseTriggerMethods({settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
+                     settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
+                     settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)});
 }
 
-void StopwatchPage::ReadTriggerMethodsAndLoadHooks() {
+void StopwatchPage::UseTriggerMethods(const triggers::TriggerMethods& methods) {
   OutputDebugStringA(kReadTriggerMethodsTrace);
-  const int startMethod = ProfileReadInt(schema::kSettingSection, schema::kStartWay, 0);
-  const int lapMethod = ProfileReadInt(schema::kSettingSection, schema::kTimeWay, 0);
-  const int stopMethod = ProfileReadInt(schema::kSettingSection, schema::kEndWay, 0);
-  ApplyHookNeeds(engine_.SetTriggerMethods(startMethod, lapMethod, stopMethod));
+  ApplyHookNeeds(engine_.SetTriggerMethods(methods.start, methods.lap, methods.stop));
 }
 
 void StopwatchPage::LayoutList(int width) {
@@ -366,89 +360,86 @@ void StopwatchPage::SaveWatchSettings() {
   for (int column = 0; column < kLapColumnCount; ++column) {
     char key[32];
     ShownColumnKey(column, key, sizeof key);
-    ProfileWriteInt(schema::kWatchSection, key, engine_.ColumnShown(column));
+    settings_.WriteInt(schema::kWatchSection, key, engine_.ColumnShown(column));
   }
-  int accuracy = static_cast<int>(SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
-  if (accuracy < 0)
-    accuracy = engine_.AccuracyIndex();
-  ProfileWriteInt(schema::kWatchSection, schema::kWatchAccuracy, accuracy);
-  ProfileWriteInt(schema::kWatchSection, schema::kWatchMode, engine_.Mode());
+  settings_.WriteInt(schema::kWatchSection, schema::kWatchAccuracy, engine_.AccuracyIndex());
+  settings_.WriteInt(schema::kWatchSection, schema::kWatchMode, engine_.Mode());
 }
 
 // --- what the engine asks of the page -------------------------------------
 
-bool StopwatchPage::Arm(uint32_t periodMs) {
-  if (Window() == nullptr)
+bool StopwatchPage::Ports::Arm(uint32_t periodMs) {
+  if (page_->Window() == nullptr)
     return false;
-  const bool armed = ticks_.Start(Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
-  activity_.StopwatchTicking(armed);
+  const bool armed = page_->ticks_.Start(page_->Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
+  page_->activity_.StopwatchTicking(armed);
   return armed;
 }
 
-void StopwatchPage::Disarm() {
-  display_.AnnounceName();  // the run came to rest: its final time is heard
-  activity_.StopwatchTicking(false);
-  ticks_.Stop();
-  if (Window() != nullptr)
-    DropQueuedTicks(Window(), WM_MIPO_STOPWATCH_TICK);
+void StopwatchPage::Ports::Disarm() {
+  page_->display_.AnnounceName();  // the run came to rest: its final time is heard
+  page_->activity_.StopwatchTicking(false);
+  page_->ticks_.Stop();
+  if (page_->Window() != nullptr)
+    DropQueuedTicks(page_->Window(), WM_MIPO_STOPWATCH_TICK);
 }
 
-int StopwatchPage::CountRows() {
-  return listView_.CountRows();
+int StopwatchPage::Ports::CountRows() {
+  return page_->listView_.CountRows();
 }
 
-int StopwatchPage::InsertRow(int index, const char* firstCell, int parameter) {
-  return listView_.InsertRow(index, firstCell, parameter);
+int StopwatchPage::Ports::InsertRow(int index, const char* firstCell, int parameter) {
+  return page_->listView_.InsertRow(index, firstCell, parameter);
 }
 
-void StopwatchPage::SetCell(int row, int position, const char* text) {
-  listView_.SetCellText(row, position, text);
+void StopwatchPage::Ports::SetCell(int row, int position, const char* text) {
+  page_->listView_.SetCellText(row, position, text);
 }
 
-void StopwatchPage::EnsureVisible(int row) {
-  if (listView_.Window() != nullptr) {
-    SendMessageA(listView_.Window(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+void StopwatchPage::Ports::EnsureVisible(int row) {
+  if (page_->listView_.Window() != nullptr) {
+    SendMessageA(page_->listView_.Window(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
 }
 
-void StopwatchPage::DeleteAllRows() {
-  if (listView_.Window() != nullptr)
-    SendMessageA(listView_.Window(), LVM_DELETEALLITEMS, 0, 0);
+void StopwatchPage::Ports::DeleteAllRows() {
+  if (page_->listView_.Window() != nullptr)
+    SendMessageA(page_->listView_.Window(), LVM_DELETEALLITEMS, 0, 0);
 }
 
-void StopwatchPage::SetStartCaption(const char* text) {
-  if (Window() != nullptr)
-    SetDlgItemTextA(Window(), IDC_SW_START, text);
+void StopwatchPage::Ports::SetStartCaption(const char* text) {
+  if (page_->Window() != nullptr)
+    SetDlgItemTextA(page_->Window(), IDC_SW_START, text);
 }
 
-void StopwatchPage::SetModeCaption(const char* text) {
-  if (Window() != nullptr)
-    SetDlgItemTextA(Window(), IDC_SW_MODE, text);
+void StopwatchPage::Ports::SetModeCaption(const char* text) {
+  if (page_->Window() != nullptr)
+    SetDlgItemTextA(page_->Window(), IDC_SW_MODE, text);
 }
 
-void StopwatchPage::EnableStart(bool enable) {
-  if (Window() != nullptr)
-    EnableWindow(Item(IDC_SW_START), enable ? TRUE : FALSE);
+void StopwatchPage::Ports::EnableStart(bool enable) {
+  if (page_->Window() != nullptr)
+    EnableWindow(page_->Item(IDC_SW_START), enable ? TRUE : FALSE);
 }
 
-void StopwatchPage::EnableStop(bool enable) {
-  if (Window() != nullptr)
-    EnableWindow(Item(IDC_SW_STOP), enable ? TRUE : FALSE);
+void StopwatchPage::Ports::EnableStop(bool enable) {
+  if (page_->Window() != nullptr)
+    EnableWindow(page_->Item(IDC_SW_STOP), enable ? TRUE : FALSE);
 }
 
-void StopwatchPage::EnableSetup(bool enable) {
-  if (Window() == nullptr)
+void StopwatchPage::Ports::EnableSetup(bool enable) {
+  if (page_->Window() == nullptr)
     return;
   const BOOL state = enable ? TRUE : FALSE;
-  EnableWindow(Item(IDC_SW_CLEAR), state);
-  EnableWindow(Item(IDC_SW_ACCURACY), state);
-  EnableWindow(Item(IDC_SW_MODE), state);
+  EnableWindow(page_->Item(IDC_SW_CLEAR), state);
+  EnableWindow(page_->Item(IDC_SW_ACCURACY), state);
+  EnableWindow(page_->Item(IDC_SW_MODE), state);
 }
 
-void StopwatchPage::SetStatusText(const char* text) {
-  Page::SetStatusText(text);
+void StopwatchPage::Ports::SetStatus(const char* text) {
+  page_->SetStatusText(text);
 }
 
-void StopwatchPage::ShowTime(const char* text) {
-  display_.ShowText(text);
+void StopwatchPage::Ports::ShowText(const char* text) {
+  page_->display_.ShowText(text);
 }

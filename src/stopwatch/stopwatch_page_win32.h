@@ -13,25 +13,22 @@
 #include "desktop/desktop_presence.h"
 #include "display/time_display_window_win32.h"
 #include "settings/file_chooser_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "stopwatch/stopwatch_engine.h"
 #include "triggers/hook_library_win32.h"
 #include "ui/page_win32.h"
 
-class StopwatchPage : public Page,
-                      private TickTimer,
-                      private LapRows,
-                      private StopwatchControls,
-                      private TimeReadout {
+class StopwatchPage : public Page {
  public:
-  // The page on the given services, which must outlive it. ticks posts the
-  // page's tick message; countClock is what a run's time is counted against,
-  // or null to count one period per handled tick (for callers that drive time
-  // by posting ticks); clock gives the time of day a run starts at; chooser
-  // asks where the laps are saved; activity is told when the watch starts
-  // and stops counting (by default nobody listens).
-  StopwatchPage(PeriodicTickSource& ticks, MonotonicClock* countClock, LocalClock& clock,
-                FileChooser& chooser,
+  // The page on the given services, which must outlive it. settings is where
+  // its Watch section and the trigger methods are read and written; ticks
+  // posts the page's tick message; countClock is what a run's time is counted
+  // against; clock gives the time of day a run starts at; chooser asks where
+  // the laps are saved; activity is told when the watch starts and stops
+  // counting (by default nobody listens).
+  StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& countClock,
+                LocalClock& clock, FileChooser& chooser,
                 desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~StopwatchPage() override;
 
@@ -43,6 +40,9 @@ class StopwatchPage : public Page,
   const StopwatchEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const ListViewControl& LapList() const { return listView_; }
+  // Takes the trigger methods now in force on the settings page, loading or
+  // unloading the hook libraries they need.
+  void UseTriggerMethods(const triggers::TriggerMethods& methods);
 
   // The popup menu of the lap list's column header, as it would be shown now:
   // checked columns, export items greyed unless there are rows and the watch is
@@ -64,10 +64,8 @@ class StopwatchPage : public Page,
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   void InitColumns();
-  void ApplyAccuracy();
-  // Reads the trigger methods from Data.ini and loads or unloads the hook
-  // libraries they need.
-  void ReadTriggerMethodsAndLoadHooks();
+  // Reads the stored trigger methods, when the page is first made.
+  void ReadTriggerMethods();
   void LayoutList(int width);
   void ShowHeaderMenu();
   void ShowHeaderMenuAt(POINT screenPoint);
@@ -85,25 +83,34 @@ class StopwatchPage : public Page,
   void OnExportCsv();
   void OnCopyToClipboard();
 
-  // TickTimer
-  bool Arm(uint32_t periodMs) override;
-  void Disarm() override;
-  // LapRows
-  int CountRows() override;
-  int InsertRow(int index, const char* firstCell, int parameter) override;
-  void SetCell(int row, int position, const char* text) override;
-  void EnsureVisible(int row) override;
-  void DeleteAllRows() override;
-  // StopwatchControls
-  void SetStartCaption(const char* text) override;
-  void SetModeCaption(const char* text) override;
-  void EnableStart(bool enable) override;
-  void EnableStop(bool enable) override;
-  void EnableSetup(bool enable) override;
-  void SetStatusText(const char* text) override;
-  // TimeReadout
-  void ShowTime(const char* text) override;
+  // Answers the engine's requests with the page's windows and services.
+  class Ports : public TickSource, public LapRows, public StopwatchControls, public TimeReadout {
+   public:
+    explicit Ports(StopwatchPage* page) : page_(page) {}
+    // TickSource: the tick is WM_MIPO_STOPWATCH_TICK to the page window.
+    bool Arm(uint32_t periodMs) override;
+    void Disarm() override;
+    // LapRows
+    int CountRows() override;
+    int InsertRow(int index, const char* firstCell, int parameter) override;
+    void SetCell(int row, int position, const char* text) override;
+    void EnsureVisible(int row) override;
+    void DeleteAllRows() override;
+    // StopwatchControls
+    void SetStartCaption(const char* text) override;
+    void SetModeCaption(const char* text) override;
+    void EnableStart(bool enable) override;
+    void EnableStop(bool enable) override;
+    void EnableSetup(bool enable) override;
+    void SetStatus(const char* text) override;
+    // TimeReadout
+    void ShowText(const char* text) override;
 
+   private:
+    StopwatchPage* page_;
+  };
+
+  const SettingsFile& settings_;
   PeriodicTickSource& ticks_;
   FileChooser& chooser_;
   // Told from Arm and Disarm, which the engine calls exactly when counting
@@ -115,6 +122,7 @@ class StopwatchPage : public Page,
   TimeDisplayWindow display_;
   HookLibrary mouseHook_;
   HookLibrary keyHook_;
+  Ports ports_;
   StopwatchEngine engine_;
   // The shaded runs take the system's highlight colours under high contrast.
   bool highContrast_ = false;

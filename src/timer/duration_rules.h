@@ -1,7 +1,6 @@
 // The arithmetic behind the timer's hour, minute and second fields: reading
 // them, refusing impossible durations, and the clock arithmetic of the alarm.
-#ifndef MIPO_TIMER_DURATION_RULES_H
-#define MIPO_TIMER_DURATION_RULES_H
+#pragma once
 
 #include "base/calendar_time.h"
 
@@ -84,5 +83,3 @@ struct AlarmDefault {
 AlarmDefault AlarmDefaultFor(const ClockTime& now, int delayPosition);
 
 }  // namespace timer
-
-#endif

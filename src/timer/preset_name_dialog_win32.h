@@ -1,7 +1,6 @@
 // The modal dialog that asks for a preset's name, and the small interface
 // through which the timer page asks for one (tests answer it themselves).
-#ifndef MIPO_TIMER_PRESET_NAME_DIALOG_WIN32_H
-#define MIPO_TIMER_PRESET_NAME_DIALOG_WIN32_H
+#pragma once
 
 #include <windows.h>
 
@@ -27,5 +26,3 @@ class PresetNameDialogAsker : public PresetNameAsker {
  public:
   int Ask(HWND owner, char* nameBuffer) override { return PresetNameDialog(owner, nameBuffer); }
 };
-
-#endif  // MIPO_TIMER_PRESET_NAME_DIALOG_WIN32_H

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <new>
 
 #include "settings/path_rules.h"
 
@@ -142,19 +141,10 @@ bool ParseRecordFields(const char* record, TimerPreset* preset) {
   const char* piece = rest + width + 2;
   // Whole pieces only; a cut-off last piece is dropped.
   while (std::strlen(piece) >= static_cast<size_t>(kPresetTimeTextLength) &&
-         preset->bellTimes.Count() < kPresetMaxBellTimes) {
+         preset->bellTimes.size() < static_cast<size_t>(kPresetMaxBellTimes)) {
     if (!IsTimeShape(piece))
       return false;
-    char text[kPresetTimeTextLength + 1];
-    std::memcpy(text, piece, kPresetTimeTextLength);
-    text[kPresetTimeTextLength] = '\0';
-    BellTimeText* bell = NewBellTimeText(text);
-    if (bell == nullptr)
-      return false;
-    if (preset->bellTimes.Add(bell) < 0) {
-      delete bell;
-      return false;
-    }
+    preset->bellTimes.emplace_back(piece, kPresetTimeTextLength);
     piece += kPresetTimeTextLength;
   }
   return true;
@@ -162,26 +152,11 @@ bool ParseRecordFields(const char* record, TimerPreset* preset) {
 
 }  // namespace
 
-BellTimeText* NewBellTimeText(const char* text) {
-  BellTimeText* bell = new (std::nothrow) BellTimeText();
-  if (bell == nullptr)
-    return nullptr;
-  if (text != nullptr) {
-    const size_t length = strnlen(text, kBellTimeBufferSize - 1);
-    std::memcpy(bell->text, text, length);
-  }
-  return bell;
-}
-
 TimerPreset::TimerPreset()
     : name(), timeText(), mode(0), repeatIndex(0), alarmDelay(0), bellOn(0), maxDisplayOn(0) {}
 
-TimerPreset::~TimerPreset() {
-  bellTimes.DeleteAll();
-}
-
 void TimerPreset::Reset() {
-  bellTimes.DeleteAll();
+  bellTimes.clear();
   std::memset(name, 0, sizeof name);
   std::memset(timeText, 0, sizeof timeText);
   mode = 0;
@@ -214,11 +189,10 @@ bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize) {
   }
   const bool bells = preset.mode == timer::kBells;
   if (bells) {
-    if (preset.bellTimes.Count() > kPresetMaxBellTimes)
+    if (preset.bellTimes.size() > static_cast<size_t>(kPresetMaxBellTimes))
       return false;
-    for (int i = 0; i < preset.bellTimes.Count(); ++i) {
-      const BellTimeText* bell = preset.bellTimes.At(i);
-      if (bell == nullptr || !IsTimeText(bell->text, sizeof bell->text))
+    for (const std::string& bell : preset.bellTimes) {
+      if (!IsTimeText(bell.c_str(), bell.size() + 1))
         return false;
     }
   }
@@ -232,12 +206,12 @@ bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize) {
   }
   if (!bells)
     return true;
-  for (int i = 0; i < preset.bellTimes.Count(); ++i) {
+  for (const std::string& bell : preset.bellTimes) {
     if (static_cast<size_t>(used) + kPresetTimeTextLength >= outSize) {
       out[0] = '\0';
       return false;
     }
-    std::memcpy(out + used, preset.bellTimes.At(i)->text, kPresetTimeTextLength);
+    std::memcpy(out + used, bell.data(), kPresetTimeTextLength);
     used += kPresetTimeTextLength;
     out[used] = '\0';
   }

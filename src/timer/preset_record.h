@@ -5,22 +5,19 @@
 //   name "," repeatIndex "," timeText(8) mode(1) alarmDelay(1-2) bellOn(1)
 //   maxDisplayOn(1) bellTime(8) bellTime(8) ...
 // e.g. "Tea,0,00:03:000010"; bell times appear only in Bells mode.
-#ifndef MIPO_TIMER_PRESET_RECORD_H
-#define MIPO_TIMER_PRESET_RECORD_H
+#pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "timer/duration_rules.h"
-#include "timer/ptr_array.h"
 #include "timer/timer_texts.h"
 
 // Longest name in bytes (cp932), without the terminator.
 constexpr int kPresetNameMaxBytes = 64;
 // "HH:MM:SS".
 constexpr int kPresetTimeTextLength = 8;
-// Each bell time lives in its own buffer of this many bytes.
-constexpr int kBellTimeBufferSize = 12;
 // The bell-time list of the page holds at most this many entries.
 constexpr int kPresetMaxBellTimes = 100;
 // Largest repeat position (the repeat list offers endless, then 1..999).
@@ -36,23 +33,10 @@ constexpr int kPresetRecordMaxLength = kPresetNameMaxBytes + 1 + 3 + 1 + kPreset
                                        2 + 1 + 1 + kPresetMaxBellTimes * kPresetTimeTextLength;
 constexpr int kPresetRecordBufferSize = kPresetRecordMaxLength + 1;
 
-// One bell time, "HH:MM:SS", in an owned zeroed 12-byte buffer.
-struct BellTimeText {
-  char text[kBellTimeBufferSize];
-};
-
-// Allocates a zeroed BellTimeText holding at most 11 bytes of text (the rest
-// of the buffer stays zero). Null when memory ran out. Free with `delete`.
-BellTimeText* NewBellTimeText(const char* text);
-
 struct TimerPreset {
   TimerPreset();
-  // Frees the bell times.
-  ~TimerPreset();
-  TimerPreset(const TimerPreset&) = delete;
-  TimerPreset& operator=(const TimerPreset&) = delete;
 
-  // Empties every field and frees the bell times.
+  // Empties every field.
   void Reset();
 
   char name[kPresetNameMaxBytes + 1];
@@ -62,8 +46,8 @@ struct TimerPreset {
   int alarmDelay;
   int bellOn;
   int maxDisplayOn;
-  // Bells mode only: owned texts, latest time first.
-  PtrArray<BellTimeText> bellTimes;
+  // Bells mode only: "HH:MM:SS" texts, latest time first.
+  std::vector<std::string> bellTimes;
 };
 
 // Writes the stored text form of preset into out (outSize bytes; a buffer of
@@ -81,7 +65,7 @@ bool FormatPresetRecord(const TimerPreset& preset, char* out, size_t outSize);
 // empty or over-long name, a repeat position that is not 0..999 in digits, a
 // time text that is not "DD:DD:DD", no mode digit or a mode above 4, a delay
 // that is not 0..11, flags other than 0 or 1, trailing text after a non-Bells
-// record, a complete bell piece that is not "DD:DD:DD", or memory running out.
+// record, or a complete bell piece that is not "DD:DD:DD".
 // In Bells records an incomplete last bell piece is dropped, and pieces beyond
 // kPresetMaxBellTimes are ignored.
 bool ParsePresetRecord(const char* record, TimerPreset* preset);
@@ -105,5 +89,3 @@ void CopyPresetName(const char* typed, char* out, size_t outSize);
 // Checks a name as CopyPresetName leaves it: empty names and names containing
 // ',' (which would end the name early when the record is read) are refused.
 PresetNameCheck CheckPresetName(const char* name);
-
-#endif  // MIPO_TIMER_PRESET_RECORD_H

@@ -1,7 +1,6 @@
 /* The timer page's dialog template and its controls. Plain defines so that the
    resource compiler can read them too. */
-#ifndef MIPO_TIMER_TIMER_DIALOG_IDS_H
-#define MIPO_TIMER_TIMER_DIALOG_IDS_H
+#pragma once
 
 #define IDD_TIMER_PAGE 104
 
@@ -24,5 +23,3 @@
 #define IDC_TM_REPEAT_CAPTION 1061
 #define IDC_TM_BELL_TIMES_CAPTION 1062
 #define IDC_TM_ALARM_DELAY 1065
-
-#endif /* MIPO_TIMER_TIMER_DIALOG_IDS_H */

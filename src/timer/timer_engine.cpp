@@ -1,5 +1,6 @@
 #include "timer/timer_engine.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -14,6 +15,7 @@ TimerEngine::TimerEngine(const TimerPorts& ports)
       repeatLeft_(0),
       overrun_(false),
       bellOn_(true),
+      maxDisplayOn_(false),
       running_(false),
       paused_(false),
       armed_(false),
@@ -26,9 +28,7 @@ TimerEngine::TimerEngine(const TimerPorts& ports)
       rang_(false),
       bellFile_() {}
 
-TimerEngine::~TimerEngine() {
-  pending_.DeleteAll();
-}
+TimerEngine::~TimerEngine() = default;
 
 DurationVerdict TimerEngine::PressStart() {
   if (running_) {
@@ -45,27 +45,25 @@ void TimerEngine::Start() {
   running_ = true;
   paused_ = false;
   ClearNotices();
-  ports_.bell->Silence();
+  ports_.bell.Silence();
   remaining_ = ReadDuration();
   passSeconds_ = remaining_;
-  ports_.maxDisplay->SetLabelColor(kLabelBlack);
+  ports_.maxDisplay.SetLabelColor(kLabelBlack);
   char text[kTimeTextSize];
   FormatSeconds(remaining_, text, sizeof text);
-  ports_.display->ShowText(text);
-  ports_.controls->SetStartCaption(kPauseCaption);
-  ports_.controls->EnableForRun(true);
+  ports_.display.ShowText(text);
+  ports_.controls.SetStartCaption(kPauseCaption);
+  ports_.controls.EnableForRun(true);
   if (mode_ == kRepeat) {
-    const int position = ports_.controls->RepeatPosition();
-    repeatSetting_ = position < 0 ? 0 : position;
     repeatCount_ = repeatSetting_ == 0 ? -1 : repeatSetting_;
     repeatLeft_ = repeatCount_;
   }
   if (mode_ == kBells)
     FillPendingBells(text);
-  if (ports_.controls->MaxDisplayWanted())
+  if (maxDisplayOn_)
     ShowMaxDisplay();
   if (mode_ != kAlarm)
-    ports_.controls->RememberDuration();
+    ports_.controls.RememberDuration();
   StartTicking();
 }
 
@@ -74,16 +72,10 @@ void TimerEngine::Start() {
 // above the starting value can never be met and would keep every earlier time
 // behind it from ringing, so it is left out.
 void TimerEngine::FillPendingBells(const char* startText) {
-  pending_.DeleteAll();
-  for (int i = ports_.controls->BellTimeCount() - 1; i >= 0; --i) {
-    char text[kBellTimeBufferSize] = {};
-    ports_.controls->BellTimeAt(i, text, sizeof text);
-    text[sizeof text - 1] = '\0';
-    if (strcmp(text, startText) >= 0)
-      continue;
-    BellTimeText* entry = NewBellTimeText(text);
-    if (entry != nullptr && pending_.Add(entry) < 0)
-      delete entry;
+  pending_.clear();
+  for (auto time = bellTimes_.rbegin(); time != bellTimes_.rend(); ++time) {
+    if (strcmp(time->c_str(), startText) < 0)
+      pending_.push_back(*time);
   }
 }
 
@@ -91,19 +83,18 @@ bool TimerEngine::PauseOrResume() {
   if (armed_) {
     StopTicking();
     paused_ = true;
-    ports_.controls->SetStartCaption(kResumeCaption);
+    ports_.controls.SetStartCaption(kResumeCaption);
     return true;
   }
-  if (ports_.ticker->Arm())
+  if (ports_.ticks.Arm(kTimerTickMs))
     armed_ = true;
   paused_ = false;
   // The part of a second that had passed at the pause is not counted, as a
   // tick-counted run would not count it: the next second is a full one.
   countedUnits_ = static_cast<unsigned long long>(secondsCounted_) * kUnitsPerSecond;
-  if (ports_.runClock != nullptr)
-    lastReading_ = ports_.runClock->NowUnits();
-  ports_.controls->SetStartCaption(kPauseCaption);
-  if (ports_.controls->MaxDisplayWanted())
+  lastReading_ = ports_.runClock.NowUnits();
+  ports_.controls.SetStartCaption(kPauseCaption);
+  if (maxDisplayOn_)
     ShowMaxDisplay();
   return false;
 }
@@ -113,27 +104,26 @@ void TimerEngine::Stop() {
   paused_ = false;
   overrun_ = false;
   StopTicking();
-  ports_.controls->SetStartCaption(kStartCaption);
-  ports_.controls->EnableForRun(false);
+  ports_.controls.SetStartCaption(kStartCaption);
+  ports_.controls.EnableForRun(false);
   if (mode_ == kOverrun)
     ClearNotices();
-  ports_.maxDisplay->ShowControls(true);
+  ports_.maxDisplay.ShowControls(true);
 }
 
 void TimerEngine::StartTicking() {
   StopTicking();
   secondsCounted_ = 0;
   countedUnits_ = 0;
-  if (ports_.runClock != nullptr)
-    lastReading_ = ports_.runClock->NowUnits();
-  if (ports_.ticker->Arm())
+  lastReading_ = ports_.runClock.NowUnits();
+  if (ports_.ticks.Arm(kTimerTickMs))
     armed_ = true;
 }
 
 void TimerEngine::StopTicking() {
   if (!armed_)
     return;
-  ports_.ticker->Disarm();
+  ports_.ticks.Disarm();
   armed_ = false;
 }
 
@@ -153,9 +143,7 @@ void TimerEngine::OnTick() {
 // must still count its second. Ticks that arrive in a burst after a wake find
 // nothing left to count.
 long long TimerEngine::SecondsDue() {
-  if (ports_.runClock == nullptr)
-    return 1;
-  const unsigned long long now = ports_.runClock->NowUnits();
+  const unsigned long long now = ports_.runClock.NowUnits();
   if (now > lastReading_) {
     countedUnits_ += now - lastReading_;
     lastReading_ = now;
@@ -197,7 +185,7 @@ void TimerEngine::AdvanceOneSecond() {
     if (remaining_ == kOverrunLimit) {
       StopTicking();
       RingBell();
-      ports_.controls->PostStop();
+      ports_.controls.PostStop();
       ClearNotices();
     }
   }
@@ -209,9 +197,9 @@ void TimerEngine::ShowRunningNotices(const char* text) {
   char notice[kNoticeSize];
   if (overrun_) {
     FormatOverrunStatus(text, notice, sizeof notice);
-    ports_.status->SetStatus(notice);
-    ports_.maxDisplay->SetLabelColor(kLabelRed);
-    ports_.maxDisplay->SetLabelText(kOverrunLabel);
+    ports_.status.SetStatus(notice);
+    ports_.maxDisplay.SetLabelColor(kLabelRed);
+    ports_.maxDisplay.SetLabelText(kOverrunLabel);
   }
   if (mode_ == kRepeat && repeatCount_ != -1 && repeatCount_ - repeatLeft_ != 0) {
     FormatRepeatNotice(repeatCount_ - repeatLeft_, notice, sizeof notice);
@@ -221,13 +209,13 @@ void TimerEngine::ShowRunningNotices(const char* text) {
 
 // Pending bell times are latest first, so only the first can be due.
 void TimerEngine::RingDueBellTime(const char* text) {
-  if (mode_ != kBells || pending_.Count() == 0 || strcmp(pending_.At(0)->text, text) != 0)
+  if (mode_ != kBells || pending_.empty() || pending_.front() != text)
     return;
   RingBell();
   char notice[kNoticeSize];
   FormatBellNotice(text, notice, sizeof notice);
   ShowNotice(notice);
-  pending_.DeleteAt(0);
+  pending_.erase(pending_.begin());
 }
 
 void TimerEngine::ReachZero() {
@@ -242,12 +230,12 @@ void TimerEngine::ReachZero() {
     case kAlarm:
       StopTicking();
       RingBell();
-      ports_.controls->PostStop();
+      ports_.controls.PostStop();
       FormatSeconds(TypedSeconds(), text, sizeof text);
       FormatAlarmStatus(text, notice, sizeof notice);
-      ports_.status->SetStatus(notice);
+      ports_.status.SetStatus(notice);
       FormatAlarmLabel(text, notice, sizeof notice);
-      ports_.maxDisplay->SetLabelText(notice);
+      ports_.maxDisplay.SetLabelText(notice);
       break;
     case kRepeat:
       if (repeatLeft_ == 0) {
@@ -275,7 +263,7 @@ void TimerEngine::ReachZero() {
 void TimerEngine::EndRun() {
   StopTicking();
   RingBell();
-  ports_.controls->PostStop();
+  ports_.controls.PostStop();
   ClearNotices();
 }
 
@@ -289,42 +277,64 @@ void TimerEngine::RingBell() {
     rang_ = true;
   }
   if (bellFile_[0] == '\0') {
-    ports_.bell->Beep();
+    ports_.bell.Beep();
   } else {
-    ports_.bell->PlayFile(bellFile_);
+    ports_.bell.PlayFile(bellFile_);
   }
 }
 
 void TimerEngine::ClearNotices() {
-  ports_.status->SetStatus("");
-  ports_.maxDisplay->SetLabelText("");
+  ports_.status.SetStatus("");
+  ports_.maxDisplay.SetLabelText("");
 }
 
 void TimerEngine::ShowNotice(const char* text) {
-  ports_.status->SetStatus(text);
-  ports_.maxDisplay->SetLabelText(text);
+  ports_.status.SetStatus(text);
+  ports_.maxDisplay.SetLabelText(text);
 }
 
 void TimerEngine::ShowEverywhere(const char* timeText) {
-  ports_.display->ShowText(timeText);
-  if (ports_.maxDisplay->IsVisible())
-    ports_.maxDisplay->ShowText(timeText);
+  ports_.display.ShowText(timeText);
+  if (ports_.maxDisplay.IsVisible())
+    ports_.maxDisplay.ShowText(timeText);
 }
 
 void TimerEngine::SwitchBell(bool on) {
   bellOn_ = on;
   if (!on)
-    ports_.bell->Silence();
-  ports_.status->SetStatus(on ? kBellOnStatus : kBellOffStatus);
+    ports_.bell.Silence();
+  ports_.status.SetStatus(on ? kBellOnStatus : kBellOffStatus);
+}
+
+int TimerEngine::AddBellTime(const char* text) {
+  const auto place = std::lower_bound(bellTimes_.begin(), bellTimes_.end(), std::string(text));
+  if (place != bellTimes_.end() && *place == text)
+    return static_cast<int>(place - bellTimes_.begin());
+  if (bellTimes_.size() >= static_cast<size_t>(kPresetMaxBellTimes))
+    return -1;
+  // The insertion may move the list: its start is taken after it.
+  const auto inserted = bellTimes_.insert(place, text);
+  return static_cast<int>(inserted - bellTimes_.begin());
+}
+
+void TimerEngine::RemoveBellTime(int index) {
+  if (index >= 0 && index < static_cast<int>(bellTimes_.size()))
+    bellTimes_.erase(bellTimes_.begin() + index);
+}
+
+void TimerEngine::SetBellTimes(const std::vector<std::string>& times) {
+  bellTimes_.clear();
+  for (const std::string& time : times) AddBellTime(time.c_str());
 }
 
 void TimerEngine::SwitchMaxDisplay(bool on) {
+  maxDisplayOn_ = on;
   if (on) {
-    ports_.status->SetStatus(kMaxDisplayHint);
+    ports_.status.SetStatus(kMaxDisplayHint);
     if (running_ && !paused_)
       ShowMaxDisplay();
   } else {
-    ports_.status->SetStatus("");
+    ports_.status.SetStatus("");
     HideMaxDisplay();
   }
 }
@@ -332,16 +342,16 @@ void TimerEngine::SwitchMaxDisplay(bool on) {
 void TimerEngine::ShowMaxDisplay() {
   char text[kTimeTextSize];
   FormatSeconds(remaining_, text, sizeof text);
-  ports_.maxDisplay->Open();
-  ports_.maxDisplay->ShowText(text);
-  ports_.maxDisplay->ShowControls(false);
+  ports_.maxDisplay.Open();
+  ports_.maxDisplay.ShowText(text);
+  ports_.maxDisplay.ShowControls(false);
   if (HasStandingNotice())
-    ports_.maxDisplay->ShowLabel();
-  ports_.maxDisplay->Show(true);
+    ports_.maxDisplay.ShowLabel();
+  ports_.maxDisplay.Show(true);
 }
 
 void TimerEngine::HideMaxDisplay() {
-  ports_.maxDisplay->Show(false);
+  ports_.maxDisplay.Show(false);
 }
 
 bool TimerEngine::HasStandingNotice() const {
@@ -356,7 +366,7 @@ void TimerEngine::ResetRemaining() {
   remaining_ = 0;
   char text[kTimeTextSize];
   FormatSeconds(remaining_, text, sizeof text);
-  ports_.display->ShowText(text);
+  ports_.display.ShowText(text);
 }
 
 void TimerEngine::SetBellFile(const char* path) {
@@ -374,13 +384,13 @@ long long TimerEngine::TypedSeconds() {
 long long TimerEngine::ReadDurationAs(TimerMode mode) {
   long long seconds = FieldSeconds(ReadFieldValues(ReadFieldTexts()));
   if (mode == kAlarm)
-    seconds = SecondsUntilClock(seconds, SecondsOfDay(ClockTimeOf(ports_.clock->Now())));
+    seconds = SecondsUntilClock(seconds, SecondsOfDay(ClockTimeOf(ports_.clock.Now())));
   return seconds;
 }
 
 FieldTexts TimerEngine::ReadFieldTexts() {
   FieldTexts texts = {};
-  ports_.controls->GetFieldTexts(&texts);
+  ports_.controls.GetFieldTexts(&texts);
   texts.hours[kFieldMaxChars] = '\0';
   texts.minutes[kFieldMaxChars] = '\0';
   texts.seconds[kFieldMaxChars] = '\0';
@@ -407,8 +417,9 @@ desktop::ProgressView TimerEngine::Progress() const {
 }
 
 const char* TimerEngine::PendingBellTime(int index) const {
-  const BellTimeText* entry = pending_.At(index);
-  return entry != nullptr ? entry->text : nullptr;
+  if (index < 0 || index >= static_cast<int>(pending_.size()))
+    return nullptr;
+  return pending_[index].c_str();
 }
 
 }  // namespace timer

@@ -5,29 +5,20 @@
 // page (a one-second ticker, the bell, the displays, the status bar, the clock
 // and a few controls) comes through the small interfaces below, so the page
 // answers them with real controls and tests with recorders.
-#ifndef MIPO_TIMER_TIMER_ENGINE_H
-#define MIPO_TIMER_TIMER_ENGINE_H
+#pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "base/clock.h"
+#include "base/tick_source.h"
 #include "desktop/desktop_presence.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
-#include "timer/ptr_array.h"
 #include "timer/timer_texts.h"
 
 namespace timer {
-
-// A periodic one-second tick delivered to the engine's OnTick.
-class OneSecondTicker {
- public:
-  virtual ~OneSecondTicker() = default;
-  // Starts the ticks; false when the timer service refuses (nothing started).
-  virtual bool Arm() = 0;
-  // Stops the ticks and throws away any that are already on their way.
-  virtual void Disarm() = 0;
-};
 
 class BellSound {
  public:
@@ -68,30 +59,29 @@ class TimerControls {
  public:
   virtual ~TimerControls() = default;
   virtual void GetFieldTexts(FieldTexts* texts) = 0;  // hour, minute, second fields
-  virtual int RepeatPosition() = 0;                   // selection of the repeat list, -1 for none
-  virtual int BellTimeCount() = 0;                    // entries of the bell-time list
-  virtual void BellTimeAt(int index, char* out, size_t outSize) = 0;
-  virtual bool MaxDisplayWanted() = 0;  // the maximum-display switch
   virtual void SetStartCaption(const char* caption) = 0;
   virtual void EnableForRun(bool running) = 0;
   virtual void RememberDuration() = 0;  // keep the fields' duration for later
   virtual void PostStop() = 0;          // the stop command, handled after this tick
 };
 
+// What the engine needs from the world; each must outlive the engine.
 struct TimerPorts {
-  OneSecondTicker* ticker;
-  BellSound* bell;
-  TimeDisplay* display;
-  MaxDisplay* maxDisplay;
-  StatusLine* status;
-  ::LocalClock* clock;  // only its time of day is read
-  TimerControls* controls;
+  ::TickSource& ticks;  // armed at kTimerTickMs
+  BellSound& bell;
+  TimeDisplay& display;
+  MaxDisplay& maxDisplay;
+  StatusLine& status;
+  ::LocalClock& clock;  // only its time of day is read
+  TimerControls& controls;
   // The clock a run's seconds are counted against, one that goes on through
-  // sleep: a tick then counts every whole second that clock has seen, so
-  // seconds missed while the machine slept are made up at once. Null counts
-  // one second per tick, for callers that drive time by handing ticks in.
-  ::MonotonicClock* runClock;
+  // sleep: a tick counts every whole second that clock has seen, so seconds
+  // missed while the machine slept are made up at once.
+  ::MonotonicClock& runClock;
 };
+
+// The period of the countdown's tick.
+const unsigned kTimerTickMs = 1000;
 
 const unsigned long kLabelBlack = 0;
 const unsigned long kLabelRed = 255;
@@ -138,8 +128,20 @@ class TimerEngine {
   bool BellOn() const { return bellOn_; }
   void SetBellFile(const char* path);
   const char* BellFile() const { return bellFile_; }
-  void SetRepeatSetting(int position) { repeatSetting_ = position; }
+  // The repeat list's position (0: endless); none selected counts as 0.
+  void SetRepeatSetting(int position) { repeatSetting_ = position < 0 ? 0 : position; }
   int RepeatSetting() const { return repeatSetting_; }
+  // Whether a run shows the full-screen display (SwitchMaxDisplay also shows
+  // or hides it at once).
+  void SetMaxDisplayOn(bool on) { maxDisplayOn_ = on; }
+  bool MaxDisplayOn() const { return maxDisplayOn_; }
+  // The bells mode's times ("HH:MM:SS"), ascending and each once, at most
+  // kPresetMaxBellTimes. AddBellTime returns the time's index, also when it
+  // was there already, or -1 when the list is full.
+  int AddBellTime(const char* text);
+  void RemoveBellTime(int index);
+  void SetBellTimes(const std::vector<std::string>& times);
+  const std::vector<std::string>& BellTimes() const { return bellTimes_; }
 
   // The fields as seconds: in the alarm mode the seconds until their clock time.
   long long ReadDuration();
@@ -149,14 +151,13 @@ class TimerEngine {
 
   bool Running() const { return running_; }
   bool Paused() const { return running_ && paused_; }
-  bool Ticking() const { return armed_; }
   bool Overrun() const { return overrun_; }
   long long Remaining() const { return remaining_; }
   int RepeatCount() const { return repeatCount_; }
   int RepeatLeft() const { return repeatLeft_; }
   // The label holds a repetition or running-over notice worth showing again.
   bool HasStandingNotice() const;
-  int PendingBellCount() const { return pending_.Count(); }
+  int PendingBellCount() const { return static_cast<int>(pending_.size()); }
   const char* PendingBellTime(int index) const;
   // How far the run has come, for the taskbar: the part of the current pass
   // gone (a repeat's each pass anew, an alarm's from the start to its time),
@@ -192,6 +193,7 @@ class TimerEngine {
   int repeatLeft_;
   bool overrun_;
   bool bellOn_;
+  bool maxDisplayOn_;
   bool running_;
   bool paused_;
   bool armed_;
@@ -205,9 +207,8 @@ class TimerEngine {
   bool catchingUp_;  // more than one second in this tick: one bell at most
   bool rang_;
   char bellFile_[kBellPathSize];
-  PtrArray<BellTimeText> pending_;
+  std::vector<std::string> bellTimes_;
+  std::vector<std::string> pending_;  // latest first
 };
 
 }  // namespace timer
-
-#endif

@@ -6,7 +6,7 @@
 
 #include "base/clock_win32.h"
 #include "display/display_layout.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
@@ -19,7 +19,6 @@ namespace {
 const char kDisplayFont[] = "font2";
 const char kMaxDisplayFont[] = "font3";
 const char kPickerFormat[] = "HH:mm:ss";
-const UINT kTickPeriod = 1000;
 // The picker's text is read with at most this many characters.
 const int kPickerTextSize = 256;
 // Largest value of the hour, minute and second lists.
@@ -38,13 +37,16 @@ int FieldLimit(int id) {
 
 }  // namespace
 
-TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-                     BellDevice& bellDevice, MonotonicClock* runClock,
+TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
+                     MonotonicClock& runClock, LocalClock& clock, PresetNameAsker& names,
+                     BellDevice& bellDevice, MonitorLookup& monitors,
                      desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
+      settings_(settings),
       ticks_(ticks),
       clock_(clock),
       names_(names),
+      monitors_(monitors),
       runClock_(runClock),
       activity_(activity),
       reported_(),
@@ -56,26 +58,23 @@ TimerPage::TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsk
       settingFields_(false),
       presetsToWrite_(false),
       presetName_(),
+      display_(settings),
+      maxDisplay_(settings),
       bellPlayer_(bellDevice),
       ports_(this),
       maxPort_(this),
       engine_(MakePorts()) {
-  EnsureSettingsPath();
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
   InitCommonControlsEx(&classes);
 }
 
 TimerPage::~TimerPage() {
-  // A page window that outlived the object would reach it through its user
-  // data: destroy it now, which also saves the settings as a close does.
-  DestroyOwnWindow();
   DisarmTicks();
-  presets_.DeleteAll();
+  presets_.clear();
 }
 
 timer::TimerPorts TimerPage::MakePorts() {
-  timer::TimerPorts ports = {&ports_, &ports_, &ports_, &maxPort_,
-                             &ports_, &clock_, &ports_, runClock_};
+  timer::TimerPorts ports = {ports_, ports_, ports_, maxPort_, ports_, clock_, ports_, runClock_};
   return ports;
 }
 
@@ -83,15 +82,17 @@ HWND TimerPage::StartButton() const {
   return Item(IDC_TM_START);
 }
 
-void TimerPage::ReloadBellFile() {
+void TimerPage::UseBellFile(const char* path) {
+  engine_.SetBellFile(path);
+}
+
+void TimerPage::ReadBellFile() {
   char path[timer::kBellPathSize] = {};
-  ProfileReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
+  settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
 }
 
 void TimerPage::CatchUpAfterSleep() {
-  if (runClock_ == nullptr)
-    return;
   engine_.OnTick();
   ReportActivity();
 }
@@ -111,7 +112,7 @@ void TimerPage::ReportActivity() {
 }
 
 void TimerPage::BeforeCreate() {
-  ReloadBellFile();
+  ReadBellFile();
 }
 
 // The display shows the time of the engine, which outlives the dialog: a page
@@ -129,7 +130,7 @@ void TimerPage::OnInitPage() {
   ReadStoredSettings();
   PrepareBellPicker();
   LoadPresets();
-  if (presets_.Count() > 0)
+  if (!presets_.empty())
     Enable(IDC_TM_PRESET_DELETE, true);
   EnableForMode();
 }
@@ -141,19 +142,19 @@ void TimerPage::CreateDisplay() {
   display_.Show(SW_SHOW);
 }
 
-// Every stored number passes its Valid* rule first: a damaged or hand-edited
+// Every stored number passes its Mend… rule first: a damaged or hand-edited
 // Data.ini must not put a list at a position it does not have.
 void TimerPage::ReadStoredSettings() {
   // A mode number this program does not know would count below zero for ever.
-  engine_.SetMode(ProfileReadInt(schema::kTimerSection, schema::kTimerMode, timer::kNormal));
+  engine_.SetMode(settings_.ReadInt(schema::kTimerSection, schema::kTimerMode, timer::kNormal));
   Select(IDC_TM_MODE, engine_.Mode());
   // The delay feeds clock arithmetic and preset records, which need a real position.
   alarmDelayIndex_ =
-      timer::MendAlarmDelay(ProfileReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
+      timer::MendAlarmDelay(settings_.ReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
 
   const int time = timer::MendTimerSeconds(
-      ProfileReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
+      settings_.ReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
   savedHourIndex_ = time / 3600;
   savedMinuteIndex_ = time % 3600 / 60;
   savedSecondIndex_ = time % 60;
@@ -161,15 +162,14 @@ void TimerPage::ReadStoredSettings() {
   if (engine_.Mode() == timer::kAlarm)
     SetAlarmDefault();
 
-  engine_.SetBellOn(ProfileReadInt(schema::kTimerSection, schema::kTimerRingBell, 1) != 0);
+  engine_.SetBellOn(settings_.ReadInt(schema::kTimerSection, schema::kTimerRingBell, 1) != 0);
   CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, engine_.BellOn() ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetMaxDisplayOn(settings_.ReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
-                 ProfileReadInt(schema::kTimerSection, schema::kTimerMaxDisp, 0) == 1
-                     ? BST_CHECKED
-                     : BST_UNCHECKED);
+                 engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
 
   engine_.SetRepeatSetting(
-      timer::MendRepeatPosition(ProfileReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
+      timer::MendRepeatPosition(settings_.ReadInt(schema::kTimerSection, schema::kTimerRepeat, 0)));
   Select(IDC_TM_REPEAT, engine_.RepeatSetting());
 }
 
@@ -380,22 +380,32 @@ void TimerPage::ShowModeDescription() {
 }
 
 int TimerPage::BellTimeCount() const {
-  const LRESULT count = SendMessageA(Item(IDC_TM_BELL_TIMES), LB_GETCOUNT, 0, 0);
-  return count < 0 ? 0 : static_cast<int>(count);
+  return static_cast<int>(engine_.BellTimes().size());
+}
+
+// The engine keeps the times; the list shows them.
+void TimerPage::ShowBellTimes() {
+  HWND list = Item(IDC_TM_BELL_TIMES);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  for (const std::string& time : engine_.BellTimes()) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(time.c_str()));
+  }
 }
 
 void TimerPage::AddBellTime() {
-  HWND list = Item(IDC_TM_BELL_TIMES);
   if (BellTimeCount() >= kPresetMaxBellTimes)
     return;
   char text[kPickerTextSize] = {};
   GetWindowTextA(Item(IDC_TM_BELL_PICKER), text, sizeof text);
   if (text[0] == '\0')
     return;
-  if (SendMessageA(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text)) ==
-      LB_ERR) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-  }
+  const int before = BellTimeCount();
+  const int index = engine_.AddBellTime(text);
+  if (index < 0)
+    return;
+  HWND list = Item(IDC_TM_BELL_TIMES);
+  if (BellTimeCount() > before)
+    SendMessageA(list, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text));
   SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
   Enable(IDC_TM_BELL_REMOVE, true);
   if (BellTimeCount() >= kPresetMaxBellTimes)
@@ -407,6 +417,7 @@ void TimerPage::RemoveBellTime() {
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR)
     return;
+  engine_.RemoveBellTime(static_cast<int>(selected));
   SendMessageA(list, LB_DELETESTRING, selected, 0);
   if (BellTimeCount() == 0) {
     Enable(IDC_TM_BELL_REMOVE, false);
@@ -480,21 +491,22 @@ void TimerPage::OnDestroy() {
 
 void TimerPage::SaveTimerSettings() {
   engine_.StopTicking();
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerTime,
-                  savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerMaxDisp,
-                  Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0);
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerTime,
+                     savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerMaxDisp, engine_.MaxDisplayOn() ? 1 : 0);
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
   SavePresets();
 }
 
 // The dialog is gone; a later Open builds it afresh from Data.ini.
 void TimerPage::OnNcDestroy() {
   DisarmTicks();
-  presets_.DeleteAll();
+  presets_.clear();
+  // The bell times are not stored: a new window starts with none, as its list.
+  engine_.SetBellTimes({});
 }
 
 int TimerPage::Selection(int id) const {
@@ -513,9 +525,9 @@ bool TimerPage::Checked(int id) const {
 }
 
 // A stopped or paused run must not count a second that was already queued.
-bool TimerPage::ArmTicks() {
+bool TimerPage::ArmTicks(uint32_t periodMs) {
   DisarmTicks();
-  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, kTickPeriod);
+  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, periodMs);
 }
 
 void TimerPage::DisarmTicks() {
@@ -526,8 +538,8 @@ void TimerPage::DisarmTicks() {
 
 // The engine's requests.
 
-bool TimerPage::Ports::Arm() {
-  return page_->ArmTicks();
+bool TimerPage::Ports::Arm(uint32_t periodMs) {
+  return page_->ArmTicks(periodMs);
 }
 
 void TimerPage::Ports::Disarm() {
@@ -576,31 +588,6 @@ void TimerPage::Ports::GetFieldTexts(timer::FieldTexts* texts) {
   GetDlgItemTextA(page_->Window(), IDC_TM_SECONDS, texts->seconds, sizeof texts->seconds);
 }
 
-int TimerPage::Ports::RepeatPosition() {
-  return page_->Selection(IDC_TM_REPEAT);
-}
-
-int TimerPage::Ports::BellTimeCount() {
-  return page_->BellTimeCount();
-}
-
-void TimerPage::Ports::BellTimeAt(int index, char* out, size_t outSize) {
-  if (outSize == 0)
-    return;
-  out[0] = '\0';
-  HWND list = page_->Item(IDC_TM_BELL_TIMES);
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length < 0 || length >= kPickerTextSize)
-    return;
-  char text[kPickerTextSize] = {};
-  SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-  snprintf(out, outSize, "%s", text);
-}
-
-bool TimerPage::Ports::MaxDisplayWanted() {
-  return page_->Checked(IDC_TM_MAX_DISPLAY);
-}
-
 void TimerPage::Ports::SetStartCaption(const char* caption) {
   SetDlgItemTextA(page_->Window(), IDC_TM_START, caption);
 }
@@ -621,14 +608,7 @@ void TimerPage::Ports::PostStop() {
 // the whole screen at 0, 0. An existing display moves there too, since the
 // window may have been moved since it was made.
 void TimerPage::MaxPort::Open() {
-  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  HWND main = GetAncestor(page_->Window(), GA_ROOT);
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  if (main != nullptr &&
-      GetMonitorInfoA(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    area = monitor.rcMonitor;
-  }
+  const RECT area = page_->monitors_.AreaOf(GetAncestor(page_->Window(), GA_ROOT));
   const bool existed = page_->maxDisplay_.Window() != nullptr;
   page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, area.left,
                             area.top, area.right - area.left, area.bottom - area.top,

@@ -16,10 +16,11 @@
 #include "bell/bell_player_win32.h"
 #include "desktop/desktop_presence.h"
 #include "display/max_display_window_win32.h"
+#include "display/monitors_win32.h"
 #include "display/time_display_window_win32.h"
+#include "settings/settings_file_win32.h"
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/preset_record.h"
-#include "timer/ptr_array.h"
 #include "timer/timer_engine.h"
 #include "ui/page_win32.h"
 
@@ -28,35 +29,37 @@ class TimerPage : public Page {
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   // A run's seconds are counted against runClock (one that goes on through
-  // sleep; null counts one second per tick), and what the countdown does is
-  // told to activity (by default nobody listens).
-  TimerPage(PeriodicTickSource& ticks, LocalClock& clock, PresetNameAsker& names,
-            BellDevice& bellDevice, MonotonicClock* runClock = nullptr,
+  // sleep), the full-screen display covers the monitor monitors names for the
+  // main window, and what the countdown does is told to activity (by default
+  // nobody listens).
+  TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& runClock,
+            LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
+            MonitorLookup& monitors,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
   HWND StartButton() const override;
-  // Takes the bell file chosen on the settings page.
-  void ReloadBellFile();
+  // Takes the bell file now in force on the settings page.
+  void UseBellFile(const char* path);
   // The machine woke: what the countdown missed is handled now.
   void CatchUpAfterSleep();
 
   const timer::TimerEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const MaxDisplayWindow& MaxDisplay() const { return maxDisplay_; }
-  const PtrArray<TimerPreset>& Presets() const { return presets_; }
+  const std::vector<TimerPreset>& Presets() const { return presets_; }
   const BellPlayer& Bell() const { return bellPlayer_; }
 
  private:
   // Answers the engine's requests with the page's windows and services.
-  class Ports : public timer::OneSecondTicker,
+  class Ports : public TickSource,
                 public timer::BellSound,
                 public timer::TimeDisplay,
                 public timer::StatusLine,
                 public timer::TimerControls {
    public:
     explicit Ports(TimerPage* page) : page_(page) {}
-    bool Arm() override;
+    bool Arm(uint32_t periodMs) override;
     void Disarm() override;
     void Beep() override;
     void PlayFile(const char* path) override;
@@ -64,10 +67,6 @@ class TimerPage : public Page {
     void ShowText(const char* text) override;
     void SetStatus(const char* text) override;
     void GetFieldTexts(timer::FieldTexts* texts) override;
-    int RepeatPosition() override;
-    int BellTimeCount() override;
-    void BellTimeAt(int index, char* out, size_t outSize) override;
-    bool MaxDisplayWanted() override;
     void SetStartCaption(const char* caption) override;
     void EnableForRun(bool running) override;
     void RememberDuration() override;
@@ -110,6 +109,7 @@ class TimerPage : public Page {
   void CreateDisplay();
   void ReadStoredSettings();
   void PrepareBellPicker();
+  void ReadBellFile();
 
   // Controls.
   void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
@@ -130,6 +130,7 @@ class TimerPage : public Page {
 
   // Bell times.
   int BellTimeCount() const;
+  void ShowBellTimes();
   void AddBellTime();
   void RemoveBellTime();
   void EnableAddBellTime();
@@ -146,20 +147,22 @@ class TimerPage : public Page {
   std::vector<std::string> PresetRecords() const;
   bool FileHoldsPresetRecords(const std::vector<std::string>& records) const;
   void SavePresets();
-  TimerPreset* BuildPreset();
+  TimerPreset BuildPreset();
 
-  bool ArmTicks();
+  bool ArmTicks(uint32_t periodMs);
   void DisarmTicks();
   // Tells accessibility clients that both displays' names changed.
   void AnnounceTimes();
   // Tells the activity report what changed since it was last told.
   void ReportActivity();
 
-  // Declared first: what the default constructor owns outlives every use.
+  // The services come first: they are in use until the last member goes.
+  const SettingsFile& settings_;
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
-  MonotonicClock* runClock_;
+  MonitorLookup& monitors_;
+  MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;
   int reportedZeros_;
@@ -177,7 +180,7 @@ class TimerPage : public Page {
   TimeDisplayWindow display_;
   MaxDisplayWindow maxDisplay_;
   BellPlayer bellPlayer_;
-  PtrArray<TimerPreset> presets_;
+  std::vector<TimerPreset> presets_;
   Ports ports_;
   MaxPort maxPort_;
   timer::TimerEngine engine_;

@@ -3,11 +3,10 @@
 // section Timer of Data.ini.
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
@@ -30,34 +29,21 @@ int TimePart(const char* timeText, int offset) {
 
 }  // namespace
 
-TimerPreset* TimerPage::BuildPreset() {
-  TimerPreset* preset = new (std::nothrow) TimerPreset();
-  if (preset == nullptr)
-    return nullptr;
-  snprintf(preset->name, sizeof preset->name, "%s", presetName_);
+TimerPreset TimerPage::BuildPreset() {
+  TimerPreset preset;
+  snprintf(preset.name, sizeof preset.name, "%s", presetName_);
   // In the alarm mode the fields hold a clock time: that is what is kept, not
   // the seconds until it.
   char text[timer::kTimeTextSize];
   timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
-  snprintf(preset->timeText, sizeof preset->timeText, "%s", text);
-  preset->mode = engine_.Mode();
-  const int repeat = Selection(IDC_TM_REPEAT);
-  preset->repeatIndex = repeat < 0 ? 0 : repeat;
-  preset->alarmDelay = alarmDelayIndex_;
-  preset->bellOn = engine_.BellOn() ? 1 : 0;
-  preset->maxDisplayOn = Checked(IDC_TM_MAX_DISPLAY) ? 1 : 0;
-  if (preset->mode == timer::kBells) {
-    HWND list = Item(IDC_TM_BELL_TIMES);
-    for (int i = BellTimeCount() - 1; i >= 0; --i) {
-      char bell[kPickerTextSize] = {};
-      if (SendMessageA(list, LB_GETTEXTLEN, i, 0) >= kPickerTextSize)
-        continue;
-      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(bell));
-      BellTimeText* entry = NewBellTimeText(bell);
-      if (entry != nullptr && preset->bellTimes.Add(entry) < 0)
-        delete entry;
-    }
-  }
+  snprintf(preset.timeText, sizeof preset.timeText, "%s", text);
+  preset.mode = engine_.Mode();
+  preset.repeatIndex = engine_.RepeatSetting();
+  preset.alarmDelay = alarmDelayIndex_;
+  preset.bellOn = engine_.BellOn() ? 1 : 0;
+  preset.maxDisplayOn = engine_.MaxDisplayOn() ? 1 : 0;
+  if (preset.mode == timer::kBells)
+    preset.bellTimes.assign(engine_.BellTimes().rbegin(), engine_.BellTimes().rend());
   return preset;
 }
 
@@ -67,15 +53,10 @@ void TimerPage::AddPreset() {
   if (names_.Ask(Window(), presetName_) != IDOK)
     return;
   presetName_[sizeof presetName_ - 1] = '\0';
-  TimerPreset* preset = BuildPreset();
-  if (preset == nullptr)
-    return;
-  if (!presets_.Insert(0, preset)) {
-    delete preset;
-    return;
-  }
+  presets_.insert(presets_.begin(), BuildPreset());
   presetsToWrite_ = true;
-  SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
+  SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0,
+               reinterpret_cast<LPARAM>(presets_.front().name));
   Enable(IDC_TM_PRESET_DELETE, true);
 }
 
@@ -83,31 +64,27 @@ void TimerPage::ApplyPreset() {
   if (engine_.Running())
     return;
   const int selected = Selection(IDC_TM_PRESETS);
-  const TimerPreset* preset = presets_.At(selected);
-  if (preset == nullptr)
+  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
     return;
+  const TimerPreset& preset = presets_[selected];
 
-  Select(IDC_TM_HOURS, TimePart(preset->timeText, 0));
-  Select(IDC_TM_MINUTES, TimePart(preset->timeText, 3));
-  Select(IDC_TM_SECONDS, TimePart(preset->timeText, 6));
-  engine_.SetMode(preset->mode);
+  Select(IDC_TM_HOURS, TimePart(preset.timeText, 0));
+  Select(IDC_TM_MINUTES, TimePart(preset.timeText, 3));
+  Select(IDC_TM_SECONDS, TimePart(preset.timeText, 6));
+  engine_.SetMode(preset.mode);
   Select(IDC_TM_MODE, engine_.Mode());
-  // The run reads the repeat count from its list, but what is saved and what
-  // the next preset stores are these two values: keep them in step.
-  engine_.SetRepeatSetting(preset->repeatIndex);
-  Select(IDC_TM_REPEAT, preset->repeatIndex);
-  alarmDelayIndex_ = timer::MendAlarmDelay(preset->alarmDelay);
+  engine_.SetRepeatSetting(preset.repeatIndex);
+  Select(IDC_TM_REPEAT, preset.repeatIndex);
+  alarmDelayIndex_ = timer::MendAlarmDelay(preset.alarmDelay);
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
-  engine_.SetBellOn(preset->bellOn != 0);
-  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset->bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetBellOn(preset.bellOn != 0);
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset.bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetMaxDisplayOn(preset.maxDisplayOn != 0);
   CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
-                 preset->maxDisplayOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+                 engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
   if (engine_.Mode() == timer::kBells) {
-    HWND list = Item(IDC_TM_BELL_TIMES);
-    SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    for (int i = 0; i < preset->bellTimes.Count(); ++i) {
-      SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset->bellTimes.At(i)->text));
-    }
+    engine_.SetBellTimes(preset.bellTimes);
+    ShowBellTimes();
   }
   ShowModeDescription();
   EnableForMode();
@@ -118,39 +95,15 @@ void TimerPage::DeletePreset() {
     return;
   HWND list = Item(IDC_TM_PRESETS);
   const int selected = Selection(IDC_TM_PRESETS);
-  if (selected < 0 || selected >= presets_.Count())
+  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
     return;
   SendMessageA(list, CB_DELETESTRING, selected, 0);
   SendMessageA(list, CB_SETCURSEL, 0, 0);
-  presets_.DeleteAt(selected);
+  presets_.erase(presets_.begin() + selected);
   presetsToWrite_ = true;
   if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
     Enable(IDC_TM_PRESET_DELETE, false);
 }
-
-namespace {
-
-// The key names of a section, NUL-separated and ended by a second NUL; empty
-// when the settings file cannot be read.
-std::vector<char> ReadKeyNames(const char* section) {
-  std::vector<char> names;
-  if (SettingsPath()[0] == '\0')
-    return names;
-  // The profile functions answer size - 2 when the list did not fit.
-  for (DWORD size = 4096; size <= (64u << 20); size *= 2) {
-    names.assign(size, '\0');
-    const DWORD used =
-        GetPrivateProfileStringA(section, nullptr, "", names.data(), size, SettingsPath());
-    if (used + 2 < size) {
-      names.resize(used + 2);
-      return names;
-    }
-  }
-  names.clear();
-  return names;
-}
-
-}  // namespace
 
 // A record that cannot be read as a preset (a key removed or edited by hand)
 // is passed over; the others keep their order. Only keys that exist are read,
@@ -165,24 +118,21 @@ void TimerPage::LoadPresets() {
 }
 
 void TimerPage::ReadPresetRecords() {
-  presets_.DeleteAll();
-  const int count = ProfileReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
+  presets_.clear();
+  const int count = settings_.ReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
     return;
-  const std::vector<char> names = ReadKeyNames(schema::kTimerSection);
+  const std::vector<char> names = settings_.ReadKeyNames(schema::kTimerSection);
   for (int i : StoredRecordIndexes(names.data(), names.size(), count)) {
     char key[32];
     RecordKey(i, key, sizeof key);
     char record[kPresetRecordBufferSize] = {};
-    ProfileReadString(schema::kTimerSection, key, "", record, sizeof record);
-    TimerPreset* preset = new (std::nothrow) TimerPreset();
-    if (preset == nullptr)
-      break;
-    if (!ParsePresetRecord(record, preset) || presets_.Add(preset) < 0) {
-      delete preset;
+    settings_.ReadString(schema::kTimerSection, key, "", record, sizeof record);
+    TimerPreset preset;
+    if (!ParsePresetRecord(record, &preset))
       continue;
-    }
-    SendMessageA(Item(IDC_TM_PRESETS), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset->name));
+    presets_.push_back(preset);
+    SendMessageA(Item(IDC_TM_PRESETS), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset.name));
   }
 }
 
@@ -192,8 +142,8 @@ void TimerPage::ReadPresetRecords() {
 std::vector<std::string> TimerPage::PresetRecords() const {
   std::vector<std::string> records;
   char record[kPresetRecordBufferSize];
-  for (int i = 0; i < presets_.Count(); ++i) {
-    if (FormatPresetRecord(*presets_.At(i), record, sizeof record))
+  for (const TimerPreset& preset : presets_) {
+    if (FormatPresetRecord(preset, record, sizeof record))
       records.push_back(record);
   }
   return records;
@@ -204,14 +154,14 @@ std::vector<std::string> TimerPage::PresetRecords() const {
 bool TimerPage::FileHoldsPresetRecords(const std::vector<std::string>& records) const {
   char stored[kPresetRecordBufferSize];
   char expected[32];
-  ProfileReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
+  settings_.ReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
   snprintf(expected, sizeof expected, "%d", static_cast<int>(records.size()));
   if (std::strcmp(stored, expected) != 0)
     return false;
   for (size_t i = 0; i < records.size(); ++i) {
     char key[32];
     RecordKey(static_cast<int>(i), key, sizeof key);
-    ProfileReadString(schema::kTimerSection, key, "", stored, sizeof stored);
+    settings_.ReadString(schema::kTimerSection, key, "", stored, sizeof stored);
     if (records[i] != stored)
       return false;
   }
@@ -222,11 +172,11 @@ void TimerPage::SavePresets() {
   if (!presetsToWrite_)
     return;
   const std::vector<std::string> records = PresetRecords();
-  ProfileWriteInt(schema::kTimerSection, schema::kTimerPresetCount,
-                  static_cast<int>(records.size()));
+  settings_.WriteInt(schema::kTimerSection, schema::kTimerPresetCount,
+                     static_cast<int>(records.size()));
   char key[32];
   for (size_t i = 0; i < records.size(); ++i) {
     RecordKey(static_cast<int>(i), key, sizeof key);
-    ProfileWriteString(schema::kTimerSection, key, records[i].c_str());
+    settings_.WriteString(schema::kTimerSection, key, records[i].c_str());
   }
 }

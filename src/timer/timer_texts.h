@@ -1,7 +1,6 @@
 // Texts of the countdown timer: the time text, the mode table and the notices
 // the timer writes into the page status bar and the maximised display's label.
-#ifndef MIPO_TIMER_TIMER_TEXTS_H
-#define MIPO_TIMER_TIMER_TEXTS_H
+#pragma once
 
 #include <cstddef>
 
@@ -53,5 +52,3 @@ const int kRepeatListSize = 1000;    // "無限", then 1 ... 999
 void FormatAlarmDelayEntry(int position, char* out, size_t outSize);
 
 }  // namespace timer
-
-#endif

@@ -19,7 +19,6 @@ bool AnswersDirectly(UINT message) {
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
     case WM_QUERYDRAGICON:
-    case WM_INITDIALOG:
       return true;
     default:
       return false;
@@ -49,6 +48,15 @@ bool MessageTarget::Crack(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     default:
       return OnMessage(message, wParam, lParam, result);
   }
+}
+
+MessageTarget::~MessageTarget() {
+  HWND window = window_;
+  if (window == nullptr)
+    return;
+  Unbind();
+  if (IsWindow(window))
+    DestroyWindow(window);
 }
 
 void MessageTarget::Bind(HWND window) {
@@ -140,6 +148,12 @@ LRESULT CALLBACK WindowObject::Procedure(HWND window, UINT message, WPARAM wPara
     ReportEscapedException(nullptr);
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void WindowObject::OnPaint() {
+  PAINTSTRUCT paint;
+  BeginPaint(Window(), &paint);
+  EndPaint(Window(), &paint);
 }
 
 LRESULT WindowObject::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -17,7 +17,12 @@
 class MessageTarget {
  public:
   MessageTarget() = default;
-  virtual ~MessageTarget() = default;
+  // A window that outlives its object is unbound first, so no message reaches
+  // the object being destroyed, and then destroyed: nothing is left pointing
+  // at freed memory. The object's handlers do not run for it: what a window
+  // saves as it goes, it saves when it is destroyed while its object is whole,
+  // as the program's windows are (they die with the main dialog).
+  virtual ~MessageTarget();
   MessageTarget(const MessageTarget&) = delete;
   MessageTarget& operator=(const MessageTarget&) = delete;
 
@@ -86,7 +91,9 @@ class WindowObject : public MessageTarget {
                    int height, HWND parent, HINSTANCE instance);
   // The window exists (WM_CREATE); false makes creation fail.
   virtual bool OnCreate() { return true; }
-  virtual void OnPaint() {}
+  // The default validates what it is asked to paint and draws nothing, so a
+  // window that does not draw is not asked again and again.
+  virtual void OnPaint();
   virtual bool OnKeyDown(WPARAM /*key*/, LPARAM /*flags*/) { return false; }
   virtual bool OnLButtonDown(WPARAM /*keys*/, LPARAM /*point*/) { return false; }
   virtual bool OnRButtonDown(WPARAM /*keys*/, LPARAM /*point*/) { return false; }

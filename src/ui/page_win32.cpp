@@ -42,11 +42,6 @@ void Page::SetStatusText(const char* text) {
     SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
 }
 
-void Page::DestroyOwnWindow() {
-  if (Window() != nullptr && IsWindow(Window()))
-    DestroyWindow(Window());
-}
-
 bool Page::OnInitDialog() {
   RECT client = {};
   GetClientRect(GetParent(Window()), &client);

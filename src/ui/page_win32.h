@@ -36,10 +36,6 @@ class Page : public Dialog {
   void SetStatusText(const char* text);
   HWND StatusBar() const { return statusBar_; }
 
-  // Destroys a window that would outlive its object; for destructors of
-  // derived pages, whose own handlers must still run.
-  void DestroyOwnWindow();
-
  private:
   // Places the page and hands over to OnInitPage; the tab control keeps the
   // focus, so the page does not take it.

@@ -2,18 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fakes.h"
+
 namespace {
 
-class HandClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  uint64_t units = 0;
-};
+using HandClock = fakes::MonotonicClock;
 
 const uint64_t kSecond = 10000000;
 
 TEST(SleepAwareClock, FollowsTheFineClockWhileAwakeDespiteTheCoarseOnesSteps) {
   HandClock fine, coarse;
+  fine.units = coarse.units = 0;
   fine.units = 100;
   coarse.units = 7 * kSecond;
   SleepAwareClock clock(fine, coarse);
@@ -27,6 +26,7 @@ TEST(SleepAwareClock, FollowsTheFineClockWhileAwakeDespiteTheCoarseOnesSteps) {
 
 TEST(SleepAwareClock, AddsTheTimeSleptWhenOnlyTheCoarseClockWentOn) {
   HandClock fine, coarse;
+  fine.units = coarse.units = 0;
   SleepAwareClock clock(fine, coarse);
   clock.NowUnits();
   fine.units += kSecond / 2;
@@ -39,6 +39,7 @@ TEST(SleepAwareClock, AddsTheTimeSleptWhenOnlyTheCoarseClockWentOn) {
 
 TEST(SleepAwareClock, AddsNothingWhenTheFineClockCountedTheSleepItself) {
   HandClock fine, coarse;
+  fine.units = coarse.units = 0;
   SleepAwareClock clock(fine, coarse);
   clock.NowUnits();
   fine.units += 3600 * kSecond;

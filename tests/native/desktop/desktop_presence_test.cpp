@@ -7,27 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "support/fakes.h"
+
 namespace {
 
 using desktop::ProgressView;
 
-class Recorder : public desktop::TaskbarProgress,
-                 public desktop::AwakeRequest,
-                 public desktop::AttentionSignal {
- public:
-  void Show(const ProgressView& view) override {
-    shown.push_back(std::to_string(view.state) + ":" + std::to_string(view.done) + "/" +
-                    std::to_string(view.total));
-  }
-  void Hold(bool held) override { holds.push_back(held); }
-  bool InFront() override { return inFront; }
-  void Flash() override { ++flashes; }
-
-  std::vector<std::string> shown;
-  std::vector<bool> holds;
-  bool inFront = false;
-  int flashes = 0;
-};
+using Recorder = fakes::Desktop;
 
 const ProgressView kNone = {desktop::kNoProgress, 0, 0};
 ProgressView Normal(long long done, long long total) {
@@ -42,7 +28,8 @@ TEST(DesktopPresence, CountdownProgressReachesTheTaskbarOnlyWhenItChanges) {
   presence.CountdownChanged(Normal(2, 10));
   presence.CountdownChanged({desktop::kPausedProgress, 2, 10});
   presence.CountdownChanged(kNone);
-  EXPECT_EQ((std::vector<std::string>{"1:1/10", "1:2/10", "2:2/10", "0:0/0"}), r.shown);
+  EXPECT_EQ((std::vector<std::string>{"normal 1/10", "normal 2/10", "paused 2/10", "none 0/0"}),
+            r.shown);
   EXPECT_EQ((std::vector<bool>{true, false}), r.holds);
 }
 
@@ -54,7 +41,9 @@ TEST(DesktopPresence, StopwatchAloneIsIndeterminateAndTheCountdownTakesPrecedenc
   presence.CountdownChanged({desktop::kPausedProgress, 3, 10});
   presence.CountdownChanged(kNone);
   presence.StopwatchTicking(false);
-  EXPECT_EQ((std::vector<std::string>{"4:0/0", "1:3/10", "2:3/10", "4:0/0", "0:0/0"}), r.shown);
+  EXPECT_EQ(
+      (std::vector<std::string>{"busy 0/0", "normal 3/10", "paused 3/10", "busy 0/0", "none 0/0"}),
+      r.shown);
   // Held from the stopwatch's start to its stop: the paused countdown changes nothing.
   EXPECT_EQ((std::vector<bool>{true, false}), r.holds);
 }
@@ -70,7 +59,7 @@ TEST(DesktopPresence, AwakeRequestEndsAtPauseAndAtTheEndOfTheProgram) {
     EXPECT_TRUE(presence.AwakeHeld());
   }
   EXPECT_EQ((std::vector<bool>{true, false, true, false}), r.holds);
-  EXPECT_EQ("0:0/0", r.shown.back());
+  EXPECT_EQ("none 0/0", r.shown.back());
 }
 
 TEST(DesktopPresence, ANewTaskbarButtonIsToldTheCurrentState) {
@@ -78,7 +67,7 @@ TEST(DesktopPresence, ANewTaskbarButtonIsToldTheCurrentState) {
   desktop::DesktopPresence presence(r, r, r);
   presence.CountdownChanged(Normal(4, 8));
   presence.TaskbarReady();
-  EXPECT_EQ((std::vector<std::string>{"1:4/8", "1:4/8"}), r.shown);
+  EXPECT_EQ((std::vector<std::string>{"normal 4/8", "normal 4/8"}), r.shown);
 }
 
 TEST(DesktopPresence, ZeroFlashesOnlyBehindOtherWindowsAndNotOverTheFullScreen) {

@@ -5,32 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "support/fakes.h"
+
 namespace {
-
-class FakeTimer : public TickTimer {
- public:
-  bool Arm(uint32_t periodMs) override {
-    ++arms;
-    period = periodMs;
-    armed = armSucceeds;
-    return armSucceeds;
-  }
-  void Disarm() override {
-    ++disarms;
-    armed = false;
-  }
-  bool armSucceeds = true;
-  bool armed = false;
-  int arms = 0;
-  int disarms = 0;
-  uint32_t period = 0;
-};
-
-class FakeClock : public LocalClock {
- public:
-  CalendarTime Now() override { return now; }
-  CalendarTime now = {2024, 3, 5, 15, 9, 0, 0, 0};
-};
 
 struct Row {
   std::vector<std::string> cells;
@@ -69,7 +46,7 @@ class FakeControls : public StopwatchControls {
   void EnableStart(bool enable) override { startEnabled = enable; }
   void EnableStop(bool enable) override { stopEnabled = enable; }
   void EnableSetup(bool enable) override { setupEnabled = enable; }
-  void SetStatusText(const char* text) override { status = text; }
+  void SetStatus(const char* text) override { status = text; }
   std::string startCaption = "スタート";
   std::string modeCaption = "ラップ";
   bool startEnabled = true;
@@ -80,7 +57,7 @@ class FakeControls : public StopwatchControls {
 
 class FakeReadout : public TimeReadout {
  public:
-  void ShowTime(const char* text) override {
+  void ShowText(const char* text) override {
     shown = text;
     ++draws;
   }
@@ -90,17 +67,18 @@ class FakeReadout : public TimeReadout {
 
 class StopwatchEngineTest : public ::testing::Test {
  protected:
-  StopwatchEngineTest() : engine(timer, clock, rows, controls, readout) {}
+  StopwatchEngineTest() : engine(timer, monotonic, clock, rows, controls, readout) {}
 
+  // Each tick comes exactly one period after the last one, unless the test
+  // moves the clock itself.
   void Tick(int count) {
-    for (int i = 0; i < count; ++i) engine.OnTick();
+    for (int i = 0; i < count; ++i) {
+      if (tickMovesClock)
+        monotonic.Pass(timer.period);
+      engine.OnTick();
+    }
   }
-  void SetClock(int hour, int minute, int second, int ms) {
-    clock.now.hour = static_cast<uint16_t>(hour);
-    clock.now.minute = static_cast<uint16_t>(minute);
-    clock.now.second = static_cast<uint16_t>(second);
-    clock.now.milliseconds = static_cast<uint16_t>(ms);
-  }
+  void SetClock(int hour, int minute, int second, int ms) { clock.Set(hour, minute, second, ms); }
   const std::vector<std::string>& Cells(int row) { return rows.rows.at(row).cells; }
   void ExpectStopped() {
     EXPECT_FALSE(engine.IsRunning());
@@ -110,8 +88,10 @@ class StopwatchEngineTest : public ::testing::Test {
     EXPECT_FALSE(controls.stopEnabled);
   }
 
-  FakeTimer timer;
-  FakeClock clock;
+  bool tickMovesClock = true;
+  fakes::TickSource timer;
+  fakes::MonotonicClock monotonic;
+  fakes::LocalClock clock;
   FakeRows rows;
   FakeControls controls;
   FakeReadout readout;
@@ -210,7 +190,7 @@ TEST_F(StopwatchEngineTest, EveryAccuracyStopsByItselfAtItsLastValue) {
     engine.ChangeAccuracy(index);
     engine.StartOrLap();
     EXPECT_EQ(AccuracyAt(index).tickPeriodMs, timer.period);
-    engine.SetTicksForTesting(AccuracyTickLimit(AccuracyAt(index)) - 2);
+    monotonic.Pass((AccuracyTickLimit(AccuracyAt(index)) - 2) * timer.period);
     Tick(1);
     EXPECT_TRUE(engine.IsRunning());
     EXPECT_NE(lastValues[index], readout.shown);
@@ -541,19 +521,12 @@ TEST(LapColumns, MenuCommandsAndHeadersMatchTheColumns) {
   }
 }
 
-// Runs counted against a monotonic clock: ticks only say when to look.
-class ManualMonotonicClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  uint64_t units = 987654321;  // an origin of its own, not zero
-};
-
+// Runs counted against the monotonic clock as the test moves it: ticks only
+// say when to look.
 class StopwatchClockCountTest : public StopwatchEngineTest {
  protected:
-  StopwatchClockCountTest() { engine.UseMonotonicClock(&monotonic); }
-  void Pass(uint64_t milliseconds) { monotonic.units += milliseconds * 10000; }
-
-  ManualMonotonicClock monotonic;
+  StopwatchClockCountTest() { tickMovesClock = false; }
+  void Pass(uint64_t milliseconds) { monotonic.Pass(milliseconds); }
 };
 
 TEST_F(StopwatchClockCountTest, LateTickCatchesUpAndTheBurstBehindItAddsNothing) {
@@ -716,20 +689,6 @@ TEST_F(StopwatchClockCountTest, NoTimerArmedKeepsTheCountAtZero) {
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("00:00:00:000", Cells(0)[4]);
   EXPECT_EQ("00:00:00:000", readout.shown);
-}
-
-TEST_F(StopwatchClockCountTest, ClockStaysForTheWholeRun) {
-  engine.StartOrLap();
-  engine.UseMonotonicClock(nullptr);  // refused while running
-  Pass(100);
-  Tick(1);
-  EXPECT_EQ(100u, engine.Ticks());
-  engine.StopRun();
-  engine.UseMonotonicClock(nullptr);
-  engine.StartOrLap();
-  Pass(100);
-  Tick(3);
-  EXPECT_EQ(3u, engine.Ticks());  // each handled tick is one period again
 }
 
 }  // namespace

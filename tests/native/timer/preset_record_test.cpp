@@ -19,7 +19,7 @@ void Fill(TimerPreset* p, const char* name, int repeat, const char* time, int mo
   p->alarmDelay = delay;
   p->bellOn = bell;
   p->maxDisplayOn = maxDisp;
-  for (const std::string& b : bells) p->bellTimes.Add(NewBellTimeText(b.c_str()));
+  p->bellTimes = bells;
 }
 
 std::string Format(const TimerPreset& p) {
@@ -33,9 +33,7 @@ std::string Format(const TimerPreset& p) {
 }
 
 std::vector<std::string> Bells(const TimerPreset& p) {
-  std::vector<std::string> out;
-  for (int i = 0; i < p.bellTimes.Count(); ++i) out.push_back(p.bellTimes.At(i)->text);
-  return out;
+  return p.bellTimes;
 }
 
 // The fields of a preset as one comparable text.
@@ -110,8 +108,7 @@ TEST(PresetRecordFormat, PresetsThatWouldNotReadBackAreRefused) {
   EXPECT_EQ("<refused>", Format(p));
   Fill(&p, "T", 0, "00:03:00", 2, 0, 1, 0, {"00:05"});
   EXPECT_EQ("<refused>", Format(p));
-  Fill(&p, "T", 0, "00:03:00", 2, 0, 1, 0);
-  p.bellTimes.Add(nullptr);
+  Fill(&p, "T", 0, "00:03:00", 2, 0, 1, 0, {"00:05:00xyz"});
   EXPECT_EQ("<refused>", Format(p));
 }
 
@@ -189,7 +186,7 @@ TEST(PresetRecordParse, HundredBellTimesWithASixtyFourByteNameRoundTrip) {
   TimerPreset back;
   ASSERT_TRUE(ParsePresetRecord(record.c_str(), &back));
   EXPECT_EQ(Describe(p), Describe(back));
-  EXPECT_EQ(kPresetMaxBellTimes, back.bellTimes.Count());
+  EXPECT_EQ(static_cast<size_t>(kPresetMaxBellTimes), back.bellTimes.size());
 }
 
 TEST(PresetRecordParse, AnIncompleteLastBellPieceIsDropped) {
@@ -217,9 +214,8 @@ TEST(PresetRecordParse, BellPiecesBeyondTheListLimitAreIgnored) {
   for (int i = 0; i < kPresetMaxBellTimes + 3; ++i) record += Time(i);
   TimerPreset p;
   ASSERT_TRUE(ParsePresetRecord(record.c_str(), &p));
-  ASSERT_EQ(kPresetMaxBellTimes, p.bellTimes.Count());
-  EXPECT_STREQ(Time(kPresetMaxBellTimes - 1).c_str(),
-               p.bellTimes.At(kPresetMaxBellTimes - 1)->text);
+  ASSERT_EQ(static_cast<size_t>(kPresetMaxBellTimes), p.bellTimes.size());
+  EXPECT_EQ(Time(kPresetMaxBellTimes - 1), p.bellTimes.back());
 }
 
 TEST(PresetRecordParse, RecordsWithoutTwoCommasOrWithABadNameAreRefused) {
@@ -275,23 +271,12 @@ TEST(PresetRecordParse, BadDelaysFlagsAndTailsAreRefused) {
 TEST(PresetRecordParse, AReusedPresetForgetsItsEarlierBellTimes) {
   TimerPreset p;
   ASSERT_TRUE(ParsePresetRecord("T,0,00:10:00201000:05:00", &p));
-  ASSERT_EQ(1, p.bellTimes.Count());
+  ASSERT_EQ(1u, p.bellTimes.size());
   ASSERT_TRUE(ParsePresetRecord("U,0,00:10:000010", &p));
-  EXPECT_EQ(0, p.bellTimes.Count());
+  EXPECT_TRUE(p.bellTimes.empty());
   ASSERT_TRUE(ParsePresetRecord("T,0,00:10:00201000:05:00", &p));
   EXPECT_FALSE(ParsePresetRecord("T,0,00:10:00201000:05:00xx:xx:xx", &p));
-  EXPECT_EQ(0, p.bellTimes.Count());
-}
-
-TEST(BellTimeText, CopiesAtMostElevenBytesIntoAZeroedBuffer) {
-  BellTimeText* b = NewBellTimeText("00:05:00");
-  ASSERT_NE(nullptr, b);
-  EXPECT_STREQ("00:05:00", b->text);
-  for (int i = 8; i < kBellTimeBufferSize; ++i) EXPECT_EQ('\0', b->text[i]);
-  delete b;
-  b = NewBellTimeText("0123456789abcdef");
-  EXPECT_STREQ("0123456789a", b->text);
-  delete b;
+  EXPECT_TRUE(p.bellTimes.empty());
 }
 
 std::string Copied(const char* typed) {

@@ -5,76 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "fake_timer_page.h"
+#include "support/fake_timer_page.h"
 #include "timer/timer_engine.h"
 
 namespace {
 
-using timer_test::FakeBell;
-using timer_test::FakeClock;
-using timer_test::FakeControls;
-using timer_test::FakeDisplay;
-using timer_test::FakeMaxDisplay;
-using timer_test::FakeStatus;
-using timer_test::FakeTicker;
-
-class SetClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  void Advance(double seconds) { units += static_cast<uint64_t>(seconds * 10000000); }
-  uint64_t units = 5000000000ull;
-};
-
 // The recorders of the native page, with the engine counting against a clock.
-struct ClockedPage {
-  ClockedPage() : engine(Ports()) {}
-  timer::TimerPorts Ports() {
-    timer::TimerPorts ports = {&ticker, &bell,  &display,  &maxDisplay,
-                               &status, &clock, &controls, &runClock};
-    return ports;
-  }
+struct ClockedPage : timer_test::FakeTimerPage {
   void Start(int mode, const char* h, const char* m, const char* s) {
     engine.SetMode(mode);
-    controls.hours = h;
-    controls.minutes = m;
-    controls.seconds = s;
+    SetFields(h, m, s);
     ASSERT_EQ(timer::kAccepted, engine.PressStart());
   }
   // A second of real time, then its tick; posted stops are handled after it.
-  void Second() {
-    runClock.Advance(1.0);
-    engine.OnTick();
-    Deliver();
-  }
-  void Deliver() {
-    while (controls.postedStops > 0) {
-      --controls.postedStops;
-      engine.Stop();
-    }
-  }
+  void Second() { TickAndDeliver(); }
+  void Deliver() { DeliverPosted(); }
   // Sleeps through the given seconds; the wake makes up what was missed.
-  void SleepAndWake(double seconds) {
-    runClock.Advance(seconds);
+  void SleepAndWake(int seconds) {
+    runClock.Pass(static_cast<uint64_t>(seconds) * 1000);
     engine.OnTick();
   }
   std::string ProgressText() const {
-    static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
     const desktop::ProgressView view = engine.Progress();
-    if (view.state == desktop::kNoProgress)
-      return "none";
-    return std::string(kStates[view.state]) + " " + std::to_string(view.done) + "/" +
-           std::to_string(view.total);
+    return view.state == desktop::kNoProgress ? "none" : fakes::ProgressText(view);
   }
-
-  FakeTicker ticker;
-  FakeBell bell;
-  FakeDisplay display;
-  FakeMaxDisplay maxDisplay;
-  FakeStatus status;
-  FakeClock clock;
-  FakeControls controls;
-  SetClock runClock;
-  timer::TimerEngine engine;
 };
 
 std::vector<std::string> RunRecording(ClockedPage& page, int seconds) {
@@ -88,7 +42,7 @@ std::vector<std::string> RunRecording(ClockedPage& page, int seconds) {
 
 TEST(CountdownProgress, RepeatShowsEachPassAnewAndNothingAfterTheLast) {
   ClockedPage page;
-  page.controls.repeatPosition = 2;
+  page.engine.SetRepeatSetting(2);
   page.Start(timer::kRepeat, "00", "00", "03");
   EXPECT_EQ("normal 0/3", page.ProgressText());
   const std::vector<std::string> expected = {"normal 1/3", "normal 2/3", "normal 0/3",
@@ -110,7 +64,7 @@ TEST(CountdownProgress, OverrunIsFullInTheErrorStatePastZeroAndNothingAfterTheSt
 
 TEST(CountdownProgress, PauseKeepsTheValueAndAlarmRunsFromStartToItsTime) {
   ClockedPage page;
-  page.clock.now = {11, 59, 50};
+  page.clock.Set(11, 59, 50);
   page.Start(timer::kAlarm, "12", "00", "00");
   page.Second();
   page.Second();
@@ -123,7 +77,7 @@ TEST(CountdownProgress, PauseKeepsTheValueAndAlarmRunsFromStartToItsTime) {
 
 TEST(CountdownProgress, ZerosAreCountedForEveryPassOverrunAndAlarm) {
   ClockedPage page;
-  page.controls.repeatPosition = 0;  // endless
+  page.engine.SetRepeatSetting(0);  // endless
   page.Start(timer::kRepeat, "00", "00", "02");
   RunRecording(page, 6);
   EXPECT_EQ(3, page.engine.Zeros());
@@ -147,7 +101,7 @@ TEST(SleepOverZero, PlainTimerEndsAtZeroRingingOnce) {
 
 TEST(SleepOverZero, RepeatWakesInTheRightPassWithItsCount) {
   ClockedPage page;
-  page.controls.repeatPosition = 3;
+  page.engine.SetRepeatSetting(3);
   page.Start(timer::kRepeat, "00", "00", "10");
   page.SleepAndWake(25);
   EXPECT_EQ(1, page.bell.Rings());
@@ -163,7 +117,7 @@ TEST(SleepOverZero, RepeatWakesInTheRightPassWithItsCount) {
 
 TEST(SleepOverZero, RepeatSleptPastItsLastPassEndsOnce) {
   ClockedPage page;
-  page.controls.repeatPosition = 1;
+  page.engine.SetRepeatSetting(1);
   page.Start(timer::kRepeat, "00", "00", "10");
   page.SleepAndWake(100);
   EXPECT_EQ(1, page.bell.Rings());
@@ -174,7 +128,7 @@ TEST(SleepOverZero, RepeatSleptPastItsLastPassEndsOnce) {
 
 TEST(SleepOverZero, BellTimesPassedInTheSleepAreGoneAndRangOnce) {
   ClockedPage page;
-  page.controls.bellTimes = {"00:00:20", "00:00:40", "00:00:50"};
+  page.engine.SetBellTimes({"00:00:20", "00:00:40", "00:00:50"});
   page.Start(timer::kBells, "00", "01", "00");
   page.SleepAndWake(30);
   EXPECT_EQ(1, page.bell.Rings());
@@ -196,7 +150,7 @@ TEST(SleepOverZero, OverrunCountsUpByTheTimePastZero) {
 
 TEST(SleepOverZero, AlarmShowsItsMessageAfterTheWake) {
   ClockedPage page;
-  page.clock.now = {11, 59, 0};
+  page.clock.Set(11, 59, 0);
   page.Start(timer::kAlarm, "12", "00", "00");
   page.SleepAndWake(3600);
   EXPECT_EQ(1, page.bell.Rings());
@@ -210,11 +164,11 @@ TEST(SleepOverZero, AlarmShowsItsMessageAfterTheWake) {
 TEST(SleepOverZero, PausedTimeIsNotCountedAndLateTicksFindNothingToCount) {
   ClockedPage page;
   page.Start(timer::kNormal, "00", "01", "00");
-  page.runClock.Advance(2.6);
+  page.runClock.Pass(2600);
   page.engine.OnTick();
   EXPECT_EQ(57, page.engine.Remaining());
   page.engine.PauseOrResume();
-  page.runClock.Advance(3600);
+  page.runClock.Pass(3600000);
   page.engine.PauseOrResume();
   page.Second();
   EXPECT_EQ(56, page.engine.Remaining());
@@ -228,11 +182,11 @@ TEST(SleepOverZero, PausedTimeIsNotCountedAndLateTicksFindNothingToCount) {
 TEST(SleepOverZero, TicksSlightlyEarlyOrLateCountOneSecondEach) {
   ClockedPage page;
   page.Start(timer::kNormal, "00", "00", "10");
-  page.runClock.Advance(0.99);
+  page.runClock.Pass(990);
   page.engine.OnTick();
-  page.runClock.Advance(1.02);
+  page.runClock.Pass(1020);
   page.engine.OnTick();
-  page.runClock.Advance(0.97);
+  page.runClock.Pass(970);
   page.engine.OnTick();
   EXPECT_EQ(7, page.engine.Remaining());
   EXPECT_EQ((std::vector<std::string>{"00:00:10", "00:00:09", "00:00:08", "00:00:07"}),

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "fake_timer_page.h"
+#include "support/fake_timer_page.h"
 
 namespace {
 
@@ -65,7 +67,7 @@ TEST(NormalTimer, TicksAfterTheStopAreIgnored) {
 
 TEST(NormalTimer, RefusedTickerLeavesTheTimerRunningWithoutTicks) {
   FakeTimerPage page;
-  page.ticker.refuse = true;
+  page.ticker.armSucceeds = false;
   page.SetFields("00", "00", "05");
   PressStart(page);
   EXPECT_TRUE(page.engine.Running());
@@ -145,7 +147,7 @@ TEST(OverrunTimer, StopsItselfAtTheLastSecondOfADay) {
 TEST(RepeatTimer, CountTwoRunsThreeTimesAndStopsAtTheThirdZero) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kRepeat);
-  page.controls.repeatPosition = 2;
+  page.engine.SetRepeatSetting(2);
   page.SetFields("00", "00", "05");
   PressStart(page);
   EXPECT_EQ(2, page.engine.RepeatSetting());
@@ -181,7 +183,7 @@ TEST(RepeatTimer, CountTwoRunsThreeTimesAndStopsAtTheThirdZero) {
 TEST(RepeatTimer, EndlessRestartsWithoutRepetitionText) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kRepeat);
-  page.controls.repeatPosition = 0;
+  page.engine.SetRepeatSetting(0);
   page.SetFields("00", "00", "02");
   PressStart(page);
   EXPECT_EQ(-1, page.engine.RepeatCount());
@@ -196,7 +198,7 @@ TEST(RepeatTimer, EndlessRestartsWithoutRepetitionText) {
 TEST(RepeatTimer, NoRepeatSelectionCountsAsEndless) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kRepeat);
-  page.controls.repeatPosition = -1;
+  page.engine.SetRepeatSetting(-1);
   page.SetFields("00", "00", "01");
   PressStart(page);
   EXPECT_EQ(0, page.engine.RepeatSetting());
@@ -208,8 +210,8 @@ TEST(RepeatTimer, NoRepeatSelectionCountsAsEndless) {
 TEST(RepeatTimer, ResumeShowsTheStandingRepetitionLabelOnTheMaximisedDisplay) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kRepeat);
-  page.controls.repeatPosition = 3;
-  page.controls.maxWanted = true;
+  page.engine.SetRepeatSetting(3);
+  page.engine.SetMaxDisplayOn(true);
   page.SetFields("00", "00", "02");
   PressStart(page);
   EXPECT_FALSE(page.maxDisplay.labelVisible);
@@ -227,7 +229,7 @@ TEST(RepeatTimer, ResumeShowsTheStandingRepetitionLabelOnTheMaximisedDisplay) {
 TEST(BellsTimer, RingsAtEachChosenTimeAndAtZero) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kBells);
-  page.controls.bellTimes = {"00:00:10", "00:00:30"};
+  page.engine.SetBellTimes({"00:00:10", "00:00:30"});
   page.SetFields("00", "01", "00");
   PressStart(page);
   ASSERT_EQ(2, page.engine.PendingBellCount());
@@ -257,7 +259,7 @@ TEST(BellsTimer, RingsAtEachChosenTimeAndAtZero) {
 TEST(BellsTimer, BellTimeAtZeroRingsTwiceInTheLastTick) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kBells);
-  page.controls.bellTimes = {"00:00:00"};
+  page.engine.SetBellTimes({"00:00:00"});
   page.SetFields("00", "00", "02");
   PressStart(page);
   page.Tick();
@@ -270,7 +272,7 @@ TEST(BellsTimer, BellTimeAtZeroRingsTwiceInTheLastTick) {
 TEST(BellsTimer, TimesAtOrAboveTheStartDoNotHoldBackEarlierOnes) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kBells);
-  page.controls.bellTimes = {"00:00:02", "00:00:05", "00:00:10", "00:20:00"};
+  page.engine.SetBellTimes({"00:00:02", "00:00:05", "00:00:10", "00:20:00"});
   page.SetFields("00", "00", "05");
   PressStart(page);
   ASSERT_EQ(1, page.engine.PendingBellCount());
@@ -283,13 +285,13 @@ TEST(BellsTimer, TimesAtOrAboveTheStartDoNotHoldBackEarlierOnes) {
 TEST(BellsTimer, EachStartTakesTheListAfresh) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kBells);
-  page.controls.bellTimes = {"00:00:01", "00:00:03"};
+  page.engine.SetBellTimes({"00:00:01", "00:00:03"});
   page.SetFields("00", "00", "05");
   PressStart(page);
   page.Ticks(2);
   EXPECT_EQ(1, page.engine.PendingBellCount());
   page.engine.Stop();
-  page.controls.bellTimes = {"00:00:04"};
+  page.engine.SetBellTimes({"00:00:04"});
   PressStart(page);
   ASSERT_EQ(1, page.engine.PendingBellCount());
   EXPECT_STREQ("00:00:04", page.engine.PendingBellTime(0));
@@ -298,7 +300,7 @@ TEST(BellsTimer, EachStartTakesTheListAfresh) {
 TEST(AlarmTimer, CountsToTheClockTimeAndKeepsItsMessageAfterTheStop) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {11, 59, 30};
+  page.clock.Set(11, 59, 30);
   page.SetFields("12", "00", "00");
   PressStart(page);
   EXPECT_EQ("00:00:30", page.Shown());
@@ -319,13 +321,13 @@ TEST(AlarmTimer, CountsToTheClockTimeAndKeepsItsMessageAfterTheStop) {
 TEST(AlarmTimer, AClockTimeAlreadyPassedIsReachedTheNextDay) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {23, 59, 50};
+  page.clock.Set(23, 59, 50);
   page.SetFields("00", "00", "10");
   PressStart(page);
   EXPECT_EQ(20, page.engine.Remaining());
 
   page.engine.Stop();
-  page.clock.now = {12, 0, 0};
+  page.clock.Set(12, 0, 0);
   page.SetFields("11", "00", "00");
   PressStart(page);
   EXPECT_EQ("23:00:00", page.Shown());
@@ -334,7 +336,7 @@ TEST(AlarmTimer, AClockTimeAlreadyPassedIsReachedTheNextDay) {
 TEST(AlarmTimer, StartedInTheVerySecondOfItsClockTimeCountsAWholeDay) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {7, 30, 0};
+  page.clock.Set(7, 30, 0);
   page.SetFields("07", "30", "00");
   PressStart(page);
   EXPECT_EQ(86400, page.engine.Remaining());
@@ -380,12 +382,12 @@ TEST(PauseAndResume, PausedTimerHoldsItsValueAndResumesFromIt) {
 TEST(PauseAndResume, PausedAlarmEndsLaterThanItsClockTime) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kAlarm);
-  page.clock.now = {9, 0, 0};
+  page.clock.Set(9, 0, 0);
   page.SetFields("09", "00", "05");
   PressStart(page);
   page.Ticks(2);
   page.engine.PauseOrResume();
-  page.clock.now = {9, 0, 30};
+  page.clock.Set(9, 0, 30);
   page.engine.PauseOrResume();
   EXPECT_EQ(3, page.engine.Remaining());
   page.Ticks(3);
@@ -457,7 +459,7 @@ TEST(BellRinging, ChosenFileIsPlayedInsteadOfTheSystemSound) {
 
 TEST(MaximisedDisplayDuringRun, StartCoversTheScreenWithoutControlsAndStopShowsThem) {
   FakeTimerPage page;
-  page.controls.maxWanted = true;
+  page.engine.SetMaxDisplayOn(true);
   page.maxDisplay.labelVisible = page.maxDisplay.buttonsVisible = true;
   page.SetFields("00", "00", "03");
   PressStart(page);
@@ -484,7 +486,7 @@ TEST(MaximisedDisplayDuringRun, SwitchWhilePausedWaitsForTheResume) {
   page.SetFields("00", "00", "10");
   PressStart(page);
   page.engine.PauseOrResume();
-  page.controls.maxWanted = true;
+  page.engine.SetMaxDisplayOn(true);
   page.engine.SwitchMaxDisplay(true);
   EXPECT_EQ("最大ウィンドウはESCキーで閉じられます。", page.status.text);
   EXPECT_EQ(0, page.maxDisplay.opens);
@@ -492,7 +494,7 @@ TEST(MaximisedDisplayDuringRun, SwitchWhilePausedWaitsForTheResume) {
   EXPECT_EQ(1, page.maxDisplay.opens);
   EXPECT_TRUE(page.maxDisplay.visible);
 
-  page.controls.maxWanted = false;
+  page.engine.SetMaxDisplayOn(false);
   page.engine.SwitchMaxDisplay(false);
   EXPECT_EQ("", page.status.text);
   EXPECT_FALSE(page.maxDisplay.visible);
@@ -500,7 +502,7 @@ TEST(MaximisedDisplayDuringRun, SwitchWhilePausedWaitsForTheResume) {
 
 TEST(MaximisedDisplayDuringRun, SwitchWhileIdleOnlyShowsTheHint) {
   FakeTimerPage page;
-  page.controls.maxWanted = true;
+  page.engine.SetMaxDisplayOn(true);
   page.engine.SwitchMaxDisplay(true);
   EXPECT_EQ(0, page.maxDisplay.opens);
 }
@@ -508,7 +510,7 @@ TEST(MaximisedDisplayDuringRun, SwitchWhileIdleOnlyShowsTheHint) {
 TEST(MaximisedDisplayDuringRun, OverrunLabelReturnsOnResume) {
   FakeTimerPage page;
   page.engine.SetMode(timer::kOverrun);
-  page.controls.maxWanted = true;
+  page.engine.SetMaxDisplayOn(true);
   page.SetFields("00", "00", "01");
   PressStart(page);
   page.Ticks(2);
@@ -537,6 +539,35 @@ TEST(ModeChoice, ResetShowsZeroWithoutTouchingTheRun) {
   page.engine.ResetRemaining();
   EXPECT_EQ(0, page.engine.Remaining());
   EXPECT_EQ("00:00:00", page.Shown());
+}
+
+// The engine owns the bell times; the page's list only shows them.
+TEST(BellTimes, KeptAscendingOnceEachAtMostAHundredWithTheIndexTheListShows) {
+  timer_test::FakeTimerPage page;
+  timer::TimerEngine& engine = page.engine;
+  EXPECT_EQ(0, engine.AddBellTime("00:00:30"));
+  EXPECT_EQ(0, engine.AddBellTime("00:00:10"));
+  EXPECT_EQ(1, engine.AddBellTime("00:00:30"));  // there already: where it is
+  EXPECT_EQ(2, engine.AddBellTime("00:01:00"));
+  // Each index names the time just added, while the list grows (and moves).
+  for (int i = 0; engine.BellTimes().size() < 100; ++i) {
+    char text[32];
+    std::snprintf(text, sizeof text, "01:%02d:%02d", i / 60 % 60, i % 60);
+    const int index = engine.AddBellTime(text);
+    ASSERT_GE(index, 0);
+    ASSERT_EQ(text, engine.BellTimes()[index]);
+  }
+  EXPECT_EQ(-1, engine.AddBellTime("00:00:01"));  // full
+  EXPECT_EQ(0, engine.AddBellTime("00:00:10"));   // a time already there is still found
+  EXPECT_TRUE(std::is_sorted(engine.BellTimes().begin(), engine.BellTimes().end()));
+  engine.RemoveBellTime(0);
+  engine.RemoveBellTime(100);  // no such index: nothing happens
+  EXPECT_EQ(99u, engine.BellTimes().size());
+  EXPECT_EQ("00:00:30", engine.BellTimes()[0]);
+  engine.SetBellTimes({"00:00:05", "00:00:01", "00:00:05"});
+  EXPECT_EQ((std::vector<std::string>{"00:00:01", "00:00:05"}), engine.BellTimes());
+  engine.SetRepeatSetting(-1);  // none chosen counts as endless
+  EXPECT_EQ(0, engine.RepeatSetting());
 }
 
 }  // namespace

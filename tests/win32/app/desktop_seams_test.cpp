@@ -10,18 +10,10 @@
 #include "app/help_win32.h"
 #include "desktop/attention_win32.h"
 #include "desktop/taskbar_list_win32.h"
+#include "support/fakes_win32.h"
 #include "win32_test_support.h"
 
 namespace {
-
-class BoxRecorder : public MessageBoxes {
- public:
-  int Show(HWND, const char* text, const char* caption, UINT) override {
-    boxes.push_back(std::string(caption) + "|" + text);
-    return IDOK;
-  }
-  std::vector<std::string> boxes;
-};
 
 class OpenRecorder : public DocumentOpener {
  public:
@@ -46,7 +38,7 @@ TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, file);
   CloseHandle(file);
-  BoxRecorder boxes;
+  fakes::MessageBoxes boxes;
   OpenRecorder opener;
   OpenHelp(nullptr, folder, opener, boxes);
   EXPECT_EQ((std::vector<std::string>{path}), opener.opened);
@@ -56,14 +48,16 @@ TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
 
 TEST(HelpOnF1, AMissingHelpIsSaidOnceWithAnEmptyCaption) {
   const std::string folder = TempFolder("mipo_help_missing");
-  BoxRecorder boxes;
+  fakes::MessageBoxes boxes;
   OpenRecorder opener;
   OpenHelp(nullptr, folder, opener, boxes);
   EXPECT_TRUE(opener.opened.empty());
-  EXPECT_EQ((std::vector<std::string>{std::string("|") +
-                                      "ヘルプファイル（help.html）が見つかりません。\r\n"
-                                      "Mipoウォッチと同じフォルダーに置いてください。"}),
-            boxes.boxes);
+  ASSERT_EQ(1u, boxes.boxes.size());
+  EXPECT_EQ("", boxes.boxes[0].caption);
+  EXPECT_EQ(
+      "ヘルプファイル（help.html）が見つかりません。\r\n"
+      "Mipoウォッチと同じフォルダーに置いてください。",
+      boxes.boxes[0].text);
 }
 
 TEST(DesktopHelpers, AwakeRequestIsHeldAndEndedOnThisThread) {
@@ -101,6 +95,49 @@ TEST(DesktopHelpers, TaskbarListIsSilentWithOrWithoutTheSystemsList) {
   EXPECT_EQ(TaskbarList::ButtonCreatedMessage(), RegisterWindowMessageA("TaskbarButtonCreated"));
 }
 
+// Each state reaches the system's list with its own flag, and the value as it
+// is, before the state that shows it.
+TEST(DesktopHelpers, TaskbarListPassesEachStateAndTheValueAsTheyAre) {
+  testing_support::TestParentWindow window;
+  fakes::TaskbarList3 system;
+  {
+    TaskbarList taskbar(&system);
+    taskbar.Show({desktop::kNormalProgress, 1, 2});
+    EXPECT_TRUE(system.calls.empty()) << "told before the button exists";
+    ASSERT_TRUE(taskbar.Attach(window.Window()));
+    taskbar.Show({desktop::kNormalProgress, 3, 10});
+    taskbar.Show({desktop::kPausedProgress, 3, 10});
+    taskbar.Show({desktop::kErrorProgress, 10, 10});
+    taskbar.Show({desktop::kIndeterminateProgress, 0, 0});
+    taskbar.Show({desktop::kNoProgress, 0, 0});
+    const std::vector<std::string> expected = {"value 3/10",
+                                               "state " + std::to_string(TBPF_NORMAL),
+                                               "value 3/10",
+                                               "state " + std::to_string(TBPF_PAUSED),
+                                               "value 10/10",
+                                               "state " + std::to_string(TBPF_ERROR),
+                                               "state " + std::to_string(TBPF_INDETERMINATE),
+                                               "state " + std::to_string(TBPF_NOPROGRESS)};
+    EXPECT_EQ(expected, system.calls);
+    EXPECT_EQ(window.Window(), system.lastWindow);
+  }
+  EXPECT_EQ(1u, system.references);  // held while in use, let go at the end
+}
+
+TEST(DesktopHelpers, SystemMonitorsNameTheMonitorThatHoldsTheWindow) {
+  testing_support::TestParentWindow window;
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(
+      GetMonitorInfoA(MonitorFromWindow(window.Window(), MONITOR_DEFAULTTONEAREST), &monitor));
+  const RECT area = SystemMonitors().AreaOf(window.Window());
+  EXPECT_TRUE(EqualRect(&monitor.rcMonitor, &area));
+  // With the one screen there is, exactly the whole screen.
+  EXPECT_EQ(0, area.left);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), area.right);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), area.bottom);
+}
+
 TEST(DesktopHelpers, AttentionKnowsWhetherTheWindowIsInFrontAndFlashesOtherwise) {
   testing_support::TestParentWindow main;
   testing_support::TestParentWindow other;
@@ -109,17 +146,14 @@ TEST(DesktopHelpers, AttentionKnowsWhetherTheWindowIsInFrontAndFlashesOtherwise)
   ShowWindow(main.Window(), SW_SHOW);
   SetForegroundWindow(main.Window());
   testing_support::PumpMessages();
-  if (GetForegroundWindow() == main.Window()) {
-    EXPECT_TRUE(attention.InFront());
-  }
+  // Both answers are needed: a window that did not come to the front tests nothing.
+  ASSERT_EQ(main.Window(), GetForegroundWindow());
+  EXPECT_TRUE(attention.InFront());
   ShowWindow(other.Window(), SW_SHOW);
   SetForegroundWindow(other.Window());
   testing_support::PumpMessages();
-  if (GetForegroundWindow() == other.Window()) {
-    EXPECT_FALSE(attention.InFront());
-  }
-  std::printf("foreground window follows SetForegroundWindow: %s\n",
-              GetForegroundWindow() == other.Window() ? "yes" : "no");
+  ASSERT_EQ(other.Window(), GetForegroundWindow());
+  EXPECT_FALSE(attention.InFront());
   attention.Flash();
   // The flash asked for runs until the window comes to the front; a stop
   // request afterwards must be accepted as well.

@@ -8,7 +8,11 @@
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
 #include "app/main_dialog_win32.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
+#include "support/fakes_win32.h"
+#include "settings_page/settings_dialog_ids.h"
+#include "stopwatch/stopwatch_dialog_ids.h"
+#include "timer/timer_dialog_ids.h"
 #include "win32_test_support.h"
 
 using namespace testing_support;
@@ -21,10 +25,12 @@ class MainDialogTest : public ::testing::Test {
   void Open(const char* name, bool firstRunDone = true) {
     folder_ = UseFreshSettings(name);
     if (firstRunDone)
-      ProfileWriteString("MainDlg", "FirstFlag", "0");
+      testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
   }
-  void Create() {
-    app_ = std::make_unique<Application>();
+  // handClocks: the run clock's two sources are the test's own, moved by hand.
+  void Create(bool handClocks = false) {
+    app_ = handClocks ? std::make_unique<Application>(TestSettings(), fine_, coarse_)
+                      : std::make_unique<Application>(TestSettings(), counter_, tickCount_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -51,6 +57,10 @@ class MainDialogTest : public ::testing::Test {
   }
 
   std::string folder_;
+  fakes::MonotonicClock fine_;
+  fakes::MonotonicClock coarse_;
+  PerformanceCounterClock counter_;
+  TickCountClock tickCount_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;
@@ -150,15 +160,15 @@ TEST_F(MainDialogTest, EndingTheWindowsSessionSavesWhatACloseSaves) {
 
 TEST_F(MainDialogTest, StartTabFollowsEndTabAndIgnoresForeignValues) {
   Open("end-tab");
-  ProfileWriteString("MainDlg", "EndTabPos", "1");
-  ProfileWriteString("SettingData", "EndTab", "0");
+  testing_support::TestSettings().WriteString("MainDlg", "EndTabPos", "1");
+  testing_support::TestSettings().WriteString("SettingData", "EndTab", "0");
   Create();
   EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]");
   Destroy();
 
-  ProfileWriteString("SettingData", "EndTab", "1");
+  testing_support::TestSettings().WriteString("SettingData", "EndTab", "1");
   for (const char* foreign : {"2", "-1", "7"}) {
-    ProfileWriteString("MainDlg", "EndTabPos", foreign);
+    testing_support::TestSettings().WriteString("MainDlg", "EndTabPos", foreign);
     Create();
     EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]") << foreign;
     EXPECT_EQ(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0), 0);
@@ -215,10 +225,10 @@ TEST_F(MainDialogTest, FrontSwitchActsAtOnceButIsStoredOnlyAtClose) {
 
 TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
   Open("placement");
-  ProfileWriteString("MainDlg", "Left", "40");
-  ProfileWriteString("MainDlg", "Top", "30");
-  ProfileWriteString("MainDlg", "Width", "333");
-  ProfileWriteString("MainDlg", "Height", "444");
+  testing_support::TestSettings().WriteString("MainDlg", "Left", "40");
+  testing_support::TestSettings().WriteString("MainDlg", "Top", "30");
+  testing_support::TestSettings().WriteString("MainDlg", "Width", "333");
+  testing_support::TestSettings().WriteString("MainDlg", "Height", "444");
   Create();
   RECT r = {};
   GetWindowRect(window_, &r);
@@ -230,7 +240,7 @@ TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
   // Not moved by the user: the stored record goes back unchanged.
   EXPECT_EQ(ReadKey("MainDlg", "Width"), "333");
 
-  ProfileWriteString("MainDlg", "Left", "5000");
+  testing_support::TestSettings().WriteString("MainDlg", "Left", "5000");
   Create();
   GetWindowRect(window_, &r);
   EXPECT_EQ(r.right - r.left, 333);
@@ -283,6 +293,64 @@ TEST_F(MainDialogTest, ResizingLaysOutBarsTabAndPages) {
   GetWindowRect(GetDlgItem(window_, IDC_FRONT_SWITCH), &front);
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&front), 2);
   EXPECT_EQ(front.right, client.right - 1);
+}
+
+// The road of a wake: the system's resume message to the main window, the
+// timer page, and the clock that went on through the sleep, as Application
+// wires them. A countdown asleep over its zero ends there at the wake.
+TEST_F(MainDialogTest, ResumeAfterASleepEndsTheCountdownItSleptThrough) {
+  Open("resume");
+  Create(true);
+  SelectTab(1);
+  HWND page = app_->timerPage.Window();
+  ASSERT_NE(page, nullptr);
+  SetDlgItemTextA(page, IDC_TM_HOURS, "00");
+  SetDlgItemTextA(page, IDC_TM_MINUTES, "00");
+  SetDlgItemTextA(page, IDC_TM_SECONDS, "10");
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_TM_START, BN_CLICKED), 0);
+  ASSERT_TRUE(app_->timerPage.Engine().Running());
+  fine_.Pass(2000);
+  coarse_.Pass(2000);
+  SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_EQ(8, app_->timerPage.Engine().Remaining());
+  // Ten minutes asleep: the fine clock stood still, the coarse one went on.
+  coarse_.Pass(600000);
+  SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  PumpMessages();
+  EXPECT_EQ("00:00:00", std::string(app_->timerPage.Display().Text()));
+  EXPECT_EQ(1, app_->timerPage.Engine().Zeros());
+  EXPECT_FALSE(app_->timerPage.Engine().Running());
+}
+
+// Leaving the settings tab tells the other pages what is now in force: the
+// stopwatch its trigger methods, the timer its bell file; a refused bell file
+// leaves the one before it.
+TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
+  Open("settings-told");
+  const std::string bell = folder_ + "\\bell.wav";
+  WriteFileBytes(bell, "RIFF");
+  Create();
+  SelectTab(1);  // the timer page exists
+  SelectTab(2);
+  HWND settings = app_->settingsPage.Window();
+  ASSERT_NE(settings, nullptr);
+  SendDlgItemMessageA(settings, IDC_SETTINGS_START_WAY, CB_SETCURSEL, 7, 0);
+  SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, bell.c_str());
+  SelectTab(0);
+  EXPECT_EQ(7, app_->stopwatchPage.Engine().Methods().start);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(app_->stopwatchPage.Window(), IDC_SW_START)));
+  EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+
+  SelectTab(2);
+  SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, (folder_ + "\\missing.txt").c_str());
+  {
+    MessageBoxCloser closer(IDOK);
+    SelectTab(1);
+    EXPECT_EQ(1u, closer.Seen().size());
+  }
+  EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+  // The close saves the settings page again: with nothing to refuse this time.
+  SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, "");
 }
 
 }  // namespace

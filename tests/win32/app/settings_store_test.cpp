@@ -6,7 +6,7 @@
 #include <string>
 
 #include "settings/file_helper_win32.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "win32_test_support.h"
 
 using namespace testing_support;
@@ -56,31 +56,41 @@ TEST(FolderCreation, FileStandingInTheWayFails) {
   EXPECT_EQ(GetFileAttributesA((root + "\\made\\file.txt").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(Profile, MissingFileGivesDefaultsAndHandEditedTextReadsAsZero) {
-  const std::string root = UseFreshSettings("profile");
-  EXPECT_EQ(ProfileReadInt("MainDlg", "FirstFlag", 1), 1);
+TEST(SettingsFileTest, MissingFileGivesDefaultsAndHandEditedTextReadsAsZero) {
+  const SettingsFile settings(UseFreshSettings("profile") + "\\Data.ini");
+  EXPECT_EQ(settings.ReadInt("MainDlg", "FirstFlag", 1), 1);
   char text[16];
-  ProfileReadString("SettingData", "BellFile", "", text, sizeof(text));
+  settings.ReadString("SettingData", "BellFile", "", text, sizeof(text));
   EXPECT_STREQ(text, "");
-  ProfileWriteString("Watch", "WatchMode", "abc");
-  EXPECT_EQ(ProfileReadInt("Watch", "WatchMode", 7), 0);
-  ProfileWriteInt("Watch", "WatchAccuracy", -5);
+  settings.WriteString("Watch", "WatchMode", "abc");
+  EXPECT_EQ(settings.ReadInt("Watch", "WatchMode", 7), 0);
+  settings.WriteInt("Watch", "WatchAccuracy", -5);
   EXPECT_EQ(ReadKey("Watch", "WatchAccuracy"), "-5");
   // A long value is cut to the buffer, never past it.
-  ProfileWriteString("SettingData", "BellFile", "0123456789abcdefghij");
+  settings.WriteString("SettingData", "BellFile", "0123456789abcdefghij");
   char small[8];
-  ProfileReadString("SettingData", "BellFile", "", small, sizeof(small));
+  settings.ReadString("SettingData", "BellFile", "", small, sizeof(small));
   EXPECT_EQ(std::string(small).size(), 7u);
 }
 
-TEST(Profile, UnusableLocationRunsOnDefaultsAndWritesNothing) {
-  UseFreshSettings("no-location");
-  const std::string saved = SettingsPath();
-  SettingsPath()[0] = '\0';
-  ProfileWriteString("MainDlg", "FirstFlag", "0");
-  EXPECT_EQ(ProfileReadInt("MainDlg", "FirstFlag", 1), 1);
-  snprintf(SettingsPath(), 261, "%s", saved.c_str());
+// No location (empty) and one past 260 characters are the same: defaults are
+// read, nothing is written, and no file appears at a cut path.
+TEST(SettingsFileTest, UnusableLocationRunsOnDefaultsAndWritesNothing) {
+  const std::string folder = UseFreshSettings("no-location");
+  const std::string tooLong = folder + "\\" + std::string(261 - folder.size(), 'a');
+  for (const std::string& path : {std::string(), tooLong}) {
+    const SettingsFile settings(path);
+    EXPECT_FALSE(settings.Usable());
+    EXPECT_STREQ(settings.Path(), "");
+    settings.WriteString("MainDlg", "FirstFlag", "0");
+    EXPECT_EQ(settings.ReadInt("MainDlg", "FirstFlag", 1), 1);
+    char text[8] = "x";
+    settings.ReadString("SettingData", "BellFile", "def", text, sizeof(text));
+    EXPECT_STREQ(text, "def");
+    EXPECT_TRUE(settings.ReadKeyNames("Timer").empty());
+  }
   EXPECT_EQ(ReadKey("MainDlg", "FirstFlag"), "<missing>");
+  EXPECT_EQ(GetFileAttributesA(tooLong.substr(0, 260).c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

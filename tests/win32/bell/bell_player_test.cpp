@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "wait_until.h"
 #include "win32_test_support.h"
 
 namespace {
@@ -175,9 +177,19 @@ TEST_F(BellPlayerCommands, DestroyingThePlayerStopsAndClosesItsDevice) {
 
 // --- The real media control interface ----------------------------------------
 
-// A quarter of a second of silence as 8-bit mono PCM at 8000 Hz.
-std::string SilentWave() {
-  const DWORD samples = 2000;
+// A tenth of a second of 16-bit mono PCM at 22050 Hz, every sample different
+// from its neighbours, so what reaches the sound device can be recognised.
+std::string SampleData() {
+  std::string data;
+  for (int i = 0; i < 2205; ++i) {
+    const int sample = ((i * 37) % 2000) - 1000;
+    data += static_cast<char>(sample & 0xFF);
+    data += static_cast<char>((sample >> 8) & 0xFF);
+  }
+  return data;
+}
+
+std::string WaveOf(const std::string& samples) {
   auto u32 = [](DWORD v) {
     return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
                        static_cast<char>((v >> 16) & 0xFF), static_cast<char>(v >> 24)};
@@ -185,9 +197,21 @@ std::string SilentWave() {
   auto u16 = [](WORD v) {
     return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
   };
-  std::string fmt = "fmt " + u32(16) + u16(1) + u16(1) + u32(8000) + u32(8000) + u16(1) + u16(8);
-  std::string data = "data" + u32(samples) + std::string(samples, static_cast<char>(0x80));
+  std::string fmt = "fmt " + u32(16) + u16(1) + u16(1) + u32(22050) + u32(44100) + u16(2) + u16(16);
+  std::string data = "data" + u32(static_cast<DWORD>(samples.size())) + samples;
   return "RIFF" + u32(4 + static_cast<DWORD>(fmt.size() + data.size())) + "WAVE" + fmt + data;
+}
+
+// The file the test environment's sound device writes what it is played into
+// (MIPO_SOUND_FILE, a Unix path; see scripts/env.sh), as Wine names it.
+std::string SoundDeviceFile() {
+  char unixPath[MAX_PATH] = {};
+  const DWORD n = GetEnvironmentVariableA("MIPO_SOUND_FILE", unixPath, sizeof unixPath);
+  if (n == 0 || n >= sizeof unixPath)
+    return std::string();
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
 }
 
 TEST(BellPlayerDevice, AMissingFileOpensNoDevice) {
@@ -200,24 +224,34 @@ TEST(BellPlayerDevice, AMissingFileOpensNoDevice) {
   EXPECT_EQ(1, player.Close());
 }
 
-TEST(BellPlayerDevice, AWaveFileOpensPlaysStopsAndCloses) {
+// The bell as the timer rings it, on a sound device that keeps what it is
+// played: every sample arrives, and ringing again closes the first device.
+TEST(BellPlayerDevice, AWaveFilePlaysToTheEndOnTheSoundDeviceAndRingsAgain) {
+  const std::string played = SoundDeviceFile();
+  ASSERT_FALSE(played.empty()) << "MIPO_SOUND_FILE names no sound device: run under make test";
   const std::string folder = testing_support::UseFreshSettings("bell_wave");
   const std::string path = folder + "\\bell.wav";
-  testing_support::WriteFileBytes(path, SilentWave());
+  const std::string samples = SampleData();
+  testing_support::WriteFileBytes(path, WaveOf(samples));
   testing_support::TestParentWindow window;
 
   MciBellDevice mci;
   BellPlayer player(mci);
-  if (!player.Open(path.c_str()))
-    GTEST_SKIP() << "no waveaudio device here";
+  ASSERT_TRUE(player.Open(path.c_str()));
   const UINT first = player.DeviceId();
   EXPECT_NE(0u, first);
-  // Without a sound card the play may fail; then the device must be gone.
-  const bool playing = player.Play(window.Window());
-  if (!playing) {
-    EXPECT_EQ(0u, player.DeviceId());
-    return;
-  }
+  ASSERT_TRUE(player.Play(window.Window()));
+  std::string arrived;
+  testing_support::WaitUntil(
+      [&] {
+        arrived = testing_support::ReadFileBytes(played);
+        return arrived.find(samples) != std::string::npos;
+      },
+      5000);
+  std::printf("sound device %s received %u bytes for %u bytes of samples\n", played.c_str(),
+              static_cast<unsigned>(arrived.size()), static_cast<unsigned>(samples.size()));
+  EXPECT_NE(std::string::npos, arrived.find(samples)) << "the samples did not reach the device";
+
   // Ringing again as the timer does: the first device is gone before the next.
   player.Stop();
   player.Close();
@@ -236,7 +270,7 @@ TEST(BellPlayerDevice, AWaveFileOpensPlaysStopsAndCloses) {
 
 TEST(BellPlayerDevice, ARelativePathIsFoundInTheCurrentDirectory) {
   const std::string folder = testing_support::UseFreshSettings("bell_relative");
-  testing_support::WriteFileBytes(folder + "\\bell.wav", SilentWave());
+  testing_support::WriteFileBytes(folder + "\\bell.wav", WaveOf(SampleData()));
   char saved[MAX_PATH] = {};
   GetCurrentDirectoryA(sizeof saved, saved);
   SetCurrentDirectoryA(folder.c_str());
@@ -248,8 +282,7 @@ TEST(BellPlayerDevice, ARelativePathIsFoundInTheCurrentDirectory) {
   const bool relative = player.Open("bell.wav");
   const bool leading = player.Open("\\bell.wav");
   SetCurrentDirectoryA(saved);
-  if (!absolute)
-    GTEST_SKIP() << "no waveaudio device here";
+  ASSERT_TRUE(absolute);
   EXPECT_TRUE(relative);
   EXPECT_TRUE(leading);
 }

@@ -39,7 +39,7 @@ class MaxDisplayOverlayTest : public ::testing::Test {
   }
 
   Sink owner_;
-  MaxDisplayWindow display_;
+  MaxDisplayWindow display_{testing_support::TestSettings()};
   HWND window_ = nullptr;
 };
 

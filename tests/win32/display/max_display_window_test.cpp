@@ -45,9 +45,29 @@ class MaxDisplayTest : public ::testing::Test {
   std::string folder_;
 };
 
+TEST_F(MaxDisplayTest, LabelColoursOnlyTheNoticeLabel) {
+  Sink owner;
+  MaxDisplayWindow display(testing_support::TestSettings());
+  ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, display.Window(),
+                               reinterpret_cast<HMENU>(6003), Instance(), nullptr);
+  display.SetLabelColor(RGB(255, 0, 0));
+  HDC dc = CreateCompatibleDC(nullptr);
+  const LRESULT brush =
+      SendMessageA(display.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(display.LabelWindow()));
+  EXPECT_EQ(brush, reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH)));
+  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+  EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+  EXPECT_EQ(SendMessageA(display.Window(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                         reinterpret_cast<LPARAM>(other)),
+            0);
+  DeleteDC(dc);
+}
+
 TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
@@ -88,7 +108,7 @@ TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
 
 TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   HWND label = display.LabelWindow();
@@ -104,7 +124,7 @@ TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
 
 TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   owner.Take();
@@ -125,7 +145,7 @@ TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther)
 
 TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -148,7 +168,7 @@ TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
 
 TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
   display.ShowControls(SW_SHOW);
   EXPECT_TRUE(Visible(display.LabelWindow()));
@@ -176,7 +196,7 @@ TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
 
 TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
   Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -189,7 +209,7 @@ TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
 }
 
 TEST_F(MaxDisplayTest, DisplayDyingWithItsOwnerForgetsItsControlsAndWritesFont3) {
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   {
     Sink owner;
     ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
@@ -211,7 +231,7 @@ TEST_F(MaxDisplayTest, DestructorRemovesDisplayAndControls) {
   HWND window = nullptr;
   HWND label = nullptr;
   {
-    MaxDisplayWindow display;
+    MaxDisplayWindow display(testing_support::TestSettings());
     window = CreateFor(display, owner.Window());
     ASSERT_NE(window, nullptr);
     label = display.LabelWindow();

@@ -10,6 +10,7 @@
 #include "stopwatch/lap_export_win32.h"
 #include "stopwatch/list_view_control_win32.h"
 #include "../support/win32_test_support.h"
+#include "support/fakes_win32.h"
 #include "window_test_helpers.h"
 
 namespace {
@@ -187,49 +188,16 @@ TEST_F(LapListTest, SavingIntoAMissingFolderFailsAndWritesNothing) {
   EXPECT_FALSE(exists);
 }
 
-// Stand-ins for the save dialog: what they were shown, and what they answer.
-struct ChooserCall {
-  int calls = 0;
-  HWND owner = nullptr;
-  std::string filter;       // up to and including the closing double NUL
-  std::string initialName;  // the path buffer as handed in
-  bool bufferAllZero = false;
-  std::string defaultExtension;
-  std::string answer;  // empty: cancel
-};
-
-class FakeChooser : public FileChooser {
- public:
-  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
-  bool ChooseSave(HWND owner, const char* filter, const char* defaultExtension,
-                  char* path260) override {
-    ++call.calls;
-    call.owner = owner;
-    size_t length = 0;
-    while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
-    call.filter.assign(filter, length + 2);
-    call.defaultExtension = defaultExtension;
-    call.initialName = path260;
-    call.bufferAllZero = true;
-    for (int i = 0; i < 260; ++i) call.bufferAllZero = call.bufferAllZero && path260[i] == 0;
-    if (call.answer.empty())
-      return false;
-    snprintf(path260, 260, "%s", call.answer.c_str());
-    return true;
-  }
-  ChooserCall call;
-};
-
 class SaveCommandTest : public LapListTest {
  protected:
-  FakeChooser chooser_;
-  ChooserCall& call_ = chooser_.call;
+  fakes::FileChooser chooser_;
+  fakes::ChooserCall& call_ = chooser_.call;
 };
 
 TEST_F(SaveCommandTest, AsksWithAnEmptyNameAndTheCsvFilterThenWritesTheChosenFile) {
   AddColumns(2);
   AddRow({"1", "12:00:00.000"});
-  call_.answer = folder_ + "\\chosen.csv";
+  chooser_.answer = folder_ + "\\chosen.csv";
   EXPECT_TRUE(SaveLapsToChosenFile(list_, parent_.Window(), chooser_));
   EXPECT_EQ(call_.calls, 1);
   EXPECT_EQ(call_.owner, parent_.Window());
@@ -237,7 +205,7 @@ TEST_F(SaveCommandTest, AsksWithAnEmptyNameAndTheCsvFilterThenWritesTheChosenFil
   EXPECT_TRUE(call_.bufferAllZero);
   const char expected[] = "カンマ区切りファイル (*.csv)\0*.csv\0";
   EXPECT_EQ(call_.filter, std::string(expected, sizeof expected));
-  EXPECT_EQ(ReadFileBytes(call_.answer), "回数,開始時間\r\n\"1\",\"12:00:00.000\"\r\n");
+  EXPECT_EQ(ReadFileBytes(chooser_.answer), "回数,開始時間\r\n\"1\",\"12:00:00.000\"\r\n");
 }
 
 TEST_F(SaveCommandTest, CancellingTheDialogWritesNothing) {

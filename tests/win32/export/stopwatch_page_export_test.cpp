@@ -9,28 +9,14 @@
 
 namespace {
 
-class FixedClock : public LocalClock {
- public:
-  CalendarTime Now() override { return {2024, 3, 5, 12, 23, 59, 59, 500}; }
-};
-
-// The save dialog's stand-in: answers with a path, or cancels when it is empty.
-class AnswerWithPath : public FileChooser {
- public:
-  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
-  bool ChooseSave(HWND, const char*, const char*, char* path260) override {
-    ++asked;
-    if (answer.empty())
-      return false;
-    snprintf(path260, 260, "%s", answer.c_str());
-    return true;
-  }
-  std::string answer;
-  int asked = 0;
-};
-
 class StopwatchPageExportTest : public ::testing::Test {
  protected:
+  static fakes::LocalClock ClockAt(int hour, int minute, int second, int milliseconds) {
+    fakes::LocalClock clock;
+    clock.now.day = 12;
+    clock.Set(hour, minute, second, milliseconds);
+    return clock;
+  }
   // A run at the finest accuracy from 23:59:59.500: a lap after one second,
   // the stop half a second later.
   void RunTwoLaps() {
@@ -43,8 +29,8 @@ class StopwatchPageExportTest : public ::testing::Test {
     ASSERT_EQ(h_.Rows(), 2);
   }
 
-  FixedClock clock_;
-  AnswerWithPath chooser_;
+  fakes::LocalClock clock_ = ClockAt(23, 59, 59, 500);
+  fakes::FileChooser chooser_;
   StopwatchPageHarness h_{"page-export", false, &clock_, &chooser_};
 };
 
@@ -54,7 +40,7 @@ TEST_F(StopwatchPageExportTest, SaveCommandWritesTheRunAsCsv) {
   RunTwoLaps();
   chooser_.answer = h_.Folder() + "\\run.csv";
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(chooser_.asked, 1);
+  EXPECT_EQ(chooser_.call.calls, 1);
   EXPECT_EQ(testing_support::ReadFileBytes(chooser_.answer),
             std::string(kHeader) +
                 "\"1\",\"23:59:59.500\",\"00:00:00.500\",\"00:00:01:000\",\"00:00:01:000\","
@@ -90,18 +76,18 @@ TEST_F(StopwatchPageExportTest, ColumnsSwitchedOffFromTheMenuAreLeftOut) {
 TEST_F(StopwatchPageExportTest, NothingIsAskedWhileRunningOrWithAnEmptyList) {
   h_.Open();
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(chooser_.asked, 0);
+  EXPECT_EQ(chooser_.call.calls, 0);
   h_.Command(IDC_SW_START);
   h_.Command(IDC_SW_START);  // a lap: one row, still running
   ASSERT_EQ(h_.Rows(), 1);
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(chooser_.asked, 0);
+  EXPECT_EQ(chooser_.call.calls, 0);
 }
 
 TEST_F(StopwatchPageExportTest, CancelledSaveWritesNothing) {
   RunTwoLaps();
   h_.Command(IDM_SW_EXPORT_CSV);
-  EXPECT_EQ(chooser_.asked, 1);
+  EXPECT_EQ(chooser_.call.calls, 1);
   bool exists = true;
   testing_support::ReadFileBytes(h_.Folder() + "\\run.csv", &exists);
   EXPECT_FALSE(exists);

@@ -11,18 +11,13 @@
 #include "../support/win32_test_support.h"
 #include "window_test_helpers.h"
 #include "ui/messages.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "base/clock_win32.h"
 #include "base/tick_source_win32.h"
 #include "settings/file_chooser_win32.h"
-
-class SilentTicks : public PeriodicTickSource {
- public:
-  bool Start(HWND, UINT, UINT) override { return true; }
-  void Stop() override {}
-};
+#include "support/fakes_win32.h"
 
 class StopwatchPageHarness {
  public:
@@ -35,13 +30,15 @@ class StopwatchPageHarness {
         parent_(visible),
         statusBar_(CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_.Window(),
                                    nullptr, GetModuleHandleA(nullptr), nullptr)),
-        page_(ticks_, nullptr, clock != nullptr ? *clock : systemClock_,
+        page_(testing_support::TestSettings(), ticks_, countClock_,
+              clock != nullptr ? *clock : systemClock_,
               chooser != nullptr ? *chooser : systemChooser_) {}
   StopwatchPageHarness(const StopwatchPageHarness&) = delete;
   StopwatchPageHarness& operator=(const StopwatchPageHarness&) = delete;
 
   void SetSetting(const char* section, const char* key, int value) {
-    WritePrivateProfileStringA(section, key, std::to_string(value).c_str(), SettingsPath());
+    WritePrivateProfileStringA(section, key, std::to_string(value).c_str(),
+                               testing_support::TestSettings().Path());
   }
   void SetTriggerWays(int start, int lap, int stop) {
     SetSetting("SettingData", "StartWay", start);
@@ -60,8 +57,12 @@ class StopwatchPageHarness {
     testing_support::PumpMessages();
   }
   void Command(int id) { SendMessageA(page_.Window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+  // Ticks of the timer service, each a period after the last.
   void Ticks(int count) {
-    for (int i = 0; i < count; ++i) SendMessageA(page_.Window(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+    for (int i = 0; i < count; ++i) {
+      countClock_.Pass(ticks_.period);
+      SendMessageA(page_.Window(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+    }
   }
 
   HWND Item(int id) const { return GetDlgItem(page_.Window(), id); }
@@ -93,7 +94,8 @@ class StopwatchPageHarness {
   std::string folder_;
   TestWindow parent_;
   HWND statusBar_;
-  SilentTicks ticks_;
+  fakes::PeriodicTickSource ticks_;
+  fakes::MonotonicClock countClock_;
   SystemLocalClock systemClock_;
   SystemFileChooser systemChooser_;
   StopwatchPage page_;

@@ -16,7 +16,7 @@
 #include "display/display_test_helpers.h"
 #include "display/max_display_ids.h"
 #include "display/max_display_window_win32.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "ui/dpi_win32.h"
 #include "win32_test_support.h"
@@ -99,8 +99,8 @@ class ScreenScalingTest : public ::testing::Test {
  protected:
   void Create(const char* name) {
     UseFreshSettings(name);
-    ProfileWriteString("MainDlg", "FirstFlag", "0");
-    app_ = std::make_unique<Application>();
+    testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
+    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -123,6 +123,8 @@ class ScreenScalingTest : public ::testing::Test {
     PumpMessages();
   }
 
+  PerformanceCounterClock counter_;
+  TickCountClock tickCount_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;
@@ -190,7 +192,7 @@ TEST(ScreenScalingFullScreen, LabelAndButtonsAreScaled) {
   FIGURES_OR_SKIP(figures);
   UseFreshSettings("scaling-fullscreen");
   display_test::Sink owner;
-  MaxDisplayWindow display;
+  MaxDisplayWindow display(testing_support::TestSettings());
   HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
                                0, 0, 800, 600, "font3");
   ASSERT_NE(window, nullptr);

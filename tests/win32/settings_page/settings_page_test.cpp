@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_page_win32.h"
+#include "support/fakes_win32.h"
 #include "support/win32_test_support.h"
 
 using namespace testing_support;
@@ -20,58 +21,23 @@ namespace {
 const int kHeader = 21;
 const char kSection[] = "SettingData";
 
-// What the page asked of its modal dialogs.
-struct SeenMessageBox {
-  HWND owner;
-  std::string text, caption;
-  UINT type;
-};
-std::vector<SeenMessageBox> g_boxes;
-std::vector<std::string> g_proposals;
-const char* g_chooserAnswer = nullptr;  // null: the user cancels
-
-// Records the boxes, or shows the platform's own while real is set.
-class RecordingBoxes : public MessageBoxes {
- public:
-  bool real = false;
-  int Show(HWND owner, const char* text, const char* caption, UINT type) override {
-    if (real)
-      return SystemMessageBoxes().Show(owner, text, caption, type);
-    g_boxes.push_back({owner, text, caption, type});
-    return IDOK;
-  }
-};
-class RecordingChooser : public FileChooser {
- public:
-  bool ChooseOpen(HWND, char* fileName, DWORD size, const char*) override {
-    g_proposals.push_back(fileName);
-    if (g_chooserAnswer != nullptr)
-      snprintf(fileName, size, "%s", g_chooserAnswer);
-    return g_chooserAnswer != nullptr;
-  }
-  bool ChooseSave(HWND, const char*, const char*, char*) override { return false; }
-};
-
 class SettingsPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_ = UseFreshSettings(std::string("settings_page_") +
                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    g_boxes.clear();
-    g_proposals.clear();
-    g_chooserAnswer = nullptr;
-    page_ = std::make_unique<SettingsPage>(boxes_, chooser_);
+    page_ = std::make_unique<SettingsPage>(testing_support::TestSettings(), boxes_, chooser_);
   }
   void TearDown() override {
     parent_.reset();  // the window goes first; the page object outlives it
     page_.reset();
   }
 
-  RecordingBoxes boxes_;
-  RecordingChooser chooser_;
+  fakes::MessageBoxes boxes_;
+  fakes::FileChooser chooser_;
 
   void Store(const char* key, const char* value) {
-    WritePrivateProfileStringA(kSection, key, value, SettingsPath());
+    WritePrivateProfileStringA(kSection, key, value, testing_support::TestSettings().Path());
   }
   void OpenPage() {
     parent_ = std::make_unique<TestParentWindow>(500, 420);
@@ -92,7 +58,7 @@ class SettingsPageTest : public ::testing::Test {
   }
   bool DataFileExists() {
     bool exists = true;
-    ReadFileBytes(SettingsPath(), &exists);
+    ReadFileBytes(testing_support::TestSettings().Path(), &exists);
     return exists;
   }
 
@@ -183,24 +149,24 @@ TEST_F(SettingsPageTest, BellFileIsStoredOnlyWhenEmptyOrAnExistingPlayableFile) 
   for (const auto& c : cases) {
     Store("BellFile", "old");
     Store("EndWay", "0");
-    g_boxes.clear();
+    boxes_.boxes.clear();
     SetBell(c.typed);
     SendMessageA(Item(IDC_SETTINGS_END_WAY), CB_SETCURSEL, 4, 0);
     page_->SaveSettings();
     EXPECT_EQ(c.stored, ReadKey(kSection, "BellFile")) << c.typed;
     EXPECT_EQ("4", ReadKey(kSection, "EndWay")) << c.typed;  // stored even when refused
-    EXPECT_EQ(c.stored == "old" ? 1u : 0u, g_boxes.size()) << c.typed;
+    EXPECT_EQ(c.stored == "old" ? 1u : 0u, boxes_.boxes.size()) << c.typed;
     EXPECT_EQ(c.typed, Bell());  // a refused text stays for the user to correct
   }
   SetCurrentDirectoryA(before.c_str());
   SetBell(folder_ + "\\missing.wav");
-  g_boxes.clear();
+  boxes_.boxes.clear();
   page_->SaveSettings();
-  ASSERT_EQ(1u, g_boxes.size());
-  EXPECT_EQ(page_->Window(), g_boxes[0].owner);
-  EXPECT_EQ("ベルファイルが有効ではありません。", g_boxes[0].text);
-  EXPECT_EQ("", g_boxes[0].caption);
-  EXPECT_EQ(static_cast<UINT>(MB_OK), g_boxes[0].type);  // OK only, no icon
+  ASSERT_EQ(1u, boxes_.boxes.size());
+  EXPECT_EQ(page_->Window(), boxes_.boxes[0].owner);
+  EXPECT_EQ("ベルファイルが有効ではありません。", boxes_.boxes[0].text);
+  EXPECT_EQ("", boxes_.boxes[0].caption);
+  EXPECT_EQ(static_cast<UINT>(MB_OK), boxes_.boxes[0].type);  // OK only, no icon
 }
 
 TEST_F(SettingsPageTest, BrowseProposesPlainNamesOrExistingPathsAndFillsTheBoxOnConfirm) {
@@ -214,12 +180,12 @@ TEST_F(SettingsPageTest, BrowseProposesPlainNamesOrExistingPathsAndFillsTheBoxOn
     EXPECT_EQ(text, Bell());  // cancelled: the box keeps its text
   }
   SetBell(existing);
-  g_chooserAnswer = "C:\\sounds\\new.wav";
+  chooser_.answer = "C:\\sounds\\new.wav";
   // Any notification of the button browses.
   SendMessageA(page_->Window(), WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_BROWSE, BN_DOUBLECLICKED), 0);
-  ASSERT_EQ(6u, g_proposals.size());
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(proposed[i], g_proposals[i]) << typed[i];
-  EXPECT_EQ(existing, g_proposals[5]);
+  ASSERT_EQ(6u, chooser_.proposals.size());
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(proposed[i], chooser_.proposals[i]) << typed[i];
+  EXPECT_EQ(existing, chooser_.proposals[5]);
   EXPECT_EQ("C:\\sounds\\new.wav", Bell());
   EXPECT_FALSE(DataFileExists());  // nothing saved until the tab is left
 }
@@ -236,14 +202,15 @@ TEST_F(SettingsPageTest, DestroyingThePageSavesOnceAndLeavesNoDeadHandle) {
   SetBell(folder_ + "\\missing.mid");
   parent_.reset();
   EXPECT_EQ("6", ReadKey(kSection, "StartWay"));
-  EXPECT_EQ(1u, g_boxes.size());
+  EXPECT_EQ(1u, boxes_.boxes.size());
   EXPECT_EQ(nullptr, page_->Window());
   page_->SaveSettings();
-  EXPECT_EQ(1u, g_boxes.size());
+  EXPECT_EQ(1u, boxes_.boxes.size());
 }
 
 TEST_F(SettingsPageTest, RealMessageBoxShowsTheTextWithoutCaption) {
-  boxes_.real = true;
+  SystemMessageBoxes real;
+  page_ = std::make_unique<SettingsPage>(testing_support::TestSettings(), real, chooser_);
   OpenPage();
   SetBell(folder_ + "\\missing.wav");
   std::vector<SeenBox> seen;
@@ -251,9 +218,10 @@ TEST_F(SettingsPageTest, RealMessageBoxShowsTheTextWithoutCaption) {
     MessageBoxCloser closer(IDOK);
     page_->SaveSettings();
     seen = closer.Seen();
+    // The page saves again when destroyed: the closer answers that box too.
+    parent_.reset();
+    page_.reset();
   }
-  // The page saves again when destroyed; no closer would answer a real box then.
-  boxes_.real = false;
   ASSERT_EQ(1u, seen.size());
   EXPECT_EQ("ベルファイルが有効ではありません。", seen[0].text);
   EXPECT_EQ("", seen[0].caption);

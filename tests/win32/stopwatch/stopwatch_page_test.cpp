@@ -10,9 +10,10 @@
 
 #include "base/clock_win32.h"
 #include "ui/messages.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
+#include "support/fakes_win32.h"
 #include "support/win32_test_support.h"
 #include "support/name_change_counter.h"
 
@@ -26,54 +27,21 @@ namespace {
 
 const int kTabHeaderHeight = 21;
 
-// Time is driven by posting tick messages; this source only records arming.
-class RecordingTickSource : public PeriodicTickSource {
- public:
-  bool Start(HWND window, UINT, UINT periodMs) override {
-    target = window;
-    period = periodMs;
-    armed = true;
-    ++starts;
-    return true;
-  }
-  void Stop() override {
-    armed = false;
-    ++stops;
-  }
-  HWND target = nullptr;
-  UINT period = 0;
-  bool armed = false;
-  int starts = 0;
-  int stops = 0;
-};
-
-class FixedClock : public LocalClock {
- public:
-  CalendarTime Now() override { return now; }
-  CalendarTime now = {2024, 3, 5, 15, 9, 30, 0, 0};
-};
-
-// Never asked in these tests: the export commands have their own.
-class NoFileChooser : public FileChooser {
- public:
-  bool ChooseOpen(HWND, char*, DWORD, const char*) override { return false; }
-  bool ChooseSave(HWND, const char*, const char*, char*) override { return false; }
-};
-
 class StopwatchPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    clock_.Set(9, 30, 0);
     UseFreshSettings(std::string("stopwatch_") +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
   }
   void TearDown() override { ClosePage(); }
 
-  // systemServices: the real multimedia tick and clocks instead of the recorders;
-  // countClock: what runs are counted against (null: one period per tick).
-  void OpenPage(bool systemServices = false, MonotonicClock* countClock = nullptr) {
-    page_.reset(systemServices
-                    ? new StopwatchPage(systemTicks_, &counterClock_, systemClock_, systemChooser_)
-                    : new StopwatchPage(ticks_, countClock, clock_, chooser_));
+  // systemServices: the real multimedia tick and clocks instead of the recorders.
+  void OpenPage(bool systemServices = false) {
+    page_.reset(systemServices ? new StopwatchPage(testing_support::TestSettings(), systemTicks_,
+                                                   counterClock_, systemClock_, systemChooser_)
+                               : new StopwatchPage(testing_support::TestSettings(), ticks_,
+                                                   countClock_, clock_, chooser_, activity_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -93,9 +61,15 @@ class StopwatchPageTest : public ::testing::Test {
     SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     PumpMessages();
   }
-  void Tick(int count) {
-    for (int i = 0; i < count; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
-    PumpMessages();
+  // Ticks as the timer service sends them, each a period after the last; with
+  // moveClock false they come late, the clock already moved by the test.
+  void Tick(int count, bool moveClock = true) {
+    for (int i = 0; i < count; ++i) {
+      if (moveClock)
+        countClock_.Pass(ticks_.period);
+      PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+      PumpMessages();
+    }
   }
   void ChooseAccuracy(int index) {
     SendMessageA(Item(IDC_SW_ACCURACY), CB_SETCURSEL, index, 0);
@@ -153,9 +127,11 @@ class StopwatchPageTest : public ::testing::Test {
   }
   UINT MenuState(HMENU menu, int command) { return GetMenuState(menu, command, MF_BYCOMMAND); }
 
-  RecordingTickSource ticks_;
-  FixedClock clock_;
-  NoFileChooser chooser_;
+  fakes::PeriodicTickSource ticks_;
+  fakes::MonotonicClock countClock_;
+  fakes::LocalClock clock_;
+  fakes::FileChooser chooser_;
+  fakes::ActivityReport activity_;
   // The program's own services, for the tests of real time.
   MultimediaTickSource systemTicks_;
   PerformanceCounterClock counterClock_;
@@ -272,6 +248,20 @@ TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
   Command(IDC_SW_STOP);
   EXPECT_EQ(2, Rows());
   EXPECT_EQ("スタート", ItemText(Page(), IDC_SW_START));
+  // The desktop was told each time counting started and stopped, so the awake
+  // request and the taskbar's busy state end at each pause.
+  EXPECT_EQ((std::vector<bool>{true, false, true, false}), activity_.stopwatchTicking);
+}
+
+TEST_F(StopwatchPageTest, DesktopIsToldWhenARunStartsAndStopsCounting) {
+  OpenPage();
+  Command(IDC_SW_START);
+  EXPECT_EQ(std::vector<bool>{true}, activity_.stopwatchTicking);
+  Tick(10);
+  Command(IDC_SW_START);  // a lap: counting goes on, nothing new to tell
+  EXPECT_EQ(std::vector<bool>{true}, activity_.stopwatchTicking);
+  Command(IDC_SW_STOP);
+  EXPECT_EQ((std::vector<bool>{true, false}), activity_.stopwatchTicking);
 }
 
 TEST_F(StopwatchPageTest, SecondRunRowsAreShadedLightYellow) {
@@ -338,8 +328,8 @@ TEST_F(StopwatchPageTest, ClearAndAccuracyChangeResetTheDisplayAtTheNewDecimals)
 TEST_F(StopwatchPageTest, AutomaticStopAtTheHourLimitRecordsTheLastRow) {
   OpenPage();
   Command(IDC_SW_START);
-  page_->Engine().SetTicksForTesting(359999997);
-  Tick(1);
+  countClock_.Pass(359999998);  // and the tick that finds it
+  Tick(1, false);
   EXPECT_EQ("99:59:59:998", Shown());
   Tick(5);
   EXPECT_EQ("99:59:59:999", Shown());
@@ -495,12 +485,12 @@ TEST_F(StopwatchPageTest, WatchSettingsAreSavedAtDestroyAndRulesTheNextOpening) 
 }
 
 TEST_F(StopwatchPageTest, HandEditedWatchValuesOpenASaneList) {
-  ProfileWriteString("Watch", "WatchAccuracy", "42");
-  ProfileWriteString("Watch", "WatchMode", "3");
-  ProfileWriteString("Watch", "HeaderNumber0", "1");
-  ProfileWriteString("Watch", "HeaderNumber1", "7");
-  ProfileWriteString("Watch", "HeaderNumber2", "1");
-  ProfileWriteString("Watch", "HeaderNumber3", "0");
+  testing_support::TestSettings().WriteString("Watch", "WatchAccuracy", "42");
+  testing_support::TestSettings().WriteString("Watch", "WatchMode", "3");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber0", "1");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber1", "7");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber2", "1");
+  testing_support::TestSettings().WriteString("Watch", "HeaderNumber3", "0");
   OpenPage();
   EXPECT_EQ((std::vector<std::string>{"回数", "計測時間", "経過時間"}), Headers());
   EXPECT_EQ(0, SendMessageA(Item(IDC_SW_ACCURACY), CB_GETCURSEL, 0, 0));
@@ -518,9 +508,9 @@ TEST_F(StopwatchPageTest, HandEditedWatchValuesOpenASaneList) {
   EXPECT_EQ("0", ReadKey("Watch", "HeaderNumber4"));
 }
 
-TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
-  ProfileWriteString("SettingData", "StartWay", "7");
-  ProfileWriteString("SettingData", "TimeWay", "8");
+TEST_F(StopwatchPageTest, StoredTriggerMethodsHoldUntilTheSettingsTabTellsNewOnes) {
+  testing_support::TestSettings().WriteString("SettingData", "StartWay", "7");
+  testing_support::TestSettings().WriteString("SettingData", "TimeWay", "8");
   OpenPage();
   EXPECT_FALSE(Enabled(IDC_SW_START));
   EXPECT_EQ("スタート：スペースキー押下", Status());
@@ -543,15 +533,18 @@ TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
   PumpMessages();
   EXPECT_EQ(1, Rows());
 
-  // The settings tab puts everything back to the buttons; showing the page again applies it.
-  ProfileWriteString("SettingData", "StartWay", "0");
-  ProfileWriteString("SettingData", "TimeWay", "0");
+  // Another tab in front: the page keeps counting, and a file written behind
+  // its back changes nothing.
+  testing_support::TestSettings().WriteString("SettingData", "TimeWay", "0");
   page_->Show(SW_HIDE);
   EXPECT_FALSE(IsWindowVisible(Page()));
   EXPECT_FALSE(IsWindowVisible(statusBar_));
-  Tick(10);  // a hidden page keeps counting
+  Tick(10);
   page_->Show(SW_SHOW);
   EXPECT_TRUE(IsWindowVisible(Page()));
+  EXPECT_FALSE(Enabled(IDC_SW_START));
+  // The settings tab puts everything back to the buttons and says so.
+  page_->UseTriggerMethods({0, 0, 0});
   EXPECT_TRUE(Enabled(IDC_SW_START));
   EXPECT_EQ("ラップ計測：通常 ストップ：通常", Status());
   Command(IDC_SW_STOP);
@@ -559,8 +552,8 @@ TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
 }
 
 TEST_F(StopwatchPageTest, SameKeyForStartAndStopLeavesOneRowWithZeroSplit) {
-  ProfileWriteString("SettingData", "StartWay", "8");
-  ProfileWriteString("SettingData", "EndWay", "8");
+  testing_support::TestSettings().WriteString("SettingData", "StartWay", "8");
+  testing_support::TestSettings().WriteString("SettingData", "EndWay", "8");
   OpenPage();
   SendMessageA(Page(), WM_MIPO_KEY_HOOK, VK_RETURN, 1);
   PumpMessages();
@@ -610,30 +603,17 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
   EXPECT_EQ(stopped, page_->Engine().Ticks());
 }
 
-class HandMovedClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  uint64_t units = 5000000000;
-};
-
-TEST_F(StopwatchPageTest, GivenClockCountsTheRunWhenTicksComeLate) {
-  HandMovedClock clock;
-  OpenPage(false, &clock);
+TEST_F(StopwatchPageTest, RunIsCountedByTheClockWhenTicksComeLate) {
+  OpenPage();
   Command(IDC_SW_START);
-  clock.units += 15000000;  // 1.5 s, and a single late tick
-  Tick(1);
+  countClock_.Pass(1500);  // and a single late tick
+  Tick(1, false);
   EXPECT_EQ("00:00:01:500", Shown());
-  clock.units += 250000;
+  countClock_.Pass(25);
   Command(IDC_SW_STOP);
   ASSERT_EQ(1, Rows());
   EXPECT_EQ("00:00:01:525", Cell(0, 4));
   EXPECT_EQ("00:00:01:525", Shown());
-  ClosePage();
-  // Back on the posted ticks alone: each counts one period.
-  OpenPage();
-  Command(IDC_SW_START);
-  Tick(7);
-  EXPECT_EQ("00:00:00:007", Shown());
 }
 
 TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
@@ -651,7 +631,7 @@ TEST_F(StopwatchPageTest, PerformanceCounterClockRunsAtTheRateOfRealTime) {
 }
 
 TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
-  { StopwatchPage page(ticks_, nullptr, clock_, chooser_); }
+  { StopwatchPage page(testing_support::TestSettings(), ticks_, countClock_, clock_, chooser_); }
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
 }
 

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "settings/profile_win32.h"
 #include "win32_test_support.h"
 
 namespace testing_support {
@@ -52,13 +51,18 @@ void DeleteTree(const std::string& folder) {
 
 }  // namespace
 
+SettingsFile& TestSettings() {
+  static SettingsFile settings("");
+  return settings;
+}
+
 std::string UseFreshSettings(const std::string& name) {
   const std::string root = ExeFolder() + "\\test-data";
   CreateDirectoryA(root.c_str(), nullptr);
   const std::string folder = root + "\\" + name;
   DeleteTree(folder);
   CreateDirectoryA(folder.c_str(), nullptr);
-  snprintf(SettingsPath(), 261, "%s\\Data.ini", folder.c_str());
+  TestSettings() = SettingsFile(folder + "\\Data.ini");
   return folder;
 }
 
@@ -78,7 +82,7 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 
 std::string ReadKey(const char* section, const char* key) {
   char value[1024] = {};
-  GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), SettingsPath());
+  GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), TestSettings().Path());
   return value;
 }
 

@@ -6,12 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "settings/settings_file_win32.h"
+
 namespace testing_support {
 
 // Handles every message already queued for this thread (no waiting).
 void PumpMessages();
 
-// Points the process-wide settings path at a fresh, empty folder of its own
+// The settings file the current test hands to the pages it makes. It lives for
+// the whole test program; UseFreshSettings moves it.
+SettingsFile& TestSettings();
+// Points TestSettings() at a fresh, empty folder of its own
 // (build/.../test-data/<name>/Data.ini) and returns that folder.
 std::string UseFreshSettings(const std::string& name);
 
@@ -19,7 +24,7 @@ std::string UseFreshSettings(const std::string& name);
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
-// Reads a key of Data.ini at the current settings path ("<missing>" when absent).
+// Reads a key of TestSettings() ("<missing>" when absent).
 std::string ReadKey(const char* section, const char* key);
 
 // A message box seen by the closer: its caption, text and icon style bits.

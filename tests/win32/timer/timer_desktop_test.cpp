@@ -14,34 +14,16 @@ namespace {
 
 using timer_page_test::TimerPageTest;
 
-class ActivityRecorder : public desktop::ActivityReport {
- public:
-  void CountdownChanged(const desktop::ProgressView& v) override {
-    static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
-    progress.push_back(std::string(kStates[v.state]) + " " + std::to_string(v.done) + "/" +
-                       std::to_string(v.total));
-  }
-  void StopwatchTicking(bool) override {}
-  void CountdownReachedZero(bool fullScreen) override { zeros.push_back(fullScreen); }
-  std::vector<std::string> progress;
-  std::vector<bool> zeros;
-};
-
-class HandClock : public MonotonicClock {
- public:
-  uint64_t NowUnits() override { return units; }
-  uint64_t units = 1000000000ull;
-};
-
 class TimerDesktopTest : public TimerPageTest {
  protected:
-  void OpenReportingPage(MonotonicClock* runClock = nullptr) {
-    page_.reset(new TimerPage(*tickSource_, clock_, names_, bellDevice_, runClock, activity_));
+  void OpenReportingPage() {
+    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
+                              names_, bellDevice_, monitors_, activity_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
   }
-  ActivityRecorder activity_;
+  fakes::ActivityReport activity_;
 };
 
 TEST_F(TimerDesktopTest, ARunReportsEachSecondItsPauseItsZeroAndItsEnd) {
@@ -68,19 +50,18 @@ TEST_F(TimerDesktopTest, ZeroUnderTheFullScreenDisplayIsReportedAsCovered) {
 }
 
 TEST_F(TimerDesktopTest, WakingAfterZeroMakesUpTheOverrunAtOnce) {
-  HandClock clock;
-  OpenReportingPage(&clock);
+  OpenReportingPage();
   ChooseMode(timer::kOverrun);
   SetFields("00", "00", "10");
   Click(IDC_TM_START);
-  clock.units += 25ull * 10000000;
+  fakeRunClock_.Pass(25000);
   page_->CatchUpAfterSleep();
   EXPECT_EQ("00:00:15", Shown());
   EXPECT_TRUE(page_->Engine().Overrun());
   EXPECT_EQ((std::vector<bool>{false}), activity_.zeros);
   EXPECT_EQ("error 1/1", activity_.progress.back());
   // The timer service's late ticks after the wake count nothing more.
-  Tick(3);
+  Tick(3, false);
   EXPECT_EQ("00:00:15", Shown());
 }
 
@@ -89,20 +70,22 @@ TEST_F(TimerDesktopTest, FullScreenCoversTheMonitorOfTheMainWindow) {
   Toggle(IDC_TM_MAX_DISPLAY);
   SetFields("00", "01", "00");
   Click(IDC_TM_START);
-  MONITORINFO monitor = {};
-  monitor.cbSize = sizeof monitor;
-  ASSERT_TRUE(
-      GetMonitorInfoA(MonitorFromWindow(parent_->Window(), MONITOR_DEFAULTTONEAREST), &monitor));
   RECT shown = {};
   GetWindowRect(page_->MaxDisplay().Window(), &shown);
-  EXPECT_EQ(monitor.rcMonitor.left, shown.left);
-  EXPECT_EQ(monitor.rcMonitor.top, shown.top);
-  EXPECT_EQ(monitor.rcMonitor.right, shown.right);
-  EXPECT_EQ(monitor.rcMonitor.bottom, shown.bottom);
-  // With the one screen there is, exactly the whole screen as before.
+  EXPECT_EQ(parent_->Window(), monitors_.asked);
   EXPECT_EQ(0, shown.left);
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), shown.right);
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), shown.bottom);
+  // The main window moved to a second monitor: the display goes there with it.
+  Click(IDC_TM_STOP);
+  monitors_.area = {1024, 100, 1024 + 800, 100 + 600};
+  SetFields("00", "01", "00");
+  Click(IDC_TM_START);
+  GetWindowRect(page_->MaxDisplay().Window(), &shown);
+  EXPECT_EQ(1024, shown.left);
+  EXPECT_EQ(100, shown.top);
+  EXPECT_EQ(1824, shown.right);
+  EXPECT_EQ(700, shown.bottom);
 }
 
 }  // namespace

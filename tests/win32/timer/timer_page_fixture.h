@@ -12,35 +12,18 @@
 #include <string>
 
 #include "base/clock.h"
+#include "base/clock_win32.h"
 #include "base/tick_source_win32.h"
 #include "bell/bell_device_win32.h"
 #include "ui/messages.h"
-#include "settings/profile_win32.h"
+#include "settings/settings_file_win32.h"
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
+#include "support/fakes_win32.h"
 #include "win32_test_support.h"
 
 namespace timer_page_test {
-
-// The clock the page reads (local time of day, date irrelevant).
-inline SYSTEMTIME& FakeNow() {
-  static SYSTEMTIME now = {2024, 5, 3, 10, 12, 0, 0, 0};
-  return now;
-}
-class FakeClock : public LocalClock {
- public:
-  CalendarTime Now() override {
-    const SYSTEMTIME& now = FakeNow();
-    return {now.wYear, now.wMonth,  now.wDayOfWeek, now.wDay,
-            now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
-  }
-};
-inline void SetClock(int hour, int minute, int second) {
-  FakeNow().wHour = static_cast<WORD>(hour);
-  FakeNow().wMinute = static_cast<WORD>(minute);
-  FakeNow().wSecond = static_cast<WORD>(second);
-}
 
 // What the name dialog answers: a name with OK, or cancel when null.
 inline const char*& NextPresetName() {
@@ -62,30 +45,13 @@ class FakeNameAsker : public PresetNameAsker {
   }
 };
 
-// Ticks come only as the test posts them; the source records what the page asked.
-class RecordingTickSource : public PeriodicTickSource {
- public:
-  bool Start(HWND window, UINT message, UINT periodMs) override {
-    target = window;
-    this->message = message;
-    period = periodMs;
-    armed = true;
-    return true;
-  }
-  void Stop() override { armed = false; }
-  HWND target = nullptr;
-  UINT message = 0;
-  UINT period = 0;
-  bool armed = false;
-};
-
 class TimerPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     folder_ = testing_support::UseFreshSettings(std::string("timer_") + info->test_suite_name() +
                                                 "_" + info->name());
-    SetClock(12, 0, 0);
+    clock_.now = {2024, 5, 3, 10, 12, 0, 0, 0};
     NextPresetName() = nullptr;
     NameDialogRuns() = 0;
     parent_.reset(new testing_support::TestParentWindow(500, 500));
@@ -103,7 +69,8 @@ class TimerPageTest : public ::testing::Test {
   // Creates the page (settings are read now) on the tick source, the fake
   // clock and the fake name dialog.
   void OpenPage() {
-    page_.reset(new TimerPage(*tickSource_, clock_, names_, bellDevice_));
+    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
+                              names_, bellDevice_, monitors_));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -169,9 +136,12 @@ class TimerPageTest : public ::testing::Test {
   }
   void ChooseMode(int mode) { Choose(IDC_TM_MODE, mode); }
 
-  // Seconds of the timer service.
-  void Tick(int count = 1) {
+  // Seconds of the timer service, each a second after the last; with moveClock
+  // false they come late, the clock already moved by the test.
+  void Tick(int count = 1, bool moveClock = true) {
     for (int i = 0; i < count; ++i) {
+      if (moveClock)
+        fakeRunClock_.Pass(1000);
       PostMessageA(Page(), WM_MIPO_TIMER_TICK, 0, 0);
       testing_support::PumpMessages();
     }
@@ -187,7 +157,7 @@ class TimerPageTest : public ::testing::Test {
 
   // The bell-time picker set to a time of day.
   void Pick(int hour, int minute, int second) {
-    SYSTEMTIME time = FakeNow();
+    SYSTEMTIME time = {clock_.now.year, clock_.now.month, clock_.now.dayOfWeek, clock_.now.day};
     time.wHour = static_cast<WORD>(hour);
     time.wMinute = static_cast<WORD>(minute);
     time.wSecond = static_cast<WORD>(second);
@@ -207,17 +177,23 @@ class TimerPageTest : public ::testing::Test {
     return static_cast<int>(SendMessageA(Item(IDC_TM_BELL_TIMES), LB_GETCURSEL, 0, 0));
   }
 
+  void SetClock(int hour, int minute, int second) { clock_.Set(hour, minute, second); }
+
   static void WriteKey(const char* section, const char* key, const char* value) {
-    WritePrivateProfileStringA(section, key, value, SettingsPath());
+    WritePrivateProfileStringA(section, key, value, testing_support::TestSettings().Path());
   }
 
   std::string folder_;
   std::unique_ptr<testing_support::TestParentWindow> parent_;
   HWND statusBar_ = nullptr;
-  RecordingTickSource ticks_;
+  fakes::PeriodicTickSource ticks_;
   MultimediaTickSource realTicks_;
   PeriodicTickSource* tickSource_ = &ticks_;
-  FakeClock clock_;
+  fakes::MonotonicClock fakeRunClock_;
+  PerformanceCounterClock realRunClock_;
+  MonotonicClock* runClock_ = &fakeRunClock_;
+  fakes::LocalClock clock_;
+  fakes::MonitorLookup monitors_;
   FakeNameAsker names_;
   MciBellDevice bellDevice_;
   std::unique_ptr<TimerPage> page_;

@@ -14,7 +14,6 @@ namespace {
 
 using testing_support::MessageBoxCloser;
 using testing_support::ReadKey;
-using timer_page_test::SetClock;
 using timer_page_test::TimerPageTest;
 
 std::vector<std::string> BoxTexts(MessageBoxCloser& closer) {
@@ -161,6 +160,7 @@ TEST_F(TimerPageTest, StopThrowsAwayTicksAlreadyQueued) {
 // stop leaves none behind.
 TEST_F(TimerPageTest, RealTimerServiceTicksOnceASecond) {
   tickSource_ = &realTicks_;
+  runClock_ = &realRunClock_;
   OpenPage();
   SetFields("00", "00", "09");
   Click(IDC_TM_START);
@@ -527,12 +527,12 @@ TEST_F(TimerPageTest, ReopeningTheTabOnlyShowsThePage) {
   EXPECT_EQ(Item(IDC_TM_START), page_->StartButton());
 }
 
-TEST_F(TimerPageTest, NewBellFileTakesEffectOnReload) {
-  OpenPage();
-  EXPECT_STREQ("", page_->Engine().BellFile());
+TEST_F(TimerPageTest, StoredBellFileIsReadAtCreationAndANewOneTakenWhenTold) {
   WriteKey("SettingData", "BellFile", "C:\\bell.wav");
-  page_->ReloadBellFile();
+  OpenPage();
   EXPECT_STREQ("C:\\bell.wav", page_->Engine().BellFile());
+  page_->UseBellFile("C:\\other.wav");
+  EXPECT_STREQ("C:\\other.wav", page_->Engine().BellFile());
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace {
 using testing_support::ReadKey;
 using timer_page_test::NameDialogRuns;
 using timer_page_test::NextPresetName;
-using timer_page_test::SetClock;
 using timer_page_test::TimerPageTest;
 
 class TimerPresetsTest : public TimerPageTest {
@@ -63,7 +62,7 @@ TEST_F(TimerPresetsTest, CancelledNameDialogChangesNothing) {
   EXPECT_EQ(1, NameDialogRuns());
   EXPECT_EQ("", PresetNames());
   EXPECT_FALSE(Enabled(IDC_TM_PRESET_DELETE));
-  EXPECT_EQ(0, page_->Presets().Count());
+  EXPECT_EQ(0, static_cast<int>(page_->Presets().size()));
 }
 
 TEST_F(TimerPresetsTest, PresetsMayShareAName) {
@@ -71,7 +70,7 @@ TEST_F(TimerPresetsTest, PresetsMayShareAName) {
   AddPreset("Tea");
   AddPreset("Tea");
   EXPECT_EQ("Tea,Tea", PresetNames());
-  EXPECT_EQ(2, page_->Presets().Count());
+  EXPECT_EQ(2, static_cast<int>(page_->Presets().size()));
 }
 
 TEST_F(TimerPresetsTest, ApplyingAPresetSetsEveryControlButNotTheClock) {
@@ -189,7 +188,7 @@ TEST_F(TimerPresetsTest, DeletingSelectsTheFirstWithoutApplyingIt) {
   EXPECT_EQ("A,C", PresetNames());
   EXPECT_EQ(0, Selected(IDC_TM_PRESETS));
   EXPECT_EQ("00:00:09", Fields());
-  EXPECT_STREQ("C", page_->Presets().At(1)->name);
+  EXPECT_STREQ("C", page_->Presets()[1].name);
   EXPECT_TRUE(Enabled(IDC_TM_PRESET_DELETE));
 
   Click(IDC_TM_PRESET_DELETE);

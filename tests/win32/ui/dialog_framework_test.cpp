@@ -45,7 +45,14 @@ class ProbeDialog : public Dialog {
     }
     return false;
   }
-  void OnDestroy() override { ++destroyed; }
+  void OnDestroy() override {
+    ++destroyed;
+    if (destroyedElsewhere != nullptr)
+      ++*destroyedElsewhere;
+  }
+
+ public:
+  int* destroyedElsewhere = nullptr;
 };
 
 TEST(DialogFramework, BindsAtInitialisationAndLetsGoAfterTheLastMessage) {
@@ -105,6 +112,7 @@ class ProbeWindow : public WindowObject {
 
   HWND Create() {
     WNDCLASSA wc = {};
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpfnWndProc = WindowObject::Procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kProbeClass;
@@ -138,6 +146,36 @@ TEST(WindowFramework, BindsAtCreationContainsExceptionsAndLetsGo) {
   EXPECT_EQ(probe.keys, 1);
   DestroyWindow(window);
   EXPECT_EQ(probe.Window(), nullptr);
+}
+
+// An object that goes before its window takes the window with it; the window
+// is let go first, so the object's handlers never run half destroyed.
+TEST(DialogFramework, AnObjectThatGoesFirstTakesItsWindowWithoutItsHandlers) {
+  int destroyed = 0;
+  HWND window = nullptr;
+  {
+    ProbeDialog dialog;
+    dialog.destroyedElsewhere = &destroyed;
+    window = dialog.Create();
+    ASSERT_NE(window, nullptr);
+  }
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(destroyed, 0);
+}
+
+// A window class that draws nothing inherits a paint that validates: the
+// system does not ask it again.
+TEST(WindowFramework, DefaultPaintValidatesWhatItIsAskedToPaint) {
+  ProbeWindow probe;
+  HWND window = probe.Create();
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  InvalidateRect(window, nullptr, FALSE);
+  ASSERT_TRUE(GetUpdateRect(window, nullptr, FALSE));
+  UpdateWindow(window);
+  EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+  MSG message;
+  EXPECT_FALSE(PeekMessageA(&message, window, WM_PAINT, WM_PAINT, PM_NOREMOVE));
 }
 
 }  // namespace

@@ -1,33 +1,15 @@
 // Recording stand-ins for what the countdown engine asks of the timer page, so
 // tests can drive a run tick by tick and look at what the user would see.
-#ifndef MIPO_TESTS_NATIVE_TIMER_FAKE_TIMER_PAGE_H
-#define MIPO_TESTS_NATIVE_TIMER_FAKE_TIMER_PAGE_H
+#pragma once
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "support/fakes.h"
 #include "timer/timer_engine.h"
 
 namespace timer_test {
-
-class FakeTicker : public timer::OneSecondTicker {
- public:
-  bool Arm() override {
-    ++arms;
-    if (refuse)
-      return false;
-    armed = true;
-    return true;
-  }
-  void Disarm() override {
-    armed = false;
-    ++disarms;
-  }
-  bool refuse = false;
-  bool armed = false;
-  int arms = 0, disarms = 0;
-};
 
 class FakeBell : public timer::BellSound {
  public:
@@ -82,21 +64,6 @@ class FakeStatus : public timer::StatusLine {
 };
 
 // Only the time of day matters to the countdown; the date is any.
-class FakeClock : public LocalClock {
- public:
-  CalendarTime Now() override {
-    return {2024,
-            5,
-            5,
-            0,
-            static_cast<uint16_t>(now.hour),
-            static_cast<uint16_t>(now.minute),
-            static_cast<uint16_t>(now.second),
-            0};
-  }
-  timer::ClockTime now = {12, 0, 0};
-};
-
 class FakeControls : public timer::TimerControls {
  public:
   void GetFieldTexts(timer::FieldTexts* texts) override {
@@ -104,21 +71,12 @@ class FakeControls : public timer::TimerControls {
     snprintf(texts->minutes, sizeof texts->minutes, "%s", minutes.c_str());
     snprintf(texts->seconds, sizeof texts->seconds, "%s", seconds.c_str());
   }
-  int RepeatPosition() override { return repeatPosition; }
-  int BellTimeCount() override { return static_cast<int>(bellTimes.size()); }
-  void BellTimeAt(int index, char* out, size_t outSize) override {
-    snprintf(out, outSize, "%s", bellTimes[index].c_str());
-  }
-  bool MaxDisplayWanted() override { return maxWanted; }
   void SetStartCaption(const char* t) override { caption = t; }
   void EnableForRun(bool running) override { controls = running ? "running" : "idle"; }
   void RememberDuration() override { ++remembered; }
   void PostStop() override { ++postedStops; }
 
   std::string hours = "00", minutes = "01", seconds = "00";
-  int repeatPosition = 0;
-  std::vector<std::string> bellTimes;  // ascending, as the sorted list keeps them
-  bool maxWanted = false;
   std::string caption;
   std::string controls;
   int remembered = 0;
@@ -131,16 +89,16 @@ class FakeTimerPage {
   FakeTimerPage() : engine(Ports()) {}
 
   timer::TimerPorts Ports() {
-    timer::TimerPorts ports = {&ticker, &bell, &display, &maxDisplay, &status, &clock, &controls};
-    return ports;
+    return {ticker, bell, display, maxDisplay, status, clock, controls, runClock};
   }
   void SetFields(const char* h, const char* m, const char* s) {
     controls.hours = h;
     controls.minutes = m;
     controls.seconds = s;
   }
-  // One second of the timer service: only an armed ticker delivers.
+  // One second passes; only an armed ticker delivers its tick.
   void Tick() {
+    runClock.Pass(1000);
     if (ticker.armed)
       engine.OnTick();
   }
@@ -160,16 +118,15 @@ class FakeTimerPage {
   }
   std::string Shown() const { return display.Last(); }
 
-  FakeTicker ticker;
+  fakes::TickSource ticker;
   FakeBell bell;
   FakeDisplay display;
   FakeMaxDisplay maxDisplay;
   FakeStatus status;
-  FakeClock clock;
+  fakes::LocalClock clock;
   FakeControls controls;
+  fakes::MonotonicClock runClock;
   timer::TimerEngine engine;  // last: built after the recorders it talks to
 };
 
 }  // namespace timer_test
-
-#endif

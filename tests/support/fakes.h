@@ -1,0 +1,95 @@
+// The stand-ins every suite shares for the portable interfaces: clocks set by
+// hand and a tick source that records what it was asked. One of each; a suite
+// that needs more from one adds it here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "base/calendar_time.h"
+#include "base/clock.h"
+#include "base/tick_source.h"
+#include "desktop/desktop_presence.h"
+
+namespace fakes {
+
+// The local time of day, set by the test.
+class LocalClock : public ::LocalClock {
+ public:
+  CalendarTime Now() override { return now; }
+  void Set(int hour, int minute, int second, int milliseconds = 0) {
+    now.hour = static_cast<uint16_t>(hour);
+    now.minute = static_cast<uint16_t>(minute);
+    now.second = static_cast<uint16_t>(second);
+    now.milliseconds = static_cast<uint16_t>(milliseconds);
+  }
+  CalendarTime now = {2024, 3, 5, 15, 9, 0, 0, 0};
+};
+
+// A monotonic clock that moves only when the test moves it.
+class MonotonicClock : public ::MonotonicClock {
+ public:
+  static constexpr uint64_t kUnitsPerMillisecond = 10000;
+  uint64_t NowUnits() override { return units; }
+  void Pass(uint64_t milliseconds) { units += milliseconds * kUnitsPerMillisecond; }
+  uint64_t units = 987654321;  // an origin of its own, not zero
+};
+
+// Records arming; ticks come only as the test hands them to the engine.
+class TickSource : public ::TickSource {
+ public:
+  bool Arm(uint32_t periodMs) override {
+    ++arms;
+    period = periodMs;
+    armed = armSucceeds;
+    return armSucceeds;
+  }
+  void Disarm() override {
+    ++disarms;
+    armed = false;
+  }
+  bool armSucceeds = true;
+  bool armed = false;
+  int arms = 0;
+  int disarms = 0;
+  uint32_t period = 0;
+};
+
+// A progress as a text: "normal 1/3", "paused 1/3", "none 0/0".
+inline std::string ProgressText(const desktop::ProgressView& view) {
+  static const char* const kStates[] = {"none", "normal", "paused", "error", "busy"};
+  return std::string(kStates[view.state]) + " " + std::to_string(view.done) + "/" +
+         std::to_string(view.total);
+}
+
+// What the pages report to the desktop, in order.
+class ActivityReport : public desktop::ActivityReport {
+ public:
+  void CountdownChanged(const desktop::ProgressView& view) override {
+    progress.push_back(ProgressText(view));
+  }
+  void StopwatchTicking(bool ticking) override { stopwatchTicking.push_back(ticking); }
+  void CountdownReachedZero(bool fullScreen) override { zeros.push_back(fullScreen); }
+  std::vector<std::string> progress;
+  std::vector<bool> stopwatchTicking;
+  std::vector<bool> zeros;
+};
+
+// The desktop's side: what the taskbar button, the awake request and the call
+// for attention were asked.
+class Desktop : public desktop::TaskbarProgress,
+                public desktop::AwakeRequest,
+                public desktop::AttentionSignal {
+ public:
+  void Show(const desktop::ProgressView& view) override { shown.push_back(ProgressText(view)); }
+  void Hold(bool held) override { holds.push_back(held); }
+  bool InFront() override { return inFront; }
+  void Flash() override { ++flashes; }
+  std::vector<std::string> shown;
+  std::vector<bool> holds;
+  bool inFront = false;
+  int flashes = 0;
+};
+
+}  // namespace fakes

@@ -1,0 +1,163 @@
+// The stand-ins every Windows suite shares for the platform's services: the
+// periodic tick, the file choosers and the message boxes. One of each; what a
+// test needs to see, they record.
+#pragma once
+
+#include <windows.h>
+#include <shobjidl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/tick_source_win32.h"
+#include "display/monitors_win32.h"
+#include "settings/file_chooser_win32.h"
+#include "support/fakes.h"
+#include "ui/message_box_win32.h"
+
+namespace fakes {
+
+// Records what the page asked; ticks come only as the test posts them.
+class PeriodicTickSource : public ::PeriodicTickSource {
+ public:
+  bool Start(HWND window, UINT message, UINT periodMs) override {
+    target = window;
+    this->message = message;
+    period = periodMs;
+    armed = true;
+    ++starts;
+    return true;
+  }
+  void Stop() override {
+    armed = false;
+    ++stops;
+  }
+  HWND target = nullptr;
+  UINT message = 0;
+  UINT period = 0;
+  bool armed = false;
+  int starts = 0;
+  int stops = 0;
+};
+
+// What a chooser was last asked.
+struct ChooserCall {
+  int calls = 0;
+  HWND owner = nullptr;
+  std::string filter;  // both NULs at its end included
+  std::string defaultExtension;
+  std::string initialName;     // the name buffer as handed in
+  bool bufferAllZero = false;  // the save dialog's 260 bytes, as handed in
+};
+
+// Answers both dialogs with answer, or cancels while it is empty.
+class FileChooser : public ::FileChooser {
+ public:
+  bool ChooseOpen(HWND owner, char* fileName, DWORD size, const char* filter) override {
+    Record(owner, filter, "", fileName);
+    proposals.push_back(fileName);
+    if (answer.empty())
+      return false;
+    snprintf(fileName, size, "%s", answer.c_str());
+    return true;
+  }
+  bool ChooseSave(HWND owner, const char* filter, const char* defaultExtension,
+                  char* path260) override {
+    Record(owner, filter, defaultExtension, path260);
+    call.bufferAllZero = true;
+    for (int i = 0; i < 260; ++i) call.bufferAllZero = call.bufferAllZero && path260[i] == 0;
+    if (answer.empty())
+      return false;
+    snprintf(path260, 260, "%s", answer.c_str());
+    return true;
+  }
+  std::string answer;
+  ChooserCall call;
+  std::vector<std::string> proposals;  // the open dialog's proposed names
+
+ private:
+  void Record(HWND owner, const char* filter, const char* extension, const char* name) {
+    ++call.calls;
+    call.owner = owner;
+    size_t length = 0;
+    while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
+    call.filter.assign(filter, length + 2);
+    call.defaultExtension = extension;
+    call.initialName = name;
+  }
+};
+
+// Records each box and answers OK.
+class MessageBoxes : public ::MessageBoxes {
+ public:
+  struct Box {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+  };
+  int Show(HWND owner, const char* text, const char* caption, UINT type) override {
+    boxes.push_back({owner, text, caption, type});
+    return IDOK;
+  }
+  std::vector<Box> boxes;
+};
+
+// A monitor set by the test; by default the primary screen.
+class MonitorLookup : public ::MonitorLookup {
+ public:
+  RECT AreaOf(HWND window) override {
+    asked = window;
+    return area;
+  }
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  HWND asked = nullptr;
+};
+
+// The system's taskbar list, recording the progress calls the wrapper makes
+// ("value 3/10", "state 2"); the other calls succeed and do nothing.
+class TaskbarList3 : public ITaskbarList3 {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references; }
+  HRESULT STDMETHODCALLTYPE HrInit() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE AddTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE DeleteTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ActivateTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetActiveAlt(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE MarkFullscreenWindow(HWND, WINBOOL) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetProgressValue(HWND window, ULONGLONG done,
+                                             ULONGLONG total) override {
+    calls.push_back("value " + std::to_string(done) + "/" + std::to_string(total));
+    lastWindow = window;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetProgressState(HWND window, TBPFLAG flags) override {
+    calls.push_back("state " + std::to_string(static_cast<int>(flags)));
+    lastWindow = window;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE RegisterTab(HWND, HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE UnregisterTab(HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetTabOrder(HWND, HWND) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetTabActive(HWND, HWND, DWORD) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND, UINT, LPTHUMBBUTTON) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND, UINT, LPTHUMBBUTTON) override {
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ThumbBarSetImageList(HWND, HIMAGELIST) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetOverlayIcon(HWND, HICON, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetThumbnailTooltip(HWND, LPCWSTR) override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE SetThumbnailClip(HWND, RECT*) override { return S_OK; }
+
+  std::vector<std::string> calls;
+  HWND lastWindow = nullptr;
+  ULONG references = 1;
+};
+
+}  // namespace fakes
