@@ -11,6 +11,11 @@ WIN64  := $(BUILD)/win64
 # on a machine that cannot run 32-bit programs: there they run 64-bit builds of the
 # same sources (build/win64) under wine64 and say so. scripts/env.sh decides once,
 # here, and every script is handed the answer.
+ifeq ($(origin MIPO_WIN_ARCH),environment)
+export MIPO_WIN_ARCH_BY := hand
+else
+export MIPO_WIN_ARCH_BY := probe
+endif
 export MIPO_WIN_ARCH := $(shell MIPO_BUILD='$(abspath $(BUILD))' scripts/win-arch.sh)
 ifeq ($(MIPO_WIN_ARCH),)
 $(error scripts/win-arch.sh could not tell which Windows architecture runs here)

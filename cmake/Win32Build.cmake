@@ -12,27 +12,49 @@ else()
 endif()
 set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32 kernel32)
 
-# comdlg32 (the file and font choosers) and winmm (the tick timer and the bell)
-# are first needed when the user picks a file or a font, starts a watch or hears
-# the bell, but as plain imports they are loaded, with what they pull in (shell32,
-# shlwapi, winspool, ole32, rpcrt4, msacm32 ...), before the first window can
-# show. With mingw they are delay-loaded instead: the first call loads the DLL.
+# comdlg32 (the file and font choosers), winmm (the tick timer and the bell),
+# ole32 (the taskbar list, made once the taskbar button exists) and shell32 (F1)
+# are first needed when the user picks a file or a font, starts a watch, hears
+# the bell, sees the taskbar button or asks for help, but as plain imports they
+# are loaded, with what they pull in (shlwapi, winspool, rpcrt4, combase,
+# msacm32 ...), before the first window can show. With mingw they are
+# delay-loaded instead: the first call loads the DLL.
 # A function missing from these lists still links, from the plain import library
 # that follows, and is then loaded at start as before.
+#
+# The program calls these functions through their __imp_ slots (the headers
+# declare them dllimport), so nothing refers to the thunks that fill the slots at
+# the first call. i686 ld then drops the thunks and writes 0 into each slot (the
+# first call jumps to address 0); x86_64 ld happens to keep them. Every thunk is
+# therefore named as undefined on the link line, from the same list, on both
+# architectures; tests/dist/check_binaries.py reads every slot of the built
+# program and fails when one does not point at its own thunk.
+set(MIPO_DELAY_KEEP)
 if(NOT MSVC AND CMAKE_DLLTOOL)
+  set(_symbol_prefix)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(_symbol_prefix "_")
+    set(_at0 "@0")
     set(_at4 "@4")
+    set(_at8 "@8")
     set(_at16 "@16")
     set(_at20 "@20")
+    set(_at24 "@24")
   endif()
   set(_delayed
       "comdlg32|ChooseFontA${_at4} GetOpenFileNameA${_at4} GetSaveFileNameA${_at4}"
-      "winmm|timeBeginPeriod${_at4} timeEndPeriod${_at4} timeKillEvent${_at4} timeSetEvent${_at20} mciSendCommandA${_at16}")
+      "winmm|timeBeginPeriod${_at4} timeEndPeriod${_at4} timeKillEvent${_at4} timeSetEvent${_at20} mciSendCommandA${_at16}"
+      "ole32|CoInitializeEx${_at8} CoUninitialize${_at0} CoCreateInstance${_at20}"
+      "shell32|ShellExecuteA${_at24}")
   set(MIPO_DELAYED_LIBS)
   foreach(_entry ${_delayed})
     string(REPLACE "|" ";" _parts "${_entry}")
     list(GET _parts 0 _dll)
     list(GET _parts 1 _names)
+    string(REPLACE " " ";" _symbols "${_names}")
+    foreach(_symbol ${_symbols})
+      list(APPEND MIPO_DELAY_KEEP "LINKER:-u,${_symbol_prefix}${_symbol}")
+    endforeach()
     string(REPLACE " " "\n" _names "${_names}")
     set(_def ${CMAKE_BINARY_DIR}/delayed/${_dll}.def)
     set(_lib ${CMAKE_BINARY_DIR}/delayed/lib${_dll}_delayed.a)
@@ -58,22 +80,44 @@ target_compile_definitions(mipo_core PUBLIC WINVER=0x0501 _WIN32_WINNT=0x0501 _W
 add_library(mipo_win32 STATIC ${MIPO_WIN32_SOURCES})
 target_compile_options(mipo_win32 PRIVATE ${MIPO_WARNINGS})
 target_link_libraries(mipo_win32 PUBLIC mipo_core ${MIPO_SYSTEM_LIBS})
+# Whatever links the Windows code keeps the delay-load thunks (see above).
+target_link_options(mipo_win32 INTERFACE ${MIPO_DELAY_KEEP})
 if(TARGET mipo_delayed_libs)
   add_dependencies(mipo_win32 mipo_delayed_libs)
 endif()
 
 # Dialog templates, icon and version: one resource script that includes the rest.
 set(MIPO_RESOURCES ${CMAKE_SOURCE_DIR}/resources/mipowatch.rc)
-if(MSVC)
-  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /c65001 /I ${CMAKE_SOURCE_DIR}/src /I ${CMAKE_SOURCE_DIR}/resources")
+# The manifest names the architecture of the common controls it asks for: a
+# 64-bit program that asks for the x86 ones cannot load them (c000007b). The
+# program users get is 32-bit and says x86; the 64-bit build says amd64.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(MIPO_MANIFEST_ARCH amd64)
 else()
-  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources")
+  set(MIPO_MANIFEST_ARCH x86)
+endif()
+set(MIPO_GENERATED_RESOURCES ${CMAKE_BINARY_DIR}/generated-resources)
+configure_file(${CMAKE_SOURCE_DIR}/resources/mipowatch.manifest.in
+               ${MIPO_GENERATED_RESOURCES}/mipowatch.manifest @ONLY)
+if(MSVC)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /c65001 /I ${CMAKE_SOURCE_DIR}/src /I ${CMAKE_SOURCE_DIR}/resources /I ${MIPO_GENERATED_RESOURCES}")
+else()
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${CMAKE_SOURCE_DIR}/src -I ${CMAKE_SOURCE_DIR}/resources -I ${MIPO_GENERATED_RESOURCES}")
 endif()
 # windres's includes are not scanned: name them, so a changed dialog rebuilds.
 file(GLOB MIPO_RESOURCE_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 file(GLOB_RECURSE _ids CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*_ids.h)
-list(APPEND MIPO_RESOURCE_PARTS ${_ids})
+list(APPEND MIPO_RESOURCE_PARTS ${_ids} ${MIPO_GENERATED_RESOURCES}/mipowatch.manifest)
 set_source_files_properties(${MIPO_RESOURCES} PROPERTIES OBJECT_DEPENDS "${MIPO_RESOURCE_PARTS}")
+
+# The delay-load mistake, made on purpose in a tiny program that is only read:
+# the static check of the shipped files must fail on it (tests/dist).
+if(MIPO_DELAYED_LIBS)
+  add_executable(delay_mistake_probe ${CMAKE_SOURCE_DIR}/tests/dist/delay_mistake_probe.c)
+  target_link_libraries(delay_mistake_probe PRIVATE ${MIPO_DELAYED_LIBS} delayimp winmm)
+  target_link_options(delay_mistake_probe PRIVATE ${MIPO_STATIC_LINK})
+  add_dependencies(delay_mistake_probe mipo_delayed_libs)
+endif()
 
 add_executable(MipoWatch WIN32 ${MIPO_MAIN_SOURCE} ${MIPO_RESOURCES})
 target_link_libraries(MipoWatch PRIVATE mipo_win32)

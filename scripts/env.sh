@@ -31,10 +31,12 @@ mipo_runs_32bit() {
 #   x86_64  on a machine that cannot run 32-bit programs: 64-bit builds of the same
 #           sources and suites (build/win64) under wine64. The shipped program stays
 #           32-bit and is still built, but nothing can start it here.
+# MIPO_WIN_ARCH_BY says which: "probe" or "hand" (the Makefile passes it on).
 if [ -z "${MIPO_WIN_ARCH:-}" ]; then
   if mipo_runs_32bit; then MIPO_WIN_ARCH=i686; else MIPO_WIN_ARCH=x86_64; fi
+  MIPO_WIN_ARCH_BY=probe
 fi
-export MIPO_WIN_ARCH
+export MIPO_WIN_ARCH MIPO_WIN_ARCH_BY=${MIPO_WIN_ARCH_BY:-hand}
 case $MIPO_WIN_ARCH in
   i686)
     MIPO_WIN_TREE=win32
@@ -53,13 +55,21 @@ case $MIPO_WIN_ARCH in
     MIPO_WINE=/usr/lib/wine/wine64
     MIPO_WINESERVER=/usr/lib/wine/wineserver64
     export WINELOADER=$MIPO_WINE WINESERVER=$MIPO_WINESERVER
-    MIPO_WIN_ARCH_NOTE="64-bit builds under wine64: this machine cannot run 32-bit programs"
+    if [ "$MIPO_WIN_ARCH_BY" = probe ]; then
+      MIPO_WIN_ARCH_NOTE="64-bit builds under wine64: this machine cannot run 32-bit programs"
+    else
+      MIPO_WIN_ARCH_NOTE="64-bit builds under wine64, as MIPO_WIN_ARCH=x86_64 asked"
+    fi
     ;;
   *)
     echo "env.sh: MIPO_WIN_ARCH='$MIPO_WIN_ARCH' is not i686 or x86_64" >&2
     exit 2
     ;;
 esac
+# Wine's own Windows DLLs, installed as files on either kind of machine: what the
+# static check of the shipped files reads each import against.
+MIPO_SYSTEM_DLLS_I386=/usr/lib/i386-linux-gnu/wine/i386-windows
+MIPO_SYSTEM_DLLS_X86_64=/usr/lib/x86_64-linux-gnu/wine/x86_64-windows
 # A second prefix beside the first whose screen is at 144 dots per inch (150 %):
 # the suite of tests/win32/scaling runs there once more. Exported, so a script
 # that points WINEPREFIX at it does not derive it again from itself.

@@ -34,7 +34,9 @@ WIN32_PKGS=(g++-mingw-w64-i686 "${WINE_COMMON_PKGS[@]}")
 if [ "$MIPO_WIN_ARCH" = i686 ]; then
   WIN32_PKGS+=("${WINE32_PKGS[@]}")
 else
-  WIN32_PKGS+=("${WIN64_PKGS[@]}")
+  # Wine's 32-bit DLLs install as files even where they cannot run: the static
+  # check of the 32-bit program reads its imports against them.
+  WIN32_PKGS+=("${WIN64_PKGS[@]}" libwine:i386)
 fi
 WIN64_PKGS+=("${WINE_COMMON_PKGS[@]}")
 FORMAT_PKGS=(clang-format git)

@@ -9,9 +9,8 @@ set -uo pipefail
 "$MIPO_ROOT/scripts/prepare-prefix.sh" || exit 1
 exe=$MIPO_WIN_RUN_BUILD/MipoWatch.exe
 if [ "$MIPO_WIN_ARCH" != i686 ]; then
-  echo "run: starting $exe, the 64-bit build of the same sources under wine64:" \
-       "this machine cannot run 32-bit programs, so the 32-bit program in $MIPO_BUILD/win32" \
-       "(the one users get) cannot start here"
+  echo "run: starting $exe, not the 32-bit program users get ($MIPO_BUILD/win32):" \
+       "$MIPO_WIN_ARCH_NOTE"
 fi
 if [ -z "${MIPO_VIRTUAL_DISPLAY:-}" ]; then
   mipo_wine "$exe"

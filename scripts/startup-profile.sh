@@ -42,9 +42,11 @@ WINEDEBUG=+timestamp,+pid,+relay mipo_wine "$benchdir/launch_bench.exe" "Z:${win
   </dev/null 2>"$trace" | tr -d '\r' >"$out"
 [ "${PIPESTATUS[0]}" = 0 ] || { echo "startup-profile: launch_bench failed" >&2; exit 1; }
 
-python3 - "$out" "$trace" <<'PY'
+python3 - "$out" "$trace" "$win/MipoWatch.exe" "$MIPO_ROOT/tests/dist" <<'PY'
 import re, sys
 from collections import Counter, OrderedDict
+sys.path.insert(0, sys.argv[4])
+from pe_resources import Image
 
 ticks = {}
 for line in open(sys.argv[1]):
@@ -54,9 +56,12 @@ for line in open(sys.argv[1]):
         last = int(f[2])
 pid = "%04x" % last
 t = ticks[last]
-# 64-bit mingw programs load at 0x140000000 unless relocated: a return address
-# there is a call made by the program itself, not by a library on its behalf.
-own = lambda ret: 0x140000000 <= int(ret, 16) < 0x141000000
+# A return address inside the program's image (at its preferred base: Wine does
+# not move it) is a call made by the program itself, not by a library on its
+# behalf. 32-bit programs load at 0x400000, 64-bit mingw ones at 0x140000000.
+with open(sys.argv[3], "rb") as f:
+    base = Image(f.read()).image_base
+own = lambda ret: base <= int(ret, 16) < base + 0x1000000
 call = re.compile(r"^\s*(\d+)\.(\d+):([0-9a-f]+):[0-9a-f]+:Call ([\w]+)\.(\w+)\((.*)\) ret=([0-9a-f]+)")
 events = []
 for line in open(sys.argv[2], errors="replace"):

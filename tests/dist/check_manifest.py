@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Reads an application manifest on standard input; exit code 0 when it asks for
-the common controls 6 (x86), runs as the invoking user and names every Windows
+the common controls 6 of the architecture given (x86 unless an argument names
+another: amd64 for the 64-bit build), runs as the invoking user and names every Windows
 version from Vista to 10/11 as supported, and declares itself aware of the
 system's scaling. Prints what is wrong otherwise."""
 import sys
@@ -19,7 +20,7 @@ SUPPORTED = {
 }
 
 
-def problems(text):
+def problems(text, architecture="x86"):
     try:
         root = ET.fromstring(text.encode("utf-8"))
     except ET.ParseError as error:
@@ -28,11 +29,11 @@ def problems(text):
     if root.tag != ASM_V1 + "assembly" or root.get("manifestVersion") != "1.0":
         found.append("root is not an asm.v1 assembly of manifest version 1.0")
     wanted = {"type": "win32", "name": "Microsoft.Windows.Common-Controls", "version": "6.0.0.0",
-              "processorArchitecture": "x86", "publicKeyToken": "6595b64144ccf1df"}
+              "processorArchitecture": architecture, "publicKeyToken": "6595b64144ccf1df"}
     identities = root.findall("%sdependency/%sdependentAssembly/%sassemblyIdentity"
                               % (ASM_V1, ASM_V1, ASM_V1))
     if not any(all(i.get(k) == v for k, v in wanted.items()) for i in identities):
-        found.append("no dependency on the x86 common controls 6.0.0.0")
+        found.append("no dependency on the %s common controls 6.0.0.0" % architecture)
     levels = [e.get("level") for e in root.iter(ASM_V3 + "requestedExecutionLevel")]
     if levels != ["asInvoker"]:
         found.append("execution level is %s, not asInvoker alone" % levels)
@@ -47,7 +48,7 @@ def problems(text):
 
 
 if __name__ == "__main__":
-    wrong = problems(sys.stdin.read())
+    wrong = problems(sys.stdin.read(), *sys.argv[1:2])
     for line in wrong:
         print("manifest:", line)
     sys.exit(1 if wrong else 0)

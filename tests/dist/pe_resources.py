@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Reads the resource directory of a 32-bit Windows program without running it.
+"""Reads the resource directory of a Windows program without running it.
 
     pe_resources.py <file.exe> manifest   prints the RT_MANIFEST resource with id 1
     pe_resources.py <file.exe> version    prints the fixed file version and the
@@ -14,6 +14,12 @@ RT_MANIFEST = 24
 
 
 class Image:
+    """A PE image as a file: headers, sections and reads by relative address.
+    Both PE32 (i386) and PE32+ (x86_64) are read; callers that need one of them
+    check `machine`."""
+
+    MACHINES = {0x14C: "i386", 0x8664: "x86_64"}
+
     def __init__(self, data):
         self.data = data
         if data[:2] != b"MZ":
@@ -21,23 +27,59 @@ class Image:
         pe = struct.unpack_from("<I", data, 0x3C)[0]
         if data[pe:pe + 4] != b"PE\0\0":
             raise ValueError("no PE header")
-        region_count, optional_size = struct.unpack_from("<2xH12xH", data, pe + 4)
+        machine, region_count, optional_size = struct.unpack_from("<HH12xH", data, pe + 4)
+        self.machine = self.MACHINES.get(machine, "unknown (0x%x)" % machine)
         optional = pe + 24
-        if struct.unpack_from("<H", data, optional)[0] != 0x10B:
-            raise ValueError("not a 32-bit image")
-        # Data directory 2 (resources) of the PE32 optional header.
-        self.rsrc_rva, self.rsrc_size = struct.unpack_from("<II", data, optional + 96 + 2 * 8)
+        magic = struct.unpack_from("<H", data, optional)[0]
+        if magic == 0x10B:
+            self.pointer_size = 4
+            self.image_base = struct.unpack_from("<I", data, optional + 28)[0]
+            self.directories = optional + 96
+        elif magic == 0x20B:
+            self.pointer_size = 8
+            self.image_base = struct.unpack_from("<Q", data, optional + 24)[0]
+            self.directories = optional + 112
+        else:
+            raise ValueError("unknown optional header 0x%x" % magic)
+        # Data directory 2: resources.
+        self.rsrc_rva, self.rsrc_size = self.directory(2)
+        # (rva, mapped size, file offset, characteristics) of each section.
         self.regions = []
         table = optional + optional_size
         for i in range(region_count):
-            vsize, rva, raw_size, raw_ptr = struct.unpack_from("<8xIIII", data, table + 40 * i)
-            self.regions.append((rva, max(vsize, raw_size), raw_ptr))
+            vsize, rva, raw_size, raw_ptr, flags = struct.unpack_from("<8xIIII12xI", data,
+                                                                       table + 40 * i)
+            self.regions.append((rva, max(vsize, raw_size), raw_ptr, flags))
+
+    def directory(self, index):
+        """(rva, size) of data directory `index`."""
+        return struct.unpack_from("<II", self.data, self.directories + 8 * index)
 
     def offset(self, rva):
-        for start, size, raw in self.regions:
+        for start, size, raw, _ in self.regions:
             if start <= rva < start + size:
                 return raw + rva - start
         raise ValueError("address 0x%x outside the mapped image" % rva)
+
+    def maps(self, rva):
+        return any(start <= rva < start + size for start, size, _, _ in self.regions)
+
+    def executable(self, rva):
+        return any(start <= rva < start + size and flags & 0x20000000
+                   for start, size, _, flags in self.regions)
+
+    def u32(self, rva):
+        return struct.unpack_from("<I", self.data, self.offset(rva))[0]
+
+    def pointer(self, rva):
+        return struct.unpack_from("<Q" if self.pointer_size == 8 else "<I", self.data,
+                                  self.offset(rva))[0]
+
+    def text(self, rva, limit=512):
+        """The NUL-terminated bytes at rva (at most `limit`), or None when unterminated."""
+        at = self.offset(rva)
+        end = self.data.find(b"\0", at, at + limit)
+        return None if end < 0 else self.data[at:end]
 
     def entries(self, directory_rva):
         base = self.offset(self.rsrc_rva)
