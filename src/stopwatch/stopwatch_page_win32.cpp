@@ -21,7 +21,7 @@ const char kReadTriggerMethodsTrace[] = "CheckHookにきた\r\n";
 const char kMenuExportCsv[] = "CSVファイルに保存";
 const char kMenuCopyClipboard[] = "クリップボードにコピー";
 
-const char kDisplayFontName[] = "font1";
+const char* const kDisplayFontName = display::kStopwatchFontName;
 
 const DWORD kListExtendedStyle =
     LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB;

@@ -16,8 +16,8 @@
 
 namespace {
 
-const char kDisplayFont[] = "font2";
-const char kMaxDisplayFont[] = "font3";
+const char* const kDisplayFont = display::kTimerFontName;
+const char* const kMaxDisplayFont = display::kFullScreenFontName;
 const char kPickerFormat[] = "HH:mm:ss";
 // The picker's text is read with at most this many characters.
 const int kPickerTextSize = 256;

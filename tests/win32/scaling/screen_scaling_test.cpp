@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
@@ -37,10 +38,40 @@ struct Figures {
   int buttonWidth;
   int pageLeft;       // page margin left of the tab
   int minimumMargin;  // below the start button in the least window height
+  int fontHeight;     // a 16-point display font, in pixels (lfHeight)
+  int labelFont;      // the full-screen label's 24 points
+  int fullFont;       // the full-screen display's 170 points
+  int digitInk;       // rows of ink of the stopwatch display's zeros at 16 points
 };
 const Figures kFigures[] = {
-    {96, {1, 3, 233, 33}, {37, 75, 75, 75, 100, 75, 75}, 75, 2, 66, 270, 100, 8, 10},
-    {144, {2, 5, 350, 50}, {56, 113, 113, 113, 150, 113, 113}, 113, 3, 99, 405, 150, 12, 15},
+    {96,
+     {1, 3, 233, 33},
+     {37, 75, 75, 75, 100, 75, 75},
+     75,
+     2,
+     66,
+     270,
+     100,
+     8,
+     10,
+     -21,
+     -32,
+     -227,
+     15},
+    {144,
+     {2, 5, 350, 50},
+     {56, 113, 113, 113, 150, 113, 113},
+     113,
+     3,
+     99,
+     405,
+     150,
+     12,
+     15,
+     -32,
+     -48,
+     -340,
+     24},
 };
 
 const Figures* FiguresHere() {
@@ -99,6 +130,10 @@ class ScreenScalingTest : public ::testing::Test {
  protected:
   void Create(const char* name) {
     UseFreshSettings(name);
+    Start();
+  }
+  // On the settings folder as it stands.
+  void Start() {
     testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
     app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_);
     dialog_ = std::make_unique<MainDialog>(*app_);
@@ -145,6 +180,35 @@ TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
   ASSERT_NE(display, nullptr);
   ExpectRect(PlaceIn(page, display), figures->display, "timer display");
   ExpectDigitsFit(display, "font2");
+}
+
+// Font files from a run at 100 % (no FontDpi key): the digits keep their size
+// in points, and the files are written back at this scaling, still 64 bytes.
+TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSize) {
+  FIGURES_OR_SKIP(figures);
+  const std::string folder = UseFreshSettings("scaling-font-files");
+  const std::string file = folder + "\\font1";
+  WriteFileBytes(file, display_test::RecordBytes(display::DefaultFontRecord("font1", 96)));
+  Start();
+  HWND display = FindWindowExA(app_->stopwatchPage.Window(), nullptr, "TimdDispClass", nullptr);
+  ASSERT_NE(display, nullptr);
+  const int ink = display_test::Capture(display).InkHeight();
+  std::printf("[   info   ] digits from a font file written at 96, shown at %d dpi: %d rows\n",
+              ScreenDpi(), ink);
+  EXPECT_EQ(ink, figures->digitInk);
+
+  DestroyWindow(window_);
+  window_ = nullptr;
+  PumpMessages();
+  const std::string bytes = ReadFileBytes(file);
+  ASSERT_EQ(bytes.size(), display::kFontRecordSize);
+  display::FontRecord written = display_test::ZeroRecord();
+  display::LoadFontRecordBytes(written, reinterpret_cast<const unsigned char*>(bytes.data()),
+                               bytes.size());
+  EXPECT_EQ(written.logFont.height, figures->fontHeight);
+  // At 96 the key stays away: a missing key already means 96.
+  EXPECT_EQ(ReadKey("MainDlg", "FontDpi"),
+            figures->dpi == 96 ? std::string("<missing>") : std::to_string(figures->dpi));
 }
 
 TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
