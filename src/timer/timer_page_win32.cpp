@@ -136,10 +136,17 @@ void TimerPage::OnInitPage() {
 }
 
 void TimerPage::CreateDisplay() {
-  const DisplayPlace place = PageDisplayPlace(ScreenDpi());
+  const DisplayPlace place = PageDisplayPlace(Dpi());
   display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, place.x, place.y,
                   place.width, place.height, kDisplayFont);
   display_.Show(SW_SHOW);
+}
+
+void TimerPage::OnDpiChanged(int /*oldDpi*/) {
+  const DisplayPlace place = PageDisplayPlace(Dpi());
+  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  display_.SetDpi(Dpi());
 }
 
 // Every stored number passes its Mend… rule first: a damaged or hand-edited

@@ -1,5 +1,7 @@
 #include "ui/dialog_win32.h"
 
+#include "ui/dpi_win32.h"
+
 #include <exception>
 
 namespace {
@@ -77,11 +79,15 @@ void MessageTarget::ReportEscapedException(const char* what) {
 }
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner) {
+  templateInstance_ = instance;
+  templateId_ = templateId;
   return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, Procedure,
                          reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
+  templateInstance_ = instance;
+  templateId_ = templateId;
   return CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), parent, Procedure,
                             reinterpret_cast<LPARAM>(this));
 }
@@ -110,8 +116,13 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG)
-    return OnInitDialog() ? TRUE : FALSE;
+  if (message == WM_INITDIALOG) {
+    dpi_ = WindowDpi(Window());
+    templateLayout_.Capture(Window(), dpi_, templateInstance_, templateId_);
+    const bool focus = OnInitDialog();
+    KeepDpiScalingToProgram(Window());
+    return focus ? TRUE : FALSE;
+  }
   LRESULT result = 0;
   if (!Crack(message, wParam, lParam, &result))
     return FALSE;
@@ -119,6 +130,13 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return static_cast<INT_PTR>(result);
   SetWindowLongPtrA(Window(), DWLP_MSGRESULT, result);
   return TRUE;
+}
+
+void Dialog::ApplyTemplateAt(int dpi) {
+  if (dpi <= 0)
+    return;
+  dpi_ = dpi;
+  templateLayout_.Apply(dpi);
 }
 
 HWND WindowObject::CreateBound(DWORD exStyle, const char* className, DWORD style, int x, int y,

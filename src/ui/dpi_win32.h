@@ -22,6 +22,11 @@ inline int ScaleToScreen(int pixels) {
 // system's where the system cannot tell.
 int WindowDpi(HWND window);
 
+// WM_DPICHANGED, which the headers for XP do not name: sent to a top-level
+// window whose monitor's scaling changed, with the new dots per inch in wParam
+// and the rectangle the system suggests in lParam.
+constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // The new dots per inch WM_DPICHANGED carries (its wParam).
 inline int DpiFromMessage(WPARAM wParam) {
   return static_cast<int>(LOWORD(wParam));
