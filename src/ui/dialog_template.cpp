@@ -74,14 +74,14 @@ std::vector<TemplateItem> ReadTemplateItems(const unsigned char* bytes, std::siz
     r.Dword();  // extended style
   }
   const unsigned count = r.Word();
-  r.Skip(8);  // the dialog's own place
+  r.Skip(8);            // the dialog's own place
   r.StringOrOrdinal();  // menu
   r.StringOrOrdinal();  // class
   r.String();           // title
   if (style & kSetFont) {
     r.Word();  // points
     if (extended) {
-      r.Word();  // weight
+      r.Word();   // weight
       r.Skip(2);  // italic, character set
     }
     r.String();  // face

@@ -124,8 +124,17 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     return focus ? TRUE : FALSE;
   }
   LRESULT result = 0;
-  if (!Crack(message, wParam, lParam, &result))
-    return FALSE;
+  if (!Crack(message, wParam, lParam, &result)) {
+    // A dialog without its own layout code for another monitor's scaling
+    // still follows it: its template at the new dpi, in the suggested place.
+    if (message != kDpiChangedMessage || lParam == 0)
+      return FALSE;
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    ApplyTemplateAt(DpiFromMessage(wParam));
+    SetWindowPos(Window(), nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (AnswersDirectly(message))
     return static_cast<INT_PTR>(result);
   SetWindowLongPtrA(Window(), DWLP_MSGRESULT, result);

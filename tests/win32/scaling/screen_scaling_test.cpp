@@ -44,36 +44,14 @@ struct Figures {
   int fullFont;       // the full-screen display's 170 points, moved here from the other dpi
   int digitInk;       // rows of ink of the stopwatch display's zeros at 16 points
 };
+// clang-format off
 const Figures kFigures[] = {
-    {96,
-     {1, 3, 233, 33},
-     {37, 75, 75, 75, 100, 75, 75},
-     75,
-     2,
-     66,
-     270,
-     100,
-     8,
-     10,
-     -21,
-     -32,
-     -227,
-     15},
-    {144,
-     {2, 5, 350, 50},
-     {56, 113, 113, 113, 150, 113, 113},
-     113,
-     3,
-     99,
-     405,
-     150,
-     12,
-     15,
-     -32,
-     -48,
-     -341,
-     24},
+    {96, {1, 3, 233, 33}, {37, 75, 75, 75, 100, 75, 75}, 75, 2, 66, 270, 100, 8, 10,
+     -21, -32, -227, 15},
+    {144, {2, 5, 350, 50}, {56, 113, 113, 113, 150, 113, 113}, 113, 3, 99, 405, 150, 12, 15,
+     -32, -48, -341, 24},
 };
+// clang-format on
 
 const Figures* FiguresHere() {
   for (const Figures& f : kFigures) {
