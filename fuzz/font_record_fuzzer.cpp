@@ -46,6 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SerializeFontRecord(again, image2);
   FUZZ_CHECK(std::memcmp(image, image2, sizeof image) == 0);
 
+  // A record read from a file at any stored dpi: only the two sizes change,
+  // and a mended dpi never reaches MulDiv's failures.
+  const int storedDpi = MendFontFileDpi(mulNumerator);
+  const FontRecord scaled = ScaleFontRecord(record, storedDpi, MendFontFileDpi(ppi));
+  unsigned char image3[kFontRecordSize];
+  SerializeFontRecord(scaled, image3);
+  FUZZ_CHECK(std::memcmp(image + 8, image3 + 8, sizeof image - 8) == 0);
+
   ExactBuffer out(outSize);
   const CString name(fontName);
   const bool built = BuildFontFilePath(path.c_str(), name.c_str(), out.data, out.size);

@@ -1,6 +1,7 @@
 #include "app/application_win32.h"
 
 #include "app/main_dialog_win32.h"
+#include "display/font_files_win32.h"
 #include "ui/dpi_win32.h"
 
 // The clocks are members made before runClock, which only keeps them.
@@ -17,6 +18,9 @@ Application::Application(const SettingsFile& settingsFile, MonotonicClock& fineC
       settingsPage(settings, messageBoxes, fileChooser) {
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);
+  // Before any display reads its font: fonts keep their size in points when
+  // the scaling changed since the files were written.
+  display::KeepFontFilesAt(settings, ScreenDpi());
 }
 
 int Application::RunMainDialog(HINSTANCE instance) {

@@ -4,6 +4,9 @@ const char* const kHelpFileName = "help.html";
 const char* const kHelpMissingMessage =
     "ヘルプファイル（help.html）が見つかりません。\r\n"
     "Mipoウォッチと同じフォルダーに置いてください。";
+const char* const kHelpNotOpenedMessage =
+    "ヘルプファイル（help.html）を開けませんでした。\r\n"
+    "Webページを開くプログラム（ブラウザー）が設定されているか確認してください。";
 
 void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener, MessageBoxes& boxes) {
   std::string path = folder;
@@ -15,5 +18,7 @@ void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener, Mes
     boxes.Show(owner, kHelpMissingMessage, "", MB_OK | MB_ICONINFORMATION);
     return;
   }
-  opener.Open(owner, path.c_str());
+  // A key that silently does nothing looks broken.
+  if (!opener.Open(owner, path.c_str()))
+    boxes.Show(owner, kHelpNotOpenedMessage, "", MB_OK | MB_ICONINFORMATION);
 }

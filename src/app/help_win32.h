@@ -10,6 +10,8 @@
 
 extern const char* const kHelpFileName;
 extern const char* const kHelpMissingMessage;
+extern const char* const kHelpNotOpenedMessage;
 
-// Opens folder\help.html; when it is not there, says so in one message box.
+// Opens folder\help.html; when it is not there, or the shell cannot open it
+// (no program for web pages, or any other failure), says so in one message box.
 void OpenHelp(HWND owner, const std::string& folder, DocumentOpener& opener, MessageBoxes& boxes);

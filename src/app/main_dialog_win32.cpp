@@ -88,6 +88,10 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*)
       // and passed to every page, display and control inside.
       TellContrastToDescendants(Window());
       return false;
+    case kDpiChangedMessage:
+      if (lParam != 0)
+        OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return true;
     case WM_MIPO_RESTORE_PLACEMENT:
       OnRestorePlacement();
       return false;
@@ -210,6 +214,7 @@ int MainDialog::ChooseStartTab() const {
 }
 
 void MainDialog::MeasureMinimumHeight(int startTab) {
+  measuredTab_ = startTab;
   HWND startButton =
       startTab == kTimer ? app_.timerPage.StartButton() : app_.stopwatchPage.StartButton();
   RECT dialog = {};
@@ -218,7 +223,7 @@ void MainDialog::MeasureMinimumHeight(int startTab) {
   if (startButton != nullptr)
     GetWindowRect(startButton, &button);
   app_.minimumTrackingHeight =
-      MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top, ScreenDpi());
+      MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top, Dpi());
 }
 
 void MainDialog::OpenPage(int page) {
@@ -344,7 +349,7 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
   GetWindowRect(frontSwitch, &switchRect);
   MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&switchRect), 2);
   const MainLayout layout = LayoutMainDialog(clientWidth, clientHeight, bar.left, barHeight,
-                                             switchRect.right - switchRect.left, ScreenDpi());
+                                             switchRect.right - switchRect.left, Dpi());
 
   HDWP batch = BeginDeferWindowPos(5);
   for (HWND statusBar : app_.statusBars) {
@@ -364,20 +369,25 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
   if (batch != nullptr)
     EndDeferWindowPos(batch);
 
-  const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight, ScreenDpi());
+  const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight, Dpi());
   app_.stopwatchPage.Resize(page.Width(), page.Height());
   app_.timerPage.Resize(page.Width(), page.Height());
   app_.settingsPage.Resize(page.Width(), page.Height());
 }
 
 void MainDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
-  if (minimumTrackingWidth_ == 0) {
-    RECT own = {};
-    GetWindowRect(Window(), &own);
-    minimumTrackingWidth_ = own.right - own.left;
-  }
-  info->ptMinTrackSize.x = minimumTrackingWidth_;
+  MeasureMinimumWidth();
+  info->ptMinTrackSize.x = MulDiv(minimumTrackingWidth_, Dpi(), minimumWidthDpi_);
   info->ptMinTrackSize.y = app_.minimumTrackingHeight;
+}
+
+void MainDialog::MeasureMinimumWidth() {
+  if (minimumTrackingWidth_ != 0)
+    return;
+  RECT own = {};
+  GetWindowRect(Window(), &own);
+  minimumTrackingWidth_ = own.right - own.left;
+  minimumWidthDpi_ = Dpi();
 }
 
 void MainDialog::OnExitSizeMove() {
@@ -418,4 +428,27 @@ void MainDialog::OnEndSession(bool ending) {
   // in the same order, and stops its timers and hooks; nothing is left to be
   // written twice.
   DestroyWindow(Window());
+}
+
+// The window moved to a monitor of another scaling (or the scaling changed).
+// The system's own re-scaling is off: the template's controls and font, the
+// pages and their displays and lists, the margins and the least window size
+// all follow here, and the window takes the rectangle the system suggests.
+void MainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi <= 0)
+    return;
+  // Still the template's width, if no size query came before.
+  MeasureMinimumWidth();
+  ApplyTemplateAt(dpi);
+  const int header = TabHeaderHeight();
+  app_.stopwatchPage.ChangeDpi(dpi, header);
+  app_.timerPage.ChangeDpi(dpi, header);
+  app_.settingsPage.ChangeDpi(dpi, header);
+  SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Also when the suggested size is the old one: the layout is the new dpi's.
+  RECT client = {};
+  GetClientRect(Window(), &client);
+  OnSize(SIZE_RESTORED, client.right, client.bottom);
+  MeasureMinimumHeight(measuredTab_);
 }

@@ -44,9 +44,11 @@ class MainDialog : public Dialog {
   void OnSelectionChanged();
   void OnFrontSwitch();
   void OnGetMinMaxInfo(MINMAXINFO* info);
+  void MeasureMinimumWidth();
   void OnExitSizeMove();
   void OnEndSession(bool ending);
   void OnPowerBroadcast(WPARAM event);
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   HWND Tab() const;
   int TabHeaderHeight() const;
@@ -58,6 +60,9 @@ class MainDialog : public Dialog {
   HICON icon_ = nullptr;
   bool showingNotices_ = false;
   // The width the dialog has from its template, measured at the first size
-  // query and kept for the rest of the run.
+  // query (at minimumWidthDpi_) and kept for the rest of the run.
   int minimumTrackingWidth_ = 0;
+  int minimumWidthDpi_ = 0;
+  // The page whose start button decides the least height.
+  int measuredTab_ = 0;
 };

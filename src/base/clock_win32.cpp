@@ -1,5 +1,7 @@
 #include "base/clock_win32.h"
 
+#include "base/system_function_win32.h"
+
 CalendarTime SystemLocalClock::Now() {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -32,11 +34,7 @@ uint64_t PerformanceCounterClock::NowUnits() {
 }
 
 TickCountClock::TickCountClock() {
-  HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  if (kernel != nullptr) {
-    tickCount64_ = reinterpret_cast<TickCount64Function>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "GetTickCount64")));
-  }
+  tickCount64_ = SystemFunction<TickCount64Function>("kernel32.dll", "GetTickCount64");
   lastLow_ = GetTickCount();
 }
 

@@ -86,6 +86,27 @@ FontRecord DefaultFontRecord(const char* fontFilePath, int pixelsPerInch) {
   return r;
 }
 
+int MendFontFileDpi(int stored) {
+  // From a quarter of 96 to 25 times it: every scaling a screen offers, and
+  // far from the sizes where the scaling itself would overflow.
+  return stored >= 24 && stored <= 2400 ? stored : kFontFileDpiMissing;
+}
+
+FontRecord ScaleFontRecord(const FontRecord& record, int fromDpi, int toDpi) {
+  FontRecord scaled = record;
+  if (fromDpi <= 0 || toDpi <= 0 || fromDpi == toDpi)
+    return scaled;
+  // Font sizes are far below this; a damaged record keeps its odd value
+  // instead of turning into MulDiv's -1.
+  const std::int32_t kLargest = 1 << 20;
+  std::int32_t* sizes[] = {&scaled.logFont.height, &scaled.logFont.width};
+  for (std::int32_t* size : sizes) {
+    if (*size >= -kLargest && *size <= kLargest)
+      *size = MulDivRounded(*size, toDpi, fromDpi);
+  }
+  return scaled;
+}
+
 void LoadFontRecordBytes(FontRecord& record, const unsigned char* bytes, std::size_t size) {
   unsigned char image[kFontRecordSize];
   SerializeFontRecord(record, image);

@@ -45,8 +45,12 @@ constexpr int kDefaultWeight = 600;
 constexpr std::uint8_t kShiftJisCharSet = 128;
 constexpr int kSmallDisplayPoints = 16;
 constexpr int kFullScreenDisplayPoints = 170;
-// The full-screen display is told apart by the name of its font file.
+// The font files of the stopwatch's, the timer's and the full-screen display;
+// the full-screen display is told apart by the name of its font file.
+constexpr const char* kStopwatchFontName = "font1";
+constexpr const char* kTimerFontName = "font2";
 constexpr const char* kFullScreenFontName = "font3";
+constexpr const char* kFontFileNames[] = {kStopwatchFontName, kTimerFontName, kFullScreenFontName};
 // The proportional Japanese Gothic face every display starts with.
 extern const char kDefaultFaceName[];
 
@@ -62,6 +66,17 @@ FontRecord DefaultFontRecord(const char* fontFilePath, int pixelsPerInch);
 // that the bytes leave without a terminator is cut inside its 32 bytes, so the
 // record can always be handed to functions that read it as a C string.
 void LoadFontRecordBytes(FontRecord& record, const unsigned char* bytes, std::size_t size);
+
+// The dots per inch the font files were written at, as Data.ini keeps it: a
+// missing key (files from before it existed) or a value no screen has means 96.
+constexpr int kFontFileDpiMissing = 96;
+int MendFontFileDpi(int stored);
+
+// The record drawn at toDpi that keeps the size in points the record had at
+// fromDpi: height and width scaled with MulDiv's rounding, everything else
+// as it was. A dpi that is not positive, or a size too large to scale, leaves
+// the record unchanged.
+FontRecord ScaleFontRecord(const FontRecord& record, int fromDpi, int toDpi);
 
 // The 64-byte file image of the record.
 void SerializeFontRecord(const FontRecord& record, unsigned char (&out)[kFontRecordSize]);

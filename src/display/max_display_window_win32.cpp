@@ -22,10 +22,16 @@ const int kLabelPoints = 24;
 const BYTE kLabelPitchAndFamily = 0x40;
 
 HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text,
-                 DWORD style, int x, int width, int id, void* param) {
-  return CreateWindowExA(WS_EX_LEFT, className, text, style, x, ScaleToScreen(kControlTop), width,
-                         ScaleToScreen(kControlHeight), parent,
+                 DWORD style, int x, int width, int id, void* param, int dpi) {
+  return CreateWindowExA(WS_EX_LEFT, className, text, style, x, ScalePixels(kControlTop, dpi),
+                         width, ScalePixels(kControlHeight, dpi), parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, param);
+}
+
+HFONT MakeLabelFont(int dpi) {
+  return CreateFontA(-MulDiv(kLabelPoints, dpi, 72), 0, 0, 0, display::kDefaultWeight, FALSE, FALSE,
+                     FALSE, display::kShiftJisCharSet, 0, 0, 0, kLabelPitchAndFamily,
+                     display::kDefaultFaceName);
 }
 
 }  // namespace
@@ -64,26 +70,64 @@ void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
   RECT frame;
   GetClientRect(display, &frame);  // the label stands at the right edge of the display
 
-  const int labelWidth = ScaleToScreen(kLabelWidth);
-  const int buttonWidth = ScaleToScreen(kButtonWidth);
+  const int labelWidth = ScalePixels(kLabelWidth, Dpi());
+  const int buttonWidth = ScalePixels(kButtonWidth, Dpi());
   labelWindow_ = CreateChild(instance, display, "STATIC", "", WS_CHILD, frame.right - labelWidth,
-                             labelWidth, IDC_MAXDISP_LABEL, this);
+                             labelWidth, IDC_MAXDISP_LABEL, this, Dpi());
   if (labelWindow_ == nullptr)
     return;
-  HDC dc = GetDC(labelWindow_);
-  const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(labelWindow_, dc);
-  labelFont_ = CreateFontA(-MulDiv(kLabelPoints, pixelsPerInch, 72), 0, 0, 0,
-                           display::kDefaultWeight, FALSE, FALSE, FALSE, display::kShiftJisCharSet,
-                           0, 0, 0, kLabelPitchAndFamily, display::kDefaultFaceName);
+  labelFont_ = MakeLabelFont(Dpi());
   SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
 
   startButton_ = CreateChild(instance, display, "BUTTON", kStartText, WS_CHILD | WS_BORDER, 0,
-                             buttonWidth, IDC_MAXDISP_START, this);
+                             buttonWidth, IDC_MAXDISP_START, this, Dpi());
   if (startButton_ == nullptr)
     return;
   closeButton_ = CreateChild(instance, display, "BUTTON", kCloseText, WS_CHILD | WS_BORDER,
-                             buttonWidth, buttonWidth, IDC_MAXDISP_CLOSE, this);
+                             buttonWidth, buttonWidth, IDC_MAXDISP_CLOSE, this, Dpi());
+}
+
+// On a monitor of another scaling the display covers that whole monitor (the
+// one the system's suggested rectangle lies on: a full-screen window is never
+// a scaled copy of its old size), in fonts made for it, with its label and
+// buttons at the new dpi's sizes.
+void MaxDisplayWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  SetDpi(dpi);
+  RECT area = suggested;
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoA(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST), &monitor))
+    area = monitor.rcMonitor;
+  SetWindowPos(Window(), nullptr, area.left, area.top, area.right - area.left,
+               area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+
+  const int top = ScalePixels(kControlTop, dpi);
+  const int height = ScalePixels(kControlHeight, dpi);
+  const int labelWidth = ScalePixels(kLabelWidth, dpi);
+  const int buttonWidth = ScalePixels(kButtonWidth, dpi);
+  RECT frame = {};
+  GetClientRect(Window(), &frame);
+  const struct {
+    HWND control;
+    int x;
+    int width;
+  } places[] = {{labelWindow_, frame.right - labelWidth, labelWidth},
+                {startButton_, 0, buttonWidth},
+                {closeButton_, buttonWidth, buttonWidth}};
+  for (const auto& place : places) {
+    if (place.control != nullptr) {
+      SetWindowPos(place.control, nullptr, place.x, top, place.width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+  }
+  if (labelWindow_ == nullptr)
+    return;
+  // The label takes the new font before the old one goes.
+  HFONT font = MakeLabelFont(dpi);
+  SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (labelFont_ != nullptr)
+    DeleteObject(labelFont_);
+  labelFont_ = font;
 }
 
 void MaxDisplayWindow::ReleaseControls(bool destroyWindows) {
@@ -142,6 +186,11 @@ bool MaxDisplayWindow::OnCommand(int id, int code, HWND) {
 
 // The notice label is drawn in its colour on white; other statics as usual.
 bool MaxDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == kDpiChangedMessage && lParam != 0) {
+    OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
+    *result = 0;
+    return true;
+  }
   if (message != WM_CTLCOLORSTATIC)
     return TimeDisplayWindow::OnMessage(message, wParam, lParam, result);
   HWND control = reinterpret_cast<HWND>(lParam);

@@ -42,6 +42,7 @@ class MaxDisplayWindow : public TimeDisplayWindow {
 
  private:
   void CreateControls(HINSTANCE instance);
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void ReleaseControls(bool destroyWindows);
 
   COLORREF labelColor_;

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstring>
 
+#include "display/font_files_win32.h"
 #include "settings/path_rules.h"
+#include "ui/dpi_win32.h"
 
 // The font file is the record's memory image on the 32-bit platform; the
 // portable record must line up with the SDK's LOGFONTA member by member.
@@ -60,7 +62,8 @@ TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
       backgroundDC_(nullptr),
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
-      drawingBitmap_(nullptr) {
+      drawingBitmap_(nullptr),
+      dpi_(kDesignDpi) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
   std::memset(fontFilePath_, 0, sizeof fontFilePath_);
@@ -97,15 +100,16 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
     return nullptr;
   GetClientRect(Window(), &clientRect_);
   SetUpAccess();
+  dpi_ = WindowDpi(Window());
 
+  // The record is kept at the system's dots per inch, as the font file is
+  // written; the font is made for the window's own.
   if (!LoadFontRecord()) {
-    HDC dc = GetDC(Window());
-    const int pixelsPerInch = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(Window(), dc);
     fontRecord_ = display::DefaultFontRecord(fontFilePath_[0] != '\0' ? fontFilePath_ : fontName,
-                                             pixelsPerInch);
+                                             ScreenDpi());
   }
-  const LOGFONTA logFont = ToLogFont(fontRecord_.logFont);
+  const LOGFONTA logFont =
+      ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), dpi_).logFont);
   font_ = CreateFontIndirectA(&logFont);
   BuildSurface();
   return Window();
@@ -232,8 +236,10 @@ BOOL TimeDisplayWindow::IsVisible() {
 void TimeDisplayWindow::ChooseDisplayFont() {
   if (Window() == nullptr)
     return;
-  // The dialog edits a copy, so a cancelled dialog cannot touch the record.
-  LOGFONTA logFont = ToLogFont(fontRecord_.logFont);
+  // The dialog edits a copy, so a cancelled dialog cannot touch the record;
+  // it is given the size the window shows, so it names the same points on
+  // every monitor.
+  LOGFONTA logFont = ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), dpi_).logFont);
   CHOOSEFONTA choice;
   std::memset(&choice, 0, sizeof choice);
   choice.lStructSize = sizeof choice;
@@ -248,26 +254,41 @@ void TimeDisplayWindow::ChooseDisplayFont() {
 
 void TimeDisplayWindow::ApplyFontChoice(const LOGFONTA& logFont, COLORREF textColor) {
   // Through the file image, so a face name without terminator is cut as it
-  // would be when read back from the file.
+  // would be when read back from the file. The choice is in the window's
+  // pixels; the record keeps the system's.
   display::FontRecord choice;
   std::memcpy(&choice.logFont, &logFont, display::kLogFontSize);
   choice.textColor = textColor;
   unsigned char image[display::kFontRecordSize];
-  display::SerializeFontRecord(choice, image);
+  display::SerializeFontRecord(display::ScaleFontRecord(choice, dpi_, ScreenDpi()), image);
   display::LoadFontRecordBytes(fontRecord_, image, sizeof image);
   if (Window() == nullptr)
     return;
+  RemakeFont();
+  Draw();
+}
 
+void TimeDisplayWindow::SetDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_)
+    return;
+  dpi_ = dpi;
+  if (Window() == nullptr)
+    return;
+  RemakeFont();
+  Draw();
+}
+
+void TimeDisplayWindow::RemakeFont() {
   if (memoryDC_ != nullptr && savedFont_ != nullptr)
     SelectObject(memoryDC_, savedFont_);
   savedFont_ = nullptr;
   if (font_ != nullptr)
     DeleteObject(font_);
-  const LOGFONTA chosen = ToLogFont(fontRecord_.logFont);
-  font_ = CreateFontIndirectA(&chosen);
+  const LOGFONTA shown =
+      ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), dpi_).logFont);
+  font_ = CreateFontIndirectA(&shown);
   if (memoryDC_ != nullptr && font_ != nullptr)
     savedFont_ = SelectObject(memoryDC_, font_);
-  Draw();
 }
 
 bool TimeDisplayWindow::LoadFontRecord() {
@@ -301,10 +322,13 @@ void TimeDisplayWindow::SaveFontRecord() {
   // then leaves the previous choice readable instead of an emptied file.
   SetFilePointer(file, 0, nullptr, FILE_BEGIN);
   DWORD written = 0;
-  if (WriteFile(file, bytes, sizeof bytes, &written, nullptr) && written == sizeof bytes) {
+  const bool complete =
+      WriteFile(file, bytes, sizeof bytes, &written, nullptr) && written == sizeof bytes;
+  if (complete)
     SetEndOfFile(file);
-  }
   CloseHandle(file);
+  if (complete)
+    display::NoteFontFilesDpi(settings_, ScreenDpi());
 }
 
 bool TimeDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

@@ -44,9 +44,17 @@ class TimeDisplayWindow : public WindowObject {
   // While the text changes it is announced at a gentler pace by itself.
   void AnnounceName();
   bool HighContrast() const { return highContrast_; }
+  // The window's monitor now has dpi dots per inch: the font is made again
+  // for it from the record's size in points, and the time redrawn. The owner
+  // places the window; a window of another size gets a new surface.
+  void SetDpi(int dpi);
+  int Dpi() const { return dpi_; }
+  // The font the time is drawn in (null before creation).
+  HFONT DrawingFont() const { return font_; }
 
   const char* Text() const { return text_; }
   const char* FontFilePath() const { return fontFilePath_; }
+  // At the system's dots per inch, as the font file holds it.
   const display::FontRecord& Record() const { return fontRecord_; }
 
  protected:
@@ -69,6 +77,8 @@ class TimeDisplayWindow : public WindowObject {
   void OnNcDestroy() override;
 
   bool LoadFontRecord();
+  // font_ made anew from the record at the window's dots per inch.
+  void RemakeFont();
   void SaveFontRecord();
   bool BuildSurface();
   void ClearDrawing();
@@ -108,4 +118,5 @@ class TimeDisplayWindow : public WindowObject {
   bool highContrast_ = false;
   // A page's display holding the keyboard focus shows a focus frame.
   bool showFocus_ = false;
+  int dpi_;
 };

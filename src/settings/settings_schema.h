@@ -7,7 +7,8 @@
 namespace schema {
 
 // The main window: placement, the "in front" switch, the tab in front at the
-// end, and whether the first-run notices are still to come.
+// end, whether the first-run notices are still to come, and the scaling of the
+// displays' font files.
 constexpr char kMainSection[] = "MainDlg";
 constexpr char kLeft[] = "Left";
 constexpr char kTop[] = "Top";
@@ -16,6 +17,9 @@ constexpr char kHeight[] = "Height";
 constexpr char kAlwaysTop[] = "AlwaysTop";
 constexpr char kEndTabPos[] = "EndTabPos";
 constexpr char kFirstFlag[] = "FirstFlag";
+// The dots per inch the display font files were last written at (missing: 96),
+// so a font keeps its size in points when the screen's scaling changes.
+constexpr char kFontDpi[] = "FontDpi";
 
 // The settings tab: start at the last tab, the three trigger methods of the
 // stopwatch (start, lap, stop) and the bell file.

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/clock_win32.h"
+#include "base/mul_div.h"
 #include "display/display_layout.h"
 #include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
@@ -22,7 +23,7 @@ const char kReadTriggerMethodsTrace[] = "CheckHookにきた\r\n";
 const char kMenuExportCsv[] = "CSVファイルに保存";
 const char kMenuCopyClipboard[] = "クリップボードにコピー";
 
-const char kDisplayFontName[] = "font1";
+const char* const kDisplayFontName = display::kStopwatchFontName;
 
 const DWORD kListExtendedStyle =
     LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB;
@@ -117,6 +118,26 @@ void StopwatchPage::OnSize(UINT /*type*/, int width, int /*height*/) {
   LayoutList(width);
 }
 
+void StopwatchPage::OnDpiChanged(int oldDpi) {
+  const DisplayPlace place = PageDisplayPlace(Dpi());
+  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  display_.SetDpi(Dpi());
+  // The columns keep the width the user gave them, in the new pixels.
+  HWND list = listView_.Window();
+  HWND header =
+      list != nullptr ? reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)) : nullptr;
+  const int columns =
+      header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int column = 0; column < columns; ++column) {
+    const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDivRounded(width, Dpi(), oldDpi));
+  }
+  RECT client = {};
+  GetClientRect(Window(), &client);
+  LayoutList(client.right - client.left);
+}
+
 bool StopwatchPage::OnNotify(NMHDR* header, LRESULT* result) {
   HWND list = listView_.Window();
   if (list != nullptr) {
@@ -180,7 +201,7 @@ bool StopwatchPage::OnCommand(int id, int code, HWND /*control*/) {
 void StopwatchPage::OnInitPage() {
   HWND window = Window();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
-  const DisplayPlace place = PageDisplayPlace(ScreenDpi());
+  const DisplayPlace place = PageDisplayPlace(Dpi());
   display_.Create(instance, window, window, WS_CHILD | WS_BORDER, place.x, place.y, place.width,
                   place.height, kDisplayFontName);
   display_.Show(SW_SHOW);
@@ -222,7 +243,7 @@ void StopwatchPage::InitColumns() {
     if (shown[column] != 1)
       continue;
     const LapColumn* info = LapColumnAt(column);
-    listView_.InsertColumn(position++, info->header, ScaleToScreen(info->initialWidth),
+    listView_.InsertColumn(position++, info->header, ScalePixels(info->initialWidth, Dpi()),
                            LVCFMT_LEFT);
   }
 }
@@ -246,7 +267,7 @@ void StopwatchPage::LayoutList(int width) {
   RECT listRect = {};
   GetWindowRect(list, &listRect);
   MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&listRect), 2);
-  const int gap = ScaleToScreen(kListBottomGap);
+  const int gap = ScalePixels(kListBottomGap, Dpi());
   RECT barRect = {};
   if (StatusBar() != nullptr) {
     GetWindowRect(StatusBar(), &barRect);
@@ -326,7 +347,7 @@ void StopwatchPage::ToggleColumn(int column) {
     return;
   if (change.shown) {
     listView_.InsertColumn(change.position, LapColumnAt(column)->header,
-                           ScaleToScreen(change.width), LVCFMT_LEFT);
+                           ScalePixels(change.width, Dpi()), LVCFMT_LEFT);
   } else if (listView_.Window() != nullptr) {
     SendMessageA(listView_.Window(), LVM_DELETECOLUMN, static_cast<WPARAM>(change.position), 0);
   }

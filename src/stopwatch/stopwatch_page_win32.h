@@ -58,6 +58,7 @@ class StopwatchPage : public Page {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
   void OnSize(UINT type, int width, int height) override;
+  void OnDpiChanged(int oldDpi) override;
   bool OnContextMenu(HWND source, LPARAM screenPoint) override;
   void OnDestroy() override;
   void OnNcDestroy() override;

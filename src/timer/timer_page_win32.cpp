@@ -16,8 +16,8 @@
 
 namespace {
 
-const char kDisplayFont[] = "font2";
-const char kMaxDisplayFont[] = "font3";
+const char* const kDisplayFont = display::kTimerFontName;
+const char* const kMaxDisplayFont = display::kFullScreenFontName;
 const char kPickerFormat[] = "HH:mm:ss";
 // The picker's text is read with at most this many characters.
 const int kPickerTextSize = 256;
@@ -136,10 +136,17 @@ void TimerPage::OnInitPage() {
 }
 
 void TimerPage::CreateDisplay() {
-  const DisplayPlace place = PageDisplayPlace(ScreenDpi());
+  const DisplayPlace place = PageDisplayPlace(Dpi());
   display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, place.x, place.y,
                   place.width, place.height, kDisplayFont);
   display_.Show(SW_SHOW);
+}
+
+void TimerPage::OnDpiChanged(int /*oldDpi*/) {
+  const DisplayPlace place = PageDisplayPlace(Dpi());
+  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  display_.SetDpi(Dpi());
 }
 
 // Every stored number passes its Mend… rule first: a damaged or hand-edited

@@ -1,5 +1,7 @@
 #include "ui/dialog_win32.h"
 
+#include "ui/dpi_win32.h"
+
 #include <exception>
 
 namespace {
@@ -77,11 +79,15 @@ void MessageTarget::ReportEscapedException(const char* what) {
 }
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner) {
+  templateInstance_ = instance;
+  templateId_ = templateId;
   return DialogBoxParamA(instance, MAKEINTRESOURCEA(templateId), owner, Procedure,
                          reinterpret_cast<LPARAM>(this));
 }
 
 HWND Dialog::CreateModeless(HINSTANCE instance, int templateId, HWND parent) {
+  templateInstance_ = instance;
+  templateId_ = templateId;
   return CreateDialogParamA(instance, MAKEINTRESOURCEA(templateId), parent, Procedure,
                             reinterpret_cast<LPARAM>(this));
 }
@@ -110,15 +116,36 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG)
-    return OnInitDialog() ? TRUE : FALSE;
+  if (message == WM_INITDIALOG) {
+    dpi_ = WindowDpi(Window());
+    templateLayout_.Capture(Window(), dpi_, templateInstance_, templateId_);
+    const bool focus = OnInitDialog();
+    KeepDpiScalingToProgram(Window());
+    return focus ? TRUE : FALSE;
+  }
   LRESULT result = 0;
-  if (!Crack(message, wParam, lParam, &result))
-    return FALSE;
+  if (!Crack(message, wParam, lParam, &result)) {
+    // A dialog without its own layout code for another monitor's scaling
+    // still follows it: its template at the new dpi, in the suggested place.
+    if (message != kDpiChangedMessage || lParam == 0)
+      return FALSE;
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    ApplyTemplateAt(DpiFromMessage(wParam));
+    SetWindowPos(Window(), nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   if (AnswersDirectly(message))
     return static_cast<INT_PTR>(result);
   SetWindowLongPtrA(Window(), DWLP_MSGRESULT, result);
   return TRUE;
+}
+
+void Dialog::ApplyTemplateAt(int dpi) {
+  if (dpi <= 0)
+    return;
+  dpi_ = dpi;
+  templateLayout_.Apply(dpi);
 }
 
 HWND WindowObject::CreateBound(DWORD exStyle, const char* className, DWORD style, int x, int y,

@@ -13,6 +13,9 @@
 
 #include <windows.h>
 
+#include "ui/dpi.h"
+#include "ui/template_layout_win32.h"
+
 // What dialogs and windows share: the handlers and the message cracker.
 class MessageTarget {
  public:
@@ -68,15 +71,26 @@ class Dialog : public MessageTarget {
   INT_PTR RunModal(HINSTANCE instance, int templateId, HWND owner);
   // Creates the dialog modeless (hidden unless the template says visible).
   HWND CreateModeless(HINSTANCE instance, int templateId, HWND parent);
+  // The dots per inch the dialog is laid out for: its monitor's when it was
+  // made, then each one ApplyTemplateAt was given.
+  int Dpi() const { return dpi_; }
 
  protected:
   // The dialog exists with its controls. Returns whether the dialog manager
   // should give the focus to the first control (false: the handler chose).
   virtual bool OnInitDialog() { return true; }
+  // Puts the template's controls and font where the template places them at
+  // dpi (the system's own re-scaling is off); the dialog lays out the rest.
+  void ApplyTemplateAt(int dpi);
 
  private:
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  HINSTANCE templateInstance_ = nullptr;
+  int templateId_ = 0;
+  TemplateLayout templateLayout_;
+  int dpi_ = kDesignDpi;
 };
 
 // A window of a registered class whose procedure is WindowObject::Procedure.

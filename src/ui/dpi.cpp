@@ -7,3 +7,13 @@ int ScalePixels(int pixels, int dpi) {
     return pixels;
   return MulDivRounded(pixels, dpi, kDesignDpi);
 }
+
+int DialogUnitsToPixels(int units, int base, int unitsPerBase) {
+  return MulDivRounded(units, base, unitsPerBase);
+}
+
+int PixelsToDialogUnits(int pixels, int base, int unitsPerBase) {
+  if (base <= 0)
+    return 0;
+  return MulDivRounded(pixels, unitsPerBase, base);
+}

@@ -14,3 +14,12 @@ constexpr int kDesignDpi = 96;
 // (a failed query) leaves the size as it is rather than collapsing it. Sizes
 // are far from the limits of int, where MulDiv would answer -1.
 int ScalePixels(int pixels, int dpi);
+
+// Dialog templates give places in dialog units: a quarter of the dialog font's
+// average character width across, an eighth of its height down. The dialog
+// manager turns them into pixels with MulDiv (units * base / 4 or / 8).
+int DialogUnitsToPixels(int units, int base, int unitsPerBase);
+// The inverse for a size the dialog manager made: exact whenever base is more
+// than unitsPerBase (each unit then moves the result by more than a pixel), as
+// every dialog font is; the nearest whole unit otherwise. base not positive: 0.
+int PixelsToDialogUnits(int pixels, int base, int unitsPerBase);

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include "ui/dpi_win32.h"
 #include "ui/page_layout.h"
 
 bool Page::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
@@ -43,15 +42,34 @@ void Page::SetStatusText(const char* text) {
 }
 
 bool Page::OnInitDialog() {
+  Place();
+  OnInitPage();
+  // Made after the main window changed monitors, on a system that made the
+  // page at another scaling than the main window's.
+  if (wantedDpi_ > 0 && wantedDpi_ != Dpi())
+    ChangeDpi(wantedDpi_, tabHeaderHeight_);
+  return false;
+}
+
+void Page::Place() {
   RECT client = {};
   GetClientRect(GetParent(Window()), &client);
   RECT bar = {};
   if (statusBar_ != nullptr)
     GetWindowRect(statusBar_, &bar);
   const Rect place = PageRect(client.right - client.left, client.bottom - client.top,
-                              tabHeaderHeight_, bar.bottom - bar.top, ScreenDpi());
+                              tabHeaderHeight_, bar.bottom - bar.top, Dpi());
   SetWindowPos(Window(), nullptr, place.left, place.top, place.Width(), place.Height(),
                SWP_NOZORDER | SWP_NOACTIVATE);
-  OnInitPage();
-  return false;
+}
+
+void Page::ChangeDpi(int dpi, int tabHeaderHeight) {
+  wantedDpi_ = dpi;
+  tabHeaderHeight_ = tabHeaderHeight;
+  if (Window() == nullptr || dpi <= 0 || dpi == Dpi())
+    return;
+  const int oldDpi = Dpi();
+  ApplyTemplateAt(dpi);
+  Place();
+  OnDpiChanged(oldDpi);
 }

@@ -2,8 +2,9 @@
 """Reads an application manifest on standard input; exit code 0 when it asks for
 the common controls 6 of the architecture given (x86 unless an argument names
 another: amd64 for the 64-bit build), runs as the invoking user and names every Windows
-version from Vista to 10/11 as supported, and declares itself aware of the
-system's scaling. Prints what is wrong otherwise."""
+version from Vista to 10/11 as supported, and declares itself aware of each
+monitor's scaling (per monitor v2) with the system's scaling as the fallback
+older Windows read. Prints what is wrong otherwise."""
 import sys
 import xml.etree.ElementTree as ET
 
@@ -11,6 +12,7 @@ ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 COMPAT = "{urn:schemas-microsoft-com:compatibility.v1}"
 SMI2005 = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+SMI2016 = "{http://schemas.microsoft.com/SMI/2016/WindowsSettings}"
 SUPPORTED = {
     "{e2011457-1546-43c5-a5fe-008deee3d3f0}": "Vista",
     "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}": "7",
@@ -40,6 +42,10 @@ def problems(text, architecture="x86"):
     aware = [(e.text or "").strip().lower() for e in root.iter(SMI2005 + "dpiAware")]
     if aware != ["true"]:
         found.append("dpiAware is %s, not true once (system scaling awareness)" % aware)
+    awareness = [(e.text or "").strip() for e in root.iter(SMI2016 + "dpiAwareness")]
+    if awareness != ["PerMonitorV2"]:
+        found.append("dpiAwareness is %s, not PerMonitorV2 once (each monitor's scaling)"
+                     % awareness)
     ids = {e.get("Id", "").lower() for e in root.iter(COMPAT + "supportedOS")}
     for guid, name in SUPPORTED.items():
         if guid not in ids:

@@ -83,7 +83,7 @@ check "the program's product name is Mipoウォッチ (Japanese block)" \
 check "the program's product version reads 1.01 as on the settings tab" \
   grep -qx '041104B0/ProductVersion=1.01' <<<"$version"
 manifest=$(python3 "$here/pe_resources.py" "$unpacked/MipoWatch.exe" manifest)
-check "the program's manifest asks for common controls 6 and names Vista to 11" \
+check "the program's manifest asks for common controls 6, names Vista to 11 and per-monitor v2 awareness" \
   python3 "$here/check_manifest.py" <<<"$manifest"
 
 # --- the program from the unpacked folder -----------------------------------

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/tick_source_win32.h"
+#include "desktop/document_opener_win32.h"
 #include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "support/fakes.h"
@@ -102,6 +103,18 @@ class MessageBoxes : public ::MessageBoxes {
     return IDOK;
   }
   std::vector<Box> boxes;
+};
+
+// Records the documents it is asked to open; answers as the test sets it
+// (true: the shell took it).
+class DocumentOpener : public ::DocumentOpener {
+ public:
+  bool Open(HWND, const char* path) override {
+    opened.push_back(path);
+    return answer;
+  }
+  bool answer = true;
+  std::vector<std::string> opened;
 };
 
 // A monitor set by the test; by default the primary screen.

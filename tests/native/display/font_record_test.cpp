@@ -200,3 +200,48 @@ TEST(FontFilePath, TooLongResultFailsWithAnEmptyPath) {
 
 }  // namespace
 }  // namespace display
+
+namespace display {
+namespace {
+
+TEST(FontRecordScaling, KeepsThePointSizeWithMulDivRounding) {
+  FontRecord r = Zero();
+  r.logFont.height = -21;  // 16 points at 96
+  r.logFont.width = 7;
+  r.logFont.weight = 600;
+  r.textColor = 0x0000FF;
+  const FontRecord up = ScaleFontRecord(r, 96, 144);
+  EXPECT_EQ(up.logFont.height, -32);  // -31.5, away from zero as MulDiv
+  EXPECT_EQ(up.logFont.width, 11);    // 10.5
+  EXPECT_EQ(up.logFont.weight, 600);
+  EXPECT_EQ(up.textColor, 0x0000FFu);
+  // Back again lands where it started; 120 rounds its quarter the same way.
+  EXPECT_EQ(ScaleFontRecord(up, 144, 96).logFont.height, -21);
+  EXPECT_EQ(ScaleFontRecord(r, 96, 120).logFont.height, -26);  // -26.25
+  EXPECT_EQ(ScaleFontRecord(r, 96, 192).logFont.height, -42);
+}
+
+TEST(FontRecordScaling, SameOrUnknownDpiOrAnOddSizeLeavesTheRecordAlone) {
+  FontRecord r = Zero();
+  r.logFont.height = -227;
+  EXPECT_EQ(Image(ScaleFontRecord(r, 144, 144)), Image(r));
+  EXPECT_EQ(Image(ScaleFontRecord(r, 0, 144)), Image(r));
+  EXPECT_EQ(Image(ScaleFontRecord(r, 96, -1)), Image(r));
+  r.logFont.height = 0;          // the platform's default height stays the default
+  r.logFont.width = 0x7FFFFFFF;  // a damaged record, not MulDiv's -1
+  const FontRecord scaled = ScaleFontRecord(r, 96, 144);
+  EXPECT_EQ(scaled.logFont.height, 0);
+  EXPECT_EQ(scaled.logFont.width, 0x7FFFFFFF);
+}
+
+TEST(FontRecordScaling, StoredDpiOutsideAnyScreenCountsAsNinetySix) {
+  EXPECT_EQ(MendFontFileDpi(144), 144);
+  EXPECT_EQ(MendFontFileDpi(24), 24);
+  EXPECT_EQ(MendFontFileDpi(2400), 2400);
+  EXPECT_EQ(MendFontFileDpi(0), 96);
+  EXPECT_EQ(MendFontFileDpi(-144), 96);
+  EXPECT_EQ(MendFontFileDpi(2401), 96);
+}
+
+}  // namespace
+}  // namespace display

@@ -35,3 +35,20 @@ TEST(PageRect, ScalesItsMarginsButNotTheMeasuredSizes) {
 }
 
 }  // namespace
+
+// A template's control is placed again at another dpi from its dialog units,
+// which are read back from the pixels the dialog manager gave it.
+TEST(DialogUnits, PixelsTheDialogManagerMadeGiveBackTheirUnitsExactly) {
+  for (int base = 5; base <= 40; ++base) {
+    for (int per : {4, 8}) {
+      if (base <= per)
+        continue;
+      for (int units = -20; units <= 600; ++units) {
+        const int pixels = DialogUnitsToPixels(units, base, per);
+        ASSERT_EQ(PixelsToDialogUnits(pixels, base, per), units) << base << "/" << per;
+      }
+    }
+  }
+  EXPECT_EQ(DialogUnitsToPixels(147, 6, 4), 221);  // 220.5, away from zero as MulDiv
+  EXPECT_EQ(PixelsToDialogUnits(100, 0, 4), 0);
+}

@@ -60,7 +60,7 @@ TEST(StopwatchAccessibilityTest, DisplayIsNamedByItsTimeAndAnnouncesTheStopButNo
   page.Command(IDC_SW_START);
   page.Ticks(999);
   EXPECT_EQ(0, changes.Count());  // the seconds did not move
-  page.Ticks(241);  // at 1 ms the display is redrawn every 10 ms
+  page.Ticks(241);                // at 1 ms the display is redrawn every 10 ms
   ExpectNamed(display, "stopwatch run", "00:00:01:240");
   const int running = changes.Count();
   page.Command(IDC_SW_STOP);

@@ -15,15 +15,6 @@
 
 namespace {
 
-class OpenRecorder : public DocumentOpener {
- public:
-  bool Open(HWND, const char* path) override {
-    opened.push_back(path);
-    return true;
-  }
-  std::vector<std::string> opened;
-};
-
 std::string TempFolder(const char* name) {
   char base[MAX_PATH] = {};
   GetTempPathA(sizeof base, base);
@@ -39,17 +30,37 @@ TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
   ASSERT_NE(INVALID_HANDLE_VALUE, file);
   CloseHandle(file);
   fakes::MessageBoxes boxes;
-  OpenRecorder opener;
+  fakes::DocumentOpener opener;
   OpenHelp(nullptr, folder, opener, boxes);
   EXPECT_EQ((std::vector<std::string>{path}), opener.opened);
   EXPECT_TRUE(boxes.boxes.empty());
   DeleteFileA(path.c_str());
 }
 
+TEST(HelpOnF1, AHelpTheShellCannotOpenIsSaidOnceWithAnEmptyCaption) {
+  const std::string folder = TempFolder("mipo_help_unopened");
+  const std::string path = folder + "\\help.html";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file);
+  CloseHandle(file);
+  fakes::MessageBoxes boxes;
+  fakes::DocumentOpener opener;
+  opener.answer = false;  // no program for web pages
+  OpenHelp(nullptr, folder, opener, boxes);
+  EXPECT_EQ((std::vector<std::string>{path}), opener.opened);
+  ASSERT_EQ(1u, boxes.boxes.size());
+  EXPECT_EQ("", boxes.boxes[0].caption);
+  EXPECT_EQ(
+      "ヘルプファイル（help.html）を開けませんでした。\r\n"
+      "Webページを開くプログラム（ブラウザー）が設定されているか確認してください。",
+      boxes.boxes[0].text);
+  DeleteFileA(path.c_str());
+}
+
 TEST(HelpOnF1, AMissingHelpIsSaidOnceWithAnEmptyCaption) {
   const std::string folder = TempFolder("mipo_help_missing");
   fakes::MessageBoxes boxes;
-  OpenRecorder opener;
+  fakes::DocumentOpener opener;
   OpenHelp(nullptr, folder, opener, boxes);
   EXPECT_TRUE(opener.opened.empty());
   ASSERT_EQ(1u, boxes.boxes.size());

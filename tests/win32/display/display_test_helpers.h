@@ -46,6 +46,22 @@ struct Picture {
   int NotWhite() const {
     return Count([](unsigned r, unsigned g, unsigned b) { return r + g + b < 765; });
   }
+  // Rows from the first to the last holding a dark pixel: the height of the
+  // text's ink (0 when nothing dark is drawn).
+  int InkHeight() const {
+    int first = -1, last = -1;
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const std::uint32_t p = At(x, y);
+        if (((p >> 16) & 0xFF) < 100 && ((p >> 8) & 0xFF) < 100 && (p & 0xFF) < 100) {
+          first = first < 0 ? y : first;
+          last = y;
+          break;
+        }
+      }
+    }
+    return first < 0 ? 0 : last - first + 1;
+  }
 };
 
 inline Picture Capture(HWND window) {

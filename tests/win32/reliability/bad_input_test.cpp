@@ -685,14 +685,16 @@ TEST_F(BadInputTest, FontRecordsWithExtremeSizesStillDrawAndAreKept) {
     int height;
     int width;
     int escapement;
+    const char* fontDpi;  // no scaling counts as 96, so the records are not rescaled
   } cases[] = {
-      {"font-huge", 0x7FFFFFFF, 0x7FFFFFFF, 3600},
-      {"font-most-negative", INT_MIN, INT_MIN, INT_MIN},
+      {"font-huge", 0x7FFFFFFF, 0x7FFFFFFF, 3600, "FontDpi=0"},
+      {"font-most-negative", INT_MIN, INT_MIN, INT_MIN, "FontDpi=-96"},
+      {"font-dpi-garbage", -21, 0, 0, "FontDpi=9999999999"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Prepare(c.name);
-    WriteIni(Lines({"[MainDlg]", "FirstFlag=0"}));
+    WriteIni(Lines({"[MainDlg]", "FirstFlag=0", c.fontDpi}));
     std::string record = FontRecordBytes("ＭＳ ゴシック", 0x00FF00);
     std::memcpy(&record[0], &c.height, 4);
     std::memcpy(&record[4], &c.width, 4);

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
@@ -37,11 +39,19 @@ struct Figures {
   int buttonWidth;
   int pageLeft;       // page margin left of the tab
   int minimumMargin;  // below the start button in the least window height
+  int fontHeight;     // a 16-point display font, in pixels (lfHeight)
+  int labelFont;      // the full-screen label's 24 points
+  int fullFont;       // the full-screen display's 170 points, moved here from the other dpi
+  int digitInk;       // rows of ink of the stopwatch display's zeros at 16 points
 };
+// clang-format off
 const Figures kFigures[] = {
-    {96, {1, 3, 233, 33}, {37, 75, 75, 75, 100, 75, 75}, 75, 2, 66, 270, 100, 8, 10},
-    {144, {2, 5, 350, 50}, {56, 113, 113, 113, 150, 113, 113}, 113, 3, 99, 405, 150, 12, 15},
+    {96, {1, 3, 233, 33}, {37, 75, 75, 75, 100, 75, 75}, 75, 2, 66, 270, 100, 8, 10,
+     -21, -32, -227, 15},
+    {144, {2, 5, 350, 50}, {56, 113, 113, 113, 150, 113, 113}, 113, 3, 99, 405, 150, 12, 15,
+     -32, -48, -341, 24},
 };
+// clang-format on
 
 const Figures* FiguresHere() {
   for (const Figures& f : kFigures) {
@@ -49,6 +59,12 @@ const Figures* FiguresHere() {
       return &f;
   }
   return nullptr;
+}
+
+// The figures of the other scaling the suite runs at: where a move of a
+// window to another monitor takes it.
+const Figures& OtherFigures(const Figures& here) {
+  return here.dpi == kFigures[0].dpi ? kFigures[1] : kFigures[0];
 }
 
 #define FIGURES_OR_SKIP(name)                          \
@@ -95,10 +111,65 @@ void ExpectDigitsFit(HWND display, const char* fontName) {
   EXPECT_LE(extent.cx, client.right) << fontName;
 }
 
+LONG FontHeight(HFONT font) {
+  LOGFONTA logFont = {};
+  if (font == nullptr || GetObjectA(font, sizeof logFont, &logFont) == 0)
+    return 0;
+  return logFont.lfHeight;
+}
+
+// Every window of the main dialog, by class, with its place on the screen and
+// its font's height, and the lap list's column widths: what must come back to
+// the pixel after a move to another scaling and back.
+BOOL CALLBACK AddWindow(HWND window, LPARAM out) {
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  // The tab control makes its scroll arrows while its items do not fit and
+  // keeps them, hidden, once they do again.
+  if (std::strcmp(className, "msctls_updown32") == 0 && !IsWindowVisible(window))
+    return TRUE;
+  RECT r = {};
+  GetWindowRect(window, &r);
+  // Wine fits a list box to whole rows of the font it had while it was made
+  // (the system's, before the dialog's); laid out again in the dialog's own
+  // font, the template's height holds one row more. Its place is compared.
+  if (std::strcmp(className, "ListBox") == 0)
+    r.bottom = r.top;
+  char line[160];
+  std::snprintf(line, sizeof line, "%s %ld,%ld %ldx%ld font %ld", className, r.left, r.top,
+                r.right - r.left, r.bottom - r.top,
+                FontHeight(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0))));
+  reinterpret_cast<std::vector<std::string>*>(out)->push_back(line);
+  if (std::strcmp(className, "SysListView32") == 0) {
+    for (int column = 0; column < 7; ++column) {
+      reinterpret_cast<std::vector<std::string>*>(out)->push_back(
+          "column " + std::to_string(SendMessageA(window, LVM_GETCOLUMNWIDTH, column, 0)));
+    }
+  }
+  return TRUE;
+}
+
+std::vector<std::string> Layout(HWND main) {
+  std::vector<std::string> lines;
+  AddWindow(main, reinterpret_cast<LPARAM>(&lines));
+  EnumChildWindows(main, AddWindow, reinterpret_cast<LPARAM>(&lines));
+  return lines;
+}
+
+void SendDpiChanged(HWND window, int dpi, RECT suggested) {
+  SendMessageA(window, kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+  PumpMessages();
+}
+
 class ScreenScalingTest : public ::testing::Test {
  protected:
   void Create(const char* name) {
     UseFreshSettings(name);
+    Start();
+  }
+  // On the settings folder as it stands.
+  void Start() {
     testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
     app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_);
     dialog_ = std::make_unique<MainDialog>(*app_);
@@ -147,6 +218,35 @@ TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
   ExpectDigitsFit(display, "font2");
 }
 
+// Font files from a run at 100 % (no FontDpi key): the digits keep their size
+// in points, and the files are written back at this scaling, still 64 bytes.
+TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSize) {
+  FIGURES_OR_SKIP(figures);
+  const std::string folder = UseFreshSettings("scaling-font-files");
+  const std::string file = folder + "\\font1";
+  WriteFileBytes(file, display_test::RecordBytes(display::DefaultFontRecord("font1", 96)));
+  Start();
+  HWND display = FindWindowExA(app_->stopwatchPage.Window(), nullptr, "TimdDispClass", nullptr);
+  ASSERT_NE(display, nullptr);
+  const int ink = display_test::Capture(display).InkHeight();
+  std::printf("[   info   ] digits from a font file written at 96, shown at %d dpi: %d rows\n",
+              ScreenDpi(), ink);
+  EXPECT_EQ(ink, figures->digitInk);
+
+  DestroyWindow(window_);
+  window_ = nullptr;
+  PumpMessages();
+  const std::string bytes = ReadFileBytes(file);
+  ASSERT_EQ(bytes.size(), display::kFontRecordSize);
+  display::FontRecord written = display_test::ZeroRecord();
+  display::LoadFontRecordBytes(written, reinterpret_cast<const unsigned char*>(bytes.data()),
+                               bytes.size());
+  EXPECT_EQ(written.logFont.height, figures->fontHeight);
+  // At 96 the key stays away: a missing key already means 96.
+  EXPECT_EQ(ReadKey("MainDlg", "FontDpi"),
+            figures->dpi == 96 ? std::string("<missing>") : std::to_string(figures->dpi));
+}
+
 TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
   FIGURES_OR_SKIP(figures);
   Create("scaling-columns");
@@ -186,6 +286,96 @@ TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
   EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
   EXPECT_EQ(info.ptMinTrackSize.y,
             (bar.bottom - bar.top) + (button.bottom - own.top) + figures->minimumMargin);
+}
+
+// The main window moved to a monitor of the other scaling, as Windows reports
+// it (Wine never does): the window takes the suggested rectangle, and every
+// size the program scales, the display's digits and the least window size are
+// the other scaling's. Moving back restores every window to the pixel.
+TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresEveryPixel) {
+  FIGURES_OR_SKIP(here);
+  const Figures& there = OtherFigures(*here);
+  Create("scaling-dpi-change");
+  SelectTab(1);
+  SelectTab(0);
+  // As laid out by a first size change (a first run's window is centred,
+  // never sized, so the "in front" switch still stands where the template put it).
+  RECT client = {};
+  GetClientRect(window_, &client);
+  SendMessageA(window_, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+  const std::vector<std::string> before = Layout(window_);
+  RECT own = {};
+  GetWindowRect(window_, &own);
+  const RECT suggested = {own.left, own.top,
+                          own.left + MulDiv(own.right - own.left, there.dpi, here->dpi),
+                          own.top + MulDiv(own.bottom - own.top, there.dpi, here->dpi)};
+  SendDpiChanged(window_, there.dpi, suggested);
+
+  RECT moved = {};
+  GetWindowRect(window_, &moved);
+  ExpectRect(moved, suggested, "main window");
+  HWND stopwatch = app_->stopwatchPage.Window();
+  HWND timer = app_->timerPage.Window();
+  HWND stopwatchDisplay = FindWindowExA(stopwatch, nullptr, "TimdDispClass", nullptr);
+  ExpectRect(PlaceIn(stopwatch, stopwatchDisplay), there.display, "stopwatch display");
+  ExpectRect(PlaceIn(timer, FindWindowExA(timer, nullptr, "TimdDispClass", nullptr)), there.display,
+             "timer display");
+  const int ink = display_test::Capture(stopwatchDisplay).InkHeight();
+  std::printf("[   info   ] after a move from %d to %d dpi: window %ldx%ld, digits %d rows\n",
+              here->dpi, there.dpi, moved.right - moved.left, moved.bottom - moved.top, ink);
+  EXPECT_EQ(ink, there.digitInk);
+  EXPECT_EQ(PlaceIn(window_, stopwatch).left, there.pageLeft);
+  HWND list = GetDlgItem(stopwatch, IDC_SW_LAP_LIST);
+  for (int column = 0; column < 7; ++column) {
+    EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), there.columns[column]) << column;
+  }
+  RECT bar = {}, button = {};
+  GetWindowRect(app_->statusBars[0], &bar);
+  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
+  MINMAXINFO info = {};
+  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_EQ(info.ptMinTrackSize.y,
+            (bar.bottom - bar.top) + (button.bottom - moved.top) + there.minimumMargin);
+
+  SendDpiChanged(window_, here->dpi, own);
+  const std::vector<std::string> after = Layout(window_);
+  EXPECT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < after.size() || i < before.size(); ++i) {
+    EXPECT_EQ(i < after.size() ? after[i] : "", i < before.size() ? before[i] : "") << i;
+  }
+}
+
+TEST(ScreenScalingFullScreen, AMoveToAnotherScalingCoversThatMonitorInFontsMadeForIt) {
+  FIGURES_OR_SKIP(here);
+  const Figures& there = OtherFigures(*here);
+  UseFreshSettings("scaling-fullscreen-move");
+  display_test::Sink owner;
+  MaxDisplayWindow display(testing_support::TestSettings());
+  HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
+                               0, 0, 800, 600, "font3");
+  ASSERT_NE(window, nullptr);
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  for (const Figures* f : {&there, here}) {
+    SCOPED_TRACE(f->dpi);
+    SendDpiChanged(window, f->dpi, RECT{0, 0, 800, 600});
+    RECT area = {};
+    GetWindowRect(window, &area);
+    ExpectRect(area, RECT{0, 0, width, GetSystemMetrics(SM_CYSCREEN)}, "the whole monitor");
+    const int top = f->controlTop;
+    const int bottom = top + f->controlHeight;
+    ExpectRect(PlaceIn(window, GetDlgItem(window, IDC_MAXDISP_LABEL)),
+               RECT{width - f->labelWidth, top, width, bottom}, "label");
+    ExpectRect(PlaceIn(window, GetDlgItem(window, IDC_MAXDISP_CLOSE)),
+               RECT{f->buttonWidth, top, 2 * f->buttonWidth, bottom}, "close");
+    EXPECT_EQ(FontHeight(reinterpret_cast<HFONT>(
+                  SendMessageA(GetDlgItem(window, IDC_MAXDISP_LABEL), WM_GETFONT, 0, 0))),
+              f->labelFont);
+    // Back at the scaling it was made at, the font is the file's own again.
+    EXPECT_EQ(FontHeight(display.DrawingFont()),
+              f == here ? display.Record().logFont.height : f->fullFont);
+  }
+  DestroyWindow(window);
+  PumpMessages();
 }
 
 TEST(ScreenScalingFullScreen, LabelAndButtonsAreScaled) {

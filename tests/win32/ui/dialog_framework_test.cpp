@@ -10,6 +10,7 @@
 
 #include "timer/preset_dialog_ids.h"
 #include "ui/dialog_win32.h"
+#include "ui/dpi_win32.h"
 
 namespace {
 
@@ -176,6 +177,64 @@ TEST(WindowFramework, DefaultPaintValidatesWhatItIsAskedToPaint) {
   EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
   MSG message;
   EXPECT_FALSE(PeekMessageA(&message, window, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<RECT> ControlPlaces(HWND dialog) {
+  std::vector<RECT> places;
+  for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    RECT r = {};
+    GetWindowRect(c, &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    places.push_back(r);
+  }
+  return places;
+}
+
+// A dialog with no layout code of its own still follows a monitor of another
+// scaling: it takes the suggested rectangle, its template's controls grow
+// with the dots per inch in a font made for them, and coming back restores
+// every control to the pixel.
+TEST(DialogFramework, AnotherMonitorsScalingPlacesTheTemplateAgainAndBackRestoresIt) {
+  ProbeDialog probe;
+  HWND window = probe.Create();
+  ASSERT_NE(window, nullptr);
+  const int dpi = probe.Dpi();
+  const std::vector<RECT> before = ControlPlaces(window);
+  ASSERT_FALSE(before.empty());
+  HWND edit = GetWindow(window, GW_CHILD);
+  const HFONT templateFont = reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0));
+  RECT own = {};
+  GetWindowRect(window, &own);
+  RECT suggested = {own.left, own.top, own.left + (own.right - own.left) * 3 / 2,
+                    own.top + (own.bottom - own.top) * 3 / 2};
+  SendMessageA(window, kDpiChangedMessage, MAKEWPARAM(dpi * 3 / 2, dpi * 3 / 2),
+               reinterpret_cast<LPARAM>(&suggested));
+
+  RECT moved = {};
+  GetWindowRect(window, &moved);
+  EXPECT_EQ(moved.right - moved.left, suggested.right - suggested.left);
+  EXPECT_EQ(probe.Dpi(), dpi * 3 / 2);
+  const std::vector<RECT> bigger = ControlPlaces(window);
+  ASSERT_EQ(bigger.size(), before.size());
+  // Dialog units follow the font's own widths, so about half as large again.
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    const LONG width = before[i].right - before[i].left;
+    EXPECT_GE(bigger[i].right - bigger[i].left, width * 7 / 5) << i;
+    EXPECT_LE(bigger[i].right - bigger[i].left, width * 9 / 5) << i;
+  }
+  EXPECT_NE(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)), templateFont);
+
+  SendMessageA(window, kDpiChangedMessage, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&own));
+  const std::vector<RECT> after = ControlPlaces(window);
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    EXPECT_TRUE(EqualRect(&after[i], &before[i])) << i;
+  }
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)), templateFont);
+  DestroyWindow(window);
 }
 
 }  // namespace
