@@ -238,7 +238,6 @@ echo "Wine:   $win_suites of ${#expected[@]} suites with $win_cases cases, $win_
 printf '        %s\n' "${per_suite[@]}"
 echo "        at $MIPO_SCALED_DPI dpi (150 %): $scaled_line"
 echo "files:  the 32-bit program and its libraries, read without running them: $static_line"
-echo "docs:   the pictures of the README and the help: $pictures_line"
 if [ "$MIPO_WIN_ARCH" = i686 ]; then
   echo "        ran as $MIPO_WIN_ARCH_NOTE"
 else
@@ -248,6 +247,7 @@ else
        "program works. The download test checked the 32-bit zip's contents and started the" \
        "64-bit build in its place."
 fi
+echo "docs:   the pictures of the README and the help: $pictures_line"
 if [ $status != 0 ]; then
   echo "FAILED:"
   printf '  %s\n' "${problems[@]}"
