@@ -5,6 +5,8 @@
 # every suite ran. Ends with how many suites and cases ran on each side.
 # The 32-bit program and its libraries are first read as files on every machine
 # (tests/dist/check_binaries.py: imports, delay-load slots, hook exports).
+# The pictures the README and the help show are checked against docs/screenshots/
+# (tests/dist/check_pictures.py): none missing, none shown by neither.
 # The Windows suites run from $MIPO_BUILD/win32 under 32-bit Wine, or, on a
 # machine that cannot run 32-bit programs, from $MIPO_BUILD/win64 under wine64
 # (scripts/env.sh decides); the summary says, per suite, which program ran. The scaling suite runs once
@@ -26,6 +28,20 @@ echo "== format"
 if ! "$MIPO_ROOT/scripts/check-format.sh"; then
   problem "format: files differ from .clang-format (listed above; make format fixes them)"
 fi
+
+# The pictures the README and the help show, against docs/screenshots/.
+echo "== pictures"
+pictures_line="did not pass"
+if pictures_out=$(python3 "$MIPO_ROOT/tests/dist/check_pictures.py" "$MIPO_ROOT"); then
+  pictures_line=${pictures_out#pictures: }
+else
+  problem "pictures: the README or the help shows a missing picture, or a picture is shown by neither (above)"
+fi
+echo "$pictures_out"
+python3 "$MIPO_ROOT/tests/dist/check_pictures_test.py" >"$MIPO_BUILD/pictures-test.log" 2>&1 || {
+  cat "$MIPO_BUILD/pictures-test.log"
+  problem "pictures: the check's own tests failed (above)"
+}
 
 for tree in "$native" "$ship" "$win"; do
   if [ ! -f "$tree/CTestTestfile.cmake" ]; then
@@ -237,6 +253,7 @@ else
        "64-bit build in its place."
 fi
 echo "skips:  $skips_line"
+echo "docs:   the pictures of the README and the help: $pictures_line"
 if [ $status != 0 ]; then
   echo "FAILED:"
   printf '  %s\n' "${problems[@]}"
