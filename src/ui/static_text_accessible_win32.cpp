@@ -2,6 +2,9 @@
 
 #include <oleacc.h>
 
+const IID kAccessibleInterfaceId = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
 namespace {
 
 const char kAccessibilityLibrary[] = "\\oleacc.dll";
@@ -46,7 +49,7 @@ class StaticTextAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
     if (out == nullptr)
       return E_POINTER;
-    if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
+    if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == kAccessibleInterfaceId) {
       *out = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -167,14 +170,14 @@ bool AnswerAsStaticText(HWND window, WPARAM flags, LPARAM objectId, LRESULT* res
   if (functions.createStandard == nullptr || functions.resultFromObject == nullptr)
     return false;
   IAccessible* standard = nullptr;
-  if (FAILED(functions.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
+  if (FAILED(functions.createStandard(window, OBJID_CLIENT, kAccessibleInterfaceId,
                                       reinterpret_cast<void**>(&standard))) ||
       standard == nullptr) {
     return false;
   }
   StaticTextAccessible* object = new StaticTextAccessible(standard);
   // LresultFromObject takes its own reference for the caller.
-  const LRESULT answer = functions.resultFromObject(__uuidof(IAccessible), flags, object);
+  const LRESULT answer = functions.resultFromObject(kAccessibleInterfaceId, flags, object);
   object->Release();
   // Where the object cannot be handed over, the default handling still gives
   // the client the system's proxy: the name without the role.

@@ -12,3 +12,8 @@
 // no accessibility library. The library is loaded at the first request, so a
 // run without an accessibility client never loads it.
 bool AnswerAsStaticText(HWND window, WPARAM flags, LPARAM objectId, LRESULT* result);
+
+// IAccessible's interface id, written out. Where oleacc's import library is on
+// the link line (the test suites), x86_64 ld resolves IID_IAccessible to the
+// library's import thunk, not to the id, and every call that names it fails.
+extern const IID kAccessibleInterfaceId;

@@ -18,6 +18,7 @@
 #include "support/name_change_counter.h"
 #include "timer/timer_page_fixture.h"
 #include "ui/high_contrast_win32.h"
+#include "ui/static_text_accessible_win32.h"
 
 using testing_support::NameChangeCounter;
 using testing_support::PumpMessages;
@@ -33,7 +34,7 @@ void ExpectNamed(HWND display, const char* which, const std::string& expected) {
   VARIANT self = {}, role = {};
   self.vt = VT_I4;
   BSTR wide = nullptr;
-  if (SUCCEEDED(AccessibleObjectFromWindow(display, OBJID_CLIENT, IID_IAccessible,
+  if (SUCCEEDED(AccessibleObjectFromWindow(display, OBJID_CLIENT, kAccessibleInterfaceId,
                                            reinterpret_cast<void**>(&object)))) {
     if (SUCCEEDED(object->get_accName(self, &wide)) && wide != nullptr)
       WideCharToMultiByte(932, 0, wide, -1, name, sizeof name, nullptr, nullptr);
