@@ -31,21 +31,18 @@ set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32
 # program and fails when one does not point at its own thunk.
 set(MIPO_DELAY_KEEP)
 if(NOT MSVC AND CMAKE_DLLTOOL)
-  set(_symbol_prefix)
-  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-    set(_symbol_prefix "_")
-    set(_at0 "@0")
-    set(_at4 "@4")
-    set(_at8 "@8")
-    set(_at16 "@16")
-    set(_at20 "@20")
-    set(_at24 "@24")
-  endif()
+  # Written with the i686 stdcall decorations (the bytes of arguments); the
+  # x86_64 names and symbols carry none.
   set(_delayed
-      "comdlg32|ChooseFontA${_at4} GetOpenFileNameA${_at4} GetSaveFileNameA${_at4}"
-      "winmm|timeBeginPeriod${_at4} timeEndPeriod${_at4} timeKillEvent${_at4} timeSetEvent${_at20} mciSendCommandA${_at16}"
-      "ole32|CoInitializeEx${_at8} CoUninitialize${_at0} CoCreateInstance${_at20}"
-      "shell32|ShellExecuteA${_at24}")
+      "comdlg32|ChooseFontA@4 GetOpenFileNameA@4 GetSaveFileNameA@4"
+      "winmm|timeBeginPeriod@4 timeEndPeriod@4 timeKillEvent@4 timeSetEvent@20 mciSendCommandA@16"
+      "ole32|CoInitializeEx@8 CoUninitialize@0 CoCreateInstance@20"
+      "shell32|ShellExecuteA@24")
+  set(_symbol_prefix "_")
+  if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(_symbol_prefix)
+    list(TRANSFORM _delayed REPLACE "@[0-9]+" "")
+  endif()
   set(MIPO_DELAYED_LIBS)
   foreach(_entry ${_delayed})
     string(REPLACE "|" ";" _parts "${_entry}")

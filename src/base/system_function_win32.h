@@ -5,10 +5,16 @@
 
 #include <windows.h>
 
+// An export of a loaded library found by name, as the function type it is
+// known to have; null when the library lacks it.
 template <typename Function>
-Function SystemFunction(const char* module, const char* name) {
-  HMODULE library = GetModuleHandleA(module);
+Function ExportedFunction(HMODULE library, const char* name) {
   if (library == nullptr)
     return nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+template <typename Function>
+Function SystemFunction(const char* module, const char* name) {
+  return ExportedFunction<Function>(GetModuleHandleA(module), name);
 }

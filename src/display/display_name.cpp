@@ -1,6 +1,7 @@
 #include "display/display_name.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "base/cp932_text.h"
 
@@ -16,15 +17,13 @@ const int kSecondsFields = 3;
 void ComposeDisplayName(const char* time, const char* label, char* out, std::size_t outSize) {
   if (out == nullptr || outSize == 0)
     return;
-  char joined[kDisplayNameSize * 2] = {};
-  CopyWholeCharacters(joined, kDisplayNameSize, time != nullptr ? time : "");
-  if (label != nullptr && label[0] != '\0') {
-    std::size_t used = std::strlen(joined);
-    CopyWholeCharacters(joined + used, sizeof joined - used, kNameSeparator);
-    used = std::strlen(joined);
-    CopyWholeCharacters(joined + used, sizeof joined - used, label);
+  CopyWholeCharacters(out, outSize, time != nullptr ? time : "");
+  if (label == nullptr || label[0] == '\0')
+    return;
+  for (const char* part : {kNameSeparator, label}) {
+    const std::size_t used = std::strlen(out);
+    CopyWholeCharacters(out + used, outSize - used, part);
   }
-  CopyWholeCharacters(out, outSize, joined);
 }
 
 std::size_t WholeSecondsLength(const char* text) {

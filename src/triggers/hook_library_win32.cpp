@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/system_function_win32.h"
 #include "ui/messages.h"
 #include "settings/path_rules.h"
 #include "settings/settings_path_win32.h"
@@ -11,12 +12,6 @@ namespace {
 // The libraries' exports remove nothing from the stack themselves.
 typedef LONG(__cdecl* StartHookFunction)(HWND window, UINT messageId);
 typedef LONG(__cdecl* EndHookFunction)();
-
-// An export found by name, as the function type it is known to have.
-template <typename Function>
-Function FindExport(HMODULE module, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
 
 }  // namespace
 
@@ -54,7 +49,7 @@ LONG HookLibrary::StartHook(HWND window) {
   module_ = LoadLibraryA(path);
   if (module_ == nullptr)
     return 0;
-  StartHookFunction start = FindExport<StartHookFunction>(module_, traits_.startExport);
+  StartHookFunction start = ExportedFunction<StartHookFunction>(module_, traits_.startExport);
   if (start == nullptr)
     return 0;
   const LONG result = start(targetWindow_, traits_.messageId);
@@ -65,7 +60,7 @@ LONG HookLibrary::StartHook(HWND window) {
 LONG HookLibrary::EndHook() {
   if (module_ == nullptr)
     return 0;
-  EndHookFunction end = FindExport<EndHookFunction>(module_, traits_.endExport);
+  EndHookFunction end = ExportedFunction<EndHookFunction>(module_, traits_.endExport);
   if (end != nullptr)
     end();
   const LONG freed = FreeLibrary(module_);

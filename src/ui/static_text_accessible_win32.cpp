@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include "base/system_function_win32.h"
+
 const IID kAccessibleInterfaceId = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
@@ -25,12 +27,9 @@ const AccessibilityFunctions& Functions() {
       return found;
     lstrcpynA(path + folder, kAccessibilityLibrary, static_cast<int>(sizeof path - folder));
     HMODULE library = LoadLibraryA(path);
-    if (library != nullptr) {
-      found.createStandard = reinterpret_cast<LPFNCREATESTDACCESSIBLEOBJECT>(
-          reinterpret_cast<void*>(GetProcAddress(library, "CreateStdAccessibleObject")));
-      found.resultFromObject = reinterpret_cast<LPFNLRESULTFROMOBJECT>(
-          reinterpret_cast<void*>(GetProcAddress(library, "LresultFromObject")));
-    }
+    found.createStandard =
+        ExportedFunction<LPFNCREATESTDACCESSIBLEOBJECT>(library, "CreateStdAccessibleObject");
+    found.resultFromObject = ExportedFunction<LPFNLRESULTFROMOBJECT>(library, "LresultFromObject");
     return found;
   }();
   return functions;
