@@ -15,7 +15,7 @@ Application::Application(const SettingsFile& settingsFile, MonotonicClock& fineC
       stopwatchPage(settings, stopwatchTicks, runClock, localClock, fileChooser, presence),
       timerPage(settings, timerTicks, runClock, localClock, presetNames, bellDevice, monitors,
                 presence),
-      settingsPage(settings, messageBoxes, fileChooser) {
+      settingsPage(settings, messageBoxes, fileChooser, presence) {
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);
   // Before any display reads its font: fonts keep their size in points when

@@ -10,6 +10,7 @@
 #include "desktop/attention_win32.h"
 #include "desktop/desktop_presence.h"
 #include "desktop/document_opener_win32.h"
+#include "desktop/notification_area_win32.h"
 #include "desktop/taskbar_list_win32.h"
 #include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
@@ -63,12 +64,14 @@ class Application {
   MciBellDevice bellDevice;
   SystemMonitors monitors;
   ShellDocumentOpener documents;
-  // The taskbar button, the awake request and the call for attention, told by
-  // the pages what they do; bound to the main window as it is created.
+  // The taskbar button, the awake request, the call for attention and the
+  // notification area's icon, told by the pages what they do; bound to the
+  // main window as it is created.
   TaskbarList taskbar;
   ThreadAwakeRequest awake;
   WindowAttention attention;
-  desktop::DesktopPresence presence{taskbar, awake, attention};
+  ShellNotificationIcon notificationIcon;
+  desktop::DesktopPresence presence{taskbar, awake, attention, notificationIcon};
 
   StopwatchPage stopwatchPage;
   TimerPage timerPage;

@@ -47,6 +47,8 @@ class MainDialog : public Dialog {
   void MeasureMinimumWidth();
   void OnExitSizeMove();
   void OnEndSession(bool ending);
+  void OnNotificationIcon(WPARAM wParam, LPARAM lParam);
+  void BringToFront();
   void OnPowerBroadcast(WPARAM event);
   void OnDpiChanged(int dpi, const RECT& suggested);
 

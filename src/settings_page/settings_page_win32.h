@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "desktop/desktop_presence.h"
 #include "settings/file_chooser_win32.h"
 #include "settings/settings_file_win32.h"
 #include "triggers/trigger_rules.h"
@@ -16,8 +17,10 @@
 class SettingsPage : public Page {
  public:
   // The message box that refuses a bell file and the chooser behind 参照; the
-  // program passes the platform's, tests recorders.
-  SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser);
+  // program passes the platform's, tests recorders. activity hears the
+  // notification area switch the moment it is clicked (by default nobody).
+  SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser,
+               desktop::ActivityReport& activity = desktop::UnheardActivity());
 
   // Writes the controls' values to Data.ini; does nothing while the page does
   // not exist, so a page never opened leaves the stored values alone.
@@ -40,6 +43,7 @@ class SettingsPage : public Page {
   const SettingsFile& settings_;
   MessageBoxes& boxes_;
   FileChooser& chooser_;
+  desktop::ActivityReport& activity_;
   triggers::TriggerMethods methods_ = {0, 0, 0};
   std::string bellFile_;
 };

@@ -459,8 +459,25 @@ void StopwatchPage::Ports::EnableSetup(bool enable) {
 
 void StopwatchPage::Ports::SetStatus(const char* text) {
   page_->SetStatusText(text);
+  page_->ReportTime();  // every start, lap, pause, resume and stop ends here
 }
 
 void StopwatchPage::Ports::ShowText(const char* text) {
   page_->display_.ShowText(text);
+  page_->ReportTime();
+}
+
+// Runs with each redraw (at 1 ms at most every 10 ms), never on a tick alone;
+// the report goes out only when the whole seconds or the state change.
+void StopwatchPage::ReportTime() {
+  desktop::WatchView view = {desktop::kWatchStopped, false, 0};
+  if (engine_.IsRunning()) {
+    view.state = engine_.IsPaused() ? desktop::kWatchPaused : desktop::kWatchRunning;
+    view.seconds =
+        static_cast<long long>(engine_.Ticks() * engine_.CurrentAccuracy().tickPeriodMs / 1000);
+  }
+  if (view != reportedTime_) {
+    reportedTime_ = view;
+    activity_.StopwatchTime(view);
+  }
 }

@@ -50,6 +50,7 @@ TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
       runClock_(runClock),
       activity_(activity),
       reported_(),
+      reportedView_(),
       reportedZeros_(0),
       alarmDelayIndex_(0),
       savedHourIndex_(0),
@@ -105,9 +106,16 @@ void TimerPage::ReportActivity() {
     reported_ = now;
     activity_.CountdownChanged(now);
   }
+  const desktop::WatchView view = engine_.View();
+  if (view != reportedView_) {
+    reportedView_ = view;
+    activity_.CountdownTime(view);
+  }
   if (engine_.Zeros() != reportedZeros_) {
     reportedZeros_ = engine_.Zeros();
-    activity_.CountdownReachedZero(maxDisplay_.IsVisible() != FALSE);
+    desktop::ZeroReport zero = engine_.LastZero();
+    zero.fullScreenShown = maxDisplay_.IsVisible() != FALSE;
+    activity_.CountdownReachedZero(zero);
   }
 }
 

@@ -166,6 +166,7 @@ class TimerPage : public Page {
   MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;
+  desktop::WatchView reportedView_;
   int reportedZeros_;
   int alarmDelayIndex_;
   int savedHourIndex_;

@@ -69,8 +69,9 @@ class RecordingTarget : public SettingsSaveTarget {
   bool exists_;
 };
 
-TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
-  const std::vector<std::string> ways = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8"};
+TEST(SavingValues, SwitchesAndMethodsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
+  const std::vector<std::string> ways = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8",
+                                         "NotifyIcon=0"};
   const struct {
     const char* bell;
     bool exists;
@@ -87,6 +88,7 @@ TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
     values.startMethod = -1;
     values.lapMethod = 7;
     values.stopMethod = 8;
+    values.notificationArea = false;
     values.bellFile = c.bell;
     RecordingTarget target(c.exists);
     SaveSettingsValues(values, target);
