@@ -84,7 +84,7 @@ class StopwatchPage : public Page {
   void OnExportCsv();
   void OnCopyToClipboard();
   // Tells the activity report the watch's state and whole seconds when they change.
-  void ReportTime();
+  void ReportTime(bool settled);
 
   // Answers the engine's requests with the page's windows and services.
   class Ports : public TickSource, public LapRows, public StopwatchControls, public TimeReadout {
