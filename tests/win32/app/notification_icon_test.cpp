@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application_win32.h"
 #include "app/main_dialog_ids.h"
@@ -162,21 +163,43 @@ TEST_F(NotificationIconTest, TheMenuOffersTheWindowAndAnExitThatClosesAsTheClose
   EXPECT_EQ("1", ReadKey("MainDlg", "AlwaysTop"));
 }
 
-TEST_F(NotificationIconTest, IconsAreTheSmallIconSizeInFourLooks) {
+// The pixel at (x, y) of an icon's colour picture, without its alpha.
+COLORREF IconPixel(HICON icon, int size, int x, int y) {
+  ICONINFO info = {};
+  if (!GetIconInfo(icon, &info))
+    return CLR_INVALID;
+  std::vector<DWORD> pixels(static_cast<size_t>(size) * size);
+  BITMAPINFO format = {};
+  format.bmiHeader = {sizeof format.bmiHeader, size, -size, 1, 32, BI_RGB};
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return pixels[static_cast<size_t>(y) * size + x] & 0x00FFFFFF;
+}
+
+TEST_F(NotificationIconTest, IconsAreTheSmallIconSizeWithEachStatesMark) {
   Create("tray-icons");
   const int size = GetSystemMetrics(SM_CXSMICON);
-  HICON seen[desktop::kIconMarkCount] = {};
+  // Inside the mark's disc, left of its middle: the state's colour (as 0xRRGGBB).
+  const int left = size - (size * 11 + 8) / 16;
+  const int x = left + 1;
+  const int y = size - 1 - (size - left) / 2;
+  const COLORREF expected[desktop::kIconMarkCount] = {0, 0x2E9E3E, 0xE8B400, 0xD62828};
   for (int mark = 0; mark < desktop::kIconMarkCount; ++mark) {
-    seen[mark] = app_->notificationIcon.IconFor(static_cast<desktop::IconMark>(mark));
+    HICON icon = app_->notificationIcon.IconFor(static_cast<desktop::IconMark>(mark));
     ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(seen[mark], &info)) << mark;
+    ASSERT_TRUE(GetIconInfo(icon, &info)) << mark;
     BITMAP bitmap = {};
     GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
     EXPECT_EQ(size, bitmap.bmWidth) << mark;
     EXPECT_EQ(size, bitmap.bmHeight) << mark;
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    for (int before = 0; before < mark; ++before) EXPECT_NE(seen[before], seen[mark]);
+    if (mark != desktop::kNoMark) {
+      EXPECT_EQ(expected[mark], IconPixel(icon, size, x, y)) << mark;
+    }
   }
 }
 
