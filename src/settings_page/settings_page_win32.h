@@ -1,6 +1,7 @@
 // The settings tab: the start-at-last-tab switch, the stopwatch's three trigger
-// methods and the timer's bell file, loaded from Data.ini when the page is
-// created and saved when the user leaves the tab or the page is destroyed.
+// methods, the timer's bell file and the notification area switch, loaded from
+// Data.ini when the page is created and saved when the user leaves the tab or
+// the page is destroyed.
 #pragma once
 
 #include <windows.h>
