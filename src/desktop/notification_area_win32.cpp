@@ -175,7 +175,10 @@ bool ShellNotificationIcon::Add(desktop::IconMark mark, const char* tip) {
     shell_ = LoadLibraryA("shell32.dll");
     layout_ = ShellLayout(shell_);
   }
-  shown_ = Send(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP, mark, tip, 0);
+  // The shell may announce a new area and still hold the icon: it is then
+  // brought up to date instead.
+  const UINT look = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  shown_ = Send(NIM_ADD, look, mark, tip, 0) || Send(NIM_MODIFY, look, mark, tip, 0);
   version_ = 0;
   if (!shown_)
     return false;

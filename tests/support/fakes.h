@@ -63,8 +63,8 @@ inline std::string ProgressText(const desktop::ProgressView& view) {
          std::to_string(view.total);
 }
 
-// What the pages report to the desktop, in order: zeros by whether the full
-// screen covered them, the notification area switch as clicked.
+// What the pages report to the desktop, in order; zeros by whether the full
+// screen covered them.
 class ActivityReport : public desktop::ActivityReport {
  public:
   void CountdownChanged(const desktop::ProgressView& view) override {
@@ -76,11 +76,10 @@ class ActivityReport : public desktop::ActivityReport {
   }
   void CountdownTime(const desktop::WatchView&) override {}
   void StopwatchTime(const desktop::WatchView&) override {}
-  void NotificationAreaSwitched(bool on) override { switches.push_back(on); }
+  void NotificationAreaSwitched(bool) override {}
   std::vector<std::string> progress;
   std::vector<bool> stopwatchTicking;
   std::vector<bool> zeros;
-  std::vector<bool> switches;
 };
 
 // The notification area's icon: what the shell was asked, in order, as texts

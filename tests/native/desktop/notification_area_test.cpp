@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -36,20 +35,15 @@ TEST(NotificationTip, NamesWhatRunsInTheProgramsWords) {
   EXPECT_EQ("タイマー 超過中！ 00:00:12", Tip(Running(12, true), kStopped));
   EXPECT_EQ("タイマー 一時停止 残り 00:04:59", Tip(Paused(299), kStopped));
   EXPECT_EQ("タイマー 一時停止 超過中！ 00:00:12", Tip(Paused(12, true), kStopped));
-  EXPECT_EQ("ストップウォッチ 00:01:23", Tip(kStopped, Running(83)));
   EXPECT_EQ("ストップウォッチ 一時停止 9999:59:59", Tip(kStopped, Paused(35999999)));
   EXPECT_EQ("タイマー 残り 00:10:00\nストップウォッチ 00:01:23", Tip(Running(600), Running(83)));
   EXPECT_EQ("Mipoウォッチ", Tip(kStopped, kStopped));
 }
 
-TEST(NotificationTip, IsCutToItsBufferBetweenCharacters) {
-  // "タイマー" is eight bytes; nine bytes of room keep it and stop before " ".
+TEST(NotificationTip, IsCutBetweenCharactersAndTheMarkShowsTheMostUrgentState) {
+  // "タイマー" is eight bytes: nine bytes of room keep it, six never half of "マ".
   EXPECT_EQ("タイマー", Tip(Running(1), kStopped, 9));
-  EXPECT_EQ("タイ", Tip(Running(1), kStopped, 6));  // never half of "マ"
-  EXPECT_EQ("", Tip(Running(1), kStopped, 1));
-}
-
-TEST(NotificationMark, OverTimeOutranksAPauseAndTheCountdownTheStopwatch) {
+  EXPECT_EQ("タイ", Tip(Running(1), kStopped, 6));
   EXPECT_EQ(desktop::kNoMark, desktop::MarkFor(kStopped, kStopped));
   EXPECT_EQ(desktop::kRunningMark, desktop::MarkFor(kStopped, Running(1)));
   EXPECT_EQ(desktop::kPausedMark, desktop::MarkFor(Paused(5), Running(1)));
@@ -62,127 +56,84 @@ TEST(NotificationText, NamesWhatEndedAndNothingForARepeatsPass) {
   EXPECT_STREQ("タイマーの時間になりました（00:10:00）", text);
   ASSERT_TRUE(desktop::FormatZeroNotice({desktop::kOverrunZero, 90, false}, text, sizeof text));
   EXPECT_STREQ("タイマーの時間になりました（00:01:30）。超過時間を数えています", text);
-  ASSERT_TRUE(desktop::FormatZeroNotice({desktop::kAlarmZero, 27000, false}, text, sizeof text));
-  EXPECT_STREQ("目覚ましの時刻になりました（07:30:00）", text);
   EXPECT_FALSE(desktop::FormatZeroNotice({desktop::kPassZero, 600, false}, text, sizeof text));
-}
-
-TEST(NotificationArea, AsksTheShellOnlyWhenTheTipOrTheMarkChanges) {
-  fakes::NotificationIcon icon;
-  desktop::NotificationArea area(icon);
-  area.Countdown(Running(3));  // before the switch: kept, not shown
-  area.Switch(true);
-  area.Countdown(Running(3));
-  area.Countdown(Paused(3));
-  area.Countdown(Paused(3));
-  area.Countdown({desktop::kWatchRunning, true, 0});
-  area.Countdown(kStopped);
-  const std::vector<std::string> expected = {
-      "add running タイマー 残り 00:00:03", "change paused タイマー 一時停止 残り 00:00:03",
-      "change over タイマー 超過中！ 00:00:00", "change plain Mipoウォッチ"};
-  EXPECT_EQ(expected, icon.calls);
 }
 
 TEST(NotificationArea, StopwatchSecondsWaitForTheRunningCountdownsSecond) {
   fakes::NotificationIcon icon;
   desktop::NotificationArea area(icon);
   area.Switch(true);
-  area.Stopwatch(Running(0));
   area.Stopwatch(Running(1));
   area.Countdown(Running(10));
   area.Stopwatch(Running(2));  // waits
   area.Countdown(Running(9));
   area.Stopwatch(Paused(2));  // a change of state does not wait
-  EXPECT_EQ(5, icon.Count("change"));
-  EXPECT_EQ("change running タイマー 残り 00:00:09\nストップウォッチ 一時停止 00:00:02",
-            icon.calls.back());
-  EXPECT_EQ("change running タイマー 残り 00:00:09\nストップウォッチ 00:00:02", icon.calls[4]);
-}
-
-TEST(NotificationArea, NotifiesEndsOnlyWhileTheIconIsShown) {
-  fakes::NotificationIcon icon;
-  desktop::NotificationArea area(icon);
-  area.Zero({desktop::kEndZero, 60, false});  // switched off
-  area.Switch(true);
-  area.Zero({desktop::kPassZero, 60, false});
-  area.Zero({desktop::kAlarmZero, 3600, false});
-  area.Switch(false);
-  area.Zero({desktop::kEndZero, 60, false});
   const std::vector<std::string> expected = {
-      "add plain Mipoウォッチ", "notify Mipoウォッチ: 目覚ましの時刻になりました（01:00:00）",
-      "remove"};
+      "add plain Mipoウォッチ", "change running ストップウォッチ 00:00:01",
+      "change running タイマー 残り 00:00:10\nストップウォッチ 00:00:01",
+      "change running タイマー 残り 00:00:09\nストップウォッチ 00:00:02",
+      "change running タイマー 残り 00:00:09\nストップウォッチ 一時停止 00:00:02"};
   EXPECT_EQ(expected, icon.calls);
 }
 
-TEST(NotificationArea, ARefusedIconComesWithTheShellsAreaAndGoesOnceAtTheEnd) {
+TEST(NotificationArea, NotifiesEndsWhileShownComesBackWithTheShellAndGoesOnceAtTheEnd) {
   fakes::NotificationIcon icon;
   icon.addSucceeds = false;
   desktop::NotificationArea area(icon);
-  area.Switch(true);
-  area.Countdown(Running(5));  // nothing shown to change
+  area.Zero({desktop::kEndZero, 60, false});  // switched off
+  area.Switch(true);                          // refused by the shell
+  area.Countdown(Running(5));                 // nothing shown to change
   area.Zero({desktop::kEndZero, 5, false});
   icon.addSucceeds = true;
   area.Recreated();
+  area.Zero({desktop::kPassZero, 60, false});
+  area.Zero({desktop::kAlarmZero, 3600, false});
   area.End();
   area.End();
   area.Switch(true);  // too late
   area.Recreated();
-  const std::vector<std::string> expected = {"add plain Mipoウォッチ",
-                                             "add running タイマー 残り 00:00:05", "remove"};
+  const std::vector<std::string> expected = {
+      "add plain Mipoウォッチ", "add running タイマー 残り 00:00:05",
+      "notify Mipoウォッチ: 目覚ましの時刻になりました（01:00:00）", "remove"};
   EXPECT_EQ(expected, icon.calls);
-  EXPECT_FALSE(area.On());
 }
 
-TEST(NotificationSwitch, OnlyAStoredZeroTurnsTheIconOff) {
-  EXPECT_TRUE(desktop::NotificationAreaOn(1));
-  EXPECT_TRUE(desktop::NotificationAreaOn(7));
-  EXPECT_FALSE(desktop::NotificationAreaOn(0));
-}
-
-TEST(NotificationShell, StructureFollowsShell32sVersion) {
+TEST(NotificationShell, StructureFollowsShell32AndEachUserActionAnswersOnce) {
   EXPECT_EQ(desktop::kNotifyLayout2000, desktop::NotifyLayoutFor(5, 0, 3900));
   EXPECT_EQ(desktop::kNotifyLayoutXp, desktop::NotifyLayoutFor(6, 0, 2900));
   EXPECT_EQ(desktop::kNotifyLayoutVista, desktop::NotifyLayoutFor(6, 0, 6000));
-  EXPECT_EQ(desktop::kNotifyLayoutVista, desktop::NotifyLayoutFor(6, 1, 7600));
   EXPECT_EQ(desktop::kNotifyLayoutVista, desktop::NotifyLayoutFor(10, 0, 0));
-}
-
-TEST(NotificationShell, EachUserActionAnswersOnceInEveryVersion) {
-  using desktop::ActionForIconEvent;
-  for (unsigned version : {0u, 3u, 4u}) {
-    EXPECT_EQ(desktop::kIconBringToFront, ActionForIconEvent(version, desktop::kIconBalloonClick));
-    EXPECT_EQ(desktop::kIconBringToFront, ActionForIconEvent(version, desktop::kIconKeySelect));
+  // Left button up, selection, key selection, notification click, right button
+  // up, context menu: - nothing, F to the front, M the menu.
+  const unsigned events[] = {desktop::kIconLeftButtonUp,  desktop::kIconSelect,
+                             desktop::kIconKeySelect,     desktop::kIconBalloonClick,
+                             desktop::kIconRightButtonUp, desktop::kIconContextMenu};
+  const struct {
+    unsigned version;
+    const char* answers;
+  } cases[] = {{4, "-FFF-M"}, {3, "FFFF-M"}, {0, "FFFFM-"}};
+  for (const auto& c : cases) {
+    std::string answers;
+    for (unsigned event : events) answers += "-FM"[desktop::ActionForIconEvent(c.version, event)];
+    EXPECT_EQ(c.answers, answers) << c.version;
   }
-  EXPECT_EQ(desktop::kIconBringToFront, ActionForIconEvent(4, desktop::kIconSelect));
-  EXPECT_EQ(desktop::kIconNoAction, ActionForIconEvent(4, desktop::kIconLeftButtonUp));
-  EXPECT_EQ(desktop::kIconOfferMenu, ActionForIconEvent(4, desktop::kIconContextMenu));
-  EXPECT_EQ(desktop::kIconNoAction, ActionForIconEvent(4, desktop::kIconRightButtonUp));
-  EXPECT_EQ(desktop::kIconBringToFront, ActionForIconEvent(3, desktop::kIconLeftButtonUp));
-  EXPECT_EQ(desktop::kIconOfferMenu, ActionForIconEvent(3, desktop::kIconContextMenu));
-  EXPECT_EQ(desktop::kIconNoAction, ActionForIconEvent(3, desktop::kIconRightButtonUp));
-  EXPECT_EQ(desktop::kIconOfferMenu, ActionForIconEvent(0, desktop::kIconRightButtonUp));
 }
 
 TEST(NotificationMarkPicture, PaintsADiscInTheCornerInTheStatesColourAndNothingWithoutAMark) {
   const std::uint32_t kBlank = 0x12345678u;
+  const std::uint32_t kColours[] = {kBlank, 0xFF2E9E3Eu, 0xFFE8B400u, 0xFFD62828u};
   for (int size : {16, 20, 24, 32, 48}) {
-    std::vector<std::uint32_t> plain(static_cast<size_t>(size) * size, kBlank);
-    desktop::PaintMark(plain.data(), size, desktop::kNoMark);
-    EXPECT_EQ(std::vector<std::uint32_t>(plain.size(), kBlank), plain);
-    std::vector<std::uint32_t> colours;
-    for (desktop::IconMark mark :
-         {desktop::kRunningMark, desktop::kPausedMark, desktop::kOverTimeMark}) {
+    for (int mark = 0; mark < desktop::kIconMarkCount; ++mark) {
       std::vector<std::uint32_t> pixels(static_cast<size_t>(size) * size, kBlank);
-      desktop::PaintMark(pixels.data(), size, mark);
-      EXPECT_EQ(kBlank, pixels[0]) << size;                     // the picture stays
-      EXPECT_EQ(kBlank, pixels[pixels.size() - size]) << size;  // bottom left too
-      EXPECT_EQ(kBlank, pixels.back()) << size;                 // outside the round disc
-      // A pixel inside the disc's rim, left of its middle row.
+      desktop::PaintMark(pixels.data(), size, static_cast<desktop::IconMark>(mark));
+      EXPECT_EQ(kBlank, pixels[0]);                     // the picture stays
+      EXPECT_EQ(kBlank, pixels[pixels.size() - size]);  // bottom left too
+      EXPECT_EQ(kBlank, pixels.back());                 // outside the round disc
+      // Inside the disc's rim, left of its middle row.
       const int left = size - (size * 11 + 8) / 16;
-      colours.push_back(
-          pixels[static_cast<size_t>(size - 1 - (size - left) / 2) * size + left + 1]);
+      const size_t inside = static_cast<size_t>(size - 1 - (size - left) / 2) * size + left + 1;
+      EXPECT_EQ(kColours[mark], pixels[inside]) << size << " " << mark;
     }
-    EXPECT_EQ((std::vector<std::uint32_t>{0xFF2E9E3Eu, 0xFFE8B400u, 0xFFD62828u}), colours) << size;
   }
 }
 

@@ -124,17 +124,6 @@ TEST_F(TimerNotificationTest, RepeatIsNotifiedAtItsEndOnlyAndOnlyBehindOtherWind
   EXPECT_EQ(1, icon_.Count("notify"));
 }
 
-TEST_F(TimerNotificationTest, AlarmNamesItsClockTime) {
-  SetClock(10, 12, 0);
-  OpenPresentPage();
-  ChooseMode(timer::kAlarm);
-  SetFields("10", "12", "02");
-  Click(IDC_TM_START);
-  Tick(2);
-  EXPECT_EQ(1, icon_.Count("notify"));
-  EXPECT_EQ(1, icon_.Count("notify Mipoウォッチ: 目覚ましの時刻になりました（10:12:02）"));
-}
-
 TEST_F(TimerDesktopTest, FullScreenCoversTheMonitorOfTheMainWindow) {
   OpenReportingPage();
   Toggle(IDC_TM_MAX_DISPLAY);
