@@ -305,7 +305,6 @@ void MainDialog::OnSelectionChanging() {
     // next run.
     app_.settingsPage.SaveSettings();
     app_.timerPage.UseBellFile(app_.settingsPage.BellFile().c_str());
-    app_.stopwatchPage.UseTriggerMethods(app_.settingsPage.TriggerMethods());
   }
 }
 

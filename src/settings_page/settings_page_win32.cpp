@@ -12,6 +12,7 @@
 #include "settings/settings_schema.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_rules.h"
+#include "triggers/stored_trigger_methods_win32.h"
 #include "triggers/trigger_methods.h"
 
 namespace {
@@ -54,16 +55,6 @@ class PageSaveTarget : public SettingsSaveTarget {
   std::string* bellFile_;  // the bell file in force, as written
 };
 
-struct TriggerMethodList {
-  int id;
-  const char* key;
-};
-const TriggerMethodList kTriggerMethodLists[] = {
-    {IDC_SETTINGS_START_WAY, schema::kStartWay},
-    {IDC_SETTINGS_TIME_WAY, schema::kTimeWay},
-    {IDC_SETTINGS_END_WAY, schema::kEndWay},
-};
-
 int Selection(HWND page, int id) {
   return static_cast<int>(SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0));
 }
@@ -91,7 +82,6 @@ void SettingsPage::SaveSettings() {
   values.bellFile = bellFile.c_str();
   PageSaveTarget target(settings_, page, boxes_, &bellFile_);
   SaveSettingsValues(values, target);
-  methods_ = {values.startMethod, values.lapMethod, values.stopMethod};
 }
 
 void SettingsPage::OnInitPage() {
@@ -100,20 +90,18 @@ void SettingsPage::OnInitPage() {
                  settings_.ReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1
                      ? BST_CHECKED
                      : BST_UNCHECKED);
-  for (const TriggerMethodList& list : kTriggerMethodLists)
-    FillTriggerMethodList(list.id, list.key);
+  const triggers::TriggerMethods stored = ReadTriggerMethods(settings_);
+  FillTriggerMethodList(IDC_SETTINGS_START_WAY, stored.start);
+  FillTriggerMethodList(IDC_SETTINGS_TIME_WAY, stored.lap);
+  FillTriggerMethodList(IDC_SETTINGS_END_WAY, stored.stop);
 
   char bellFile[kMaxPathChars] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
   SetDlgItemTextA(Window(), IDC_SETTINGS_BELL_FILE, bellFile);
   bellFile_ = bellFile;
-  methods_ = {settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
-              settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
-              settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)};
 }
 
-void SettingsPage::FillTriggerMethodList(int id, const char* key) {
-  const int stored = settings_.ReadInt(schema::kSettingSection, key, 0);
+void SettingsPage::FillTriggerMethodList(int id, int stored) {
   HWND list = Item(id);
   for (int method = 0; method < kTriggerMethodCount; ++method) {
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TriggerMethodName(method)));

@@ -10,6 +10,7 @@
 #include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
+#include "triggers/stored_trigger_methods_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/high_contrast_win32.h"
 #include "ui/messages.h"
@@ -68,10 +69,13 @@ void StopwatchPage::AfterCreate() {
   engine_.ShowRunningTime();
 }
 
-// Showing re-reads the trigger methods, so a change on the settings tab takes
-// effect here.
-void StopwatchPage::BeforeShow(int /*command*/) {
+// Each show takes the trigger methods from Data.ini, so what the settings tab
+// saved (or another copy of the program wrote) is in force on the buttons and
+// the hooks before the page is seen.
+void StopwatchPage::BeforeShow(int command) {
   OutputDebugStringA(kShowTrace);
+  if (command == SW_SHOW)
+    ReadTriggerMethods();
 }
 
 bool StopwatchPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* /*result*/) {
@@ -226,7 +230,6 @@ void StopwatchPage::OnInitPage() {
 
   engine_.SetMode(settings_.ReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
   InitColumns();
-  ReadTriggerMethods();
 }
 
 void StopwatchPage::InitColumns() {
@@ -249,13 +252,8 @@ void StopwatchPage::InitColumns() {
 }
 
 void StopwatchPage::ReadTriggerMethods() {
-  UseTriggerMethods({settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
-                     settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
-                     settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)});
-}
-
-void StopwatchPage::UseTriggerMethods(const triggers::TriggerMethods& methods) {
   OutputDebugStringA(kReadTriggerMethodsTrace);
+  const triggers::TriggerMethods methods = ::ReadTriggerMethods(settings_);
   ApplyHookNeeds(engine_.SetTriggerMethods(methods.start, methods.lap, methods.stop));
 }
 

@@ -40,9 +40,6 @@ class StopwatchPage : public Page {
   const StopwatchEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const ListViewControl& LapList() const { return listView_; }
-  // Takes the trigger methods now in force on the settings page, loading or
-  // unloading the hook libraries they need.
-  void UseTriggerMethods(const triggers::TriggerMethods& methods);
 
   // The popup menu of the lap list's column header, as it would be shown now:
   // checked columns, export items greyed unless there are rows and the watch is
@@ -65,7 +62,8 @@ class StopwatchPage : public Page {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   void InitColumns();
-  // Reads the stored trigger methods, when the page is first made.
+  // Takes the trigger methods from Data.ini: the buttons, the status text and
+  // the hook libraries follow them.
   void ReadTriggerMethods();
   void LayoutList(int width);
   void ShowHeaderMenu();

@@ -47,6 +47,11 @@ class MainDialogTest : public ::testing::Test {
   void TearDown() override { Destroy(); }
 
   HWND Tab() const { return GetDlgItem(window_, IDC_MAIN_TAB); }
+  std::string StatusText(int page) const {
+    char text[256] = {};
+    SendMessageA(app_->statusBars[page], SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
   void SelectTab(int index) {
     NMHDR header = {Tab(), IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
     SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
@@ -320,6 +325,29 @@ TEST_F(MainDialogTest, ResumeAfterASleepEndsTheCountdownItSleptThrough) {
   EXPECT_EQ("00:00:00", std::string(app_->timerPage.Display().Text()));
   EXPECT_EQ(1, app_->timerPage.Engine().Zeros());
   EXPECT_FALSE(app_->timerPage.Engine().Running());
+}
+
+// Data.ini changed while another tab is in front (another copy of the program,
+// a hand edit) is what the stopwatch takes when its tab comes back: the start
+// button, the status text and the hook library follow the file.
+TEST_F(MainDialogTest, TriggerMethodsWrittenBehindTheStopwatchTakeOverWhenItsTabReturns) {
+  Open("methods-behind");
+  Create();
+  HWND stopwatch = app_->stopwatchPage.Window();
+  ASSERT_NE(stopwatch, nullptr);
+  SelectTab(1);
+  TestSettings().WriteString("SettingData", "StartWay", "3");
+  SelectTab(0);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(stopwatch, IDC_SW_START)));
+  EXPECT_EQ(StatusText(0), "スタート：右クリックDOWN");
+  EXPECT_NE(GetModuleHandleA("MouseHook.dll"), nullptr);
+
+  SelectTab(1);
+  TestSettings().WriteString("SettingData", "StartWay", "0");
+  SelectTab(0);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(stopwatch, IDC_SW_START)));
+  EXPECT_EQ(StatusText(0), "スタート：通常");
+  EXPECT_EQ(GetModuleHandleA("MouseHook.dll"), nullptr);
 }
 
 // Leaving the settings tab tells the other pages what is now in force: the

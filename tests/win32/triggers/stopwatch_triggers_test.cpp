@@ -91,7 +91,7 @@ TEST(StopwatchTriggersTest, SameMethodForStartAndLapInNormalModeStartsPausedThen
   EXPECT_EQ(h.Status(), "一時停止：スペースキー押下 ストップ：通常");
 }
 
-TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndBeingToldOfPageButtonsUnloadsThem) {
+TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndShowingWithPageButtonsUnloadsThem) {
   StopwatchPageHarness h("triggers-unload");
   h.SetTriggerWays(1, 7, 3);
   h.Open();
@@ -104,7 +104,8 @@ TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndBeingToldOfPageButtonsUnlo
   h.Post(WM_MIPO_MOUSE_HOOK, 0x204);
   EXPECT_FALSE(h.Page().Engine().IsRunning());
 
-  h.Page().UseTriggerMethods({0, 0, 0});
+  h.SetTriggerWays(0, 0, 0);
+  h.Page().Show(SW_SHOW);
   EXPECT_FALSE(ModuleLoaded("MouseHook.dll"));
   EXPECT_FALSE(ModuleLoaded("KeyHook.dll"));
   EXPECT_TRUE(IsWindowEnabled(h.Item(IDC_SW_START)));
