@@ -301,10 +301,10 @@ void MainDialog::OnAfterShow() {
 
 void MainDialog::OnSelectionChanging() {
   if (SendMessageA(Tab(), TCM_GETCURSEL, 0, 0) == kSettings) {
-    // The other pages are told what is now in force; the file is for the
-    // next run.
+    // What was saved reaches the timer through Data.ini; the stopwatch reads
+    // its trigger methods there when it is shown.
     app_.settingsPage.SaveSettings();
-    app_.timerPage.UseBellFile(app_.settingsPage.BellFile().c_str());
+    app_.timerPage.ReloadBellFile();
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <string>
 
 #include "settings/file_chooser_win32.h"
@@ -37,13 +36,10 @@ bool PathExists(const std::string& path) {
 // by the page.
 class PageSaveTarget : public SettingsSaveTarget {
  public:
-  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes,
-                 std::string* bellFile)
-      : settings_(settings), page_(page), boxes_(boxes), bellFile_(bellFile) {}
+  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes)
+      : settings_(settings), page_(page), boxes_(boxes) {}
   void Write(const char* key, const char* value) override {
     settings_.WriteString(schema::kSettingSection, key, value);
-    if (std::strcmp(key, schema::kBellFile) == 0)
-      *bellFile_ = value;
   }
   bool PathExists(const char* path) override { return ::PathExists(path); }
   void ReportInvalidBellFile() override { boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK); }
@@ -52,7 +48,6 @@ class PageSaveTarget : public SettingsSaveTarget {
   const SettingsFile& settings_;
   HWND page_;
   MessageBoxes& boxes_;
-  std::string* bellFile_;  // the bell file in force, as written
 };
 
 int Selection(HWND page, int id) {
@@ -80,7 +75,7 @@ void SettingsPage::SaveSettings() {
   values.lapMethod = Selection(page, IDC_SETTINGS_TIME_WAY);
   values.stopMethod = Selection(page, IDC_SETTINGS_END_WAY);
   values.bellFile = bellFile.c_str();
-  PageSaveTarget target(settings_, page, boxes_, &bellFile_);
+  PageSaveTarget target(settings_, page, boxes_);
   SaveSettingsValues(values, target);
 }
 
@@ -98,7 +93,6 @@ void SettingsPage::OnInitPage() {
   char bellFile[kMaxPathChars] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
   SetDlgItemTextA(Window(), IDC_SETTINGS_BELL_FILE, bellFile);
-  bellFile_ = bellFile;
 }
 
 void SettingsPage::FillTriggerMethodList(int id, int stored) {

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "settings/file_chooser_win32.h"
 #include "settings/settings_file_win32.h"
 #include "ui/message_box_win32.h"
@@ -21,10 +19,6 @@ class SettingsPage : public Page {
   // Writes the controls' values to Data.ini; does nothing while the page does
   // not exist, so a page never opened leaves the stored values alone.
   void SaveSettings();
-  // The bell file in force since the page was made or last saved: what the
-  // timer is told when the user leaves this one. A refused bell file leaves
-  // the one before it in force.
-  const std::string& BellFile() const { return bellFile_; }
 
  private:
   void OnInitPage() override;
@@ -38,5 +32,4 @@ class SettingsPage : public Page {
   const SettingsFile& settings_;
   MessageBoxes& boxes_;
   FileChooser& chooser_;
-  std::string bellFile_;
 };

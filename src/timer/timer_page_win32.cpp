@@ -82,11 +82,7 @@ HWND TimerPage::StartButton() const {
   return Item(IDC_TM_START);
 }
 
-void TimerPage::UseBellFile(const char* path) {
-  engine_.SetBellFile(path);
-}
-
-void TimerPage::ReadBellFile() {
+void TimerPage::ReloadBellFile() {
   char path[timer::kBellPathSize] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
@@ -112,7 +108,7 @@ void TimerPage::ReportActivity() {
 }
 
 void TimerPage::BeforeCreate() {
-  ReadBellFile();
+  ReloadBellFile();
 }
 
 // The display shows the time of the engine, which outlives the dialog: a page

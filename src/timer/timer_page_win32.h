@@ -39,8 +39,9 @@ class TimerPage : public Page {
   ~TimerPage() override;
 
   HWND StartButton() const override;
-  // Takes the bell file now in force on the settings page.
-  void UseBellFile(const char* path);
+  // Reads the bell file from Data.ini: when the page is first made, and when
+  // the settings tab, which stores it, is left.
+  void ReloadBellFile();
   // The machine woke: what the countdown missed is handled now.
   void CatchUpAfterSleep();
 
@@ -110,7 +111,6 @@ class TimerPage : public Page {
   void CreateDisplay();
   void ReadStoredSettings();
   void PrepareBellPicker();
-  void ReadBellFile();
 
   // Controls.
   void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }

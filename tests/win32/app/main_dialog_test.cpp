@@ -350,12 +350,13 @@ TEST_F(MainDialogTest, TriggerMethodsWrittenBehindTheStopwatchTakeOverWhenItsTab
   EXPECT_EQ(GetModuleHandleA("MouseHook.dll"), nullptr);
 }
 
-// Leaving the settings tab tells the other pages what is now in force: the
-// stopwatch its trigger methods, the timer its bell file; a refused bell file
-// leaves the one before it.
-TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
-  Open("settings-told");
+// Leaving the settings tab saves it, and the other pages take what Data.ini
+// then holds: the stopwatch its trigger methods when it is shown, the timer its
+// bell file at once; a refused bell file leaves the stored one.
+TEST_F(MainDialogTest, LeavingTheSettingsTabSavesItAndThePagesTakeWhatDataIniHolds) {
+  Open("settings-saved");
   const std::string bell = folder_ + "\\bell.wav";
+  const std::string other = folder_ + "\\other.wav";
   WriteFileBytes(bell, "RIFF");
   Create();
   SelectTab(1);  // the timer page exists
@@ -367,6 +368,7 @@ TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
   SelectTab(0);
   EXPECT_EQ(7, app_->stopwatchPage.Engine().Methods().start);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(app_->stopwatchPage.Window(), IDC_SW_START)));
+  EXPECT_EQ(bell, ReadKey("SettingData", "BellFile"));
   EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
 
   SelectTab(2);
@@ -377,6 +379,15 @@ TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
     EXPECT_EQ(1u, closer.Seen().size());
   }
   EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+  // Another copy of the program stored a bell file meanwhile: the timer reads
+  // the file, whoever wrote it.
+  SelectTab(2);
+  TestSettings().WriteString("SettingData", "BellFile", other.c_str());
+  {
+    MessageBoxCloser closer(IDOK);
+    SelectTab(1);
+  }
+  EXPECT_EQ(other, app_->timerPage.Engine().BellFile());
   // The close saves the settings page again: with nothing to refuse this time.
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, "");
 }
