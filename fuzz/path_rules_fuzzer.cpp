@@ -13,6 +13,7 @@
 #include "settings/path_rules.h"
 #include "settings/settings_schema.h"
 #include "settings_page/settings_rules.h"
+#include "support/fakes.h"
 
 namespace {
 
@@ -124,25 +125,6 @@ void CheckBell(const std::string& path, const std::string& dir, size_t outSize) 
   }
 }
 
-class RecordingTarget : public SettingsSaveTarget {
- public:
-  explicit RecordingTarget(bool exists) : exists_(exists) {}
-  void Write(const char* key, const char* value) override {
-    FUZZ_CHECK(key != nullptr && value != nullptr);
-    if (std::strcmp(key, schema::kBellFile) == 0) {
-      FUZZ_CHECK(std::strlen(value) <= kMaxBellFileChars);
-      bellWritten = true;
-    }
-  }
-  bool PathExists(const char*) override { return exists_; }
-  void ReportInvalidBellFile() override { reported = true; }
-  bool bellWritten = false;
-  bool reported = false;
-
- private:
-  bool exists_;
-};
-
 void CheckSettings(const std::string& text, bool exists, int way, size_t outSize) {
   const CString bell(text);
   (void)IsPlainFileName(bell.c_str());
@@ -154,11 +136,21 @@ void CheckSettings(const std::string& text, bool exists, int way, size_t outSize
   values.lapMethod = way / 2;
   values.stopMethod = way ^ 0x7fffffff;
   values.bellFile = bell.c_str();
-  RecordingTarget target(exists);
+  fakes::SettingsSaveTarget target(exists);
   SaveSettingsValues(values, target);
+  const std::string bellKey = std::string(schema::kBellFile) + "=";
+  bool bellWritten = false;
+  bool reported = false;
+  for (const std::string& event : target.events) {
+    if (StartsWith(event, bellKey)) {
+      FUZZ_CHECK(event.size() - bellKey.size() <= kMaxBellFileChars);
+      bellWritten = true;
+    }
+    reported = reported || event == "refused";
+  }
   // The bell file is either stored or refused with the message, never both.
-  FUZZ_CHECK(target.bellWritten != target.reported);
-  if (target.bellWritten && !text.empty())
+  FUZZ_CHECK(bellWritten != reported);
+  if (bellWritten && !text.empty())
     FUZZ_CHECK(exists && HasBellExtension(bell.c_str()));
 
   ExactBuffer filter(outSize);
