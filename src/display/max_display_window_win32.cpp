@@ -42,7 +42,8 @@ MaxDisplayWindow::MaxDisplayWindow(const SettingsFile& settings)
       labelWindow_(nullptr),
       startButton_(nullptr),
       closeButton_(nullptr),
-      labelFont_(nullptr) {}
+      labelFont_(nullptr),
+      notifyWindow_(nullptr) {}
 
 MaxDisplayWindow::~MaxDisplayWindow() {
   ReleaseControls(true);
@@ -57,8 +58,8 @@ HWND MaxDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND notifyWindow
   notifyWindow_ = notifyWindow;
   // The time is drawn straight onto the window's device context at every tick;
   // clipping the children keeps that drawing off the label and the buttons.
-  if (TimeDisplayWindow::Create(instance, parent, notifyWindow, style | WS_CLIPCHILDREN, x, y,
-                                width, height, fontName) == nullptr) {
+  if (TimeDisplayWindow::Create(instance, parent, style | WS_CLIPCHILDREN, x, y, width, height,
+                                fontName) == nullptr) {
     return nullptr;
   }
   CreateControls(instance);

@@ -50,4 +50,5 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   HWND startButton_;
   HWND closeButton_;
   HFONT labelFont_;
+  HWND notifyWindow_;
 };

@@ -53,7 +53,6 @@ void RegisterDisplayClass(HINSTANCE instance) {
 
 TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
     : settings_(settings),
-      notifyWindow_(nullptr),
       font_(nullptr),
       savedFont_(nullptr),
       windowDC_(nullptr),
@@ -78,8 +77,8 @@ TimeDisplayWindow::~TimeDisplayWindow() {
   ReleaseSurface();
 }
 
-HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWindow*/, DWORD style,
-                               int x, int y, int width, int height, const char* fontName) {
+HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, DWORD style, int x, int y,
+                               int width, int height, const char* fontName) {
   if (Window() != nullptr) {
     ShowWindow(Window(), SW_SHOW);
     return Window();

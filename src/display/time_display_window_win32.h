@@ -22,10 +22,10 @@ class TimeDisplayWindow : public WindowObject {
 
   // Creates the window (hidden unless style says otherwise), its font and its
   // drawing surface; fontName names the font file in the folder of Data.ini.
-  // Once the window exists, later calls only show it and return it. The base
-  // class ignores notifyWindow. Returns null when the window cannot be made.
-  HWND Create(HINSTANCE instance, HWND parent, HWND notifyWindow, DWORD style, int x, int y,
-              int width, int height, const char* fontName);
+  // Once the window exists, later calls only show it and return it. Returns
+  // null when the window cannot be made.
+  HWND Create(HINSTANCE instance, HWND parent, DWORD style, int x, int y, int width, int height,
+              const char* fontName);
 
   // Keeps the text (at most 31 bytes, never half a double-byte character) and
   // draws it centred at once.
@@ -67,7 +67,6 @@ class TimeDisplayWindow : public WindowObject {
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   const SettingsFile& settings_;
-  HWND notifyWindow_;
 
  private:
   void OnPaint() override;

@@ -10,8 +10,9 @@
 void StopwatchPage::ApplyHookNeeds(const HookNeeds& needs) {
   if (Window() == nullptr)
     return;
-  // A hook that watches the whole desktop puts its library into the programs it
-  // watches, so a library is loaded only while a method in force needs it.
+  // While a library's low-level hook is in place, every key or mouse event on
+  // the desktop waits for this thread; so a library is loaded only while a
+  // method in force needs it.
   if (needs.mouse) {
     mouseHook_.StartHook(Window());
   } else {

@@ -206,7 +206,7 @@ void StopwatchPage::OnInitPage() {
   HWND window = Window();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
   const DisplayPlace place = PageDisplayPlace(Dpi());
-  display_.Create(instance, window, window, WS_CHILD | WS_BORDER, place.x, place.y, place.width,
+  display_.Create(instance, window, WS_CHILD | WS_BORDER, place.x, place.y, place.width,
                   place.height, kDisplayFontName);
   display_.Show(SW_SHOW);
 

@@ -34,9 +34,8 @@ class StopwatchPage : public Page {
 
   HWND StartButton() const override;
 
-  // The engine behind the page, for the trigger handling: running or stopped,
-  // the methods in force, StartOrLap and StopRun.
-  StopwatchEngine& Engine() { return engine_; }
+  // The engine behind the page, to look at: running or stopped, the trigger
+  // methods in force, the count.
   const StopwatchEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const ListViewControl& LapList() const { return listView_; }

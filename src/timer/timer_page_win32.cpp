@@ -133,8 +133,8 @@ void TimerPage::OnInitPage() {
 
 void TimerPage::CreateDisplay() {
   const DisplayPlace place = PageDisplayPlace(Dpi());
-  display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, place.x, place.y,
-                  place.width, place.height, kDisplayFont);
+  display_.Create(ModuleInstance(), Window(), WS_CHILD | WS_BORDER, place.x, place.y, place.width,
+                  place.height, kDisplayFont);
   display_.Show(SW_SHOW);
 }
 

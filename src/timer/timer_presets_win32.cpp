@@ -15,8 +15,6 @@
 
 namespace {
 
-const int kPickerTextSize = 256;
-
 void RecordKey(int index, char* out, size_t outSize) {
   snprintf(out, outSize, "%s%d", schema::kTimerPreset, index);
 }
