@@ -4,13 +4,13 @@
 #include "display/font_record.h"
 #include "display/max_display_ids.h"
 #include "ui/dpi_win32.h"
+#include "ui/start_button_captions.h"
 
 static_assert(IDC_MAXDISP_START == WM_MIPO_MAXDISPLAY_START, "start button id is its message");
 static_assert(IDC_MAXDISP_CLOSE == WM_MIPO_MAXDISPLAY_CLOSE, "close button id is its message");
 
 namespace {
 
-const char kStartText[] = "スタート";
 const char kCloseText[] = "閉じる";
 
 // The label and the buttons, in pixels at 96 dpi; scaled to the screen where made.
@@ -80,7 +80,7 @@ void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
   labelFont_ = MakeLabelFont(Dpi());
   SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
 
-  startButton_ = CreateChild(instance, display, "BUTTON", kStartText, WS_CHILD | WS_BORDER, 0,
+  startButton_ = CreateChild(instance, display, "BUTTON", kStartCaption, WS_CHILD | WS_BORDER, 0,
                              buttonWidth, IDC_MAXDISP_START, this, Dpi());
   if (startButton_ == nullptr)
     return;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "stopwatch/time_texts.h"
+#include "ui/start_button_captions.h"
 
 namespace {
 
@@ -12,11 +13,9 @@ constexpr uint64_t kMinRedrawUnits = 10 * kUnitsPerMillisecond;
 // 1 s), so the display does not lag a whole extra period behind the timer.
 constexpr uint64_t kEarlyTickShare = 50;
 
-// Start button captions.
-const char kStartCaption[] = "スタート";
+// The start button's caption while running in lap mode; the others are shared
+// with the timer.
 const char kLapCaption[] = "ラップ計測";
-const char kPauseCaption[] = "一時停止";
-const char kResumeCaption[] = "再開";
 // Mode button captions.
 const char kLapModeCaption[] = "ラップ";
 const char kNormalModeCaption[] = "通常";
