@@ -125,16 +125,16 @@ void CheckBell(const std::string& path, const std::string& dir, size_t outSize) 
   }
 }
 
-void CheckSettings(const std::string& text, bool exists, int way, size_t outSize) {
+void CheckSettings(const std::string& text, bool exists, int method, size_t outSize) {
   const CString bell(text);
   (void)IsPlainFileName(bell.c_str());
   const bool proposable = MayProposeToChooser(bell.c_str(), exists);
   if (proposable)
     FUZZ_CHECK(text.size() <= kMaxBellFileChars);
   SettingsValues values;
-  values.startMethod = way;
-  values.lapMethod = way / 2;
-  values.stopMethod = way ^ 0x7fffffff;
+  values.startMethod = method;
+  values.lapMethod = method / 2;
+  values.stopMethod = method ^ 0x7fffffff;
   values.bellFile = bell.c_str();
   fakes::SettingsSaveTarget target(exists);
   SaveSettingsValues(values, target);
@@ -171,13 +171,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const size_t outSize = in.ConsumeIntegralInRange<size_t>(0, 300);
   const bool exists = in.ConsumeBool();
-  const int way = in.ConsumeIntegral<int>();
+  const int method = in.ConsumeIntegral<int>();
   const std::string path = PathFrom(in);
   const std::string other = PathFrom(in);
   CheckSplits(path);
   CheckLocation(path, other.substr(0, 256));
   CheckBell(path, other, outSize);
-  CheckSettings(path, exists, way, outSize);
+  CheckSettings(path, exists, method, outSize);
   ExactBuffer copy(outSize);
   const bool copied = CopyBounded(copy.data, copy.size, path);
   FUZZ_CHECK(copy.Terminated());

@@ -25,9 +25,9 @@ constexpr char kFontDpi[] = "FontDpi";
 // stopwatch (start, lap, stop) and the bell file.
 constexpr char kSettingSection[] = "SettingData";
 constexpr char kEndTab[] = "EndTab";
-constexpr char kStartWay[] = "StartWay";
-constexpr char kTimeWay[] = "TimeWay";
-constexpr char kEndWay[] = "EndWay";
+constexpr char kStartMethod[] = "StartWay";
+constexpr char kLapMethod[] = "TimeWay";
+constexpr char kStopMethod[] = "EndWay";
 constexpr char kBellFile[] = "BellFile";
 
 // The stopwatch: accuracy, mode and which lap columns are shown.

@@ -71,9 +71,9 @@ void SettingsPage::SaveSettings() {
   const std::string bellFile = ControlText(GetDlgItem(page, IDC_SETTINGS_BELL_FILE));
   SettingsValues values;
   values.endTab = IsDlgButtonChecked(page, IDC_SETTINGS_END_TAB) == BST_CHECKED;
-  values.startMethod = Selection(page, IDC_SETTINGS_START_WAY);
-  values.lapMethod = Selection(page, IDC_SETTINGS_TIME_WAY);
-  values.stopMethod = Selection(page, IDC_SETTINGS_END_WAY);
+  values.startMethod = Selection(page, IDC_SETTINGS_START_METHOD);
+  values.lapMethod = Selection(page, IDC_SETTINGS_LAP_METHOD);
+  values.stopMethod = Selection(page, IDC_SETTINGS_STOP_METHOD);
   values.bellFile = bellFile.c_str();
   PageSaveTarget target(settings_, page, boxes_);
   SaveSettingsValues(values, target);
@@ -86,9 +86,9 @@ void SettingsPage::OnInitPage() {
                      ? BST_CHECKED
                      : BST_UNCHECKED);
   const triggers::TriggerMethods stored = ReadTriggerMethods(settings_);
-  FillTriggerMethodList(IDC_SETTINGS_START_WAY, stored.start);
-  FillTriggerMethodList(IDC_SETTINGS_TIME_WAY, stored.lap);
-  FillTriggerMethodList(IDC_SETTINGS_END_WAY, stored.stop);
+  FillTriggerMethodList(IDC_SETTINGS_START_METHOD, stored.start);
+  FillTriggerMethodList(IDC_SETTINGS_LAP_METHOD, stored.lap);
+  FillTriggerMethodList(IDC_SETTINGS_STOP_METHOD, stored.stop);
 
   char bellFile[kMaxPathChars] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);

@@ -89,15 +89,15 @@ int StopwatchEngine::ColumnShown(int column) const {
   return (column >= 0 && column < kLapColumnCount) ? shownColumns_[column] : 0;
 }
 
-HookNeeds StopwatchEngine::SetTriggerMethods(int startMethod, int lapMethod, int stopMethod) {
-  startMethod_ = MendTriggerMethod(startMethod);
-  lapMethod_ = MendTriggerMethod(lapMethod);
-  stopMethod_ = MendTriggerMethod(stopMethod);
+HookNeeds StopwatchEngine::SetTriggerMethods(const triggers::TriggerMethods& methods) {
+  startMethod_ = MendTriggerMethod(methods.start);
+  lapMethod_ = MendTriggerMethod(methods.lap);
+  stopMethod_ = MendTriggerMethod(methods.stop);
   HookNeeds needs;
-  needs.mouse = TriggerNeedsMouseHook(startMethod_) || TriggerNeedsMouseHook(lapMethod_) ||
-                TriggerNeedsMouseHook(stopMethod_);
-  needs.key = TriggerNeedsKeyHook(startMethod_) || TriggerNeedsKeyHook(lapMethod_) ||
-              TriggerNeedsKeyHook(stopMethod_);
+  needs.mouse = TriggerMethodNeedsMouseHook(startMethod_) ||
+                TriggerMethodNeedsMouseHook(lapMethod_) || TriggerMethodNeedsMouseHook(stopMethod_);
+  needs.key = TriggerMethodNeedsKeyHook(startMethod_) || TriggerMethodNeedsKeyHook(lapMethod_) ||
+              TriggerMethodNeedsKeyHook(stopMethod_);
   controls_.EnableStart(running_ ? lapMethod_ == kTriggerButton : startMethod_ == kTriggerButton);
   controls_.EnableStop(running_ && stopMethod_ == kTriggerButton);
   UpdateStatusText();

@@ -253,8 +253,7 @@ void StopwatchPage::InitColumns() {
 
 void StopwatchPage::ReadTriggerMethods() {
   OutputDebugStringA(kReadTriggerMethodsTrace);
-  const triggers::TriggerMethods methods = ::ReadTriggerMethods(settings_);
-  ApplyHookNeeds(engine_.SetTriggerMethods(methods.start, methods.lap, methods.stop));
+  ApplyHookNeeds(engine_.SetTriggerMethods(::ReadTriggerMethods(settings_)));
 }
 
 void StopwatchPage::LayoutList(int width) {

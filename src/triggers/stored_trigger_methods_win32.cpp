@@ -4,8 +4,8 @@
 
 triggers::TriggerMethods ReadTriggerMethods(const SettingsFile& settings) {
   triggers::TriggerMethods methods;
-  methods.start = settings.ReadInt(schema::kSettingSection, schema::kStartWay, 0);
-  methods.lap = settings.ReadInt(schema::kSettingSection, schema::kTimeWay, 0);
-  methods.stop = settings.ReadInt(schema::kSettingSection, schema::kEndWay, 0);
+  methods.start = settings.ReadInt(schema::kSettingSection, schema::kStartMethod, 0);
+  methods.lap = settings.ReadInt(schema::kSettingSection, schema::kLapMethod, 0);
+  methods.stop = settings.ReadInt(schema::kSettingSection, schema::kStopMethod, 0);
   return methods;
 }

@@ -181,7 +181,7 @@ TEST(StatusTextBuffer, EveryCombinationOfMethodsFitsWhole) {
   }
 }
 
-TEST(SettingsNumberBuffer, TheLongestWaysAreWrittenWhole) {
+TEST(SettingsNumberBuffer, TheLongestTriggerMethodsAreWrittenWhole) {
   fakes::SettingsSaveTarget target;
   SettingsValues values;
   values.startMethod = INT_MIN;
@@ -189,8 +189,8 @@ TEST(SettingsNumberBuffer, TheLongestWaysAreWrittenWhole) {
   values.stopMethod = -1;
   SaveSettingsValues(values, target);
   ASSERT_GE(target.events.size(), 4u);
-  EXPECT_EQ(target.events[1], std::string(schema::kStartWay) + "=-2147483648");
-  EXPECT_EQ(target.events[2], std::string(schema::kTimeWay) + "=2147483647");
+  EXPECT_EQ(target.events[1], std::string(schema::kStartMethod) + "=-2147483648");
+  EXPECT_EQ(target.events[2], std::string(schema::kLapMethod) + "=2147483647");
 }
 
 TEST(PresetBuffers, NamesAndBellTimesStopAtTheirLastByte) {

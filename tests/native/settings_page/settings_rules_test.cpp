@@ -58,7 +58,7 @@ TEST(ChooserProposal, ExistingPathsAndPlainNamesOnly) {
 }
 
 TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
-  const std::vector<std::string> ways = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8"};
+  const std::vector<std::string> methods = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8"};
   const struct {
     const char* bell;
     bool exists;
@@ -78,7 +78,7 @@ TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
     values.bellFile = c.bell;
     fakes::SettingsSaveTarget target(c.exists);
     SaveSettingsValues(values, target);
-    std::vector<std::string> expected = ways;
+    std::vector<std::string> expected = methods;
     expected.push_back(c.last);
     EXPECT_EQ(expected, target.events) << c.bell;
   }

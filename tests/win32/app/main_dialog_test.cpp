@@ -363,10 +363,10 @@ TEST_F(MainDialogTest, LeavingTheSettingsTabSavesItAndThePagesTakeWhatDataIniHol
   SelectTab(2);
   HWND settings = app_->settingsPage.Window();
   ASSERT_NE(settings, nullptr);
-  SendDlgItemMessageA(settings, IDC_SETTINGS_START_WAY, CB_SETCURSEL, 7, 0);
+  SendDlgItemMessageA(settings, IDC_SETTINGS_START_METHOD, CB_SETCURSEL, 7, 0);
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, bell.c_str());
   SelectTab(0);
-  EXPECT_EQ(7, app_->stopwatchPage.Engine().Methods().start);
+  EXPECT_EQ(7, app_->stopwatchPage.Engine().TriggerMethods().start);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(app_->stopwatchPage.Window(), IDC_SW_START)));
   EXPECT_EQ(bell, ReadKey("SettingData", "BellFile"));
   EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
