@@ -2,7 +2,9 @@
 // and clear buttons and the lap list. The page turns the dialog's messages into
 // calls on the engine and carries out the engine's requests on the controls.
 // Its settings (accuracy, mode, shown columns) live in the Watch section of
-// Data.ini: read when the dialog is created, written when it is destroyed.
+// Data.ini: read when the dialog is created, written when it is destroyed. The
+// trigger methods are read from the settings tab's section each time the page
+// is shown.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +24,7 @@
 class StopwatchPage : public Page {
  public:
   // The page on the given services, which must outlive it. settings is where
-  // its Watch section and the trigger methods are read and written; ticks
+  // its Watch section is read and written and the trigger methods are read; ticks
   // posts the page's tick message; countClock is what a run's time is counted
   // against; clock gives the time of day a run starts at; chooser asks where
   // the laps are saved; activity is told when the watch starts and stops
