@@ -60,6 +60,9 @@ BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
 
 }  // namespace
 
+// Holds only until the dialog measures its own (300 pixels at 96 dpi).
+MainDialog::MainDialog(Application& app) : app_(app), minimumTrackingHeight_(ScaleToScreen(300)) {}
+
 INT_PTR MainDialog::RunModal(HINSTANCE instance) {
   return Dialog::RunModal(instance, IDD_MAIN_DIALOG, GetDesktopWindow());
 }
@@ -70,14 +73,14 @@ HWND MainDialog::CreateModeless(HINSTANCE instance) {
 
 bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
   if (message == TaskbarList::ButtonCreatedMessage()) {
-    if (app_.taskbar.Attach(Window()))
-      app_.presence.TaskbarReady();
+    if (app_.Services().taskbar.Attach(Window()))
+      app_.Services().presence.TaskbarReady();
     return false;
   }
   switch (message) {
     case WM_HELP:
       // F1 in any control of any page reaches here through the parents.
-      OpenHelp(Window(), ProgramFolder(), app_.documents, app_.messageBoxes);
+      OpenHelp(Window(), ProgramFolder(), app_.Services().documents, app_.Services().messageBoxes);
       return true;
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wParam);
@@ -149,8 +152,8 @@ int MainDialog::TabHeaderHeight() const {
 
 int MainDialog::StatusBarHeight() const {
   RECT bar = {};
-  if (app_.statusBars[0] != nullptr)
-    GetWindowRect(app_.statusBars[0], &bar);
+  if (statusBars_[0] != nullptr)
+    GetWindowRect(statusBars_[0], &bar);
   return bar.bottom - bar.top;
 }
 
@@ -160,10 +163,10 @@ bool MainDialog::OnInitDialog() {
   InsertTabs();
   InitCommonControls();
   CreateStatusBars(instance);
-  if (app_.settings.ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
+  if (app_.Settings().ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
     CheckDlgButton(Window(), IDC_FRONT_SWITCH, BST_CHECKED);
 
-  app_.attention.Bind(Window());
+  app_.Services().attention.Bind(Window());
 
   const int startTab = ChooseStartTab();
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
@@ -195,8 +198,8 @@ void MainDialog::InsertTabs() {
 }
 
 void MainDialog::CreateStatusBars(HINSTANCE instance) {
-  for (HWND& bar : app_.statusBars) bar = nullptr;
-  for (HWND& bar : app_.statusBars) {
+  for (HWND& bar : statusBars_) bar = nullptr;
+  for (HWND& bar : statusBars_) {
     bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance, nullptr);
     if (bar == nullptr)
@@ -205,9 +208,9 @@ void MainDialog::CreateStatusBars(HINSTANCE instance) {
 }
 
 int MainDialog::ChooseStartTab() const {
-  if (app_.settings.ReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
+  if (app_.Settings().ReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
     return kStopwatch;
-  const int stored = app_.settings.ReadInt(schema::kMainSection, schema::kEndTabPos, 0);
+  const int stored = app_.Settings().ReadInt(schema::kMainSection, schema::kEndTabPos, 0);
   // Only the stopwatch and the timer are start tabs; anything else (a hand
   // edit) would leave the window without a page.
   return stored == kTimer ? kTimer : kStopwatch;
@@ -216,13 +219,13 @@ int MainDialog::ChooseStartTab() const {
 void MainDialog::MeasureMinimumHeight(int startTab) {
   measuredTab_ = startTab;
   HWND startButton =
-      startTab == kTimer ? app_.timerPage.StartButton() : app_.stopwatchPage.StartButton();
+      startTab == kTimer ? app_.Timer().StartButton() : app_.Stopwatch().StartButton();
   RECT dialog = {};
   GetWindowRect(Window(), &dialog);
   RECT button = dialog;
   if (startButton != nullptr)
     GetWindowRect(startButton, &button);
-  app_.minimumTrackingHeight =
+  minimumTrackingHeight_ =
       MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top, Dpi());
 }
 
@@ -231,13 +234,13 @@ void MainDialog::OpenPage(int page) {
   const int header = TabHeaderHeight();
   switch (page) {
     case kStopwatch:
-      app_.stopwatchPage.Open(Window(), app_.statusBars[0], header);
+      app_.Stopwatch().Open(Window(), statusBars_[0], header);
       break;
     case kTimer:
-      app_.timerPage.Open(Window(), app_.statusBars[1], header);
+      app_.Timer().Open(Window(), statusBars_[1], header);
       break;
     default:
-      app_.settingsPage.Open(Window(), app_.statusBars[2], header);
+      app_.SettingsTab().Open(Window(), statusBars_[2], header);
       break;
   }
 }
@@ -258,10 +261,10 @@ void MainDialog::CentreWindow() {
 }
 
 void MainDialog::OnRestorePlacement() {
-  const int storedLeft = app_.settings.ReadInt(schema::kMainSection, schema::kLeft, 0);
-  const int storedTop = app_.settings.ReadInt(schema::kMainSection, schema::kTop, 0);
-  const int storedWidth = app_.settings.ReadInt(schema::kMainSection, schema::kWidth, 0);
-  const int storedHeight = app_.settings.ReadInt(schema::kMainSection, schema::kHeight, 0);
+  const int storedLeft = app_.Settings().ReadInt(schema::kMainSection, schema::kLeft, 0);
+  const int storedTop = app_.Settings().ReadInt(schema::kMainSection, schema::kTop, 0);
+  const int storedWidth = app_.Settings().ReadInt(schema::kMainSection, schema::kWidth, 0);
+  const int storedHeight = app_.Settings().ReadInt(schema::kMainSection, schema::kHeight, 0);
   if (storedWidth != 0) {
     MoveWindow(Window(), storedLeft, storedTop, storedWidth, storedHeight, TRUE);
     // A placement on a screen that is gone would open the window where nobody
@@ -276,25 +279,26 @@ void MainDialog::OnRestorePlacement() {
   } else {
     CentreWindow();
   }
-  app_.left = storedLeft;
-  app_.top = storedTop;
-  app_.width = storedWidth;
-  app_.height = storedHeight;
+  placement_.left = storedLeft;
+  placement_.top = storedTop;
+  placement_.width = storedWidth;
+  placement_.height = storedHeight;
   ShowWindow(Window(), SW_SHOW);
 }
 
 void MainDialog::OnAfterShow() {
-  if (!showingNotices_ && app_.settings.ReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
+  if (!showingNotices_ &&
+      app_.Settings().ReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
     // The boxes are modal; a show notification handled inside them must not
     // start the notices a second time.
     showingNotices_ = true;
     for (const char* notice : kFirstRunNotices) {
       MessageBoxA(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
     }
-    app_.settings.WriteString(schema::kMainSection, schema::kFirstFlag, "0");
+    app_.Settings().WriteString(schema::kMainSection, schema::kFirstFlag, "0");
     showingNotices_ = false;
   }
-  if (app_.settings.ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
+  if (app_.Settings().ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 }
@@ -303,9 +307,9 @@ void MainDialog::OnSelectionChanging() {
   if (SendMessageA(Tab(), TCM_GETCURSEL, 0, 0) == kSettings) {
     // The other pages are told what is now in force; the file is for the
     // next run.
-    app_.settingsPage.SaveSettings();
-    app_.timerPage.UseBellFile(app_.settingsPage.BellFile().c_str());
-    app_.stopwatchPage.UseTriggerMethods(app_.settingsPage.TriggerMethods());
+    app_.SettingsTab().SaveSettings();
+    app_.Timer().UseBellFile(app_.SettingsTab().BellFile().c_str());
+    app_.Stopwatch().UseTriggerMethods(app_.SettingsTab().TriggerMethods());
   }
 }
 
@@ -313,16 +317,16 @@ void MainDialog::OnSelectionChanged() {
   const int page = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
   switch (page) {
     case kStopwatch:
-      app_.timerPage.Show(SW_HIDE);
-      app_.settingsPage.Show(SW_HIDE);
+      app_.Timer().Show(SW_HIDE);
+      app_.SettingsTab().Show(SW_HIDE);
       break;
     case kTimer:
-      app_.stopwatchPage.Show(SW_HIDE);
-      app_.settingsPage.Show(SW_HIDE);
+      app_.Stopwatch().Show(SW_HIDE);
+      app_.SettingsTab().Show(SW_HIDE);
       break;
     case kSettings:
-      app_.stopwatchPage.Show(SW_HIDE);
-      app_.timerPage.Show(SW_HIDE);
+      app_.Stopwatch().Show(SW_HIDE);
+      app_.Timer().Show(SW_HIDE);
       break;
     default:
       return;
@@ -340,8 +344,8 @@ void MainDialog::OnFrontSwitch() {
 void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
   const int barHeight = StatusBarHeight();
   RECT bar = {};
-  if (app_.statusBars[0] != nullptr) {
-    GetWindowRect(app_.statusBars[0], &bar);
+  if (statusBars_[0] != nullptr) {
+    GetWindowRect(statusBars_[0], &bar);
     MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&bar), 2);
   }
   HWND frontSwitch = GetDlgItem(Window(), IDC_FRONT_SWITCH);
@@ -352,7 +356,7 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
                                              switchRect.right - switchRect.left, Dpi());
 
   HDWP batch = BeginDeferWindowPos(5);
-  for (HWND statusBar : app_.statusBars) {
+  for (HWND statusBar : statusBars_) {
     if (statusBar == nullptr || batch == nullptr)
       continue;
     batch = DeferWindowPos(batch, statusBar, nullptr, layout.statusBar.left, layout.statusBar.top,
@@ -370,15 +374,15 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
     EndDeferWindowPos(batch);
 
   const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight, Dpi());
-  app_.stopwatchPage.Resize(page.Width(), page.Height());
-  app_.timerPage.Resize(page.Width(), page.Height());
-  app_.settingsPage.Resize(page.Width(), page.Height());
+  app_.Stopwatch().Resize(page.Width(), page.Height());
+  app_.Timer().Resize(page.Width(), page.Height());
+  app_.SettingsTab().Resize(page.Width(), page.Height());
 }
 
 void MainDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
   MeasureMinimumWidth();
   info->ptMinTrackSize.x = MulDiv(minimumTrackingWidth_, Dpi(), minimumWidthDpi_);
-  info->ptMinTrackSize.y = app_.minimumTrackingHeight;
+  info->ptMinTrackSize.y = minimumTrackingHeight_;
 }
 
 void MainDialog::MeasureMinimumWidth() {
@@ -393,30 +397,30 @@ void MainDialog::MeasureMinimumWidth() {
 void MainDialog::OnExitSizeMove() {
   RECT own = {};
   GetWindowRect(Window(), &own);
-  app_.left = own.left;
-  app_.top = own.top;
-  app_.width = own.right - own.left;
-  app_.height = own.bottom - own.top;
+  placement_.left = own.left;
+  placement_.top = own.top;
+  placement_.width = own.right - own.left;
+  placement_.height = own.bottom - own.top;
 }
 
 void MainDialog::OnDestroy() {
-  app_.presence.End();
-  app_.settings.WriteInt(schema::kMainSection, schema::kLeft, app_.left);
-  app_.settings.WriteInt(schema::kMainSection, schema::kTop, app_.top);
-  app_.settings.WriteInt(schema::kMainSection, schema::kWidth, app_.width);
-  app_.settings.WriteInt(schema::kMainSection, schema::kHeight, app_.height);
-  app_.settings.WriteString(
+  app_.Services().presence.End();
+  app_.Settings().WriteInt(schema::kMainSection, schema::kLeft, placement_.left);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kTop, placement_.top);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kWidth, placement_.width);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kHeight, placement_.height);
+  app_.Settings().WriteString(
       schema::kMainSection, schema::kAlwaysTop,
       IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
   const int tab = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
-  app_.settings.WriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
 }
 
 // Both resume notifications may come for one wake; the second finds nothing
 // left to make up.
 void MainDialog::OnPowerBroadcast(WPARAM event) {
   if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND)
-    app_.timerPage.CatchUpAfterSleep();
+    app_.Timer().CatchUpAfterSleep();
 }
 
 void MainDialog::OnEndSession(bool ending) {
@@ -441,9 +445,9 @@ void MainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
   MeasureMinimumWidth();
   ApplyTemplateAt(dpi);
   const int header = TabHeaderHeight();
-  app_.stopwatchPage.ChangeDpi(dpi, header);
-  app_.timerPage.ChangeDpi(dpi, header);
-  app_.settingsPage.ChangeDpi(dpi, header);
+  app_.Stopwatch().ChangeDpi(dpi, header);
+  app_.Timer().ChangeDpi(dpi, header);
+  app_.SettingsTab().ChangeDpi(dpi, header);
   SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   // Also when the suggested size is the old one: the layout is the new dpi's.

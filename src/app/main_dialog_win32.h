@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/window_layout.h"
 #include "ui/dialog_win32.h"
 
 class Application;
@@ -16,12 +17,16 @@ extern const char* const kFirstRunNotices[3];
 
 class MainDialog : public Dialog {
  public:
-  explicit MainDialog(Application& app) : app_(app) {}
+  explicit MainDialog(Application& app);
 
   // The program's modal run; returns the dialog's result.
   INT_PTR RunModal(HINSTANCE instance);
   // The same dialog, modeless, for tests that drive it message by message.
   HWND CreateModeless(HINSTANCE instance);
+
+  // The status bar of a page (0 stopwatch, 1 timer, 2 settings); null before
+  // the dialog made it.
+  HWND StatusBar(int page) const { return statusBars_[page]; }
 
  private:
   bool OnInitDialog() override;
@@ -57,6 +62,12 @@ class MainDialog : public Dialog {
   void CentreWindow();
 
   Application& app_;
+  HWND statusBars_[3] = {};
+  // What the user last made of the window; stored when it closes.
+  Placement placement_;
+  // The least outer height the user may size the window to: down to the start
+  // button's row and the status bar.
+  int minimumTrackingHeight_;
   HICON icon_ = nullptr;
   bool showingNotices_ = false;
   // The width the dialog has from its template, measured at the first size

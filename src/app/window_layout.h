@@ -8,6 +8,15 @@ struct Point {
   int y = 0;
 };
 
+// The main window's placement record (outer rectangle, screen pixels): as
+// restored from Data.ini, then as the user last left it; stored at the close.
+struct Placement {
+  int left = 0;
+  int top = 0;
+  int width = 300;
+  int height = 300;
+};
+
 // Centres a window of the given size on the desktop, then keeps it inside the
 // primary screen on the left and right and off its bottom edge (halves truncate).
 Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,

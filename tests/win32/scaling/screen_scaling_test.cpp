@@ -204,14 +204,14 @@ class ScreenScalingTest : public ::testing::Test {
 TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
   FIGURES_OR_SKIP(figures);
   Create("scaling-displays");
-  HWND page = app_->stopwatchPage.Window();
+  HWND page = app_->Stopwatch().Window();
   HWND display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   ExpectRect(PlaceIn(page, display), figures->display, "stopwatch display");
   ExpectDigitsFit(display, "font1");
 
   SelectTab(1);
-  page = app_->timerPage.Window();
+  page = app_->Timer().Window();
   display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   ExpectRect(PlaceIn(page, display), figures->display, "timer display");
@@ -226,7 +226,7 @@ TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSiz
   const std::string file = folder + "\\font1";
   WriteFileBytes(file, display_test::RecordBytes(display::DefaultFontRecord("font1", 96)));
   Start();
-  HWND display = FindWindowExA(app_->stopwatchPage.Window(), nullptr, "TimdDispClass", nullptr);
+  HWND display = FindWindowExA(app_->Stopwatch().Window(), nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   const int ink = display_test::Capture(display).InkHeight();
   std::printf("[   info   ] digits from a font file written at 96, shown at %d dpi: %d rows\n",
@@ -250,7 +250,7 @@ TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSiz
 TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
   FIGURES_OR_SKIP(figures);
   Create("scaling-columns");
-  HWND page = app_->stopwatchPage.Window();
+  HWND page = app_->Stopwatch().Window();
   HWND list = GetDlgItem(page, IDC_SW_LAP_LIST);
   for (int column = 0; column < 7; ++column) {
     EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), figures->columns[column])
@@ -271,14 +271,14 @@ TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
   Create("scaling-window");
   RECT client = {};
   GetClientRect(window_, &client);
-  const RECT page = PlaceIn(window_, app_->stopwatchPage.Window());
+  const RECT page = PlaceIn(window_, app_->Stopwatch().Window());
   EXPECT_EQ(page.left, figures->pageLeft);
   EXPECT_EQ(page.right - page.left, client.right - ScalePixels(20, figures->dpi));
 
   RECT own = {}, bar = {}, button = {};
   GetWindowRect(window_, &own);
-  GetWindowRect(app_->statusBars[0], &bar);
-  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
+  GetWindowRect(dialog_->StatusBar(0), &bar);
+  GetWindowRect(app_->Stopwatch().StartButton(), &button);
   MINMAXINFO info = {};
   SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   std::printf("[   info   ] least window size at %d dpi: %ldx%ld\n", ScreenDpi(),
@@ -314,8 +314,8 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
   RECT moved = {};
   GetWindowRect(window_, &moved);
   ExpectRect(moved, suggested, "main window");
-  HWND stopwatch = app_->stopwatchPage.Window();
-  HWND timer = app_->timerPage.Window();
+  HWND stopwatch = app_->Stopwatch().Window();
+  HWND timer = app_->Timer().Window();
   HWND stopwatchDisplay = FindWindowExA(stopwatch, nullptr, "TimdDispClass", nullptr);
   ExpectRect(PlaceIn(stopwatch, stopwatchDisplay), there.display, "stopwatch display");
   ExpectRect(PlaceIn(timer, FindWindowExA(timer, nullptr, "TimdDispClass", nullptr)), there.display,
@@ -330,8 +330,8 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
     EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), there.columns[column]) << column;
   }
   RECT bar = {}, button = {};
-  GetWindowRect(app_->statusBars[0], &bar);
-  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
+  GetWindowRect(dialog_->StatusBar(0), &bar);
+  GetWindowRect(app_->Stopwatch().StartButton(), &button);
   MINMAXINFO info = {};
   SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.y,
