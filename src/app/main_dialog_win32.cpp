@@ -11,7 +11,7 @@
 #include "settings/settings_file_win32.h"
 #include "settings/settings_path_win32.h"
 #include "settings/settings_schema.h"
-#include "ui/dpi_win32.h"
+#include "ui/dpi.h"
 #include "ui/high_contrast_win32.h"
 #include "ui/messages.h"
 
@@ -60,9 +60,6 @@ BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
 
 }  // namespace
 
-// Holds only until the dialog measures its own (300 pixels at 96 dpi).
-MainDialog::MainDialog(Application& app) : app_(app), minimumTrackingHeight_(ScaleToScreen(300)) {}
-
 INT_PTR MainDialog::RunModal(HINSTANCE instance) {
   return Dialog::RunModal(instance, IDD_MAIN_DIALOG, GetDesktopWindow());
 }
@@ -91,10 +88,6 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*)
       // and passed to every page, display and control inside.
       TellContrastToDescendants(Window());
       return false;
-    case kDpiChangedMessage:
-      if (lParam != 0)
-        OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return true;
     case WM_MIPO_RESTORE_PLACEMENT:
       OnRestorePlacement();
       return false;
@@ -172,6 +165,7 @@ bool MainDialog::OnInitDialog() {
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
   OpenPage(startTab);
   MeasureMinimumHeight(startTab);
+  MeasureMinimumWidth();
 
   // The pages are siblings of the tab control and must be drawn above it.
   SetWindowPos(Tab(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -183,7 +177,7 @@ bool MainDialog::OnInitDialog() {
 
 void MainDialog::SetIcon(HINSTANCE instance) {
   icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
-                                        ScaleToScreen(16), ScaleToScreen(16), 0));
+                                        ScalePixels(16, Dpi()), ScalePixels(16, Dpi()), 0));
   if (icon_ != nullptr)
     SetClassLongPtrA(Window(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
 }
@@ -342,6 +336,12 @@ void MainDialog::OnFrontSwitch() {
 }
 
 void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
+  LayOut(clientWidth, clientHeight);
+}
+
+// The status bars along the bottom, the tab control above them, the "in
+// front" switch at the right and the pages inside the tab, at Dpi().
+void MainDialog::LayOut(int clientWidth, int clientHeight) {
   const int barHeight = StatusBarHeight();
   RECT bar = {};
   if (statusBars_[0] != nullptr) {
@@ -374,20 +374,17 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
     EndDeferWindowPos(batch);
 
   const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight, Dpi());
-  app_.Stopwatch().Resize(page.Width(), page.Height());
-  app_.Timer().Resize(page.Width(), page.Height());
-  app_.SettingsTab().Resize(page.Width(), page.Height());
+  app_.Stopwatch().Place(page);
+  app_.Timer().Place(page);
+  app_.SettingsTab().Place(page);
 }
 
 void MainDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
-  MeasureMinimumWidth();
   info->ptMinTrackSize.x = MulDiv(minimumTrackingWidth_, Dpi(), minimumWidthDpi_);
   info->ptMinTrackSize.y = minimumTrackingHeight_;
 }
 
 void MainDialog::MeasureMinimumWidth() {
-  if (minimumTrackingWidth_ != 0)
-    return;
   RECT own = {};
   GetWindowRect(Window(), &own);
   minimumTrackingWidth_ = own.right - own.left;
@@ -434,25 +431,20 @@ void MainDialog::OnEndSession(bool ending) {
   DestroyWindow(Window());
 }
 
-// The window moved to a monitor of another scaling (or the scaling changed).
-// The system's own re-scaling is off: the template's controls and font, the
-// pages and their displays and lists, the margins and the least window size
-// all follow here, and the window takes the rectangle the system suggests.
-void MainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
-  if (dpi <= 0)
-    return;
-  // Still the template's width, if no size query came before.
-  MeasureMinimumWidth();
-  ApplyTemplateAt(dpi);
-  const int header = TabHeaderHeight();
-  app_.Stopwatch().ChangeDpi(dpi, header);
-  app_.Timer().ChangeDpi(dpi, header);
-  app_.SettingsTab().ChangeDpi(dpi, header);
-  SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // Also when the suggested size is the old one: the layout is the new dpi's.
+// The window moved to a monitor of another scaling (or the scaling changed);
+// the system's own re-scaling is off. The template's controls and font are at
+// the new dpi already; the rest of the window follows at its present size, and
+// its pages, their displays and lists follow after it.
+void MainDialog::OnDpiChanged(int, int) {
   RECT client = {};
   GetClientRect(Window(), &client);
-  OnSize(SIZE_RESTORED, client.right, client.bottom);
+  LayOut(client.right, client.bottom);
+}
+
+// The least height is measured at the new dpi before the window takes its new
+// rectangle: the size query that move sends must already answer it, or a
+// window at its least height would keep the old, larger one.
+void MainDialog::PlaceAfterDpiChange(const RECT& suggested) {
   MeasureMinimumHeight(measuredTab_);
+  Dialog::PlaceAfterDpiChange(suggested);
 }

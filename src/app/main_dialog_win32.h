@@ -17,7 +17,7 @@ extern const char* const kFirstRunNotices[3];
 
 class MainDialog : public Dialog {
  public:
-  explicit MainDialog(Application& app);
+  explicit MainDialog(Application& app) : app_(app) {}
 
   // The program's modal run; returns the dialog's result.
   INT_PTR RunModal(HINSTANCE instance);
@@ -33,6 +33,8 @@ class MainDialog : public Dialog {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
   void OnSize(UINT type, int width, int height) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
+  void PlaceAfterDpiChange(const RECT& suggested) override;
   void OnDestroy() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
@@ -53,7 +55,7 @@ class MainDialog : public Dialog {
   void OnExitSizeMove();
   void OnEndSession(bool ending);
   void OnPowerBroadcast(WPARAM event);
-  void OnDpiChanged(int dpi, const RECT& suggested);
+  void LayOut(int clientWidth, int clientHeight);
 
   HWND Tab() const;
   int TabHeaderHeight() const;
@@ -66,12 +68,14 @@ class MainDialog : public Dialog {
   // What the user last made of the window; stored when it closes.
   Placement placement_;
   // The least outer height the user may size the window to: down to the start
-  // button's row and the status bar.
-  int minimumTrackingHeight_;
+  // button's row and the status bar. Measured as the dialog initialises, before
+  // any size query is answered.
+  int minimumTrackingHeight_ = 0;
   HICON icon_ = nullptr;
   bool showingNotices_ = false;
-  // The width the dialog has from its template, measured at the first size
-  // query (at minimumWidthDpi_) and kept for the rest of the run.
+  // The width the dialog has from its template, measured as it initialises
+  // (at minimumWidthDpi_), before any size query is answered, and kept for the
+  // rest of the run.
   int minimumTrackingWidth_ = 0;
   int minimumWidthDpi_ = 0;
   // The page whose start button decides the least height.

@@ -58,7 +58,7 @@ class StopwatchPage : public Page {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
   void OnSize(UINT type, int width, int height) override;
-  void OnDpiChanged(int oldDpi) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
   bool OnContextMenu(HWND source, LPARAM screenPoint) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
@@ -67,7 +67,7 @@ class StopwatchPage : public Page {
   void InitColumns();
   // Reads the stored trigger methods, when the page is first made.
   void ReadTriggerMethods();
-  void LayoutList(int width);
+  void LayOut(int width);
   void ShowHeaderMenu();
   void ShowHeaderMenuAt(POINT screenPoint);
   void ToggleColumn(int column);

@@ -142,11 +142,10 @@ void TimerPage::CreateDisplay() {
   display_.Show(SW_SHOW);
 }
 
-void TimerPage::OnDpiChanged(int /*oldDpi*/) {
-  const DisplayPlace place = PageDisplayPlace(Dpi());
+void TimerPage::OnDpiChanged(int newDpi, int /*oldDpi*/) {
+  const DisplayPlace place = PageDisplayPlace(newDpi);
   SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  display_.SetDpi(Dpi());
 }
 
 // Every stored number passes its Mend… rule first: a damaged or hand-edited
@@ -613,7 +612,7 @@ void TimerPage::Ports::PostStop() {
 
 // The monitor that holds most of the main window; with one monitor that is
 // the whole screen at 0, 0. An existing display moves there too, since the
-// window may have been moved since it was made.
+// window may have been moved since it was made (it lays out its own controls).
 void TimerPage::MaxPort::Open() {
   const RECT area = page_->monitors_.AreaOf(GetAncestor(page_->Window(), GA_ROOT));
   const bool existed = page_->maxDisplay_.Window() != nullptr;
@@ -624,14 +623,6 @@ void TimerPage::MaxPort::Open() {
     return;
   SetWindowPos(page_->maxDisplay_.Window(), nullptr, area.left, area.top, area.right - area.left,
                area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // The label stands at the right edge, which a monitor of another width moves.
-  HWND label = page_->maxDisplay_.LabelWindow();
-  RECT place = {};
-  if (label != nullptr && GetWindowRect(label, &place)) {
-    MapWindowPoints(nullptr, page_->maxDisplay_.Window(), reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(label, nullptr, (area.right - area.left) - (place.right - place.left), place.top,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
 }
 
 bool TimerPage::MaxPort::IsVisible() {

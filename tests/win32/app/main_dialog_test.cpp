@@ -248,6 +248,29 @@ TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
   EXPECT_GE(r.left, 0);
 }
 
+// The dialog manager turns Esc into IDCANCEL and Enter into IDOK; the main
+// window has no such buttons and only its close command ends it. Each key
+// goes through IsDialogMessage, as the modal loop hands it over.
+TEST_F(MainDialogTest, EscAndEnterLeaveTheWindowOpen) {
+  Open("keys");
+  Create();
+  for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+    SetFocus(Tab());
+    MSG message = {GetFocus(), WM_KEYDOWN, key, 1};
+    if (!IsDialogMessageA(window_, &message))
+      DispatchMessageA(&message);
+    PumpMessages();
+    EXPECT_TRUE(IsWindow(window_)) << key;
+    EXPECT_TRUE(IsWindowVisible(window_)) << key;
+  }
+  for (WPARAM command : {IDCANCEL, IDOK}) {
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+    PumpMessages();
+    EXPECT_TRUE(IsWindow(window_)) << command;
+    EXPECT_TRUE(IsWindowVisible(window_)) << command;
+  }
+}
+
 TEST_F(MainDialogTest, FirstRunCentresTheWindow) {
   Open("centre");
   Create();
@@ -262,16 +285,15 @@ TEST_F(MainDialogTest, FirstRunCentresTheWindow) {
 TEST_F(MainDialogTest, MinimumTrackingSizeIsTemplateWidthAndStartButtonRow) {
   Open("min-size");
   Create();
-  MINMAXINFO info = {};
-  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  const POINT least = LeastTrackingSize(window_);
   RECT own = {};
   GetWindowRect(window_, &own);
-  EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
+  EXPECT_EQ(least.x, own.right - own.left);
   RECT button = {};
   GetWindowRect(app_->Stopwatch().StartButton(), &button);
   RECT bar = {};
   GetWindowRect(dialog_->StatusBar(0), &bar);
-  EXPECT_EQ(info.ptMinTrackSize.y, (bar.bottom - bar.top) + (button.bottom - own.top) + 10);
+  EXPECT_EQ(least.y, (bar.bottom - bar.top) + (button.bottom - own.top) + 10);
 }
 
 TEST_F(MainDialogTest, ResizingLaysOutBarsTabAndPages) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -162,6 +163,19 @@ void SendDpiChanged(HWND window, int dpi, RECT suggested) {
   PumpMessages();
 }
 
+// The rectangle Windows suggests for a window moving from one scaling to
+// another: the same corner, the size scaled.
+RECT ScaledRect(const RECT& r, int fromDpi, int toDpi) {
+  return {r.left, r.top, r.left + MulDiv(r.right - r.left, toDpi, fromDpi),
+          r.top + MulDiv(r.bottom - r.top, toDpi, fromDpi)};
+}
+
+int Height(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r.bottom - r.top;
+}
+
 class ScreenScalingTest : public ::testing::Test {
  protected:
   void Create(const char* name) {
@@ -177,13 +191,16 @@ class ScreenScalingTest : public ::testing::Test {
     ASSERT_NE(window_, nullptr);
     PumpMessages();
   }
-  void TearDown() override {
+  // Closes the window as the program's end does (everything saved).
+  void Stop() {
     if (window_ != nullptr)
       DestroyWindow(window_);
+    window_ = nullptr;
     PumpMessages();
     dialog_.reset();
     app_.reset();
   }
+  void TearDown() override { Stop(); }
   void SelectTab(int index) {
     HWND tab = GetDlgItem(window_, IDC_MAIN_TAB);
     NMHDR header = {tab, IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
@@ -279,13 +296,10 @@ TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
   GetWindowRect(window_, &own);
   GetWindowRect(dialog_->StatusBar(0), &bar);
   GetWindowRect(app_->Stopwatch().StartButton(), &button);
-  MINMAXINFO info = {};
-  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  std::printf("[   info   ] least window size at %d dpi: %ldx%ld\n", ScreenDpi(),
-              info.ptMinTrackSize.x, info.ptMinTrackSize.y);
-  EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
-  EXPECT_EQ(info.ptMinTrackSize.y,
-            (bar.bottom - bar.top) + (button.bottom - own.top) + figures->minimumMargin);
+  const POINT least = LeastTrackingSize(window_);
+  std::printf("[   info   ] least window size at %d dpi: %ldx%ld\n", ScreenDpi(), least.x, least.y);
+  EXPECT_EQ(least.x, own.right - own.left);
+  EXPECT_EQ(least.y, (bar.bottom - bar.top) + (button.bottom - own.top) + figures->minimumMargin);
 }
 
 // The main window moved to a monitor of the other scaling, as Windows reports
@@ -306,9 +320,7 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
   const std::vector<std::string> before = Layout(window_);
   RECT own = {};
   GetWindowRect(window_, &own);
-  const RECT suggested = {own.left, own.top,
-                          own.left + MulDiv(own.right - own.left, there.dpi, here->dpi),
-                          own.top + MulDiv(own.bottom - own.top, there.dpi, here->dpi)};
+  const RECT suggested = ScaledRect(own, here->dpi, there.dpi);
   SendDpiChanged(window_, there.dpi, suggested);
 
   RECT moved = {};
@@ -332,9 +344,7 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
   RECT bar = {}, button = {};
   GetWindowRect(dialog_->StatusBar(0), &bar);
   GetWindowRect(app_->Stopwatch().StartButton(), &button);
-  MINMAXINFO info = {};
-  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_EQ(info.ptMinTrackSize.y,
+  EXPECT_EQ(LeastTrackingSize(window_).y,
             (bar.bottom - bar.top) + (button.bottom - moved.top) + there.minimumMargin);
 
   SendDpiChanged(window_, here->dpi, own);
@@ -343,6 +353,34 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
   for (std::size_t i = 0; i < after.size() || i < before.size(); ++i) {
     EXPECT_EQ(i < after.size() ? after[i] : "", i < before.size() ? before[i] : "") << i;
   }
+}
+
+// A window at its least height moved to the other scaling and back: each move
+// ends at the least height of the scaling it arrives at (or the suggested
+// height when that is more), since the size query the move sends already
+// answers the new scaling's least height.
+TEST_F(ScreenScalingTest, AWindowAtItsLeastHeightTakesTheLeastHeightOfTheScalingItMovesTo) {
+  FIGURES_OR_SKIP(here);
+  const Figures& there = OtherFigures(*here);
+  Create("scaling-least-height");
+  const int leastHere = LeastTrackingSize(window_).y;
+  int from = here->dpi;
+  for (int to : {there.dpi, here->dpi}) {
+    RECT own = {};
+    GetWindowRect(window_, &own);
+    SetWindowPos(window_, nullptr, 0, 0, own.right - own.left, LeastTrackingSize(window_).y,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(window_, &own);
+    const RECT suggested = ScaledRect(own, from, to);
+    SendDpiChanged(window_, to, suggested);
+    const int least = LeastTrackingSize(window_).y;
+    std::printf(
+        "[   info   ] at the least height %ld px, moved from %d to %d dpi: %d px (least %d)\n",
+        own.bottom - own.top, from, to, Height(window_), least);
+    EXPECT_EQ(Height(window_), std::max<int>(suggested.bottom - suggested.top, least)) << to;
+    from = to;
+  }
+  EXPECT_EQ(LeastTrackingSize(window_).y, leastHere);
 }
 
 TEST(ScreenScalingFullScreen, AMoveToAnotherScalingCoversThatMonitorInFontsMadeForIt) {
