@@ -255,28 +255,32 @@ void MainDialog::CentreWindow() {
 }
 
 void MainDialog::OnRestorePlacement() {
-  const int storedLeft = app_.Settings().ReadInt(schema::kMainSection, schema::kLeft, 0);
-  const int storedTop = app_.Settings().ReadInt(schema::kMainSection, schema::kTop, 0);
-  const int storedWidth = app_.Settings().ReadInt(schema::kMainSection, schema::kWidth, 0);
-  const int storedHeight = app_.Settings().ReadInt(schema::kMainSection, schema::kHeight, 0);
-  if (storedWidth != 0) {
-    MoveWindow(Window(), storedLeft, storedTop, storedWidth, storedHeight, TRUE);
+  const SettingsFile& settings = app_.Settings();
+  Placement stored;
+  stored.left = settings.ReadInt(schema::kMainSection, schema::kLeft, 0);
+  stored.top = settings.ReadInt(schema::kMainSection, schema::kTop, 0);
+  stored.width = settings.ReadInt(schema::kMainSection, schema::kWidth, 0);
+  stored.height = settings.ReadInt(schema::kMainSection, schema::kHeight, 0);
+  stored.dpi =
+      MendStoredDpi(settings.ReadInt(schema::kMainSection, schema::kPlacementDpi, kDesignDpi));
+  if (stored.width != 0) {
+    // Taken at another scaling, the window keeps its size in points.
+    const Placement shown = PlacementAt(stored, Dpi());
+    MoveWindow(Window(), shown.left, shown.top, shown.width, shown.height, TRUE);
     // A placement on a screen that is gone would open the window where nobody
     // sees it; keep the size and centre it instead.
     std::vector<Rect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    const Rect stored = PlacementRect(storedLeft, storedTop, storedWidth, storedHeight);
+    const Rect area = PlacementRect(shown.left, shown.top, shown.width, shown.height);
     if (!monitors.empty() &&
-        !IsPlacementVisible(stored, monitors.data(), static_cast<int>(monitors.size()))) {
+        !IsPlacementVisible(area, monitors.data(), static_cast<int>(monitors.size()))) {
       CentreWindow();
     }
   } else {
     CentreWindow();
   }
-  placement_.left = storedLeft;
-  placement_.top = storedTop;
-  placement_.width = storedWidth;
-  placement_.height = storedHeight;
+  // Until the user moves the window, the record goes back as it was read.
+  placement_ = stored;
   ShowWindow(Window(), SW_SHOW);
 }
 
@@ -398,6 +402,7 @@ void MainDialog::OnExitSizeMove() {
   placement_.top = own.top;
   placement_.width = own.right - own.left;
   placement_.height = own.bottom - own.top;
+  placement_.dpi = Dpi();
 }
 
 void MainDialog::OnDestroy() {
@@ -406,6 +411,12 @@ void MainDialog::OnDestroy() {
   app_.Settings().WriteInt(schema::kMainSection, schema::kTop, placement_.top);
   app_.Settings().WriteInt(schema::kMainSection, schema::kWidth, placement_.width);
   app_.Settings().WriteInt(schema::kMainSection, schema::kHeight, placement_.height);
+  // Written only when the file says otherwise: a file without the key already
+  // means 96, and one from a run at another scaling must not keep its figure.
+  if (app_.Settings().ReadInt(schema::kMainSection, schema::kPlacementDpi, kDesignDpi) !=
+      placement_.dpi) {
+    app_.Settings().WriteInt(schema::kMainSection, schema::kPlacementDpi, placement_.dpi);
+  }
   app_.Settings().WriteString(
       schema::kMainSection, schema::kAlwaysTop,
       IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");

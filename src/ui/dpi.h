@@ -10,6 +10,12 @@
 
 constexpr int kDesignDpi = 96;
 
+// A dots-per-inch figure read back from Data.ini: a value no screen has (a
+// damaged or hand-edited file; a missing key reads as 96) means 96. From a
+// quarter of 96 to 25 times it: every scaling a screen offers, and far from
+// the sizes where the scaling itself would overflow.
+int MendStoredDpi(int stored);
+
 // pixels * dpi / 96, halves rounded away from zero. A dpi that is not positive
 // (a failed query) leaves the size as it is rather than collapsing it. Sizes
 // are far from the limits of int, where MulDiv would answer -1.

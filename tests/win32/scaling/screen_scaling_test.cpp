@@ -383,6 +383,62 @@ TEST_F(ScreenScalingTest, AWindowAtItsLeastHeightTakesTheLeastHeightOfTheScaling
   EXPECT_EQ(LeastTrackingSize(window_).y, leastHere);
 }
 
+// A placement stored at one scaling comes back at another with its size in
+// points, at the position stored; until the user moves the window the record
+// goes back to Data.ini as it was read, its scaling included.
+TEST_F(ScreenScalingTest, AStoredPlacementKeepsItsSizeInPointsAtAnyScaling) {
+  FIGURES_OR_SKIP(here);
+  const Figures& there = OtherFigures(*here);
+  const struct {
+    int dpi;  // 0: no PlacementDpi key
+    int width, height;
+  } stored[] = {{144, 450, 600}, {96, 300, 400}, {0, 300, 400}};
+  for (const auto& s : stored) {
+    SCOPED_TRACE(s.dpi);
+    UseFreshSettings("scaling-placement");
+    SettingsFile& settings = TestSettings();
+    settings.WriteString("MainDlg", "Left", "40");
+    settings.WriteString("MainDlg", "Top", "30");
+    settings.WriteInt("MainDlg", "Width", s.width);
+    settings.WriteInt("MainDlg", "Height", s.height);
+    if (s.dpi != 0)
+      settings.WriteInt("MainDlg", "PlacementDpi", s.dpi);
+    Start();
+    const int from = s.dpi != 0 ? s.dpi : 96;
+    RECT r = {};
+    GetWindowRect(window_, &r);
+    ExpectRect(
+        r,
+        RECT{40, 30, 40 + MulDiv(s.width, here->dpi, from), 30 + MulDiv(s.height, here->dpi, from)},
+        "restored");
+    Stop();
+    EXPECT_EQ(ReadKey("MainDlg", "Width"), std::to_string(s.width));
+    EXPECT_EQ(ReadKey("MainDlg", "Height"), std::to_string(s.height));
+    EXPECT_EQ(ReadKey("MainDlg", "PlacementDpi"),
+              s.dpi != 0 ? std::to_string(s.dpi) : std::string("<missing>"));
+  }
+
+  // Moved by the user, the record is taken at this scaling and says so; at 96
+  // a file without the key stays without it.
+  for (int storedDpi : {there.dpi, 0}) {
+    UseFreshSettings("scaling-placement-moved");
+    if (storedDpi != 0)
+      TestSettings().WriteInt("MainDlg", "PlacementDpi", storedDpi);
+    Start();
+    SetWindowPos(window_, nullptr, 50, 60, LeastTrackingSize(window_).x + 10,
+                 LeastTrackingSize(window_).y + 20, SWP_NOZORDER);
+    SendMessageA(window_, WM_EXITSIZEMOVE, 0, 0);
+    RECT r = {};
+    GetWindowRect(window_, &r);
+    Stop();
+    EXPECT_EQ(ReadKey("MainDlg", "Left"), "50");
+    EXPECT_EQ(ReadKey("MainDlg", "Width"), std::to_string(r.right - r.left));
+    EXPECT_EQ(ReadKey("MainDlg", "PlacementDpi"), storedDpi == 0 && here->dpi == 96
+                                                      ? std::string("<missing>")
+                                                      : std::to_string(here->dpi));
+  }
+}
+
 TEST(ScreenScalingFullScreen, AMoveToAnotherScalingCoversThatMonitorInFontsMadeForIt) {
   FIGURES_OR_SKIP(here);
   const Figures& there = OtherFigures(*here);
