@@ -20,12 +20,12 @@
 // dots per inch the window is laid out for.
 //
 // Scaling is one protocol for every window of a tree. A window starts at its
-// parent's dots per inch when its parent is one of the program's windows (a
-// move to another monitor may have changed it since the system last said),
-// at its monitor's otherwise. When a top-level window hears WM_DPICHANGED,
-// the framework tells it and then every window inside it, parents before
-// their children, with OnDpiChanged; each lays itself out for the new dpi, and
-// only then does the top-level window take its new rectangle
+// parent's dots per inch when its parent is one of the program's windows (so
+// a page made after the main window moved to another monitor is made for that
+// monitor), at its monitor's otherwise. When a top-level window hears
+// WM_DPICHANGED, the framework tells it and then every window inside it,
+// parents before their children, with OnDpiChanged; each lays itself out for
+// the new dpi, and only then does the top-level window take its new rectangle
 // (PlaceAfterDpiChange), so the sizes it answers while it moves are the new
 // dpi's already.
 class MessageTarget {
