@@ -119,14 +119,10 @@ void StopwatchPage::OnNcDestroy() {
 }
 
 void StopwatchPage::OnSize(UINT /*type*/, int width, int /*height*/) {
-  LayoutList(width);
+  LayOut(width);
 }
 
-void StopwatchPage::OnDpiChanged(int oldDpi) {
-  const DisplayPlace place = PageDisplayPlace(Dpi());
-  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  display_.SetDpi(Dpi());
+void StopwatchPage::OnDpiChanged(int newDpi, int oldDpi) {
   // The columns keep the width the user gave them, in the new pixels.
   HWND list = listView_.Window();
   HWND header =
@@ -135,11 +131,11 @@ void StopwatchPage::OnDpiChanged(int oldDpi) {
       header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
   for (int column = 0; column < columns; ++column) {
     const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDivRounded(width, Dpi(), oldDpi));
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDivRounded(width, newDpi, oldDpi));
   }
   RECT client = {};
   GetClientRect(Window(), &client);
-  LayoutList(client.right - client.left);
+  LayOut(client.right - client.left);
 }
 
 bool StopwatchPage::OnNotify(NMHDR* header, LRESULT* result) {
@@ -217,7 +213,7 @@ void StopwatchPage::OnInitPage() {
   // The page was placed before the list was known: fit the list to it now.
   RECT client = {};
   GetClientRect(window, &client);
-  LayoutList(client.right - client.left);
+  LayOut(client.right - client.left);
 
   HWND accuracyList = Item(IDC_SW_ACCURACY);
   for (int index = 0; index < kAccuracyCount; ++index) {
@@ -256,7 +252,12 @@ void StopwatchPage::ReadTriggerMethods() {
   ApplyHookNeeds(engine_.SetTriggerMethods(::ReadTriggerMethods(settings_)));
 }
 
-void StopwatchPage::LayoutList(int width) {
+// The time display in the strip at the top; the list as wide as the page and
+// down to just above the status bar.
+void StopwatchPage::LayOut(int width) {
+  const DisplayPlace place = PageDisplayPlace(Dpi());
+  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   HWND list = listView_.Window();
   HWND page = Window();
   if (list == nullptr || page == nullptr)

@@ -56,7 +56,7 @@ class StopwatchPage : public Page {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
   void OnSize(UINT type, int width, int height) override;
-  void OnDpiChanged(int oldDpi) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
   bool OnContextMenu(HWND source, LPARAM screenPoint) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
@@ -66,7 +66,7 @@ class StopwatchPage : public Page {
   // Takes the trigger methods from Data.ini: the buttons, the status text and
   // the hook libraries follow them.
   void ReadTriggerMethods();
-  void LayoutList(int width);
+  void LayOut(int width);
   void ShowHeaderMenu();
   void ShowHeaderMenuAt(POINT screenPoint);
   void ToggleColumn(int column);

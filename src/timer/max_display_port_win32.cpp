@@ -8,7 +8,7 @@ MaxDisplayPort::MaxDisplayPort(const SettingsFile& settings, MonitorLookup& moni
 
 // The monitor that holds most of the main window; with one monitor that is
 // the whole screen at 0, 0. An existing display moves there too, since the
-// window may have been moved since it was made.
+// window may have been moved since it was made (it lays out its own controls).
 void MaxDisplayPort::Open() {
   HWND page = page_.Window();
   const RECT area = monitors_.AreaOf(GetAncestor(page, GA_ROOT));
@@ -19,14 +19,6 @@ void MaxDisplayPort::Open() {
     return;
   SetWindowPos(display_.Window(), nullptr, area.left, area.top, area.right - area.left,
                area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // The label stands at the right edge, which a monitor of another width moves.
-  HWND label = display_.LabelWindow();
-  RECT place = {};
-  if (label != nullptr && GetWindowRect(label, &place)) {
-    MapWindowPoints(nullptr, display_.Window(), reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(label, nullptr, (area.right - area.left) - (place.right - place.left), place.top,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
 }
 
 bool MaxDisplayPort::IsVisible() {

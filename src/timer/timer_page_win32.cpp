@@ -119,11 +119,10 @@ void TimerPage::CreateDisplay() {
   display_.Show(SW_SHOW);
 }
 
-void TimerPage::OnDpiChanged(int /*oldDpi*/) {
-  const DisplayPlace place = PageDisplayPlace(Dpi());
+void TimerPage::OnDpiChanged(int newDpi, int /*oldDpi*/) {
+  const DisplayPlace place = PageDisplayPlace(newDpi);
   SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  display_.SetDpi(Dpi());
 }
 
 // Every stored number passes its Mend… rule first: a damaged or hand-edited

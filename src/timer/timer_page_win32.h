@@ -87,7 +87,7 @@ class TimerPage : public Page {
   // Page and message handlers.
   void BeforeCreate() override;
   void OnInitPage() override;
-  void OnDpiChanged(int oldDpi) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
   void AfterCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

@@ -564,7 +564,7 @@ TEST_F(StopwatchPageTest, ListFillsThePageWidthAndEndsAboveTheStatusBar) {
   SendMessageA(statusBar_, WM_SIZE, 0, 0);
   RECT client = {};
   GetClientRect(parent_->Window(), &client);
-  page_->Resize(client.right - 20, client.bottom - kTabHeaderHeight - 40);
+  page_->Place(PageRect(client.right, client.bottom, kTabHeaderHeight, 30));
   PumpMessages();
 
   RECT pageClient = {};
