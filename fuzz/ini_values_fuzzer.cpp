@@ -74,30 +74,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int commanded = LapColumnForCommand(StoredInt(in));
   FUZZ_CHECK(commanded == -1 || (commanded > 0 && commanded < kLapColumnCount));
 
-  triggers::TriggerMethods ways;
-  ways.start = StoredInt(in);
-  ways.lap = StoredInt(in);
-  ways.stop = StoredInt(in);
-  for (int way : {ways.start, ways.lap, ways.stop}) {
-    const int mended = MendTriggerMethod(way);
+  triggers::TriggerMethods stored;
+  stored.start = StoredInt(in);
+  stored.lap = StoredInt(in);
+  stored.stop = StoredInt(in);
+  for (int value : {stored.start, stored.lap, stored.stop}) {
+    const int mended = MendTriggerMethod(value);
     FUZZ_CHECK(mended >= 0 && mended < kTriggerMethodCount);
-    FUZZ_CHECK(TriggerMethodName(way) != nullptr);
+    FUZZ_CHECK(TriggerMethodName(value) != nullptr);
   }
   const bool running = in.ConsumeBool();
-  const int method =
-      in.PickValueInArray<int>({triggers::MethodFromMouseMessage(in.ConsumeIntegral<uint32_t>()),
-                                triggers::MethodFromKeyMessage(in.ConsumeIntegral<uint32_t>(),
-                                                               in.ConsumeIntegral<int32_t>()),
-                                StoredInt(in)});
-  const triggers::TriggerPlan plan = triggers::PlanTrigger(ways, running, method, in.ConsumeBool());
+  const int method = in.PickValueInArray<int>(
+      {triggers::TriggerMethodFromMouseMessage(in.ConsumeIntegral<uint32_t>()),
+       triggers::TriggerMethodFromKeyMessage(in.ConsumeIntegral<uint32_t>(),
+                                             in.ConsumeIntegral<int32_t>()),
+       StoredInt(in)});
+  const triggers::TriggerPlan plan =
+      triggers::PlanTrigger(stored, running, method, in.ConsumeBool());
   FUZZ_CHECK(plan.count >= 0 && plan.count <= 3);
   if (method < 1 || method >= kTriggerMethodCount)
     FUZZ_CHECK(plan.count == 0);
-  (void)triggers::StartWantsPointerTest(ways, running, method);
+  (void)triggers::StartWantsPointerTest(stored, running, method);
   const triggers::TriggerMethods usable =
-      triggers::UsableMethods(ways, in.ConsumeBool(), in.ConsumeBool());
-  for (int way : {usable.start, usable.lap, usable.stop})
-    FUZZ_CHECK(MendTriggerMethod(way) == way || !(way >= 0 && way < kTriggerMethodCount));
+      triggers::UsableTriggerMethods(stored, in.ConsumeBool(), in.ConsumeBool());
+  for (int value : {usable.start, usable.lap, usable.stop})
+    FUZZ_CHECK(MendTriggerMethod(value) == value || !(value >= 0 && value < kTriggerMethodCount));
 
   // Placement: the four stored integers, whatever they are.
   const int left = StoredInt(in), top = StoredInt(in), width = StoredInt(in),

@@ -13,6 +13,7 @@
 #include "settings/path_rules.h"
 #include "settings/settings_schema.h"
 #include "settings_page/settings_rules.h"
+#include "support/fakes.h"
 
 namespace {
 
@@ -124,41 +125,32 @@ void CheckBell(const std::string& path, const std::string& dir, size_t outSize) 
   }
 }
 
-class RecordingTarget : public SettingsSaveTarget {
- public:
-  explicit RecordingTarget(bool exists) : exists_(exists) {}
-  void Write(const char* key, const char* value) override {
-    FUZZ_CHECK(key != nullptr && value != nullptr);
-    if (std::strcmp(key, schema::kBellFile) == 0) {
-      FUZZ_CHECK(std::strlen(value) <= kMaxBellFileChars);
-      bellWritten = true;
-    }
-  }
-  bool PathExists(const char*) override { return exists_; }
-  void ReportInvalidBellFile() override { reported = true; }
-  bool bellWritten = false;
-  bool reported = false;
-
- private:
-  bool exists_;
-};
-
-void CheckSettings(const std::string& text, bool exists, int way, size_t outSize) {
+void CheckSettings(const std::string& text, bool exists, int method, size_t outSize) {
   const CString bell(text);
   (void)IsPlainFileName(bell.c_str());
   const bool proposable = MayProposeToChooser(bell.c_str(), exists);
   if (proposable)
     FUZZ_CHECK(text.size() <= kMaxBellFileChars);
   SettingsValues values;
-  values.startMethod = way;
-  values.lapMethod = way / 2;
-  values.stopMethod = way ^ 0x7fffffff;
+  values.startMethod = method;
+  values.lapMethod = method / 2;
+  values.stopMethod = method ^ 0x7fffffff;
   values.bellFile = bell.c_str();
-  RecordingTarget target(exists);
+  fakes::SettingsSaveTarget target(exists);
   SaveSettingsValues(values, target);
+  const std::string bellKey = std::string(schema::kBellFile) + "=";
+  bool bellWritten = false;
+  bool reported = false;
+  for (const std::string& event : target.events) {
+    if (StartsWith(event, bellKey)) {
+      FUZZ_CHECK(event.size() - bellKey.size() <= kMaxBellFileChars);
+      bellWritten = true;
+    }
+    reported = reported || event == "refused";
+  }
   // The bell file is either stored or refused with the message, never both.
-  FUZZ_CHECK(target.bellWritten != target.reported);
-  if (target.bellWritten && !text.empty())
+  FUZZ_CHECK(bellWritten != reported);
+  if (bellWritten && !text.empty())
     FUZZ_CHECK(exists && HasBellExtension(bell.c_str()));
 
   ExactBuffer filter(outSize);
@@ -179,13 +171,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   const size_t outSize = in.ConsumeIntegralInRange<size_t>(0, 300);
   const bool exists = in.ConsumeBool();
-  const int way = in.ConsumeIntegral<int>();
+  const int method = in.ConsumeIntegral<int>();
   const std::string path = PathFrom(in);
   const std::string other = PathFrom(in);
   CheckSplits(path);
   CheckLocation(path, other.substr(0, 256));
   CheckBell(path, other, outSize);
-  CheckSettings(path, exists, way, outSize);
+  CheckSettings(path, exists, method, outSize);
   ExactBuffer copy(outSize);
   const bool copied = CopyBounded(copy.data, copy.size, path);
   FUZZ_CHECK(copy.Terminated());

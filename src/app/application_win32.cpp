@@ -6,21 +6,19 @@
 
 // The clocks are members made before runClock, which only keeps them.
 Application::Application()
-    : Application(SettingsFile::ForThisProgram(), counterClock, tickCountClock) {}
+    : Application(SettingsFile::ForThisProgram(), counterClock_, tickCountClock_) {}
 
 Application::Application(const SettingsFile& settingsFile, MonotonicClock& fineClock,
                          MonotonicClock& coarseClock)
-    : settings(settingsFile),
-      runClock(fineClock, coarseClock),
-      stopwatchPage(settings, stopwatchTicks, runClock, localClock, fileChooser, presence),
-      timerPage(settings, timerTicks, runClock, localClock, presetNames, bellDevice, monitors,
-                presence),
-      settingsPage(settings, messageBoxes, fileChooser, presence) {
-  // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
-  minimumTrackingHeight = ScaleToScreen(300);
+    : settings_(settingsFile),
+      runClock_(fineClock, coarseClock),
+      stopwatchPage_(settings_, stopwatchTicks_, runClock_, localClock_, fileChooser_, presence_),
+      timerPage_(settings_, timerTicks_, runClock_, localClock_, presetNames_, bellDevice_,
+                 monitors_, presence_),
+      settingsPage_(settings_, messageBoxes_, fileChooser_, presence_) {
   // Before any display reads its font: fonts keep their size in points when
   // the scaling changed since the files were written.
-  display::KeepFontFilesAt(settings, ScreenDpi());
+  display::KeepFontFilesAt(settings_, ScreenDpi());
 }
 
 int Application::RunMainDialog(HINSTANCE instance) {

@@ -37,43 +37,54 @@ class Application {
   // Runs the main dialog modally with the desktop as owner; always returns 0.
   int RunMainDialog(HINSTANCE instance);
 
-  HWND statusBars[3] = {};
-  // The placement record of the main dialog (outer rectangle, screen pixels).
-  int left = 0;
-  int top = 0;
-  int width = 300;
-  int height = 300;
-  int minimumTrackingHeight = 300;
+  // What the main window works with (tests reach the pages here too): the
+  // settings file, the three pages and the platform services it uses itself.
+  const SettingsFile& Settings() const { return settings_; }
+  StopwatchPage& Stopwatch() { return stopwatchPage_; }
+  TimerPage& Timer() { return timerPage_; }
+  SettingsPage& SettingsTab() { return settingsPage_; }
+  struct WindowServices {
+    TaskbarList& taskbar;
+    WindowAttention& attention;
+    ShellNotificationIcon& notificationIcon;
+    desktop::DesktopPresence& presence;
+    DocumentOpener& documents;
+    MessageBoxes& messageBoxes;
+  };
+  WindowServices Services() {
+    return {taskbar_, attention_, notificationIcon_, presence_, documents_, messageBoxes_};
+  }
 
+ private:
   // Data.ini, found once and handed to everything that reads or writes it.
-  SettingsFile settings;
+  SettingsFile settings_;
   // The platform's services, made before the pages that use them and released
   // after them (member order).
-  SystemMessageBoxes messageBoxes;
-  SystemFileChooser fileChooser;
-  SystemLocalClock localClock;
+  SystemMessageBoxes messageBoxes_;
+  SystemFileChooser fileChooser_;
+  SystemLocalClock localClock_;
   // Real ticks arrive late, in bursts or not at all when the machine is busy
   // or asleep, so both watches count against a clock: the performance counter,
   // with the time slept added from the tick count, which goes on through sleep.
-  PerformanceCounterClock counterClock;
-  TickCountClock tickCountClock;
-  SleepAwareClock runClock;
-  MultimediaTickSource stopwatchTicks;
-  MultimediaTickSource timerTicks;
-  PresetNameDialogAsker presetNames;
-  MciBellDevice bellDevice;
-  SystemMonitors monitors;
-  ShellDocumentOpener documents;
+  PerformanceCounterClock counterClock_;
+  TickCountClock tickCountClock_;
+  SleepAwareClock runClock_;
+  MultimediaTickSource stopwatchTicks_;
+  MultimediaTickSource timerTicks_;
+  PresetNameDialogAsker presetNames_;
+  MciBellDevice bellDevice_;
+  SystemMonitors monitors_;
+  ShellDocumentOpener documents_;
   // The taskbar button, the awake request, the call for attention and the
   // notification area's icon, told by the pages what they do; bound to the
   // main window as it is created.
-  TaskbarList taskbar;
-  ThreadAwakeRequest awake;
-  WindowAttention attention;
-  ShellNotificationIcon notificationIcon;
-  desktop::DesktopPresence presence{taskbar, awake, attention, notificationIcon};
+  TaskbarList taskbar_;
+  ThreadAwakeRequest awake_;
+  WindowAttention attention_;
+  ShellNotificationIcon notificationIcon_;
+  desktop::DesktopPresence presence_{taskbar_, awake_, attention_, notificationIcon_};
 
-  StopwatchPage stopwatchPage;
-  TimerPage timerPage;
-  SettingsPage settingsPage;
+  StopwatchPage stopwatchPage_;
+  TimerPage timerPage_;
+  SettingsPage settingsPage_;
 };

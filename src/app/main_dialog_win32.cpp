@@ -11,7 +11,7 @@
 #include "settings/settings_file_win32.h"
 #include "settings/settings_path_win32.h"
 #include "settings/settings_schema.h"
-#include "ui/dpi_win32.h"
+#include "ui/dpi.h"
 #include "ui/high_contrast_win32.h"
 #include "ui/messages.h"
 
@@ -70,12 +70,12 @@ HWND MainDialog::CreateModeless(HINSTANCE instance) {
 
 bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
   if (message == TaskbarList::ButtonCreatedMessage()) {
-    if (app_.taskbar.Attach(Window()))
-      app_.presence.TaskbarReady();
+    if (app_.Services().taskbar.Attach(Window()))
+      app_.Services().presence.TaskbarReady();
     return false;
   }
   if (message == ShellNotificationIcon::AreaCreatedMessage()) {
-    app_.presence.NotificationAreaReady();
+    app_.Services().presence.NotificationAreaReady();
     return false;
   }
   switch (message) {
@@ -84,7 +84,7 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*)
       return true;
     case WM_HELP:
       // F1 in any control of any page reaches here through the parents.
-      OpenHelp(Window(), ProgramFolder(), app_.documents, app_.messageBoxes);
+      OpenHelp(Window(), ProgramFolder(), app_.Services().documents, app_.Services().messageBoxes);
       return true;
     case WM_POWERBROADCAST:
       OnPowerBroadcast(wParam);
@@ -95,10 +95,6 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*)
       // and passed to every page, display and control inside.
       TellContrastToDescendants(Window());
       return false;
-    case kDpiChangedMessage:
-      if (lParam != 0)
-        OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return true;
     case WM_MIPO_RESTORE_PLACEMENT:
       OnRestorePlacement();
       return false;
@@ -166,8 +162,8 @@ int MainDialog::TabHeaderHeight() const {
 
 int MainDialog::StatusBarHeight() const {
   RECT bar = {};
-  if (app_.statusBars[0] != nullptr)
-    GetWindowRect(app_.statusBars[0], &bar);
+  if (statusBars_[0] != nullptr)
+    GetWindowRect(statusBars_[0], &bar);
   return bar.bottom - bar.top;
 }
 
@@ -177,18 +173,20 @@ bool MainDialog::OnInitDialog() {
   InsertTabs();
   InitCommonControls();
   CreateStatusBars(instance);
-  if (app_.settings.ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
+  if (app_.Settings().ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1)
     CheckDlgButton(Window(), IDC_FRONT_SWITCH, BST_CHECKED);
 
-  app_.attention.Bind(Window());
-  app_.notificationIcon.Bind(Window(), WM_MIPO_NOTIFICATION_ICON, instance, IDI_APP_ICON);
-  app_.presence.NotificationAreaSwitched(desktop::NotificationAreaOn(
-      app_.settings.ReadInt(schema::kSettingSection, schema::kNotificationArea, 1)));
+  app_.Services().attention.Bind(Window());
+  app_.Services().notificationIcon.Bind(Window(), WM_MIPO_NOTIFICATION_ICON, instance,
+                                        IDI_APP_ICON);
+  app_.Services().presence.NotificationAreaSwitched(desktop::NotificationAreaOn(
+      app_.Settings().ReadInt(schema::kSettingSection, schema::kNotificationArea, 1)));
 
   const int startTab = ChooseStartTab();
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
   OpenPage(startTab);
   MeasureMinimumHeight(startTab);
+  MeasureMinimumWidth();
 
   // The pages are siblings of the tab control and must be drawn above it.
   SetWindowPos(Tab(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -200,7 +198,7 @@ bool MainDialog::OnInitDialog() {
 
 void MainDialog::SetIcon(HINSTANCE instance) {
   icon_ = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
-                                        ScaleToScreen(16), ScaleToScreen(16), 0));
+                                        ScalePixels(16, Dpi()), ScalePixels(16, Dpi()), 0));
   if (icon_ != nullptr)
     SetClassLongPtrA(Window(), GCLP_HICON, reinterpret_cast<LONG_PTR>(icon_));
 }
@@ -215,8 +213,8 @@ void MainDialog::InsertTabs() {
 }
 
 void MainDialog::CreateStatusBars(HINSTANCE instance) {
-  for (HWND& bar : app_.statusBars) bar = nullptr;
-  for (HWND& bar : app_.statusBars) {
+  for (HWND& bar : statusBars_) bar = nullptr;
+  for (HWND& bar : statusBars_) {
     bar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance, nullptr);
     if (bar == nullptr)
@@ -225,9 +223,9 @@ void MainDialog::CreateStatusBars(HINSTANCE instance) {
 }
 
 int MainDialog::ChooseStartTab() const {
-  if (app_.settings.ReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
+  if (app_.Settings().ReadInt(schema::kSettingSection, schema::kEndTab, 1) != 1)
     return kStopwatch;
-  const int stored = app_.settings.ReadInt(schema::kMainSection, schema::kEndTabPos, 0);
+  const int stored = app_.Settings().ReadInt(schema::kMainSection, schema::kEndTabPos, 0);
   // Only the stopwatch and the timer are start tabs; anything else (a hand
   // edit) would leave the window without a page.
   return stored == kTimer ? kTimer : kStopwatch;
@@ -236,13 +234,13 @@ int MainDialog::ChooseStartTab() const {
 void MainDialog::MeasureMinimumHeight(int startTab) {
   measuredTab_ = startTab;
   HWND startButton =
-      startTab == kTimer ? app_.timerPage.StartButton() : app_.stopwatchPage.StartButton();
+      startTab == kTimer ? app_.Timer().StartButton() : app_.Stopwatch().StartButton();
   RECT dialog = {};
   GetWindowRect(Window(), &dialog);
   RECT button = dialog;
   if (startButton != nullptr)
     GetWindowRect(startButton, &button);
-  app_.minimumTrackingHeight =
+  minimumTrackingHeight_ =
       MinimumTrackingHeight(StatusBarHeight(), button.bottom, dialog.top, Dpi());
 }
 
@@ -251,13 +249,13 @@ void MainDialog::OpenPage(int page) {
   const int header = TabHeaderHeight();
   switch (page) {
     case kStopwatch:
-      app_.stopwatchPage.Open(Window(), app_.statusBars[0], header);
+      app_.Stopwatch().Open(Window(), statusBars_[0], header);
       break;
     case kTimer:
-      app_.timerPage.Open(Window(), app_.statusBars[1], header);
+      app_.Timer().Open(Window(), statusBars_[1], header);
       break;
     default:
-      app_.settingsPage.Open(Window(), app_.statusBars[2], header);
+      app_.SettingsTab().Open(Window(), statusBars_[2], header);
       break;
   }
 }
@@ -278,54 +276,58 @@ void MainDialog::CentreWindow() {
 }
 
 void MainDialog::OnRestorePlacement() {
-  const int storedLeft = app_.settings.ReadInt(schema::kMainSection, schema::kLeft, 0);
-  const int storedTop = app_.settings.ReadInt(schema::kMainSection, schema::kTop, 0);
-  const int storedWidth = app_.settings.ReadInt(schema::kMainSection, schema::kWidth, 0);
-  const int storedHeight = app_.settings.ReadInt(schema::kMainSection, schema::kHeight, 0);
-  if (storedWidth != 0) {
-    MoveWindow(Window(), storedLeft, storedTop, storedWidth, storedHeight, TRUE);
+  const SettingsFile& settings = app_.Settings();
+  Placement stored;
+  stored.left = settings.ReadInt(schema::kMainSection, schema::kLeft, 0);
+  stored.top = settings.ReadInt(schema::kMainSection, schema::kTop, 0);
+  stored.width = settings.ReadInt(schema::kMainSection, schema::kWidth, 0);
+  stored.height = settings.ReadInt(schema::kMainSection, schema::kHeight, 0);
+  stored.dpi =
+      MendStoredDpi(settings.ReadInt(schema::kMainSection, schema::kPlacementDpi, kDesignDpi));
+  if (stored.width != 0) {
+    // Taken at another scaling, the window keeps its size in points.
+    const Placement shown = PlacementAt(stored, Dpi());
+    MoveWindow(Window(), shown.left, shown.top, shown.width, shown.height, TRUE);
     // A placement on a screen that is gone would open the window where nobody
     // sees it; keep the size and centre it instead.
     std::vector<Rect> monitors;
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    const Rect stored = PlacementRect(storedLeft, storedTop, storedWidth, storedHeight);
+    const Rect area = PlacementRect(shown.left, shown.top, shown.width, shown.height);
     if (!monitors.empty() &&
-        !IsPlacementVisible(stored, monitors.data(), static_cast<int>(monitors.size()))) {
+        !IsPlacementVisible(area, monitors.data(), static_cast<int>(monitors.size()))) {
       CentreWindow();
     }
   } else {
     CentreWindow();
   }
-  app_.left = storedLeft;
-  app_.top = storedTop;
-  app_.width = storedWidth;
-  app_.height = storedHeight;
+  // Until the user moves the window, the record goes back as it was read.
+  placement_ = stored;
   ShowWindow(Window(), SW_SHOW);
 }
 
 void MainDialog::OnAfterShow() {
-  if (!showingNotices_ && app_.settings.ReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
+  if (!showingNotices_ &&
+      app_.Settings().ReadInt(schema::kMainSection, schema::kFirstFlag, 1) == 1) {
     // The boxes are modal; a show notification handled inside them must not
     // start the notices a second time.
     showingNotices_ = true;
     for (const char* notice : kFirstRunNotices) {
       MessageBoxA(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
     }
-    app_.settings.WriteString(schema::kMainSection, schema::kFirstFlag, "0");
+    app_.Settings().WriteString(schema::kMainSection, schema::kFirstFlag, "0");
     showingNotices_ = false;
   }
-  if (app_.settings.ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
+  if (app_.Settings().ReadInt(schema::kMainSection, schema::kAlwaysTop, 0) == 1) {
     SetWindowPos(Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   }
 }
 
 void MainDialog::OnSelectionChanging() {
   if (SendMessageA(Tab(), TCM_GETCURSEL, 0, 0) == kSettings) {
-    // The other pages are told what is now in force; the file is for the
-    // next run.
-    app_.settingsPage.SaveSettings();
-    app_.timerPage.UseBellFile(app_.settingsPage.BellFile().c_str());
-    app_.stopwatchPage.UseTriggerMethods(app_.settingsPage.TriggerMethods());
+    // What was saved reaches the timer through Data.ini; the stopwatch reads
+    // its trigger methods there when it is shown.
+    app_.SettingsTab().SaveSettings();
+    app_.Timer().ReloadBellFile();
   }
 }
 
@@ -333,16 +335,16 @@ void MainDialog::OnSelectionChanged() {
   const int page = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
   switch (page) {
     case kStopwatch:
-      app_.timerPage.Show(SW_HIDE);
-      app_.settingsPage.Show(SW_HIDE);
+      app_.Timer().Show(SW_HIDE);
+      app_.SettingsTab().Show(SW_HIDE);
       break;
     case kTimer:
-      app_.stopwatchPage.Show(SW_HIDE);
-      app_.settingsPage.Show(SW_HIDE);
+      app_.Stopwatch().Show(SW_HIDE);
+      app_.SettingsTab().Show(SW_HIDE);
       break;
     case kSettings:
-      app_.stopwatchPage.Show(SW_HIDE);
-      app_.timerPage.Show(SW_HIDE);
+      app_.Stopwatch().Show(SW_HIDE);
+      app_.Timer().Show(SW_HIDE);
       break;
     default:
       return;
@@ -358,10 +360,16 @@ void MainDialog::OnFrontSwitch() {
 }
 
 void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
+  LayOut(clientWidth, clientHeight);
+}
+
+// The status bars along the bottom, the tab control above them, the "in
+// front" switch at the right and the pages inside the tab, at Dpi().
+void MainDialog::LayOut(int clientWidth, int clientHeight) {
   const int barHeight = StatusBarHeight();
   RECT bar = {};
-  if (app_.statusBars[0] != nullptr) {
-    GetWindowRect(app_.statusBars[0], &bar);
+  if (statusBars_[0] != nullptr) {
+    GetWindowRect(statusBars_[0], &bar);
     MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&bar), 2);
   }
   HWND frontSwitch = GetDlgItem(Window(), IDC_FRONT_SWITCH);
@@ -372,7 +380,7 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
                                              switchRect.right - switchRect.left, Dpi());
 
   HDWP batch = BeginDeferWindowPos(5);
-  for (HWND statusBar : app_.statusBars) {
+  for (HWND statusBar : statusBars_) {
     if (statusBar == nullptr || batch == nullptr)
       continue;
     batch = DeferWindowPos(batch, statusBar, nullptr, layout.statusBar.left, layout.statusBar.top,
@@ -390,20 +398,17 @@ void MainDialog::OnSize(UINT, int clientWidth, int clientHeight) {
     EndDeferWindowPos(batch);
 
   const Rect page = PageRect(clientWidth, clientHeight, TabHeaderHeight(), barHeight, Dpi());
-  app_.stopwatchPage.Resize(page.Width(), page.Height());
-  app_.timerPage.Resize(page.Width(), page.Height());
-  app_.settingsPage.Resize(page.Width(), page.Height());
+  app_.Stopwatch().Place(page);
+  app_.Timer().Place(page);
+  app_.SettingsTab().Place(page);
 }
 
 void MainDialog::OnGetMinMaxInfo(MINMAXINFO* info) {
-  MeasureMinimumWidth();
   info->ptMinTrackSize.x = MulDiv(minimumTrackingWidth_, Dpi(), minimumWidthDpi_);
-  info->ptMinTrackSize.y = app_.minimumTrackingHeight;
+  info->ptMinTrackSize.y = minimumTrackingHeight_;
 }
 
 void MainDialog::MeasureMinimumWidth() {
-  if (minimumTrackingWidth_ != 0)
-    return;
   RECT own = {};
   GetWindowRect(Window(), &own);
   minimumTrackingWidth_ = own.right - own.left;
@@ -413,30 +418,37 @@ void MainDialog::MeasureMinimumWidth() {
 void MainDialog::OnExitSizeMove() {
   RECT own = {};
   GetWindowRect(Window(), &own);
-  app_.left = own.left;
-  app_.top = own.top;
-  app_.width = own.right - own.left;
-  app_.height = own.bottom - own.top;
+  placement_.left = own.left;
+  placement_.top = own.top;
+  placement_.width = own.right - own.left;
+  placement_.height = own.bottom - own.top;
+  placement_.dpi = Dpi();
 }
 
 void MainDialog::OnDestroy() {
-  app_.presence.End();
-  app_.settings.WriteInt(schema::kMainSection, schema::kLeft, app_.left);
-  app_.settings.WriteInt(schema::kMainSection, schema::kTop, app_.top);
-  app_.settings.WriteInt(schema::kMainSection, schema::kWidth, app_.width);
-  app_.settings.WriteInt(schema::kMainSection, schema::kHeight, app_.height);
-  app_.settings.WriteString(
+  app_.Services().presence.End();
+  app_.Settings().WriteInt(schema::kMainSection, schema::kLeft, placement_.left);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kTop, placement_.top);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kWidth, placement_.width);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kHeight, placement_.height);
+  // Written only when the file says otherwise: a file without the key already
+  // means 96, and one from a run at another scaling must not keep its figure.
+  if (app_.Settings().ReadInt(schema::kMainSection, schema::kPlacementDpi, kDesignDpi) !=
+      placement_.dpi) {
+    app_.Settings().WriteInt(schema::kMainSection, schema::kPlacementDpi, placement_.dpi);
+  }
+  app_.Settings().WriteString(
       schema::kMainSection, schema::kAlwaysTop,
       IsDlgButtonChecked(Window(), IDC_FRONT_SWITCH) == BST_CHECKED ? "1" : "0");
   const int tab = static_cast<int>(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0));
-  app_.settings.WriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
+  app_.Settings().WriteInt(schema::kMainSection, schema::kEndTabPos, tab == kSettings ? 0 : tab);
 }
 
 // Both resume notifications may come for one wake; the second finds nothing
 // left to make up.
 void MainDialog::OnPowerBroadcast(WPARAM event) {
   if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND)
-    app_.timerPage.CatchUpAfterSleep();
+    app_.Timer().CatchUpAfterSleep();
 }
 
 void MainDialog::OnEndSession(bool ending) {
@@ -451,13 +463,14 @@ void MainDialog::OnEndSession(bool ending) {
 }
 
 void MainDialog::OnNotificationIcon(WPARAM wParam, LPARAM lParam) {
-  switch (app_.notificationIcon.ActionOf(wParam, lParam)) {
+  ShellNotificationIcon& icon = app_.Services().notificationIcon;
+  switch (icon.ActionOf(wParam, lParam)) {
     case desktop::kIconBringToFront:
       BringToFront();
       break;
     case desktop::kIconOfferMenu:
-      OfferNotificationMenu(Window(), app_.notificationIcon.MenuPoint(wParam),
-                            IDM_NOTIFY_SHOW_WINDOW, IDM_NOTIFY_EXIT);
+      OfferNotificationMenu(Window(), icon.MenuPoint(wParam), IDM_NOTIFY_SHOW_WINDOW,
+                            IDM_NOTIFY_EXIT);
       break;
     default:
       break;
@@ -469,25 +482,20 @@ void MainDialog::BringToFront() {
   SetForegroundWindow(Window());
 }
 
-// The window moved to a monitor of another scaling (or the scaling changed).
-// The system's own re-scaling is off: the template's controls and font, the
-// pages and their displays and lists, the margins and the least window size
-// all follow here, and the window takes the rectangle the system suggests.
-void MainDialog::OnDpiChanged(int dpi, const RECT& suggested) {
-  if (dpi <= 0)
-    return;
-  // Still the template's width, if no size query came before.
-  MeasureMinimumWidth();
-  ApplyTemplateAt(dpi);
-  const int header = TabHeaderHeight();
-  app_.stopwatchPage.ChangeDpi(dpi, header);
-  app_.timerPage.ChangeDpi(dpi, header);
-  app_.settingsPage.ChangeDpi(dpi, header);
-  SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // Also when the suggested size is the old one: the layout is the new dpi's.
+// The window moved to a monitor of another scaling (or the scaling changed);
+// the system's own re-scaling is off. The template's controls and font are at
+// the new dpi already; the rest of the window follows at its present size, and
+// its pages, their displays and lists follow after it.
+void MainDialog::OnDpiChanged(int, int) {
   RECT client = {};
   GetClientRect(Window(), &client);
-  OnSize(SIZE_RESTORED, client.right, client.bottom);
+  LayOut(client.right, client.bottom);
+}
+
+// The least height is measured at the new dpi before the window takes its new
+// rectangle: the size query that move sends must already answer it, or a
+// window at its least height would keep the old, larger one.
+void MainDialog::PlaceAfterDpiChange(const RECT& suggested) {
   MeasureMinimumHeight(measuredTab_);
+  Dialog::PlaceAfterDpiChange(suggested);
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "app/window_layout.h"
 #include "ui/dialog_win32.h"
 
 class Application;
@@ -23,11 +24,17 @@ class MainDialog : public Dialog {
   // The same dialog, modeless, for tests that drive it message by message.
   HWND CreateModeless(HINSTANCE instance);
 
+  // The status bar of a page (0 stopwatch, 1 timer, 2 settings); null before
+  // the dialog made it.
+  HWND StatusBar(int page) const { return statusBars_[page]; }
+
  private:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
   void OnSize(UINT type, int width, int height) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
+  void PlaceAfterDpiChange(const RECT& suggested) override;
   void OnDestroy() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
@@ -50,7 +57,7 @@ class MainDialog : public Dialog {
   void OnNotificationIcon(WPARAM wParam, LPARAM lParam);
   void BringToFront();
   void OnPowerBroadcast(WPARAM event);
-  void OnDpiChanged(int dpi, const RECT& suggested);
+  void LayOut(int clientWidth, int clientHeight);
 
   HWND Tab() const;
   int TabHeaderHeight() const;
@@ -59,10 +66,18 @@ class MainDialog : public Dialog {
   void CentreWindow();
 
   Application& app_;
+  HWND statusBars_[3] = {};
+  // What the user last made of the window; stored when it closes.
+  Placement placement_;
+  // The least outer height the user may size the window to: down to the start
+  // button's row and the status bar. Measured as the dialog initialises, before
+  // any size query is answered.
+  int minimumTrackingHeight_ = 0;
   HICON icon_ = nullptr;
   bool showingNotices_ = false;
-  // The width the dialog has from its template, measured at the first size
-  // query (at minimumWidthDpi_) and kept for the rest of the run.
+  // The width the dialog has from its template, measured as it initialises
+  // (at minimumWidthDpi_), before any size query is answered, and kept for the
+  // rest of the run.
   int minimumTrackingWidth_ = 0;
   int minimumWidthDpi_ = 0;
   // The page whose start button decides the least height.

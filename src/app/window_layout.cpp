@@ -1,5 +1,7 @@
 #include "app/window_layout.h"
 
+#include "base/mul_div.h"
+
 Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,
                       int screenHeight) {
   Point p;
@@ -43,6 +45,21 @@ int ClampedSum(int a, int b) {
 }
 
 }  // namespace
+
+Placement PlacementAt(const Placement& stored, int dpi) {
+  Placement shown = stored;
+  shown.dpi = dpi;
+  if (dpi <= 0 || stored.dpi <= 0 || dpi == stored.dpi)
+    return shown;
+  int* sizes[] = {&shown.width, &shown.height};
+  for (int* size : sizes) {
+    // MulDiv's -1: a (damaged) size too large to scale stays as stored.
+    const int scaled = MulDivRounded(*size, dpi, stored.dpi);
+    if (scaled != -1)
+      *size = scaled;
+  }
+  return shown;
+}
 
 Rect PlacementRect(int left, int top, int width, int height) {
   Rect r;

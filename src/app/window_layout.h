@@ -8,6 +8,21 @@ struct Point {
   int y = 0;
 };
 
+// The main window's placement record (outer rectangle, screen pixels, and the
+// dots per inch it was taken at): as restored from Data.ini, then as the user
+// last left it; stored at the close.
+struct Placement {
+  int left = 0;
+  int top = 0;
+  int width = 300;
+  int height = 300;
+  int dpi = kDesignDpi;
+};
+
+// The placement shown at dpi: the size keeps its points (MulDiv's rounding),
+// the position stays as stored. A size too large to scale stays as it is.
+Placement PlacementAt(const Placement& stored, int dpi);
+
 // Centres a window of the given size on the desktop, then keeps it inside the
 // primary screen on the left and right and off its bottom edge (halves truncate).
 Point CentreOnDesktop(const Rect& desktop, int windowWidth, int windowHeight, int screenWidth,

@@ -263,7 +263,7 @@ HICON ShellNotificationIcon::IconFor(desktop::IconMark mark) {
     mark = desktop::kNoMark;
   int size = GetSystemMetrics(SM_CXSMICON);
   if (size <= 0)
-    size = ScaleToScreen(16);
+    size = ScalePixels(16, ScreenDpi());
   if (size != iconSize_) {
     ReleaseIcons();
     iconSize_ = size;

@@ -12,7 +12,7 @@ struct DisplayPlace {
   int height;
 };
 
-// Given for 96 dpi; pages place their display at PageDisplayPlace(ScreenDpi()).
+// Given for 96 dpi; a page places its display at PageDisplayPlace(its Dpi()).
 constexpr DisplayPlace kPageDisplayRect = {1, 3, 232, 30};
 
 // kPageDisplayRect in the pixels of a screen of dpi dots per inch.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/path_rules.h"
+#include "ui/dpi.h"
 
 namespace display {
 
@@ -87,9 +88,7 @@ FontRecord DefaultFontRecord(const char* fontFilePath, int pixelsPerInch) {
 }
 
 int MendFontFileDpi(int stored) {
-  // From a quarter of 96 to 25 times it: every scaling a screen offers, and
-  // far from the sizes where the scaling itself would overflow.
-  return stored >= 24 && stored <= 2400 ? stored : kFontFileDpiMissing;
+  return MendStoredDpi(stored);
 }
 
 FontRecord ScaleFontRecord(const FontRecord& record, int fromDpi, int toDpi) {

@@ -3,17 +3,17 @@
 #include "ui/messages.h"
 #include "display/font_record.h"
 #include "display/max_display_ids.h"
-#include "ui/dpi_win32.h"
+#include "ui/dpi.h"
+#include "ui/start_button_captions.h"
 
 static_assert(IDC_MAXDISP_START == WM_MIPO_MAXDISPLAY_START, "start button id is its message");
 static_assert(IDC_MAXDISP_CLOSE == WM_MIPO_MAXDISPLAY_CLOSE, "close button id is its message");
 
 namespace {
 
-const char kStartText[] = "スタート";
 const char kCloseText[] = "閉じる";
 
-// The label and the buttons, in pixels at 96 dpi; scaled to the screen where made.
+// The label and the buttons, in pixels at 96 dpi; scaled to the display's dpi.
 const int kControlTop = 2;
 const int kControlHeight = 66;
 const int kLabelWidth = 270;
@@ -21,10 +21,28 @@ const int kButtonWidth = 100;
 const int kLabelPoints = 24;
 const BYTE kLabelPitchAndFamily = 0x40;
 
+// Where the label (at the right edge) and the two buttons (at the left) stand
+// in a display whose client area is clientWidth wide.
+struct ControlPlaces {
+  RECT label;
+  RECT start;
+  RECT close;
+};
+
+ControlPlaces PlaceControls(int clientWidth, int dpi) {
+  const int top = ScalePixels(kControlTop, dpi);
+  const int bottom = top + ScalePixels(kControlHeight, dpi);
+  const int labelWidth = ScalePixels(kLabelWidth, dpi);
+  const int buttonWidth = ScalePixels(kButtonWidth, dpi);
+  return {{clientWidth - labelWidth, top, clientWidth, bottom},
+          {0, top, buttonWidth, bottom},
+          {buttonWidth, top, 2 * buttonWidth, bottom}};
+}
+
 HWND CreateChild(HINSTANCE instance, HWND parent, const char* className, const char* text,
-                 DWORD style, int x, int width, int id, void* param, int dpi) {
-  return CreateWindowExA(WS_EX_LEFT, className, text, style, x, ScalePixels(kControlTop, dpi),
-                         width, ScalePixels(kControlHeight, dpi), parent,
+                 DWORD style, const RECT& place, int id, void* param) {
+  return CreateWindowExA(WS_EX_LEFT, className, text, style, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, param);
 }
 
@@ -42,7 +60,8 @@ MaxDisplayWindow::MaxDisplayWindow(const SettingsFile& settings)
       labelWindow_(nullptr),
       startButton_(nullptr),
       closeButton_(nullptr),
-      labelFont_(nullptr) {}
+      labelFont_(nullptr),
+      notifyWindow_(nullptr) {}
 
 MaxDisplayWindow::~MaxDisplayWindow() {
   ReleaseControls(true);
@@ -57,8 +76,8 @@ HWND MaxDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND notifyWindow
   notifyWindow_ = notifyWindow;
   // The time is drawn straight onto the window's device context at every tick;
   // clipping the children keeps that drawing off the label and the buttons.
-  if (TimeDisplayWindow::Create(instance, parent, notifyWindow, style | WS_CLIPCHILDREN, x, y,
-                                width, height, fontName) == nullptr) {
+  if (TimeDisplayWindow::Create(instance, parent, style | WS_CLIPCHILDREN, x, y, width, height,
+                                fontName) == nullptr) {
     return nullptr;
   }
   CreateControls(instance);
@@ -69,30 +88,27 @@ void MaxDisplayWindow::CreateControls(HINSTANCE instance) {
   HWND display = Window();
   RECT frame;
   GetClientRect(display, &frame);  // the label stands at the right edge of the display
-
-  const int labelWidth = ScalePixels(kLabelWidth, Dpi());
-  const int buttonWidth = ScalePixels(kButtonWidth, Dpi());
-  labelWindow_ = CreateChild(instance, display, "STATIC", "", WS_CHILD, frame.right - labelWidth,
-                             labelWidth, IDC_MAXDISP_LABEL, this, Dpi());
+  const ControlPlaces places = PlaceControls(frame.right, Dpi());
+  labelWindow_ =
+      CreateChild(instance, display, "STATIC", "", WS_CHILD, places.label, IDC_MAXDISP_LABEL, this);
   if (labelWindow_ == nullptr)
     return;
   labelFont_ = MakeLabelFont(Dpi());
+  labelFontDpi_ = Dpi();
   SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
 
-  startButton_ = CreateChild(instance, display, "BUTTON", kStartText, WS_CHILD | WS_BORDER, 0,
-                             buttonWidth, IDC_MAXDISP_START, this, Dpi());
+  startButton_ = CreateChild(instance, display, "BUTTON", kStartCaption, WS_CHILD | WS_BORDER,
+                             places.start, IDC_MAXDISP_START, this);
   if (startButton_ == nullptr)
     return;
   closeButton_ = CreateChild(instance, display, "BUTTON", kCloseText, WS_CHILD | WS_BORDER,
-                             buttonWidth, buttonWidth, IDC_MAXDISP_CLOSE, this, Dpi());
+                             places.close, IDC_MAXDISP_CLOSE, this);
 }
 
 // On a monitor of another scaling the display covers that whole monitor (the
 // one the system's suggested rectangle lies on: a full-screen window is never
-// a scaled copy of its old size), in fonts made for it, with its label and
-// buttons at the new dpi's sizes.
-void MaxDisplayWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-  SetDpi(dpi);
+// a scaled copy of its old size).
+void MaxDisplayWindow::PlaceAfterDpiChange(const RECT& suggested) {
   RECT area = suggested;
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
@@ -100,34 +116,35 @@ void MaxDisplayWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     area = monitor.rcMonitor;
   SetWindowPos(Window(), nullptr, area.left, area.top, area.right - area.left,
                area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
-  const int top = ScalePixels(kControlTop, dpi);
-  const int height = ScalePixels(kControlHeight, dpi);
-  const int labelWidth = ScalePixels(kLabelWidth, dpi);
-  const int buttonWidth = ScalePixels(kButtonWidth, dpi);
+// The time as the base lays it out; the label at the right edge, the buttons
+// at the left, and the label's font made for the dpi.
+void MaxDisplayWindow::LayOut() {
+  TimeDisplayWindow::LayOut();
   RECT frame = {};
   GetClientRect(Window(), &frame);
+  const ControlPlaces places = PlaceControls(frame.right, Dpi());
   const struct {
     HWND control;
-    int x;
-    int width;
-  } places[] = {{labelWindow_, frame.right - labelWidth, labelWidth},
-                {startButton_, 0, buttonWidth},
-                {closeButton_, buttonWidth, buttonWidth}};
-  for (const auto& place : places) {
-    if (place.control != nullptr) {
-      SetWindowPos(place.control, nullptr, place.x, top, place.width, height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT& place;
+  } controls[] = {
+      {labelWindow_, places.label}, {startButton_, places.start}, {closeButton_, places.close}};
+  for (const auto& c : controls) {
+    if (c.control != nullptr) {
+      SetWindowPos(c.control, nullptr, c.place.left, c.place.top, c.place.right - c.place.left,
+                   c.place.bottom - c.place.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
-  if (labelWindow_ == nullptr)
+  if (labelWindow_ == nullptr || labelFontDpi_ == Dpi())
     return;
   // The label takes the new font before the old one goes.
-  HFONT font = MakeLabelFont(dpi);
+  HFONT font = MakeLabelFont(Dpi());
   SendMessageA(labelWindow_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (labelFont_ != nullptr)
     DeleteObject(labelFont_);
   labelFont_ = font;
+  labelFontDpi_ = Dpi();
 }
 
 void MaxDisplayWindow::ReleaseControls(bool destroyWindows) {
@@ -186,11 +203,6 @@ bool MaxDisplayWindow::OnCommand(int id, int code, HWND) {
 
 // The notice label is drawn in its colour on white; other statics as usual.
 bool MaxDisplayWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-  if (message == kDpiChangedMessage && lParam != 0) {
-    OnDpiChanged(DpiFromMessage(wParam), *reinterpret_cast<const RECT*>(lParam));
-    *result = 0;
-    return true;
-  }
   if (message != WM_CTLCOLORSTATIC)
     return TimeDisplayWindow::OnMessage(message, wParam, lParam, result);
   HWND control = reinterpret_cast<HWND>(lParam);

@@ -37,12 +37,13 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   bool OnKeyDown(WPARAM key, LPARAM flags) override;
   bool OnLButtonDown(WPARAM keys, LPARAM point) override;
   void OnWindowDestroyed() override;
+  void LayOut() override;
+  void PlaceAfterDpiChange(const RECT& suggested) override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
  private:
   void CreateControls(HINSTANCE instance);
-  void OnDpiChanged(int dpi, const RECT& suggested);
   void ReleaseControls(bool destroyWindows);
 
   COLORREF labelColor_;
@@ -50,4 +51,6 @@ class MaxDisplayWindow : public TimeDisplayWindow {
   HWND startButton_;
   HWND closeButton_;
   HFONT labelFont_;
+  HWND notifyWindow_;
+  int labelFontDpi_ = 0;
 };

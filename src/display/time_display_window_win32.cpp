@@ -53,7 +53,6 @@ void RegisterDisplayClass(HINSTANCE instance) {
 
 TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
     : settings_(settings),
-      notifyWindow_(nullptr),
       font_(nullptr),
       savedFont_(nullptr),
       windowDC_(nullptr),
@@ -62,8 +61,7 @@ TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
       backgroundDC_(nullptr),
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
-      drawingBitmap_(nullptr),
-      dpi_(kDesignDpi) {
+      drawingBitmap_(nullptr) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
   std::memset(fontFilePath_, 0, sizeof fontFilePath_);
@@ -78,8 +76,8 @@ TimeDisplayWindow::~TimeDisplayWindow() {
   ReleaseSurface();
 }
 
-HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWindow*/, DWORD style,
-                               int x, int y, int width, int height, const char* fontName) {
+HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, DWORD style, int x, int y,
+                               int width, int height, const char* fontName) {
   if (Window() != nullptr) {
     ShowWindow(Window(), SW_SHOW);
     return Window();
@@ -100,7 +98,6 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
     return nullptr;
   GetClientRect(Window(), &clientRect_);
   SetUpAccess();
-  dpi_ = WindowDpi(Window());
 
   // The record is kept at the system's dots per inch, as the font file is
   // written; the font is made for the window's own.
@@ -108,9 +105,7 @@ HWND TimeDisplayWindow::Create(HINSTANCE instance, HWND parent, HWND /*notifyWin
     fontRecord_ = display::DefaultFontRecord(fontFilePath_[0] != '\0' ? fontFilePath_ : fontName,
                                              ScreenDpi());
   }
-  const LOGFONTA logFont =
-      ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), dpi_).logFont);
-  font_ = CreateFontIndirectA(&logFont);
+  RemakeFont();
   BuildSurface();
   return Window();
 }
@@ -208,15 +203,31 @@ void TimeDisplayWindow::ReleaseSurface() {
   }
 }
 
-void TimeDisplayWindow::OnSize(UINT, int width, int height) {
+void TimeDisplayWindow::OnSize(UINT, int, int) {
+  LayOut();
+}
+
+void TimeDisplayWindow::OnDpiChanged(int, int) {
+  LayOut();
+}
+
+void TimeDisplayWindow::LayOut() {
+  // Before creation has made the surface there is nothing to fit.
+  if (memoryDC_ == nullptr)
+    return;
+  if (fontDpi_ != Dpi())
+    RemakeFont();
   // The bitmaps are made for one size; a display moved to a screen of another
   // size gets new ones, so the time stays centred and nothing is left unpainted.
-  if (memoryDC_ == nullptr || (width == clientRect_.right && height == clientRect_.bottom))
-    return;
-  ReleaseDrawing();
-  GetClientRect(Window(), &clientRect_);
-  if (BuildSurface())
-    Draw();
+  RECT client = {};
+  GetClientRect(Window(), &client);
+  if (client.right != clientRect_.right || client.bottom != clientRect_.bottom) {
+    ReleaseDrawing();
+    clientRect_ = client;
+    if (!BuildSurface())
+      return;
+  }
+  Draw();
 }
 
 void TimeDisplayWindow::ShowText(const char* text) {
@@ -239,7 +250,7 @@ void TimeDisplayWindow::ChooseDisplayFont() {
   // The dialog edits a copy, so a cancelled dialog cannot touch the record;
   // it is given the size the window shows, so it names the same points on
   // every monitor.
-  LOGFONTA logFont = ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), dpi_).logFont);
+  LOGFONTA logFont = ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), Dpi()).logFont);
   CHOOSEFONTA choice;
   std::memset(&choice, 0, sizeof choice);
   choice.lStructSize = sizeof choice;
@@ -260,18 +271,8 @@ void TimeDisplayWindow::ApplyFontChoice(const LOGFONTA& logFont, COLORREF textCo
   std::memcpy(&choice.logFont, &logFont, display::kLogFontSize);
   choice.textColor = textColor;
   unsigned char image[display::kFontRecordSize];
-  display::SerializeFontRecord(display::ScaleFontRecord(choice, dpi_, ScreenDpi()), image);
+  display::SerializeFontRecord(display::ScaleFontRecord(choice, Dpi(), ScreenDpi()), image);
   display::LoadFontRecordBytes(fontRecord_, image, sizeof image);
-  if (Window() == nullptr)
-    return;
-  RemakeFont();
-  Draw();
-}
-
-void TimeDisplayWindow::SetDpi(int dpi) {
-  if (dpi <= 0 || dpi == dpi_)
-    return;
-  dpi_ = dpi;
   if (Window() == nullptr)
     return;
   RemakeFont();
@@ -285,8 +286,9 @@ void TimeDisplayWindow::RemakeFont() {
   if (font_ != nullptr)
     DeleteObject(font_);
   const LOGFONTA shown =
-      ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), dpi_).logFont);
+      ToLogFont(display::ScaleFontRecord(fontRecord_, ScreenDpi(), Dpi()).logFont);
   font_ = CreateFontIndirectA(&shown);
+  fontDpi_ = Dpi();
   if (memoryDC_ != nullptr && font_ != nullptr)
     savedFont_ = SelectObject(memoryDC_, font_);
 }

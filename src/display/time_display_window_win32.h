@@ -22,10 +22,10 @@ class TimeDisplayWindow : public WindowObject {
 
   // Creates the window (hidden unless style says otherwise), its font and its
   // drawing surface; fontName names the font file in the folder of Data.ini.
-  // Once the window exists, later calls only show it and return it. The base
-  // class ignores notifyWindow. Returns null when the window cannot be made.
-  HWND Create(HINSTANCE instance, HWND parent, HWND notifyWindow, DWORD style, int x, int y,
-              int width, int height, const char* fontName);
+  // Once the window exists, later calls only show it and return it. Returns
+  // null when the window cannot be made.
+  HWND Create(HINSTANCE instance, HWND parent, DWORD style, int x, int y, int width, int height,
+              const char* fontName);
 
   // Keeps the text (at most 31 bytes, never half a double-byte character) and
   // draws it centred at once.
@@ -44,11 +44,6 @@ class TimeDisplayWindow : public WindowObject {
   // While the text changes it is announced at a gentler pace by itself.
   void AnnounceName();
   bool HighContrast() const { return highContrast_; }
-  // The window's monitor now has dpi dots per inch: the font is made again
-  // for it from the record's size in points, and the time redrawn. The owner
-  // places the window; a window of another size gets a new surface.
-  void SetDpi(int dpi);
-  int Dpi() const { return dpi_; }
   // The font the time is drawn in (null before creation).
   HFONT DrawingFont() const { return font_; }
 
@@ -63,21 +58,26 @@ class TimeDisplayWindow : public WindowObject {
   virtual void OnWindowDestroyed() {}
   // Text read after the time in the display's name; none by default.
   virtual void NameLabel(char* out, std::size_t /*outSize*/) const { out[0] = '\0'; }
+  // The display's one layout, from its client size and Dpi(), run when either
+  // changes: a surface of the client's size, the font made for the dpi from
+  // the record's size in points, the time drawn again. The owner places the
+  // window; a derived class lays out its own controls after this.
+  virtual void LayOut();
 
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   const SettingsFile& settings_;
-  HWND notifyWindow_;
 
  private:
   void OnPaint() override;
   bool OnRButtonDown(WPARAM keys, LPARAM point) override;
   void OnSize(UINT type, int width, int height) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
 
   bool LoadFontRecord();
-  // font_ made anew from the record at the window's dots per inch.
+  // font_ made anew from the record at Dpi().
   void RemakeFont();
   void SaveFontRecord();
   bool BuildSurface();
@@ -118,5 +118,6 @@ class TimeDisplayWindow : public WindowObject {
   bool highContrast_ = false;
   // A page's display holding the keyboard focus shows a focus frame.
   bool showFocus_ = false;
-  int dpi_;
+  // The dots per inch font_ was made for.
+  int fontDpi_ = 0;
 };

@@ -6,14 +6,17 @@
 
 namespace schema {
 
-// The main window: placement, the "in front" switch, the tab in front at the
-// end, whether the first-run notices are still to come, and the scaling of the
-// displays' font files.
+// The main window: placement and its scaling, the "in front" switch, the tab
+// in front at the end, whether the first-run notices are still to come, and
+// the scaling of the displays' font files.
 constexpr char kMainSection[] = "MainDlg";
 constexpr char kLeft[] = "Left";
 constexpr char kTop[] = "Top";
 constexpr char kWidth[] = "Width";
 constexpr char kHeight[] = "Height";
+// The dots per inch Left/Top/Width/Height were taken at (missing: 96), so the
+// window keeps its size in points when the screen's scaling changed.
+constexpr char kPlacementDpi[] = "PlacementDpi";
 constexpr char kAlwaysTop[] = "AlwaysTop";
 constexpr char kEndTabPos[] = "EndTabPos";
 constexpr char kFirstFlag[] = "FirstFlag";
@@ -26,9 +29,9 @@ constexpr char kFontDpi[] = "FontDpi";
 // its icon in the notification area (missing: it does).
 constexpr char kSettingSection[] = "SettingData";
 constexpr char kEndTab[] = "EndTab";
-constexpr char kStartWay[] = "StartWay";
-constexpr char kTimeWay[] = "TimeWay";
-constexpr char kEndWay[] = "EndWay";
+constexpr char kStartMethod[] = "StartWay";
+constexpr char kLapMethod[] = "TimeWay";
+constexpr char kStopMethod[] = "EndWay";
 constexpr char kBellFile[] = "BellFile";
 constexpr char kNotificationArea[] = "NotifyIcon";
 

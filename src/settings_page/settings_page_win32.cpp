@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
 #include <string>
 
 #include "settings/file_chooser_win32.h"
@@ -12,6 +11,7 @@
 #include "settings/settings_schema.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_rules.h"
+#include "triggers/stored_trigger_methods_win32.h"
 #include "triggers/trigger_methods.h"
 
 namespace {
@@ -36,13 +36,10 @@ bool PathExists(const std::string& path) {
 // by the page.
 class PageSaveTarget : public SettingsSaveTarget {
  public:
-  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes,
-                 std::string* bellFile)
-      : settings_(settings), page_(page), boxes_(boxes), bellFile_(bellFile) {}
+  PageSaveTarget(const SettingsFile& settings, HWND page, MessageBoxes& boxes)
+      : settings_(settings), page_(page), boxes_(boxes) {}
   void Write(const char* key, const char* value) override {
     settings_.WriteString(schema::kSettingSection, key, value);
-    if (std::strcmp(key, schema::kBellFile) == 0)
-      *bellFile_ = value;
   }
   bool PathExists(const char* path) override { return ::PathExists(path); }
   void ReportInvalidBellFile() override { boxes_.Show(page_, kInvalidBellFileMessage, "", MB_OK); }
@@ -51,17 +48,6 @@ class PageSaveTarget : public SettingsSaveTarget {
   const SettingsFile& settings_;
   HWND page_;
   MessageBoxes& boxes_;
-  std::string* bellFile_;  // the bell file in force, as written
-};
-
-struct TriggerMethodList {
-  int id;
-  const char* key;
-};
-const TriggerMethodList kTriggerMethodLists[] = {
-    {IDC_SETTINGS_START_WAY, schema::kStartWay},
-    {IDC_SETTINGS_TIME_WAY, schema::kTimeWay},
-    {IDC_SETTINGS_END_WAY, schema::kEndWay},
 };
 
 int Selection(HWND page, int id) {
@@ -90,14 +76,13 @@ void SettingsPage::SaveSettings() {
   const std::string bellFile = ControlText(GetDlgItem(page, IDC_SETTINGS_BELL_FILE));
   SettingsValues values;
   values.endTab = IsDlgButtonChecked(page, IDC_SETTINGS_END_TAB) == BST_CHECKED;
-  values.startMethod = Selection(page, IDC_SETTINGS_START_WAY);
-  values.lapMethod = Selection(page, IDC_SETTINGS_TIME_WAY);
-  values.stopMethod = Selection(page, IDC_SETTINGS_END_WAY);
+  values.startMethod = Selection(page, IDC_SETTINGS_START_METHOD);
+  values.lapMethod = Selection(page, IDC_SETTINGS_LAP_METHOD);
+  values.stopMethod = Selection(page, IDC_SETTINGS_STOP_METHOD);
   values.notificationArea = IsDlgButtonChecked(page, IDC_SETTINGS_NOTIFICATION_AREA) == BST_CHECKED;
   values.bellFile = bellFile.c_str();
-  PageSaveTarget target(settings_, page, boxes_, &bellFile_);
+  PageSaveTarget target(settings_, page, boxes_);
   SaveSettingsValues(values, target);
-  methods_ = {values.startMethod, values.lapMethod, values.stopMethod};
 }
 
 void SettingsPage::OnInitPage() {
@@ -106,8 +91,10 @@ void SettingsPage::OnInitPage() {
                  settings_.ReadInt(schema::kSettingSection, schema::kEndTab, 1) == 1
                      ? BST_CHECKED
                      : BST_UNCHECKED);
-  for (const TriggerMethodList& list : kTriggerMethodLists)
-    FillTriggerMethodList(list.id, list.key);
+  const triggers::TriggerMethods stored = ReadTriggerMethods(settings_);
+  FillTriggerMethodList(IDC_SETTINGS_START_METHOD, stored.start);
+  FillTriggerMethodList(IDC_SETTINGS_LAP_METHOD, stored.lap);
+  FillTriggerMethodList(IDC_SETTINGS_STOP_METHOD, stored.stop);
   CheckDlgButton(Window(), IDC_SETTINGS_NOTIFICATION_AREA,
                  desktop::NotificationAreaOn(
                      settings_.ReadInt(schema::kSettingSection, schema::kNotificationArea, 1))
@@ -117,14 +104,9 @@ void SettingsPage::OnInitPage() {
   char bellFile[kMaxPathChars] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
   SetDlgItemTextA(Window(), IDC_SETTINGS_BELL_FILE, bellFile);
-  bellFile_ = bellFile;
-  methods_ = {settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
-              settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
-              settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)};
 }
 
-void SettingsPage::FillTriggerMethodList(int id, const char* key) {
-  const int stored = settings_.ReadInt(schema::kSettingSection, key, 0);
+void SettingsPage::FillTriggerMethodList(int id, int stored) {
   HWND list = Item(id);
   for (int method = 0; method < kTriggerMethodCount; ++method) {
     SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(TriggerMethodName(method)));

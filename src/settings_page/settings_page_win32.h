@@ -6,12 +6,9 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "desktop/desktop_presence.h"
 #include "settings/file_chooser_win32.h"
 #include "settings/settings_file_win32.h"
-#include "triggers/trigger_rules.h"
 #include "ui/message_box_win32.h"
 #include "ui/page_win32.h"
 
@@ -26,11 +23,6 @@ class SettingsPage : public Page {
   // Writes the controls' values to Data.ini; does nothing while the page does
   // not exist, so a page never opened leaves the stored values alone.
   void SaveSettings();
-  // What is in force since the page was made or last saved: what the other
-  // pages are told when the user leaves this one. A refused bell file leaves
-  // the one before it in force.
-  const triggers::TriggerMethods& TriggerMethods() const { return methods_; }
-  const std::string& BellFile() const { return bellFile_; }
 
  private:
   void OnInitPage() override;
@@ -39,12 +31,10 @@ class SettingsPage : public Page {
   void OnDestroy() override;
 
   void Browse();
-  void FillTriggerMethodList(int id, const char* key);
+  void FillTriggerMethodList(int id, int stored);
 
   const SettingsFile& settings_;
   MessageBoxes& boxes_;
   FileChooser& chooser_;
   desktop::ActivityReport& activity_;
-  triggers::TriggerMethods methods_ = {0, 0, 0};
-  std::string bellFile_;
 };

@@ -95,15 +95,15 @@ void SaveSettingsValues(const SettingsValues& values, SettingsSaveTarget& target
   target.Write(schema::kEndTab, values.endTab ? "1" : "0");
   const struct {
     const char* key;
-    int way;
-  } ways[] = {
-      {schema::kStartWay, values.startMethod},
-      {schema::kTimeWay, values.lapMethod},
-      {schema::kEndWay, values.stopMethod},
+    int method;
+  } methods[] = {
+      {schema::kStartMethod, values.startMethod},
+      {schema::kLapMethod, values.lapMethod},
+      {schema::kStopMethod, values.stopMethod},
   };
-  for (const auto& way : ways) {
-    std::snprintf(number, sizeof number, "%d", way.way);
-    target.Write(way.key, number);
+  for (const auto& stored : methods) {
+    std::snprintf(number, sizeof number, "%d", stored.method);
+    target.Write(stored.key, number);
   }
   target.Write(schema::kNotificationArea, values.notificationArea ? "1" : "0");
   const char* bell = values.bellFile != nullptr ? values.bellFile : "";

@@ -46,7 +46,7 @@ int ListViewControl::InsertColumn(int index, const char* text, int width, int al
   ZeroMemory(&column, sizeof column);
   column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   column.fmt = alignment;
-  column.cx = width == -1 ? ScaleToScreen(100) : width;
+  column.cx = width == -1 ? ScalePixels(100, WindowDpi(window_)) : width;
   column.pszText = const_cast<char*>(text);
   column.iSubItem = index;
   return static_cast<int>(SendMessageA(window_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),

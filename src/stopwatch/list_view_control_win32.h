@@ -18,8 +18,7 @@ class ListViewControl {
   HWND Window() const;
 
   // Inserts a column at index; width (screen pixels) -1 means 100 pixels
-  // at 96 dpi, scaled to the screen. Returns the new
-  // column's index, or -1.
+  // at 96 dpi, at the list's dots per inch. Returns the new column's index, or -1.
   int InsertColumn(int index, const char* text, int width, int alignment);
   // Inserts a row at index with its first cell and item parameter; returns the
   // new row's index, or -1.

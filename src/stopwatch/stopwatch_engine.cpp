@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "stopwatch/time_texts.h"
+#include "ui/start_button_captions.h"
 
 namespace {
 
@@ -12,11 +13,9 @@ constexpr uint64_t kMinRedrawUnits = 10 * kUnitsPerMillisecond;
 // 1 s), so the display does not lag a whole extra period behind the timer.
 constexpr uint64_t kEarlyTickShare = 50;
 
-// Start button captions.
-const char kStartCaption[] = "スタート";
+// The start button's caption while running in lap mode; the others are shared
+// with the timer.
 const char kLapCaption[] = "ラップ計測";
-const char kPauseCaption[] = "一時停止";
-const char kResumeCaption[] = "再開";
 // Mode button captions.
 const char kLapModeCaption[] = "ラップ";
 const char kNormalModeCaption[] = "通常";
@@ -90,15 +89,15 @@ int StopwatchEngine::ColumnShown(int column) const {
   return (column >= 0 && column < kLapColumnCount) ? shownColumns_[column] : 0;
 }
 
-HookNeeds StopwatchEngine::SetTriggerMethods(int startMethod, int lapMethod, int stopMethod) {
-  startMethod_ = MendTriggerMethod(startMethod);
-  lapMethod_ = MendTriggerMethod(lapMethod);
-  stopMethod_ = MendTriggerMethod(stopMethod);
+HookNeeds StopwatchEngine::SetTriggerMethods(const triggers::TriggerMethods& methods) {
+  startMethod_ = MendTriggerMethod(methods.start);
+  lapMethod_ = MendTriggerMethod(methods.lap);
+  stopMethod_ = MendTriggerMethod(methods.stop);
   HookNeeds needs;
-  needs.mouse = TriggerNeedsMouseHook(startMethod_) || TriggerNeedsMouseHook(lapMethod_) ||
-                TriggerNeedsMouseHook(stopMethod_);
-  needs.key = TriggerNeedsKeyHook(startMethod_) || TriggerNeedsKeyHook(lapMethod_) ||
-              TriggerNeedsKeyHook(stopMethod_);
+  needs.mouse = TriggerMethodNeedsMouseHook(startMethod_) ||
+                TriggerMethodNeedsMouseHook(lapMethod_) || TriggerMethodNeedsMouseHook(stopMethod_);
+  needs.key = TriggerMethodNeedsKeyHook(startMethod_) || TriggerMethodNeedsKeyHook(lapMethod_) ||
+              TriggerMethodNeedsKeyHook(stopMethod_);
   controls_.EnableStart(running_ ? lapMethod_ == kTriggerButton : startMethod_ == kTriggerButton);
   controls_.EnableStop(running_ && stopMethod_ == kTriggerButton);
   UpdateStatusText();

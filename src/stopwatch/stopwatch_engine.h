@@ -93,7 +93,7 @@ class StopwatchEngine {
   void SetShownColumns(const int shown[kLapColumnCount]);  // as MendShownColumns leaves them
   // Takes the trigger methods in force (mended), sets the start and stop buttons
   // and the status text by them, and tells which hook libraries they need.
-  HookNeeds SetTriggerMethods(int startMethod, int lapMethod, int stopMethod);
+  HookNeeds SetTriggerMethods(const triggers::TriggerMethods& methods);
 
   // Starts a stopped watch; on a running one takes a lap (lap mode) or pauses or
   // resumes (normal mode).
@@ -119,8 +119,9 @@ class StopwatchEngine {
 
   bool IsRunning() const { return running_; }
   bool IsPaused() const { return running_ && !armed_; }
-  int StopMethod() const { return stopMethod_; }
-  triggers::TriggerMethods Methods() const { return {startMethod_, lapMethod_, stopMethod_}; }
+  triggers::TriggerMethods TriggerMethods() const {
+    return {startMethod_, lapMethod_, stopMethod_};
+  }
   int Mode() const { return watchMode_; }
   int AccuracyIndex() const { return accuracyIndex_; }
   const Accuracy& CurrentAccuracy() const { return AccuracyAt(accuracyIndex_); }

@@ -10,8 +10,9 @@
 void StopwatchPage::ApplyHookNeeds(const HookNeeds& needs) {
   if (Window() == nullptr)
     return;
-  // A hook that watches the whole desktop puts its library into the programs it
-  // watches, so a library is loaded only while a method in force needs it.
+  // While a library's low-level hook is in place, every key or mouse event on
+  // the desktop waits for this thread; so a library is loaded only while a
+  // method in force needs it.
   if (needs.mouse) {
     mouseHook_.StartHook(Window());
   } else {
@@ -26,27 +27,27 @@ void StopwatchPage::ApplyHookNeeds(const HookNeeds& needs) {
   // method that never fires; with it bound to starting, nothing could start
   // the watch. Those methods stand in as the page's button until the library
   // is there.
-  const triggers::TriggerMethods methods = engine_.Methods();
+  const triggers::TriggerMethods methods = engine_.TriggerMethods();
   const triggers::TriggerMethods usable =
-      triggers::UsableMethods(methods, mouseHook_.Reporting(), keyHook_.Reporting());
+      triggers::UsableTriggerMethods(methods, mouseHook_.Reporting(), keyHook_.Reporting());
   if (usable.start != methods.start || usable.lap != methods.lap || usable.stop != methods.stop)
-    engine_.SetTriggerMethods(usable.start, usable.lap, usable.stop);
+    engine_.SetTriggerMethods(usable);
 }
 
 void StopwatchPage::OnKeyTrigger(WPARAM wParam, LPARAM lParam) {
-  const int method = triggers::MethodFromKeyMessage(wParam, lParam);
+  const int method = triggers::TriggerMethodFromKeyMessage(wParam, lParam);
   if (method != kTriggerButton)
     RunTrigger(method, false);
 }
 
 void StopwatchPage::OnMouseTrigger(WPARAM wParam) {
-  const int method = triggers::MethodFromMouseMessage(wParam);
+  const int method = triggers::TriggerMethodFromMouseMessage(wParam);
   if (method != kTriggerButton)
     RunTrigger(method, true);
 }
 
 void StopwatchPage::RunTrigger(int method, bool mouse) {
-  const triggers::TriggerMethods methods = engine_.Methods();
+  const triggers::TriggerMethods methods = engine_.TriggerMethods();
   bool pointerOnExcludedControl = false;
   if (mouse && triggers::StartWantsPointerTest(methods, engine_.IsRunning(), method)) {
     // A click meant for the start button, the clear button or the accuracy

@@ -10,6 +10,7 @@
 #include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
+#include "triggers/stored_trigger_methods_win32.h"
 #include "ui/dpi_win32.h"
 #include "ui/high_contrast_win32.h"
 #include "ui/messages.h"
@@ -68,10 +69,13 @@ void StopwatchPage::AfterCreate() {
   engine_.ShowRunningTime();
 }
 
-// Showing re-reads the trigger methods, so a change on the settings tab takes
-// effect here.
-void StopwatchPage::BeforeShow(int /*command*/) {
+// Each show takes the trigger methods from Data.ini, so what the settings tab
+// saved (or another copy of the program wrote) is in force on the buttons and
+// the hooks before the page is seen.
+void StopwatchPage::BeforeShow(int command) {
   OutputDebugStringA(kShowTrace);
+  if (command == SW_SHOW)
+    ReadTriggerMethods();
 }
 
 bool StopwatchPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* /*result*/) {
@@ -115,14 +119,10 @@ void StopwatchPage::OnNcDestroy() {
 }
 
 void StopwatchPage::OnSize(UINT /*type*/, int width, int /*height*/) {
-  LayoutList(width);
+  LayOut(width);
 }
 
-void StopwatchPage::OnDpiChanged(int oldDpi) {
-  const DisplayPlace place = PageDisplayPlace(Dpi());
-  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  display_.SetDpi(Dpi());
+void StopwatchPage::OnDpiChanged(int newDpi, int oldDpi) {
   // The columns keep the width the user gave them, in the new pixels.
   HWND list = listView_.Window();
   HWND header =
@@ -131,11 +131,11 @@ void StopwatchPage::OnDpiChanged(int oldDpi) {
       header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
   for (int column = 0; column < columns; ++column) {
     const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDivRounded(width, Dpi(), oldDpi));
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, MulDivRounded(width, newDpi, oldDpi));
   }
   RECT client = {};
   GetClientRect(Window(), &client);
-  LayoutList(client.right - client.left);
+  LayOut(client.right - client.left);
 }
 
 bool StopwatchPage::OnNotify(NMHDR* header, LRESULT* result) {
@@ -202,7 +202,7 @@ void StopwatchPage::OnInitPage() {
   HWND window = Window();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
   const DisplayPlace place = PageDisplayPlace(Dpi());
-  display_.Create(instance, window, window, WS_CHILD | WS_BORDER, place.x, place.y, place.width,
+  display_.Create(instance, window, WS_CHILD | WS_BORDER, place.x, place.y, place.width,
                   place.height, kDisplayFontName);
   display_.Show(SW_SHOW);
 
@@ -213,7 +213,7 @@ void StopwatchPage::OnInitPage() {
   // The page was placed before the list was known: fit the list to it now.
   RECT client = {};
   GetClientRect(window, &client);
-  LayoutList(client.right - client.left);
+  LayOut(client.right - client.left);
 
   HWND accuracyList = Item(IDC_SW_ACCURACY);
   for (int index = 0; index < kAccuracyCount; ++index) {
@@ -226,7 +226,6 @@ void StopwatchPage::OnInitPage() {
 
   engine_.SetMode(settings_.ReadInt(schema::kWatchSection, schema::kWatchMode, kLapMode));
   InitColumns();
-  ReadTriggerMethods();
 }
 
 void StopwatchPage::InitColumns() {
@@ -249,17 +248,16 @@ void StopwatchPage::InitColumns() {
 }
 
 void StopwatchPage::ReadTriggerMethods() {
-  UseTriggerMethods({settings_.ReadInt(schema::kSettingSection, schema::kStartWay, 0),
-                     settings_.ReadInt(schema::kSettingSection, schema::kTimeWay, 0),
-                     settings_.ReadInt(schema::kSettingSection, schema::kEndWay, 0)});
-}
-
-void StopwatchPage::UseTriggerMethods(const triggers::TriggerMethods& methods) {
   OutputDebugStringA(kReadTriggerMethodsTrace);
-  ApplyHookNeeds(engine_.SetTriggerMethods(methods.start, methods.lap, methods.stop));
+  ApplyHookNeeds(engine_.SetTriggerMethods(::ReadTriggerMethods(settings_)));
 }
 
-void StopwatchPage::LayoutList(int width) {
+// The time display in the strip at the top; the list as wide as the page and
+// down to just above the status bar.
+void StopwatchPage::LayOut(int width) {
+  const DisplayPlace place = PageDisplayPlace(Dpi());
+  SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
   HWND list = listView_.Window();
   HWND page = Window();
   if (list == nullptr || page == nullptr)

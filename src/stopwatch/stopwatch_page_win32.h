@@ -2,7 +2,9 @@
 // and clear buttons and the lap list. The page turns the dialog's messages into
 // calls on the engine and carries out the engine's requests on the controls.
 // Its settings (accuracy, mode, shown columns) live in the Watch section of
-// Data.ini: read when the dialog is created, written when it is destroyed.
+// Data.ini: read when the dialog is created, written when it is destroyed. The
+// trigger methods are read from the settings tab's section each time the page
+// is shown.
 #pragma once
 
 #include <windows.h>
@@ -22,7 +24,7 @@
 class StopwatchPage : public Page {
  public:
   // The page on the given services, which must outlive it. settings is where
-  // its Watch section and the trigger methods are read and written; ticks
+  // its Watch section is read and written and the trigger methods are read; ticks
   // posts the page's tick message; countClock is what a run's time is counted
   // against; clock gives the time of day a run starts at; chooser asks where
   // the laps are saved; activity is told when the watch starts and stops
@@ -34,15 +36,11 @@ class StopwatchPage : public Page {
 
   HWND StartButton() const override;
 
-  // The engine behind the page, for the trigger handling: running or stopped,
-  // the methods in force, StartOrLap and StopRun.
-  StopwatchEngine& Engine() { return engine_; }
+  // The engine behind the page, to look at: running or stopped, the trigger
+  // methods in force, the count.
   const StopwatchEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
   const ListViewControl& LapList() const { return listView_; }
-  // Takes the trigger methods now in force on the settings page, loading or
-  // unloading the hook libraries they need.
-  void UseTriggerMethods(const triggers::TriggerMethods& methods);
 
   // The popup menu of the lap list's column header, as it would be shown now:
   // checked columns, export items greyed unless there are rows and the watch is
@@ -58,16 +56,17 @@ class StopwatchPage : public Page {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(NMHDR* header, LRESULT* result) override;
   void OnSize(UINT type, int width, int height) override;
-  void OnDpiChanged(int oldDpi) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
   bool OnContextMenu(HWND source, LPARAM screenPoint) override;
   void OnDestroy() override;
   void OnNcDestroy() override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
   void InitColumns();
-  // Reads the stored trigger methods, when the page is first made.
+  // Takes the trigger methods from Data.ini: the buttons, the status text and
+  // the hook libraries follow them.
   void ReadTriggerMethods();
-  void LayoutList(int width);
+  void LayOut(int width);
   void ShowHeaderMenu();
   void ShowHeaderMenuAt(POINT screenPoint);
   void ToggleColumn(int column);

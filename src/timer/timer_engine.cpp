@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ui/start_button_captions.h"
+
 namespace timer {
 
 TimerEngine::TimerEngine(const TimerPorts& ports)

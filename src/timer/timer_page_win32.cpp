@@ -17,22 +17,9 @@
 namespace {
 
 const char* const kDisplayFont = display::kTimerFontName;
-const char* const kMaxDisplayFont = display::kFullScreenFontName;
-const char kPickerFormat[] = "HH:mm:ss";
-// The picker's text is read with at most this many characters.
-const int kPickerTextSize = 256;
-// Largest value of the hour, minute and second lists.
-const int kLastHour = 23;
-const int kLastMinute = 59;
-
-const int kDurationFields[3] = {IDC_TM_HOURS, IDC_TM_MINUTES, IDC_TM_SECONDS};
 
 HINSTANCE ModuleInstance() {
   return GetModuleHandleA(nullptr);
-}
-
-int FieldLimit(int id) {
-  return id == IDC_TM_HOURS ? kLastHour : kLastMinute;
 }
 
 }  // namespace
@@ -46,32 +33,28 @@ TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
       ticks_(ticks),
       clock_(clock),
       names_(names),
-      monitors_(monitors),
       runClock_(runClock),
       activity_(activity),
       reported_(),
       reportedView_(),
       reportedZeros_(0),
       alarmDelayIndex_(0),
-      savedHourIndex_(0),
-      savedMinuteIndex_(1),
-      savedSecondIndex_(0),
-      settingFields_(false),
-      presetsToWrite_(false),
       presetName_(),
       display_(settings),
-      maxDisplay_(settings),
+      maxPort_(settings, monitors, *this),
       bellPlayer_(bellDevice),
+      durationFields_(*this),
+      presets_(settings, *this),
       ports_(this),
-      maxPort_(this),
-      engine_(MakePorts()) {
+      engine_(MakePorts()),
+      bellTimes_(*this, engine_) {
   INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_DATE_CLASSES};
   InitCommonControlsEx(&classes);
 }
 
 TimerPage::~TimerPage() {
   DisarmTicks();
-  presets_.clear();
+  presets_.Clear();
 }
 
 timer::TimerPorts TimerPage::MakePorts() {
@@ -83,11 +66,7 @@ HWND TimerPage::StartButton() const {
   return Item(IDC_TM_START);
 }
 
-void TimerPage::UseBellFile(const char* path) {
-  engine_.SetBellFile(path);
-}
-
-void TimerPage::ReadBellFile() {
+void TimerPage::ReloadBellFile() {
   char path[timer::kBellPathSize] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", path, sizeof path);
   engine_.SetBellFile(path);
@@ -114,13 +93,13 @@ void TimerPage::ReportActivity() {
   if (engine_.Zeros() != reportedZeros_) {
     reportedZeros_ = engine_.Zeros();
     desktop::ZeroReport zero = engine_.LastZero();
-    zero.fullScreenShown = maxDisplay_.IsVisible() != FALSE;
+    zero.fullScreenShown = maxPort_.IsVisible();
     activity_.CountdownReachedZero(zero);
   }
 }
 
 void TimerPage::BeforeCreate() {
-  ReadBellFile();
+  ReloadBellFile();
 }
 
 // The display shows the time of the engine, which outlives the dialog: a page
@@ -133,28 +112,25 @@ void TimerPage::AfterCreate() {
 
 void TimerPage::OnInitPage() {
   CreateDisplay();
-  LimitDurationFields();
+  durationFields_.Prepare();
   FillLists();
   ReadStoredSettings();
-  PrepareBellPicker();
-  LoadPresets();
-  if (!presets_.empty())
-    Enable(IDC_TM_PRESET_DELETE, true);
+  bellTimes_.PreparePicker(clock_.Now());
+  presets_.Load();
   EnableForMode();
 }
 
 void TimerPage::CreateDisplay() {
   const DisplayPlace place = PageDisplayPlace(Dpi());
-  display_.Create(ModuleInstance(), Window(), Window(), WS_CHILD | WS_BORDER, place.x, place.y,
-                  place.width, place.height, kDisplayFont);
+  display_.Create(ModuleInstance(), Window(), WS_CHILD | WS_BORDER, place.x, place.y, place.width,
+                  place.height, kDisplayFont);
   display_.Show(SW_SHOW);
 }
 
-void TimerPage::OnDpiChanged(int /*oldDpi*/) {
-  const DisplayPlace place = PageDisplayPlace(Dpi());
+void TimerPage::OnDpiChanged(int newDpi, int /*oldDpi*/) {
+  const DisplayPlace place = PageDisplayPlace(newDpi);
   SetWindowPos(display_.Window(), nullptr, place.x, place.y, place.width, place.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  display_.SetDpi(Dpi());
 }
 
 // Every stored number passes its Mend… rule first: a damaged or hand-edited
@@ -168,12 +144,9 @@ void TimerPage::ReadStoredSettings() {
       timer::MendAlarmDelay(settings_.ReadInt(schema::kTimerSection, schema::kTimerAlarmDelay, 0));
   Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
 
-  const int time = timer::MendTimerSeconds(
-      settings_.ReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds));
-  savedHourIndex_ = time / 3600;
-  savedMinuteIndex_ = time % 3600 / 60;
-  savedSecondIndex_ = time % 60;
-  RestoreDuration();
+  durationFields_.SetRemembered(timer::MendTimerSeconds(
+      settings_.ReadInt(schema::kTimerSection, schema::kTimerTime, timer::kDefaultTimerSeconds)));
+  durationFields_.Restore();
   if (engine_.Mode() == timer::kAlarm)
     SetAlarmDefault();
 
@@ -188,32 +161,6 @@ void TimerPage::ReadStoredSettings() {
   Select(IDC_TM_REPEAT, engine_.RepeatSetting());
 }
 
-// The picker offers a time of day, but is used for a time left on the timer:
-// today's date with 00:00:05, shown without the date.
-void TimerPage::PrepareBellPicker() {
-  const CalendarTime now = clock_.Now();
-  SYSTEMTIME picked = {};
-  picked.wYear = now.year;
-  picked.wMonth = now.month;
-  picked.wDayOfWeek = now.dayOfWeek;
-  picked.wDay = now.day;
-  picked.wSecond = 5;
-  SendMessageA(Item(IDC_TM_BELL_PICKER), DTM_SETSYSTEMTIME, GDT_VALID,
-               reinterpret_cast<LPARAM>(&picked));
-  SendMessageA(Item(IDC_TM_BELL_PICKER), DTM_SETFORMATA, 0,
-               reinterpret_cast<LPARAM>(kPickerFormat));
-}
-
-void TimerPage::LimitDurationFields() {
-  for (int id : kDurationFields) {
-    HWND edit = FindWindowExA(Item(id), nullptr, "Edit", nullptr);
-    if (edit != nullptr) {
-      SetWindowLongA(edit, GWL_STYLE, GetWindowLongA(edit, GWL_STYLE) | ES_NUMBER);
-    }
-    SendMessageA(Item(id), CB_LIMITTEXT, 2, 0);
-  }
-}
-
 void TimerPage::FillLists() {
   for (int mode = 0; mode < timer::kModeCount; ++mode) {
     SendMessageA(Item(IDC_TM_MODE), CB_ADDSTRING, 0,
@@ -223,12 +170,6 @@ void TimerPage::FillLists() {
   for (int position = 0; position < timer::kAlarmDelayPositions; ++position) {
     timer::FormatAlarmDelayEntry(position, text, sizeof text);
     SendMessageA(Item(IDC_TM_ALARM_DELAY), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-  }
-  for (int id : kDurationFields) {
-    for (int value = 0; value <= FieldLimit(id); ++value) {
-      snprintf(text, sizeof text, "%02d", value);
-      SendMessageA(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-    }
   }
   HWND repeat = Item(IDC_TM_REPEAT);
   SendMessageA(repeat, CB_INITSTORAGE, timer::kRepeatListSize, timer::kRepeatListSize * 4);
@@ -244,7 +185,9 @@ bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
     case IDC_TM_HOURS:
     case IDC_TM_MINUTES:
     case IDC_TM_SECONDS:
-      OnDurationField(id, code);
+      // A duration picked or typed is remembered at once, so that it is what
+      // comes back after the alarm mode and what is saved.
+      durationFields_.OnFieldChanged(id, code, engine_.Mode() == timer::kAlarm);
       break;
     case IDC_TM_MODE:
       if (code == CBN_SELCHANGE)
@@ -273,10 +216,10 @@ bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
       engine_.SwitchMaxDisplay(Checked(IDC_TM_MAX_DISPLAY));
       break;
     case IDC_TM_BELL_ADD:
-      AddBellTime();
+      bellTimes_.Add();
       break;
     case IDC_TM_BELL_REMOVE:
-      RemoveBellTime();
+      bellTimes_.RemoveSelected();
       break;
     case IDC_TM_PRESETS:
       if (code == CBN_SELCHANGE)
@@ -286,7 +229,8 @@ bool TimerPage::OnCommand(int id, int code, HWND /*control*/) {
       AddPreset();
       break;
     case IDC_TM_PRESET_DELETE:
-      DeletePreset();
+      if (!engine_.Running())
+        presets_.DeleteSelected();
       break;
     default:
       break;
@@ -321,55 +265,10 @@ void TimerPage::OnStartButton() {
     MessageBoxA(Window(), message, "", MB_OK);
 }
 
-// A duration picked from a list or typed into a field is remembered at once
-// (except in the alarm mode, where the fields hold a clock time), so that it is
-// what comes back after the alarm mode and what is saved.
-void TimerPage::OnDurationField(int id, int code) {
-  if (settingFields_ || engine_.Mode() == timer::kAlarm)
-    return;
-  int value = -1;
-  if (code == CBN_SELCHANGE) {
-    value = Selection(id);
-  } else if (code == CBN_EDITCHANGE) {
-    char text[timer::kFieldMaxChars + 1] = {};
-    GetDlgItemTextA(Window(), id, text, sizeof text);
-    value = timer::FieldValue(text);
-  } else {
-    return;
-  }
-  if (value < 0 || value > FieldLimit(id))
-    return;
-  if (id == IDC_TM_HOURS)
-    savedHourIndex_ = value;
-  if (id == IDC_TM_MINUTES)
-    savedMinuteIndex_ = value;
-  if (id == IDC_TM_SECONDS)
-    savedSecondIndex_ = value;
-}
-
-void TimerPage::RememberDuration() {
-  int* saved[3] = {&savedHourIndex_, &savedMinuteIndex_, &savedSecondIndex_};
-  for (int i = 0; i < 3; ++i) {
-    char text[timer::kFieldMaxChars + 1] = {};
-    GetDlgItemTextA(Window(), kDurationFields[i], text, sizeof text);
-    const int value = timer::FieldValue(text);
-    if (value >= 0 && value <= FieldLimit(kDurationFields[i]))
-      *saved[i] = value;
-  }
-}
-
-void TimerPage::RestoreDuration() {
-  Select(IDC_TM_HOURS, savedHourIndex_);
-  Select(IDC_TM_MINUTES, savedMinuteIndex_);
-  Select(IDC_TM_SECONDS, savedSecondIndex_);
-}
-
 void TimerPage::SetAlarmDefault() {
   const timer::AlarmDefault alarm =
       timer::AlarmDefaultFor(timer::ClockTimeOf(clock_.Now()), alarmDelayIndex_);
-  Select(IDC_TM_HOURS, alarm.hour);
-  Select(IDC_TM_MINUTES, alarm.minute);
-  Select(IDC_TM_SECONDS, 0);
+  durationFields_.ShowClockTime(alarm.hour, alarm.minute);
 }
 
 void TimerPage::OnModeChosen() {
@@ -380,10 +279,10 @@ void TimerPage::OnModeChosen() {
   engine_.ResetRemaining();
   if (mode == timer::kAlarm) {
     if (engine_.Mode() != timer::kAlarm)
-      RememberDuration();
+      durationFields_.Remember();
     SetAlarmDefault();
   } else {
-    RestoreDuration();
+    durationFields_.Restore();
   }
   engine_.SetMode(mode);
   EnableForMode();
@@ -394,110 +293,30 @@ void TimerPage::ShowModeDescription() {
   SetStatusText(timer::ModeText(engine_.Mode()).description);
 }
 
-int TimerPage::BellTimeCount() const {
-  return static_cast<int>(engine_.BellTimes().size());
-}
-
-// The engine keeps the times; the list shows them.
-void TimerPage::ShowBellTimes() {
-  HWND list = Item(IDC_TM_BELL_TIMES);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& time : engine_.BellTimes()) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(time.c_str()));
-  }
-}
-
-void TimerPage::AddBellTime() {
-  if (BellTimeCount() >= kPresetMaxBellTimes)
-    return;
-  char text[kPickerTextSize] = {};
-  GetWindowTextA(Item(IDC_TM_BELL_PICKER), text, sizeof text);
-  if (text[0] == '\0')
-    return;
-  const int before = BellTimeCount();
-  const int index = engine_.AddBellTime(text);
-  if (index < 0)
-    return;
-  HWND list = Item(IDC_TM_BELL_TIMES);
-  if (BellTimeCount() > before)
-    SendMessageA(list, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text));
-  SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-  Enable(IDC_TM_BELL_REMOVE, true);
-  if (BellTimeCount() >= kPresetMaxBellTimes)
-    Enable(IDC_TM_BELL_ADD, false);
-}
-
-void TimerPage::RemoveBellTime() {
-  HWND list = Item(IDC_TM_BELL_TIMES);
-  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-  if (selected == LB_ERR)
-    return;
-  engine_.RemoveBellTime(static_cast<int>(selected));
-  SendMessageA(list, LB_DELETESTRING, selected, 0);
-  if (BellTimeCount() == 0) {
-    Enable(IDC_TM_BELL_REMOVE, false);
-  } else {
-    SendMessageA(list, LB_SETCURSEL, selected > 0 ? selected - 1 : 0, 0);
-  }
-  EnableAddBellTime();
-}
-
-// "▼" is usable only while the list has room, so it never holds more than 100.
-void TimerPage::EnableAddBellTime() {
-  Enable(IDC_TM_BELL_ADD, BellTimeCount() < kPresetMaxBellTimes);
-}
-
 void TimerPage::EnableForMode() {
   const timer::TimerMode mode = engine_.Mode();
   Enable(IDC_TM_REPEAT, mode == timer::kRepeat);
-  const bool bells = mode == timer::kBells;
-  Enable(IDC_TM_BELL_PICKER, bells);
-  Enable(IDC_TM_BELL_TIMES, bells);
-  if (bells) {
-    EnableAddBellTime();
-  } else {
-    Enable(IDC_TM_BELL_ADD, false);
-  }
-  Enable(IDC_TM_BELL_REMOVE, bells && BellTimeCount() > 0);
+  bellTimes_.Enable(mode == timer::kBells);
   Enable(IDC_TM_ALARM_DELAY, mode == timer::kAlarm);
 }
 
+// While a run counts only the stop button and the two switches are usable;
+// idle, each mode's own controls come back.
 void TimerPage::EnableForRun(bool running) {
-  static const int kIdleOnly[] = {IDC_TM_HOURS,        IDC_TM_MINUTES,    IDC_TM_SECONDS,
-                                  IDC_TM_MODE,         IDC_TM_REPEAT,     IDC_TM_ALARM_DELAY,
-                                  IDC_TM_BELL_PICKER,  IDC_TM_BELL_TIMES, IDC_TM_BELL_ADD,
-                                  IDC_TM_BELL_REMOVE,  IDC_TM_PRESET_ADD, IDC_TM_PRESETS,
-                                  IDC_TM_PRESET_DELETE};
-  if (running) {
-    for (int id : kIdleOnly) Enable(id, false);
+  const timer::TimerMode mode = engine_.Mode();
+  durationFields_.Enable(!running);
+  Enable(IDC_TM_MODE, !running);
+  if (!running)
+    Enable(IDC_TM_STOP, false);
+  if (running || mode == timer::kRepeat)
+    Enable(IDC_TM_REPEAT, !running);
+  if (running || mode == timer::kAlarm)
+    Enable(IDC_TM_ALARM_DELAY, !running);
+  if (running || mode == timer::kBells)
+    bellTimes_.Enable(!running);
+  presets_.Enable(!running);
+  if (running)
     Enable(IDC_TM_STOP, true);
-    return;
-  }
-  for (int id : kDurationFields) Enable(id, true);
-  Enable(IDC_TM_MODE, true);
-  Enable(IDC_TM_STOP, false);
-  switch (engine_.Mode()) {
-    case timer::kRepeat:
-      Enable(IDC_TM_REPEAT, true);
-      break;
-    case timer::kBells:
-      Enable(IDC_TM_BELL_PICKER, true);
-      Enable(IDC_TM_BELL_TIMES, true);
-      EnableAddBellTime();
-      if (BellTimeCount() > 0)
-        Enable(IDC_TM_BELL_REMOVE, true);
-      break;
-    case timer::kAlarm:
-      Enable(IDC_TM_ALARM_DELAY, true);
-      break;
-    default:
-      break;
-  }
-  Enable(IDC_TM_PRESET_ADD, true);
-  Enable(IDC_TM_PRESETS, true);
-  if (SendMessageA(Item(IDC_TM_PRESETS), CB_GETCOUNT, 0, 0) > 0) {
-    Enable(IDC_TM_PRESET_DELETE, true);
-  }
 }
 
 void TimerPage::OnDestroy() {
@@ -507,19 +326,19 @@ void TimerPage::OnDestroy() {
 void TimerPage::SaveTimerSettings() {
   engine_.StopTicking();
   settings_.WriteInt(schema::kTimerSection, schema::kTimerTime,
-                     savedHourIndex_ * 3600 + savedMinuteIndex_ * 60 + savedSecondIndex_);
+                     durationFields_.RememberedSeconds());
   settings_.WriteInt(schema::kTimerSection, schema::kTimerRingBell, engine_.BellOn() ? 1 : 0);
   settings_.WriteInt(schema::kTimerSection, schema::kTimerMaxDisp, engine_.MaxDisplayOn() ? 1 : 0);
   settings_.WriteInt(schema::kTimerSection, schema::kTimerMode, engine_.Mode());
   settings_.WriteInt(schema::kTimerSection, schema::kTimerRepeat, engine_.RepeatSetting());
   settings_.WriteInt(schema::kTimerSection, schema::kTimerAlarmDelay, alarmDelayIndex_);
-  SavePresets();
+  presets_.Save();
 }
 
 // The dialog is gone; a later Open builds it afresh from Data.ini.
 void TimerPage::OnNcDestroy() {
   DisarmTicks();
-  presets_.clear();
+  presets_.Clear();
   // The bell times are not stored: a new window starts with none, as its list.
   engine_.SetBellTimes({});
 }
@@ -529,15 +348,70 @@ int TimerPage::Selection(int id) const {
 }
 
 void TimerPage::Select(int id, int position) {
-  const bool wasSetting = settingFields_;
-  settingFields_ = true;
   SendMessageA(Item(id), CB_SETCURSEL, position, 0);
-  settingFields_ = wasSetting;
 }
 
 bool TimerPage::Checked(int id) const {
   return IsDlgButtonChecked(Window(), id) == BST_CHECKED;
 }
+
+// --- presets ----------------------------------------------------------------
+
+TimerPreset TimerPage::BuildPreset() {
+  TimerPreset preset;
+  snprintf(preset.name, sizeof preset.name, "%s", presetName_);
+  // In the alarm mode the fields hold a clock time: that is what is kept, not
+  // the seconds until it.
+  char text[timer::kTimeTextSize];
+  timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
+  snprintf(preset.timeText, sizeof preset.timeText, "%s", text);
+  preset.mode = engine_.Mode();
+  preset.repeatIndex = engine_.RepeatSetting();
+  preset.alarmDelay = alarmDelayIndex_;
+  preset.bellOn = engine_.BellOn() ? 1 : 0;
+  preset.maxDisplayOn = engine_.MaxDisplayOn() ? 1 : 0;
+  if (preset.mode == timer::kBells)
+    preset.bellTimes.assign(engine_.BellTimes().rbegin(), engine_.BellTimes().rend());
+  return preset;
+}
+
+void TimerPage::AddPreset() {
+  if (engine_.Running())
+    return;
+  if (names_.Ask(Window(), presetName_) != IDOK)
+    return;
+  presetName_[sizeof presetName_ - 1] = '\0';
+  presets_.Add(BuildPreset());
+}
+
+void TimerPage::ApplyPreset() {
+  if (engine_.Running())
+    return;
+  const TimerPreset* chosen = presets_.Selected();
+  if (chosen == nullptr)
+    return;
+  const TimerPreset& preset = *chosen;
+  durationFields_.ShowTimeText(preset.timeText);
+  engine_.SetMode(preset.mode);
+  Select(IDC_TM_MODE, engine_.Mode());
+  engine_.SetRepeatSetting(preset.repeatIndex);
+  Select(IDC_TM_REPEAT, preset.repeatIndex);
+  alarmDelayIndex_ = timer::MendAlarmDelay(preset.alarmDelay);
+  Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
+  engine_.SetBellOn(preset.bellOn != 0);
+  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset.bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
+  engine_.SetMaxDisplayOn(preset.maxDisplayOn != 0);
+  CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
+                 engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
+  if (engine_.Mode() == timer::kBells) {
+    engine_.SetBellTimes(preset.bellTimes);
+    bellTimes_.Show();
+  }
+  ShowModeDescription();
+  EnableForMode();
+}
+
+// --- ticks and announcements, for the engine's requests -----------------------
 
 // A stopped or paused run must not count a second that was already queued.
 bool TimerPage::ArmTicks(uint32_t periodMs) {
@@ -551,121 +425,8 @@ void TimerPage::DisarmTicks() {
     DropQueuedTicks(Window(), WM_MIPO_TIMER_TICK);
 }
 
-// The engine's requests.
-
-bool TimerPage::Ports::Arm(uint32_t periodMs) {
-  return page_->ArmTicks(periodMs);
-}
-
-void TimerPage::Ports::Disarm() {
-  page_->DisarmTicks();
-  page_->AnnounceTimes();
-}
-
-void TimerPage::Ports::Beep() {
-  page_->AnnounceTimes();
-  MessageBeep(MB_ICONASTERISK);
-}
-
-// The result of opening is not looked at: a file that cannot be played gives
-// no sound and the timer carries on.
-void TimerPage::Ports::PlayFile(const char* path) {
-  page_->AnnounceTimes();
-  Silence();
-  if (page_->bellPlayer_.Open(path))
-    page_->bellPlayer_.Play(page_->Window());
-}
-
-void TimerPage::Ports::Silence() {
-  if (page_->bellPlayer_.DeviceId() != 0) {
-    page_->bellPlayer_.Stop();
-    page_->bellPlayer_.Close();
-  }
-}
-
 void TimerPage::AnnounceTimes() {
   // A pause, stop, zero or bell: the time at that moment is heard at once.
   display_.AnnounceName();
-  maxDisplay_.AnnounceName();
-}
-
-void TimerPage::Ports::ShowText(const char* text) {
-  page_->display_.ShowText(text);
-}
-
-void TimerPage::Ports::SetStatus(const char* text) {
-  page_->SetStatusText(text);
-}
-
-void TimerPage::Ports::GetFieldTexts(timer::FieldTexts* texts) {
-  GetDlgItemTextA(page_->Window(), IDC_TM_HOURS, texts->hours, sizeof texts->hours);
-  GetDlgItemTextA(page_->Window(), IDC_TM_MINUTES, texts->minutes, sizeof texts->minutes);
-  GetDlgItemTextA(page_->Window(), IDC_TM_SECONDS, texts->seconds, sizeof texts->seconds);
-}
-
-void TimerPage::Ports::SetStartCaption(const char* caption) {
-  SetDlgItemTextA(page_->Window(), IDC_TM_START, caption);
-}
-
-void TimerPage::Ports::EnableForRun(bool running) {
-  page_->EnableForRun(running);
-}
-
-void TimerPage::Ports::RememberDuration() {
-  page_->RememberDuration();
-}
-
-void TimerPage::Ports::PostStop() {
-  PostMessageA(page_->Window(), WM_COMMAND, MAKEWPARAM(IDC_TM_STOP, 0), 0);
-}
-
-// The monitor that holds most of the main window; with one monitor that is
-// the whole screen at 0, 0. An existing display moves there too, since the
-// window may have been moved since it was made.
-void TimerPage::MaxPort::Open() {
-  const RECT area = page_->monitors_.AreaOf(GetAncestor(page_->Window(), GA_ROOT));
-  const bool existed = page_->maxDisplay_.Window() != nullptr;
-  page_->maxDisplay_.Create(ModuleInstance(), page_->Window(), page_->Window(), WS_POPUP, area.left,
-                            area.top, area.right - area.left, area.bottom - area.top,
-                            kMaxDisplayFont);
-  if (!existed)
-    return;
-  SetWindowPos(page_->maxDisplay_.Window(), nullptr, area.left, area.top, area.right - area.left,
-               area.bottom - area.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  // The label stands at the right edge, which a monitor of another width moves.
-  HWND label = page_->maxDisplay_.LabelWindow();
-  RECT place = {};
-  if (label != nullptr && GetWindowRect(label, &place)) {
-    MapWindowPoints(nullptr, page_->maxDisplay_.Window(), reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(label, nullptr, (area.right - area.left) - (place.right - place.left), place.top,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
-bool TimerPage::MaxPort::IsVisible() {
-  return page_->maxDisplay_.IsVisible() != FALSE;
-}
-
-void TimerPage::MaxPort::ShowText(const char* text) {
-  page_->maxDisplay_.ShowText(text);
-}
-
-void TimerPage::MaxPort::Show(bool visible) {
-  page_->maxDisplay_.Show(visible ? SW_SHOW : SW_HIDE);
-}
-
-void TimerPage::MaxPort::ShowControls(bool visible) {
-  page_->maxDisplay_.ShowControls(visible ? SW_SHOW : SW_HIDE);
-}
-
-void TimerPage::MaxPort::ShowLabel() {
-  page_->maxDisplay_.ShowLabel(SW_SHOW);
-}
-
-void TimerPage::MaxPort::SetLabelText(const char* text) {
-  page_->maxDisplay_.SetLabelText(text);
-}
-
-void TimerPage::MaxPort::SetLabelColor(unsigned long rgb) {
-  page_->maxDisplay_.SetLabelColor(static_cast<COLORREF>(rgb));
+  maxPort_.AnnounceName();
 }

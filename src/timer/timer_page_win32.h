@@ -2,12 +2,13 @@
 // picks a mode, starts, pauses and stops the countdown, switches the bell and
 // the full-screen display, and keeps named presets. The counting itself is the
 // TimerEngine's; this class turns the dialog's messages into engine calls and
-// answers the engine's requests with the dialog's controls.
+// answers the engine's requests with the dialog's controls, helped by its
+// parts: the duration fields, the bell times, the presets and the full-screen
+// display.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "base/clock.h"
@@ -19,9 +20,13 @@
 #include "display/monitors_win32.h"
 #include "display/time_display_window_win32.h"
 #include "settings/settings_file_win32.h"
+#include "timer/bell_time_list_win32.h"
+#include "timer/duration_fields_win32.h"
+#include "timer/max_display_port_win32.h"
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/preset_record.h"
 #include "timer/timer_engine.h"
+#include "timer/timer_presets_win32.h"
 #include "ui/page_win32.h"
 
 class TimerPage : public Page {
@@ -39,15 +44,16 @@ class TimerPage : public Page {
   ~TimerPage() override;
 
   HWND StartButton() const override;
-  // Takes the bell file now in force on the settings page.
-  void UseBellFile(const char* path);
+  // Reads the bell file from Data.ini: when the page is first made, and when
+  // the settings tab, which stores it, is left.
+  void ReloadBellFile();
   // The machine woke: what the countdown missed is handled now.
   void CatchUpAfterSleep();
 
   const timer::TimerEngine& Engine() const { return engine_; }
   const TimeDisplayWindow& Display() const { return display_; }
-  const MaxDisplayWindow& MaxDisplay() const { return maxDisplay_; }
-  const std::vector<TimerPreset>& Presets() const { return presets_; }
+  const MaxDisplayWindow& MaxDisplay() const { return maxPort_.Display(); }
+  const std::vector<TimerPreset>& Presets() const { return presets_.Presets(); }
   const BellPlayer& Bell() const { return bellPlayer_; }
 
  private:
@@ -76,29 +82,12 @@ class TimerPage : public Page {
     TimerPage* page_;
   };
 
-  // The full-screen display as the engine sees it.
-  class MaxPort : public timer::MaxDisplay {
-   public:
-    explicit MaxPort(TimerPage* page) : page_(page) {}
-    void Open() override;
-    bool IsVisible() override;
-    void ShowText(const char* text) override;
-    void Show(bool visible) override;
-    void ShowControls(bool visible) override;
-    void ShowLabel() override;
-    void SetLabelText(const char* text) override;
-    void SetLabelColor(unsigned long rgb) override;
-
-   private:
-    TimerPage* page_;
-  };
-
   timer::TimerPorts MakePorts();
 
   // Page and message handlers.
   void BeforeCreate() override;
   void OnInitPage() override;
-  void OnDpiChanged(int oldDpi) override;
+  void OnDpiChanged(int newDpi, int oldDpi) override;
   void AfterCreate() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -108,47 +97,26 @@ class TimerPage : public Page {
 
   // The jobs of the first creation, in order.
   void CreateDisplay();
+  void FillLists();
   void ReadStoredSettings();
-  void PrepareBellPicker();
-  void ReadBellFile();
 
   // Controls.
   void Enable(int id, bool enabled) { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
   int Selection(int id) const;
   void Select(int id, int position);
   bool Checked(int id) const;
-  void FillLists();
-  void LimitDurationFields();
 
-  // Duration fields.
-  void OnDurationField(int id, int code);
-  void RememberDuration();
-  void RestoreDuration();
   void SetAlarmDefault();
   void OnModeChosen();
   void ShowModeDescription();
   void OnStartButton();
-
-  // Bell times.
-  int BellTimeCount() const;
-  void ShowBellTimes();
-  void AddBellTime();
-  void RemoveBellTime();
-  void EnableAddBellTime();
-
   void EnableForMode();
   void EnableForRun(bool running);
 
-  // Presets.
+  // Presets: what the controls hold goes into one, and comes back from one.
+  TimerPreset BuildPreset();
   void AddPreset();
   void ApplyPreset();
-  void DeletePreset();
-  void LoadPresets();
-  void ReadPresetRecords();
-  std::vector<std::string> PresetRecords() const;
-  bool FileHoldsPresetRecords(const std::vector<std::string>& records) const;
-  void SavePresets();
-  TimerPreset BuildPreset();
 
   bool ArmTicks(uint32_t periodMs);
   void DisarmTicks();
@@ -162,28 +130,20 @@ class TimerPage : public Page {
   PeriodicTickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
-  MonitorLookup& monitors_;
   MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;
   desktop::WatchView reportedView_;
   int reportedZeros_;
   int alarmDelayIndex_;
-  int savedHourIndex_;
-  int savedMinuteIndex_;
-  int savedSecondIndex_;
-  // Set while the page itself writes into the duration fields, so that their
-  // change notifications are not taken for the user's typing.
-  bool settingFields_;
-  // The preset list differs from the file's and is written at close.
-  bool presetsToWrite_;
   char presetName_[kPresetNameBufferSize];
 
   TimeDisplayWindow display_;
-  MaxDisplayWindow maxDisplay_;
+  MaxDisplayPort maxPort_;
   BellPlayer bellPlayer_;
-  std::vector<TimerPreset> presets_;
+  DurationFields durationFields_;
+  TimerPresets presets_;
   Ports ports_;
-  MaxPort maxPort_;
   timer::TimerEngine engine_;
+  BellTimeList bellTimes_;
 };

@@ -1,123 +1,37 @@
-// The named presets of the timer page: adding the page's settings under a
-// name, loading one back into the controls, deleting, and their records in
-// section Timer of Data.ini.
+#include "timer/timer_presets_win32.h"
+
 #include <cstdio>
 #include <cstring>
-#include <string>
-#include <vector>
 
-#include "settings/settings_file_win32.h"
 #include "settings/settings_schema.h"
-#include "timer/duration_rules.h"
 #include "timer/timer_dialog_ids.h"
-#include "timer/timer_page_win32.h"
-#include "timer/timer_texts.h"
 
 namespace {
-
-const int kPickerTextSize = 256;
 
 void RecordKey(int index, char* out, size_t outSize) {
   snprintf(out, outSize, "%s%d", schema::kTimerPreset, index);
 }
 
-// Two digits of a "HH:MM:SS" text as a list position.
-int TimePart(const char* timeText, int offset) {
-  const char digits[3] = {timeText[offset], timeText[offset + 1], '\0'};
-  return timer::FieldValue(digits);
-}
-
 }  // namespace
 
-TimerPreset TimerPage::BuildPreset() {
-  TimerPreset preset;
-  snprintf(preset.name, sizeof preset.name, "%s", presetName_);
-  // In the alarm mode the fields hold a clock time: that is what is kept, not
-  // the seconds until it.
-  char text[timer::kTimeTextSize];
-  timer::FormatSeconds(engine_.TypedSeconds(), text, sizeof text);
-  snprintf(preset.timeText, sizeof preset.timeText, "%s", text);
-  preset.mode = engine_.Mode();
-  preset.repeatIndex = engine_.RepeatSetting();
-  preset.alarmDelay = alarmDelayIndex_;
-  preset.bellOn = engine_.BellOn() ? 1 : 0;
-  preset.maxDisplayOn = engine_.MaxDisplayOn() ? 1 : 0;
-  if (preset.mode == timer::kBells)
-    preset.bellTimes.assign(engine_.BellTimes().rbegin(), engine_.BellTimes().rend());
-  return preset;
-}
-
-void TimerPage::AddPreset() {
-  if (engine_.Running())
-    return;
-  if (names_.Ask(Window(), presetName_) != IDOK)
-    return;
-  presetName_[sizeof presetName_ - 1] = '\0';
-  presets_.insert(presets_.begin(), BuildPreset());
-  presetsToWrite_ = true;
-  SendMessageA(Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0,
-               reinterpret_cast<LPARAM>(presets_.front().name));
-  Enable(IDC_TM_PRESET_DELETE, true);
-}
-
-void TimerPage::ApplyPreset() {
-  if (engine_.Running())
-    return;
-  const int selected = Selection(IDC_TM_PRESETS);
-  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
-    return;
-  const TimerPreset& preset = presets_[selected];
-
-  Select(IDC_TM_HOURS, TimePart(preset.timeText, 0));
-  Select(IDC_TM_MINUTES, TimePart(preset.timeText, 3));
-  Select(IDC_TM_SECONDS, TimePart(preset.timeText, 6));
-  engine_.SetMode(preset.mode);
-  Select(IDC_TM_MODE, engine_.Mode());
-  engine_.SetRepeatSetting(preset.repeatIndex);
-  Select(IDC_TM_REPEAT, preset.repeatIndex);
-  alarmDelayIndex_ = timer::MendAlarmDelay(preset.alarmDelay);
-  Select(IDC_TM_ALARM_DELAY, alarmDelayIndex_);
-  engine_.SetBellOn(preset.bellOn != 0);
-  CheckDlgButton(Window(), IDC_TM_BELL_SWITCH, preset.bellOn != 0 ? BST_CHECKED : BST_UNCHECKED);
-  engine_.SetMaxDisplayOn(preset.maxDisplayOn != 0);
-  CheckDlgButton(Window(), IDC_TM_MAX_DISPLAY,
-                 engine_.MaxDisplayOn() ? BST_CHECKED : BST_UNCHECKED);
-  if (engine_.Mode() == timer::kBells) {
-    engine_.SetBellTimes(preset.bellTimes);
-    ShowBellTimes();
-  }
-  ShowModeDescription();
-  EnableForMode();
-}
-
-void TimerPage::DeletePreset() {
-  if (engine_.Running())
-    return;
-  HWND list = Item(IDC_TM_PRESETS);
-  const int selected = Selection(IDC_TM_PRESETS);
-  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
-    return;
-  SendMessageA(list, CB_DELETESTRING, selected, 0);
-  SendMessageA(list, CB_SETCURSEL, 0, 0);
-  presets_.erase(presets_.begin() + selected);
-  presetsToWrite_ = true;
-  if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
-    Enable(IDC_TM_PRESET_DELETE, false);
-}
+TimerPresets::TimerPresets(const SettingsFile& settings, const MessageTarget& page)
+    : settings_(settings), page_(page), toWrite_(false) {}
 
 // A record that cannot be read as a preset (a key removed or edited by hand)
 // is passed over; the others keep their order. Only keys that exist are read,
 // so a spoiled count cannot keep the page from opening.
-void TimerPage::LoadPresets() {
-  ReadPresetRecords();
+void TimerPresets::Load() {
+  ReadRecords();
   // A second copy of the program may add or delete presets while this one
   // runs; writing back an unchanged list at close would erase its work. So the
   // list is written only when it differs from what the file held at load (a
   // record passed over, a count to mend) or when the user changes it here.
-  presetsToWrite_ = !FileHoldsPresetRecords(PresetRecords());
+  toWrite_ = !FileHoldsRecords(Records());
+  if (!presets_.empty())
+    EnableWindow(page_.Item(IDC_TM_PRESET_DELETE), TRUE);
 }
 
-void TimerPage::ReadPresetRecords() {
+void TimerPresets::ReadRecords() {
   presets_.clear();
   const int count = settings_.ReadInt(schema::kTimerSection, schema::kTimerPresetCount, 0);
   if (count <= 0)
@@ -132,14 +46,15 @@ void TimerPage::ReadPresetRecords() {
     if (!ParsePresetRecord(record, &preset))
       continue;
     presets_.push_back(preset);
-    SendMessageA(Item(IDC_TM_PRESETS), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(preset.name));
+    SendMessageA(page_.Item(IDC_TM_PRESETS), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(preset.name));
   }
 }
 
 // The records as they are written, in order. Records are numbered without
 // gaps, so that TimerRegNum covers exactly the presets written; one that could
 // not be read back the same is left out.
-std::vector<std::string> TimerPage::PresetRecords() const {
+std::vector<std::string> TimerPresets::Records() const {
   std::vector<std::string> records;
   char record[kPresetRecordBufferSize];
   for (const TimerPreset& preset : presets_) {
@@ -150,8 +65,8 @@ std::vector<std::string> TimerPage::PresetRecords() const {
 }
 
 // Whether the count and the numbered records in the file are already exactly
-// what SavePresets would write for records.
-bool TimerPage::FileHoldsPresetRecords(const std::vector<std::string>& records) const {
+// what Save would write for records.
+bool TimerPresets::FileHoldsRecords(const std::vector<std::string>& records) const {
   char stored[kPresetRecordBufferSize];
   char expected[32];
   settings_.ReadString(schema::kTimerSection, schema::kTimerPresetCount, "", stored, sizeof stored);
@@ -168,10 +83,10 @@ bool TimerPage::FileHoldsPresetRecords(const std::vector<std::string>& records) 
   return true;
 }
 
-void TimerPage::SavePresets() {
-  if (!presetsToWrite_)
+void TimerPresets::Save() {
+  if (!toWrite_)
     return;
-  const std::vector<std::string> records = PresetRecords();
+  const std::vector<std::string> records = Records();
   settings_.WriteInt(schema::kTimerSection, schema::kTimerPresetCount,
                      static_cast<int>(records.size()));
   char key[32];
@@ -179,4 +94,46 @@ void TimerPage::SavePresets() {
     RecordKey(static_cast<int>(i), key, sizeof key);
     settings_.WriteString(schema::kTimerSection, key, records[i].c_str());
   }
+}
+
+void TimerPresets::Clear() {
+  presets_.clear();
+}
+
+void TimerPresets::Add(const TimerPreset& preset) {
+  presets_.insert(presets_.begin(), preset);
+  toWrite_ = true;
+  SendMessageA(page_.Item(IDC_TM_PRESETS), CB_INSERTSTRING, 0,
+               reinterpret_cast<LPARAM>(presets_.front().name));
+  EnableWindow(page_.Item(IDC_TM_PRESET_DELETE), TRUE);
+}
+
+int TimerPresets::Selection() const {
+  return static_cast<int>(SendMessageA(page_.Item(IDC_TM_PRESETS), CB_GETCURSEL, 0, 0));
+}
+
+const TimerPreset* TimerPresets::Selected() const {
+  const int selected = Selection();
+  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
+    return nullptr;
+  return &presets_[selected];
+}
+
+void TimerPresets::DeleteSelected() {
+  HWND list = page_.Item(IDC_TM_PRESETS);
+  const int selected = Selection();
+  if (selected < 0 || selected >= static_cast<int>(presets_.size()))
+    return;
+  SendMessageA(list, CB_DELETESTRING, selected, 0);
+  SendMessageA(list, CB_SETCURSEL, 0, 0);
+  presets_.erase(presets_.begin() + selected);
+  toWrite_ = true;
+  if (SendMessageA(list, CB_GETCOUNT, 0, 0) <= 0)
+    EnableWindow(page_.Item(IDC_TM_PRESET_DELETE), FALSE);
+}
+
+void TimerPresets::Enable(bool enabled) {
+  EnableWindow(page_.Item(IDC_TM_PRESET_ADD), enabled ? TRUE : FALSE);
+  EnableWindow(page_.Item(IDC_TM_PRESETS), enabled ? TRUE : FALSE);
+  EnableWindow(page_.Item(IDC_TM_PRESET_DELETE), enabled && !presets_.empty() ? TRUE : FALSE);
 }

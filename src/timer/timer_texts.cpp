@@ -17,9 +17,6 @@ const ModeInfo kModes[kModeCount] = {
 }  // namespace
 
 const char kOverrunLabel[] = "超過中！";
-const char kStartCaption[] = "スタート";
-const char kPauseCaption[] = "一時停止";
-const char kResumeCaption[] = "再開";
 const char kBellOnStatus[] = "ベル音を鳴らします。";
 const char kBellOffStatus[] = "ベル音を鳴らしません。";
 const char kMaxDisplayHint[] = "最大ウィンドウはESCキーで閉じられます。";

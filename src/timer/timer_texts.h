@@ -36,11 +36,6 @@ void FormatAlarmStatus(const char* clockText, char* out, size_t outSize);
 void FormatAlarmLabel(const char* clockText, char* out, size_t outSize);
 const size_t kNoticeSize = 96;
 
-// Captions of the start button.
-extern const char kStartCaption[];   // idle
-extern const char kPauseCaption[];   // running
-extern const char kResumeCaption[];  // paused
-
 // Status texts of the page's switches.
 extern const char kBellOnStatus[];
 extern const char kBellOffStatus[];

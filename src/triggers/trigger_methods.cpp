@@ -18,10 +18,10 @@ const char* TriggerMethodName(int method) {
   return kTriggerMethodNames[MendTriggerMethod(method)];
 }
 
-bool TriggerNeedsMouseHook(int method) {
+bool TriggerMethodNeedsMouseHook(int method) {
   return method >= kTriggerLeftDown && method <= kTriggerWheelUp;
 }
 
-bool TriggerNeedsKeyHook(int method) {
+bool TriggerMethodNeedsKeyHook(int method) {
   return method == kTriggerSpaceKey || method == kTriggerEnterKey;
 }

@@ -25,5 +25,5 @@ int MendTriggerMethod(int method);
 // outside 0..8 is named as 0.
 const char* TriggerMethodName(int method);
 
-bool TriggerNeedsMouseHook(int method);
-bool TriggerNeedsKeyHook(int method);
+bool TriggerMethodNeedsMouseHook(int method);
+bool TriggerMethodNeedsKeyHook(int method);

@@ -4,7 +4,7 @@
 
 namespace triggers {
 
-int MethodFromMouseMessage(std::uintptr_t messageId) {
+int TriggerMethodFromMouseMessage(std::uintptr_t messageId) {
   switch (messageId) {
     case kMouseLeftDown:
       return kTriggerLeftDown;
@@ -23,7 +23,7 @@ int MethodFromMouseMessage(std::uintptr_t messageId) {
   }
 }
 
-int MethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags) {
+int TriggerMethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags) {
   // The flags are a 32-bit value whatever the width of the message parameter.
   if (static_cast<std::int32_t>(keystrokeFlags) <= 0)
     return kTriggerButton;
@@ -35,7 +35,8 @@ int MethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags
 }
 
 bool StartWantsPointerTest(const TriggerMethods& methods, bool running, int method) {
-  return !running && TriggerNeedsMouseHook(method) && MendTriggerMethod(methods.start) == method;
+  return !running && TriggerMethodNeedsMouseHook(method) &&
+         MendTriggerMethod(methods.start) == method;
 }
 
 TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
@@ -45,7 +46,7 @@ TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
   if (method <= kTriggerButton || method >= kTriggerMethodCount)
     return plan;
   if (MendTriggerMethod(methods.start) == method && !running &&
-      !(TriggerNeedsMouseHook(method) && pointerOnExcludedControl)) {
+      !(TriggerMethodNeedsMouseHook(method) && pointerOnExcludedControl)) {
     plan.actions[plan.count++] = TriggerAction::kStartOrLap;
     running = true;
   }
@@ -58,11 +59,11 @@ TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
   return plan;
 }
 
-TriggerMethods UsableMethods(const TriggerMethods& methods, bool mouseReporting,
-                             bool keyReporting) {
+TriggerMethods UsableTriggerMethods(const TriggerMethods& methods, bool mouseReporting,
+                                    bool keyReporting) {
   auto usable = [&](int method) {
-    const bool dead = (TriggerNeedsMouseHook(method) && !mouseReporting) ||
-                      (TriggerNeedsKeyHook(method) && !keyReporting);
+    const bool dead = (TriggerMethodNeedsMouseHook(method) && !mouseReporting) ||
+                      (TriggerMethodNeedsKeyHook(method) && !keyReporting);
     return dead ? static_cast<int>(kTriggerButton) : method;
   };
   return TriggerMethods{usable(methods.start), usable(methods.lap), usable(methods.stop)};

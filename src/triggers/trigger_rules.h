@@ -20,12 +20,12 @@ constexpr unsigned kVirtualKeyEnter = 13;
 
 // The method a mouse library report stands for (wParam = mouse message id), or
 // 0 when it stands for none.
-int MethodFromMouseMessage(std::uintptr_t messageId);
+int TriggerMethodFromMouseMessage(std::uintptr_t messageId);
 
 // The method a key library report stands for, or 0. Only presses count: the
 // keystroke flags (lParam), read as signed 32-bit, must be greater than 0, so a
 // release (bit 31 set) or an empty value is ignored. Auto-repeats are presses.
-int MethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags);
+int TriggerMethodFromKeyMessage(std::uintptr_t virtualKey, std::intptr_t keystrokeFlags);
 
 // The three methods in force.
 struct TriggerMethods {
@@ -58,7 +58,8 @@ TriggerPlan PlanTrigger(const TriggerMethods& methods, bool running, int method,
 // library, would never fire, and bound to starting it would leave the watch
 // with no way to start at all (the page's button is disabled for it). Such a
 // method stands in as the page's button; the stored choice is not changed.
-TriggerMethods UsableMethods(const TriggerMethods& methods, bool mouseReporting, bool keyReporting);
+TriggerMethods UsableTriggerMethods(const TriggerMethods& methods, bool mouseReporting,
+                                    bool keyReporting);
 
 // Whether the pointer matters for this event: only a mouse method that would
 // start a stopped watch. Lets the caller skip looking for the window under it.

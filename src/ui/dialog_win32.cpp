@@ -3,8 +3,51 @@
 #include "ui/dpi_win32.h"
 
 #include <exception>
+#include <vector>
 
 namespace {
+
+// The framework's own messages about scaling. Registered, so they can go to
+// every window of a tree, the platform's controls included, without meaning
+// anything to them: one tells a window its new dots per inch (wParam), the
+// other asks a window for its own (answered by the program's windows only).
+UINT DpiChangeMessage() {
+  static const UINT message = RegisterWindowMessageA("MipoWatchDpiChange");
+  return message;
+}
+
+UINT DpiQueryMessage() {
+  static const UINT message = RegisterWindowMessageA("MipoWatchDpiQuery");
+  return message;
+}
+
+// Parents before their children, in the order the windows stand.
+void TellDpiToChildren(HWND parent, int dpi) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  for (HWND child : children) {
+    if (!IsWindow(child))
+      continue;
+    SendMessageA(child, DpiChangeMessage(), static_cast<WPARAM>(dpi), 0);
+    TellDpiToChildren(child, dpi);
+  }
+}
+
+// The parent's, when the parent is one of the program's windows on this
+// thread (only those answer the question; the desktop is never asked);
+// the window's monitor's otherwise.
+int StartingDpi(HWND window) {
+  HWND parent = GetAncestor(window, GA_PARENT);
+  if (parent != nullptr && GetWindowThreadProcessId(parent, nullptr) == GetCurrentThreadId()) {
+    const int dpi = static_cast<int>(SendMessageA(parent, DpiQueryMessage(), 0, 0));
+    if (dpi > 0)
+      return dpi;
+  }
+  return WindowDpi(window);
+}
 
 // Messages whose answer is the dialog procedure's return value itself, not the
 // DWLP_MSGRESULT slot (the dialog manager passes these straight on).
@@ -30,7 +73,24 @@ bool AnswersDirectly(UINT message) {
 }  // namespace
 
 bool MessageTarget::Crack(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message == DpiQueryMessage()) {
+    *result = dpi_;
+    return true;
+  }
+  if (message == DpiChangeMessage()) {
+    ChangeDpi(static_cast<int>(wParam));
+    return true;
+  }
   switch (message) {
+    case kDpiChangedMessage:
+      // Only top-level windows hear it; the whole tree follows, then the
+      // window moves.
+      if (lParam == 0)
+        return false;
+      ChangeDpi(DpiFromMessage(wParam));
+      TellDpiToChildren(window_, dpi_);
+      PlaceAfterDpiChange(*reinterpret_cast<const RECT*>(lParam));
+      return true;
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_NOTIFY:
@@ -64,6 +124,21 @@ MessageTarget::~MessageTarget() {
 void MessageTarget::Bind(HWND window) {
   window_ = window;
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  dpi_ = StartingDpi(window);
+}
+
+void MessageTarget::ChangeDpi(int dpi) {
+  if (dpi <= 0 || dpi == dpi_ || window_ == nullptr)
+    return;
+  const int oldDpi = dpi_;
+  dpi_ = dpi;
+  ApplyTemplateAt(dpi);
+  OnDpiChanged(dpi, oldDpi);
+}
+
+void MessageTarget::PlaceAfterDpiChange(const RECT& suggested) {
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MessageTarget::Unbind() {
@@ -117,24 +192,19 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
 
 INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    dpi_ = WindowDpi(Window());
-    templateLayout_.Capture(Window(), dpi_, templateInstance_, templateId_);
+    // The dialog manager made the template at the monitor's dpi; a dialog
+    // inside a window laid out for another starts at that one.
+    const int made = WindowDpi(Window());
+    templateLayout_.Capture(Window(), made, templateInstance_, templateId_);
+    if (Dpi() != made)
+      templateLayout_.Apply(Dpi());
     const bool focus = OnInitDialog();
     KeepDpiScalingToProgram(Window());
     return focus ? TRUE : FALSE;
   }
   LRESULT result = 0;
-  if (!Crack(message, wParam, lParam, &result)) {
-    // A dialog without its own layout code for another monitor's scaling
-    // still follows it: its template at the new dpi, in the suggested place.
-    if (message != kDpiChangedMessage || lParam == 0)
-      return FALSE;
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    ApplyTemplateAt(DpiFromMessage(wParam));
-    SetWindowPos(Window(), nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (!Crack(message, wParam, lParam, &result))
+    return FALSE;
   if (AnswersDirectly(message))
     return static_cast<INT_PTR>(result);
   SetWindowLongPtrA(Window(), DWLP_MSGRESULT, result);
@@ -142,9 +212,6 @@ INT_PTR Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Dialog::ApplyTemplateAt(int dpi) {
-  if (dpi <= 0)
-    return;
-  dpi_ = dpi;
   templateLayout_.Apply(dpi);
 }
 

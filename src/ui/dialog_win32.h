@@ -16,7 +16,18 @@
 #include "ui/dpi.h"
 #include "ui/template_layout_win32.h"
 
-// What dialogs and windows share: the handlers and the message cracker.
+// What dialogs and windows share: the handlers, the message cracker and the
+// dots per inch the window is laid out for.
+//
+// Scaling is one protocol for every window of a tree. A window starts at its
+// parent's dots per inch when its parent is one of the program's windows (so
+// a page made after the main window moved to another monitor is made for that
+// monitor), at its monitor's otherwise. When a top-level window hears
+// WM_DPICHANGED, the framework tells it and then every window inside it,
+// parents before their children, with OnDpiChanged; each lays itself out for
+// the new dpi, and only then does the top-level window take its new rectangle
+// (PlaceAfterDpiChange), so the sizes it answers while it moves are the new
+// dpi's already.
 class MessageTarget {
  public:
   MessageTarget() = default;
@@ -32,6 +43,8 @@ class MessageTarget {
   HWND Window() const { return window_; }
   // The child control with the given id, or null while there is no window.
   HWND Item(int id) const { return window_ != nullptr ? GetDlgItem(window_, id) : nullptr; }
+  // The dots per inch the window is laid out for (96 before it exists).
+  int Dpi() const { return dpi_; }
 
  protected:
   // Each handler returns whether it handled the message; a handler that does
@@ -44,6 +57,14 @@ class MessageTarget {
   virtual void OnDestroy() {}
   // The last message the window gets: the object forgets the window after it.
   virtual void OnNcDestroy() {}
+  // The window is laid out for newDpi from now on (Dpi() says so already;
+  // a dialog's template controls and font are there too): it lays itself out
+  // again from its client size, as it stands before the top-level window
+  // takes its new rectangle.
+  virtual void OnDpiChanged(int /*newDpi*/, int /*oldDpi*/) {}
+  // A top-level window whose whole tree followed a change of scaling takes
+  // its new rectangle; by default the one the system suggests.
+  virtual void PlaceAfterDpiChange(const RECT& suggested);
   // Every other message, the program's private ones included.
   virtual bool OnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/,
                          LRESULT* /*result*/) {
@@ -52,7 +73,7 @@ class MessageTarget {
 
   // Calls the handler for message; false when none handled it.
   bool Crack(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
-  // Takes the window at creation: user data, window_.
+  // Takes the window at creation: user data, window_, the starting dpi.
   void Bind(HWND window);
   // Forgets the window after its last message.
   void Unbind();
@@ -60,7 +81,13 @@ class MessageTarget {
   static void ReportEscapedException(const char* what);
 
  private:
+  // Lays the window out for dpi (nothing when it already is).
+  void ChangeDpi(int dpi);
+  // What a dialog does first at a new dpi: its template's controls and font.
+  virtual void ApplyTemplateAt(int /*dpi*/) {}
+
   HWND window_ = nullptr;
+  int dpi_ = kDesignDpi;
 };
 
 // A dialog from a template: modal or modeless, owned by the caller.
@@ -71,26 +98,23 @@ class Dialog : public MessageTarget {
   INT_PTR RunModal(HINSTANCE instance, int templateId, HWND owner);
   // Creates the dialog modeless (hidden unless the template says visible).
   HWND CreateModeless(HINSTANCE instance, int templateId, HWND parent);
-  // The dots per inch the dialog is laid out for: its monitor's when it was
-  // made, then each one ApplyTemplateAt was given.
-  int Dpi() const { return dpi_; }
 
  protected:
-  // The dialog exists with its controls. Returns whether the dialog manager
-  // should give the focus to the first control (false: the handler chose).
+  // The dialog exists with its controls, at Dpi(). Returns whether the dialog
+  // manager should give the focus to the first control (false: the handler
+  // chose).
   virtual bool OnInitDialog() { return true; }
-  // Puts the template's controls and font where the template places them at
-  // dpi (the system's own re-scaling is off); the dialog lays out the rest.
-  void ApplyTemplateAt(int dpi);
 
  private:
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  // Puts the template's controls and font where the template places them at
+  // dpi (the system's own re-scaling is off); the dialog lays out the rest.
+  void ApplyTemplateAt(int dpi) override;
 
   HINSTANCE templateInstance_ = nullptr;
   int templateId_ = 0;
   TemplateLayout templateLayout_;
-  int dpi_ = kDesignDpi;
 };
 
 // A window of a registered class whose procedure is WindowObject::Procedure.

@@ -2,6 +2,10 @@
 
 #include "base/mul_div.h"
 
+int MendStoredDpi(int stored) {
+  return stored >= 24 && stored <= 2400 ? stored : kDesignDpi;
+}
+
 int ScalePixels(int pixels, int dpi) {
   if (dpi <= 0 || dpi == kDesignDpi)
     return pixels;

@@ -10,13 +10,9 @@
 
 #include "ui/dpi.h"
 
-// The system's dots per inch: what font files and the first layout are in.
+// The system's dots per inch: what the font files are kept in. Layout never
+// uses it; every window lays itself out at its own (Dpi() of its object).
 int ScreenDpi();
-
-// A size given for 96 dpi, in this screen's pixels.
-inline int ScaleToScreen(int pixels) {
-  return ScalePixels(pixels, ScreenDpi());
-}
 
 // The dots per inch of the monitor that window is on (GetDpiForWindow), or the
 // system's where the system cannot tell.

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "ui/page_layout.h"
-
 bool Page::Open(HWND parent, HWND statusBar, int tabHeaderHeight) {
   if (Window() == nullptr) {
     statusBar_ = statusBar;
@@ -30,10 +28,11 @@ void Page::Show(int command) {
     ShowWindow(Window(), command);
 }
 
-void Page::Resize(int width, int height) {
+void Page::Place(const Rect& place) {
   if (Window() == nullptr)
     return;
-  SetWindowPos(Window(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Window(), nullptr, place.left, place.top, place.Width(), place.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Page::SetStatusText(const char* text) {
@@ -42,34 +41,17 @@ void Page::SetStatusText(const char* text) {
 }
 
 bool Page::OnInitDialog() {
-  Place();
+  PlaceAtOpen();
   OnInitPage();
-  // Made after the main window changed monitors, on a system that made the
-  // page at another scaling than the main window's.
-  if (wantedDpi_ > 0 && wantedDpi_ != Dpi())
-    ChangeDpi(wantedDpi_, tabHeaderHeight_);
   return false;
 }
 
-void Page::Place() {
+void Page::PlaceAtOpen() {
   RECT client = {};
   GetClientRect(GetParent(Window()), &client);
   RECT bar = {};
   if (statusBar_ != nullptr)
     GetWindowRect(statusBar_, &bar);
-  const Rect place = PageRect(client.right - client.left, client.bottom - client.top,
-                              tabHeaderHeight_, bar.bottom - bar.top, Dpi());
-  SetWindowPos(Window(), nullptr, place.left, place.top, place.Width(), place.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Page::ChangeDpi(int dpi, int tabHeaderHeight) {
-  wantedDpi_ = dpi;
-  tabHeaderHeight_ = tabHeaderHeight;
-  if (Window() == nullptr || dpi <= 0 || dpi == Dpi())
-    return;
-  const int oldDpi = Dpi();
-  ApplyTemplateAt(dpi);
-  Place();
-  OnDpiChanged(oldDpi);
+  Place(PageRect(client.right - client.left, client.bottom - client.top, tabHeaderHeight_,
+                 bar.bottom - bar.top, Dpi()));
 }

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "ui/dialog_win32.h"
+#include "ui/page_layout.h"
 
 class Page : public Dialog {
  public:
@@ -17,14 +18,12 @@ class Page : public Dialog {
   bool Open(HWND parent, HWND statusBar, int tabHeaderHeight);
   // Shows or hides the page and its status bar together (SW_SHOW, SW_HIDE).
   void Show(int command);
-  void Resize(int width, int height);
+  // Puts the page's dialog at place in the main dialog's client area, as the
+  // main dialog lays itself out; a page not made yet ignores it.
+  void Place(const Rect& place);
   // The button whose bottom edge decides the main window's least height; null
   // for a page without one.
   virtual HWND StartButton() const { return nullptr; }
-  // The main window is now on a monitor of dpi dots per inch and its tab
-  // header is tabHeaderHeight high: the page's controls, its place and what it
-  // sizes itself follow. A page not made yet is laid out for dpi when it is.
-  void ChangeDpi(int dpi, int tabHeaderHeight);
 
  protected:
   // The page's controls exist; called from OnInitDialog after placing it.
@@ -35,9 +34,6 @@ class Page : public Dialog {
   virtual void AfterCreate() {}
   // Called before the page and its status bar are shown or hidden.
   virtual void BeforeShow(int /*command*/) {}
-  // After the template's controls and the page's place followed a change of
-  // dots per inch (from oldDpi to Dpi()): what the page sizes itself.
-  virtual void OnDpiChanged(int /*oldDpi*/) {}
 
   // Part 0 of the page's status bar.
   void SetStatusText(const char* text);
@@ -48,10 +44,9 @@ class Page : public Dialog {
   // focus, so the page does not take it.
   bool OnInitDialog() final;
   // At (8, tab header + 4) in the main dialog, sized to its client area.
-  void Place();
+  void PlaceAtOpen();
 
   int templateId_;
-  int wantedDpi_ = 0;
   HWND statusBar_ = nullptr;
   int tabHeaderHeight_ = 0;
 };

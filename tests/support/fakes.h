@@ -1,6 +1,6 @@
 // The stand-ins every suite shares for the portable interfaces: clocks set by
-// hand and a tick source that records what it was asked. One of each; a suite
-// that needs more from one adds it here.
+// hand, a tick source and a settings save that record what they were asked.
+// One of each; a suite that needs more from one adds it here.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include "base/clock.h"
 #include "base/tick_source.h"
 #include "desktop/desktop_presence.h"
+#include "settings_page/settings_rules.h"
 
 namespace fakes {
 
@@ -54,6 +55,21 @@ class TickSource : public ::TickSource {
   int arms = 0;
   int disarms = 0;
   uint32_t period = 0;
+};
+
+// Where the settings tab's values go when it saves: each key written as
+// "Key=value" and each refused bell file as "refused", in order. Every path
+// exists, or none does.
+class SettingsSaveTarget : public ::SettingsSaveTarget {
+ public:
+  explicit SettingsSaveTarget(bool pathsExist = false) : pathsExist(pathsExist) {}
+  void Write(const char* key, const char* value) override {
+    events.push_back(std::string(key) + "=" + value);
+  }
+  bool PathExists(const char*) override { return pathsExist; }
+  void ReportInvalidBellFile() override { events.push_back("refused"); }
+  bool pathsExist;
+  std::vector<std::string> events;
 };
 
 // A progress as a text: "normal 1/3", "paused 1/3", "none 0/0".

@@ -15,6 +15,7 @@
 #include "settings_page/settings_rules.h"
 #include "stopwatch/stopwatch_engine.h"
 #include "stopwatch/time_texts.h"
+#include "support/fakes.h"
 #include "triggers/trigger_methods.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
@@ -180,23 +181,16 @@ TEST(StatusTextBuffer, EveryCombinationOfMethodsFitsWhole) {
   }
 }
 
-TEST(SettingsNumberBuffer, TheLongestWaysAreWrittenWhole) {
-  struct Target : SettingsSaveTarget {
-    void Write(const char* key, const char* value) override {
-      written.push_back(std::string(key) + "=" + value);
-    }
-    bool PathExists(const char*) override { return false; }
-    void ReportInvalidBellFile() override {}
-    std::vector<std::string> written;
-  } target;
+TEST(SettingsNumberBuffer, TheLongestTriggerMethodsAreWrittenWhole) {
+  fakes::SettingsSaveTarget target;
   SettingsValues values;
   values.startMethod = INT_MIN;
   values.lapMethod = INT_MAX;
   values.stopMethod = -1;
   SaveSettingsValues(values, target);
-  ASSERT_GE(target.written.size(), 4u);
-  EXPECT_EQ(target.written[1], std::string(schema::kStartWay) + "=-2147483648");
-  EXPECT_EQ(target.written[2], std::string(schema::kTimeWay) + "=2147483647");
+  ASSERT_GE(target.events.size(), 4u);
+  EXPECT_EQ(target.events[1], std::string(schema::kStartMethod) + "=-2147483648");
+  EXPECT_EQ(target.events[2], std::string(schema::kLapMethod) + "=2147483647");
 }
 
 TEST(PresetBuffers, NamesAndBellTimesStopAtTheirLastByte) {

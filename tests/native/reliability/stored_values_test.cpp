@@ -118,21 +118,21 @@ TEST(UserFolder, NameEndingInHalfADoubleByteCharacterLosesTheHalf) {
 }
 
 TEST(TriggerFallback, MethodsWhoseLibraryDoesNotReportStandInAsTheButton) {
-  const triggers::TriggerMethods ways = {kTriggerLeftDown, kTriggerSpaceKey, kTriggerRightDown};
-  const triggers::TriggerMethods noMouse = triggers::UsableMethods(ways, false, true);
+  const triggers::TriggerMethods methods = {kTriggerLeftDown, kTriggerSpaceKey, kTriggerRightDown};
+  const triggers::TriggerMethods noMouse = triggers::UsableTriggerMethods(methods, false, true);
   EXPECT_EQ(noMouse.start, kTriggerButton);
   EXPECT_EQ(noMouse.lap, kTriggerSpaceKey);
   EXPECT_EQ(noMouse.stop, kTriggerButton);
-  const triggers::TriggerMethods noKey = triggers::UsableMethods(ways, true, false);
+  const triggers::TriggerMethods noKey = triggers::UsableTriggerMethods(methods, true, false);
   EXPECT_EQ(noKey.start, kTriggerLeftDown);
   EXPECT_EQ(noKey.lap, kTriggerButton);
   EXPECT_EQ(noKey.stop, kTriggerRightDown);
-  const triggers::TriggerMethods both = triggers::UsableMethods(ways, true, true);
+  const triggers::TriggerMethods both = triggers::UsableTriggerMethods(methods, true, true);
   EXPECT_EQ(both.start, kTriggerLeftDown);
   EXPECT_EQ(both.lap, kTriggerSpaceKey);
   // The button and stored values no method stands for are left as they are.
   const triggers::TriggerMethods odd =
-      triggers::UsableMethods({kTriggerButton, -1, 99}, false, false);
+      triggers::UsableTriggerMethods({kTriggerButton, -1, 99}, false, false);
   EXPECT_EQ(odd.start, kTriggerButton);
   EXPECT_EQ(odd.lap, -1);
   EXPECT_EQ(odd.stop, 99);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/fakes.h"
+
 namespace {
 
 // cp932 characters whose second byte equals '\' or '|': 表 95 5C, ソ 83 5C, ポ 83 7C.
@@ -55,23 +57,9 @@ TEST(ChooserProposal, ExistingPathsAndPlainNamesOnly) {
   EXPECT_FALSE(MayProposeToChooser(std::string(kMaxBellFileChars + 1, 'a').c_str(), true));
 }
 
-class RecordingTarget : public SettingsSaveTarget {
- public:
-  explicit RecordingTarget(bool exists) : exists_(exists) {}
-  void Write(const char* key, const char* value) override {
-    events.push_back(std::string(key) + "=" + value);
-  }
-  bool PathExists(const char*) override { return exists_; }
-  void ReportInvalidBellFile() override { events.push_back("refused"); }
-  std::vector<std::string> events;
-
- private:
-  bool exists_;
-};
-
 TEST(SavingValues, SwitchesAndMethodsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
-  const std::vector<std::string> ways = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8",
-                                         "NotifyIcon=0"};
+  const std::vector<std::string> methods = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8",
+                                            "NotifyIcon=0"};
   const struct {
     const char* bell;
     bool exists;
@@ -90,9 +78,9 @@ TEST(SavingValues, SwitchesAndMethodsInOrderThenTheBellFileOnlyWhenEmptyOrValid)
     values.stopMethod = 8;
     values.notificationArea = false;
     values.bellFile = c.bell;
-    RecordingTarget target(c.exists);
+    fakes::SettingsSaveTarget target(c.exists);
     SaveSettingsValues(values, target);
-    std::vector<std::string> expected = ways;
+    std::vector<std::string> expected = methods;
     expected.push_back(c.last);
     EXPECT_EQ(expected, target.events) << c.bell;
   }

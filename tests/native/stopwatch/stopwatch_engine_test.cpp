@@ -381,7 +381,7 @@ TEST_F(StopwatchEngineTest, ToggleColumnReportsWhereTheColumnGoes) {
 }
 
 TEST_F(StopwatchEngineTest, GlobalTriggerMethodsDisableTheirButtonsAndNameThemselves) {
-  HookNeeds needs = engine.SetTriggerMethods(1, 7, 3);
+  HookNeeds needs = engine.SetTriggerMethods({1, 7, 3});
   EXPECT_TRUE(needs.mouse);
   EXPECT_TRUE(needs.key);
   EXPECT_FALSE(controls.startEnabled);
@@ -402,17 +402,17 @@ TEST_F(StopwatchEngineTest, GlobalTriggerMethodsDisableTheirButtonsAndNameThemse
 
 TEST_F(StopwatchEngineTest, MethodsReadWhileRunningSetTheButtonsOfTheRunningState) {
   engine.StartOrLap();
-  engine.SetTriggerMethods(0, 8, 0);
+  engine.SetTriggerMethods({0, 8, 0});
   EXPECT_FALSE(controls.startEnabled);
   EXPECT_TRUE(controls.stopEnabled);
-  engine.SetTriggerMethods(2, 0, 6);
+  engine.SetTriggerMethods({2, 0, 6});
   EXPECT_TRUE(controls.startEnabled);
   EXPECT_FALSE(controls.stopEnabled);
   EXPECT_EQ("ラップ計測：通常 ストップ：ホイールクリックUP", controls.status);
 }
 
 TEST_F(StopwatchEngineTest, MethodsOutsideTheTableActAsTheButton) {
-  HookNeeds needs = engine.SetTriggerMethods(9, -1, 1000);
+  HookNeeds needs = engine.SetTriggerMethods({9, -1, 1000});
   EXPECT_FALSE(needs.mouse);
   EXPECT_FALSE(needs.key);
   EXPECT_TRUE(controls.startEnabled);
@@ -420,11 +420,11 @@ TEST_F(StopwatchEngineTest, MethodsOutsideTheTableActAsTheButton) {
   engine.PressStart();
   EXPECT_TRUE(engine.IsRunning());
   EXPECT_TRUE(controls.stopEnabled);
-  EXPECT_EQ(0, engine.StopMethod());
+  EXPECT_EQ(0, engine.TriggerMethods().stop);
 }
 
 TEST_F(StopwatchEngineTest, ButtonsActOnlyForTheirOwnMethod) {
-  engine.SetTriggerMethods(0, 5, 0);
+  engine.SetTriggerMethods({0, 5, 0});
   engine.PressStart();
   EXPECT_TRUE(engine.IsRunning());
   Tick(10);

@@ -23,45 +23,45 @@ using Plan = std::vector<TriggerAction>;
 const std::intptr_t kSpacePressFlags = 0x00390001;
 
 TEST(TriggerEvents, EachMouseButtonMessageStandsForItsMethodAndOthersForNone) {
-  EXPECT_EQ(MethodFromMouseMessage(0x201), 1);
-  EXPECT_EQ(MethodFromMouseMessage(0x202), 2);
-  EXPECT_EQ(MethodFromMouseMessage(0x204), 3);
-  EXPECT_EQ(MethodFromMouseMessage(0x205), 4);
-  EXPECT_EQ(MethodFromMouseMessage(0x207), 5);
-  EXPECT_EQ(MethodFromMouseMessage(0x208), 6);
+  EXPECT_EQ(TriggerMethodFromMouseMessage(0x201), 1);
+  EXPECT_EQ(TriggerMethodFromMouseMessage(0x202), 2);
+  EXPECT_EQ(TriggerMethodFromMouseMessage(0x204), 3);
+  EXPECT_EQ(TriggerMethodFromMouseMessage(0x205), 4);
+  EXPECT_EQ(TriggerMethodFromMouseMessage(0x207), 5);
+  EXPECT_EQ(TriggerMethodFromMouseMessage(0x208), 6);
   // Move, double clicks, wheel and extra buttons are not methods.
   for (std::uintptr_t other : {0x0u, 0x200u, 0x203u, 0x206u, 0x209u, 0x20Au, 0x20Bu, 0x20Cu}) {
-    EXPECT_EQ(MethodFromMouseMessage(other), 0) << other;
+    EXPECT_EQ(TriggerMethodFromMouseMessage(other), 0) << other;
   }
 }
 
 TEST(TriggerEvents, OnlySpaceAndEnterPressesAreKeyMethods) {
-  EXPECT_EQ(MethodFromKeyMessage(32, kSpacePressFlags), kTriggerSpaceKey);
-  EXPECT_EQ(MethodFromKeyMessage(13, 0x001C0001), kTriggerEnterKey);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(32, kSpacePressFlags), kTriggerSpaceKey);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(13, 0x001C0001), kTriggerEnterKey);
   // An auto-repeated press (bit 30, key was already down) still counts.
-  EXPECT_EQ(MethodFromKeyMessage(32, 0x40390001), kTriggerSpaceKey);
-  EXPECT_EQ(MethodFromKeyMessage(65, kSpacePressFlags), 0);
-  EXPECT_EQ(MethodFromKeyMessage(27, kSpacePressFlags), 0);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(32, 0x40390001), kTriggerSpaceKey);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(65, kSpacePressFlags), 0);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(27, kSpacePressFlags), 0);
 }
 
 TEST(TriggerEvents, KeyReleaseAndEmptyFlagsAreIgnored) {
-  EXPECT_EQ(MethodFromKeyMessage(32, 0), 0);
-  EXPECT_EQ(MethodFromKeyMessage(32, -1), 0);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(32, 0), 0);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(32, -1), 0);
   // Release: bit 31 set. On a 64-bit host the parameter holds it as a large
   // positive value; it is still a negative 32-bit value and must be ignored.
-  EXPECT_EQ(MethodFromKeyMessage(32, static_cast<std::intptr_t>(0xC0390001u)), 0);
-  EXPECT_EQ(MethodFromKeyMessage(13, static_cast<std::intptr_t>(0x80000000u)), 0);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(32, static_cast<std::intptr_t>(0xC0390001u)), 0);
+  EXPECT_EQ(TriggerMethodFromKeyMessage(13, static_cast<std::intptr_t>(0x80000000u)), 0);
 }
 
 TEST(TriggerChecks, EachActionFiresOnlyForItsMethodAndState) {
-  const TriggerMethods ways = {1, 7, 3};
-  EXPECT_EQ(Actions(PlanTrigger(ways, false, 1, false)), Plan({kStart}));
-  EXPECT_EQ(Actions(PlanTrigger(ways, true, 1, false)), Plan());  // already running
-  EXPECT_EQ(Actions(PlanTrigger(ways, true, 7, false)), Plan({kStart}));
-  EXPECT_EQ(Actions(PlanTrigger(ways, false, 7, false)), Plan());  // no lap while stopped
-  EXPECT_EQ(Actions(PlanTrigger(ways, true, 3, false)), Plan({kStop}));
-  EXPECT_EQ(Actions(PlanTrigger(ways, false, 3, false)), Plan());  // nothing to stop
-  EXPECT_EQ(Actions(PlanTrigger(ways, false, 2, false)), Plan());  // not configured
+  const TriggerMethods methods = {1, 7, 3};
+  EXPECT_EQ(Actions(PlanTrigger(methods, false, 1, false)), Plan({kStart}));
+  EXPECT_EQ(Actions(PlanTrigger(methods, true, 1, false)), Plan());  // already running
+  EXPECT_EQ(Actions(PlanTrigger(methods, true, 7, false)), Plan({kStart}));
+  EXPECT_EQ(Actions(PlanTrigger(methods, false, 7, false)), Plan());  // no lap while stopped
+  EXPECT_EQ(Actions(PlanTrigger(methods, true, 3, false)), Plan({kStop}));
+  EXPECT_EQ(Actions(PlanTrigger(methods, false, 3, false)), Plan());  // nothing to stop
+  EXPECT_EQ(Actions(PlanTrigger(methods, false, 2, false)), Plan());  // not configured
 }
 
 TEST(TriggerChecks, SameMethodForStartAndStopStartsAndStopsAtOnce) {

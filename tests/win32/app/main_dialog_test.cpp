@@ -47,6 +47,11 @@ class MainDialogTest : public ::testing::Test {
   void TearDown() override { Destroy(); }
 
   HWND Tab() const { return GetDlgItem(window_, IDC_MAIN_TAB); }
+  std::string StatusText(int page) const {
+    char text[256] = {};
+    SendMessageA(dialog_->StatusBar(page), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
   void SelectTab(int index) {
     NMHDR header = {Tab(), IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
     SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
@@ -83,38 +88,38 @@ TEST_F(MainDialogTest, ShowsTitleTabsAndOnlyTheStartPagesStatusBar) {
     EXPECT_STREQ(text, expected[i]);
   }
   for (int i = 0; i < 3; ++i) {
-    ASSERT_NE(app_->statusBars[i], nullptr);
+    ASSERT_NE(dialog_->StatusBar(i), nullptr);
     char cls[64] = {};
-    GetClassNameA(app_->statusBars[i], cls, sizeof(cls));
+    GetClassNameA(dialog_->StatusBar(i), cls, sizeof(cls));
     EXPECT_STREQ(cls, "msctls_statusbar32");
-    EXPECT_EQ(IsWindowVisible(app_->statusBars[i]) != FALSE, i == 0) << i;
+    EXPECT_EQ(IsWindowVisible(dialog_->StatusBar(i)) != FALSE, i == 0) << i;
   }
-  EXPECT_NE(app_->stopwatchPage.Window(), nullptr);
-  EXPECT_EQ(app_->timerPage.Window(), nullptr);
-  EXPECT_EQ(app_->settingsPage.Window(), nullptr);
+  EXPECT_NE(app_->Stopwatch().Window(), nullptr);
+  EXPECT_EQ(app_->Timer().Window(), nullptr);
+  EXPECT_EQ(app_->SettingsTab().Window(), nullptr);
 }
 
 TEST_F(MainDialogTest, PagesAreCreatedOnceAndOnlyShownOrHiddenAfterwards) {
   Open("pages");
   Create();
-  HWND stopwatch = app_->stopwatchPage.Window();
+  HWND stopwatch = app_->Stopwatch().Window();
   SelectTab(1);
   EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[タイマー]");
-  HWND timer = app_->timerPage.Window();
+  HWND timer = app_->Timer().Window();
   ASSERT_NE(timer, nullptr);
   EXPECT_TRUE(IsWindowVisible(timer));
   EXPECT_FALSE(IsWindowVisible(stopwatch));
-  EXPECT_TRUE(IsWindowVisible(app_->statusBars[1]));
-  EXPECT_FALSE(IsWindowVisible(app_->statusBars[0]));
+  EXPECT_TRUE(IsWindowVisible(dialog_->StatusBar(1)));
+  EXPECT_FALSE(IsWindowVisible(dialog_->StatusBar(0)));
 
   SelectTab(2);
   EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[設定]");
   EXPECT_FALSE(IsWindowVisible(timer));
   SelectTab(0);
-  EXPECT_EQ(app_->stopwatchPage.Window(), stopwatch);
-  EXPECT_EQ(app_->timerPage.Window(), timer);
+  EXPECT_EQ(app_->Stopwatch().Window(), stopwatch);
+  EXPECT_EQ(app_->Timer().Window(), timer);
   EXPECT_TRUE(IsWindowVisible(stopwatch));
-  EXPECT_FALSE(IsWindowVisible(app_->settingsPage.Window()));
+  EXPECT_FALSE(IsWindowVisible(app_->SettingsTab().Window()));
 }
 
 TEST_F(MainDialogTest, DestroyWritesPlacementSwitchAndTabWithSettingsStoredAsStopwatch) {
@@ -135,7 +140,7 @@ TEST_F(MainDialogTest, DestroyWritesPlacementSwitchAndTabWithSettingsStoredAsSto
   EXPECT_EQ(ReadKey("MainDlg", "EndTabPos"), "1");
   Create();
   EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[タイマー]");
-  EXPECT_EQ(app_->stopwatchPage.Window(), nullptr);
+  EXPECT_EQ(app_->Stopwatch().Window(), nullptr);
 }
 
 TEST_F(MainDialogTest, EndingTheWindowsSessionSavesWhatACloseSaves) {
@@ -154,7 +159,7 @@ TEST_F(MainDialogTest, EndingTheWindowsSessionSavesWhatACloseSaves) {
   EXPECT_EQ(ReadKey("MainDlg", "AlwaysTop"), "1");
   EXPECT_EQ(ReadKey("MainDlg", "EndTabPos"), "1");
   EXPECT_EQ(ReadKey("Timer", "TimerTime"), "60");
-  EXPECT_EQ(app_->timerPage.Window(), nullptr);
+  EXPECT_EQ(app_->Timer().Window(), nullptr);
   window_ = nullptr;
 }
 
@@ -172,7 +177,7 @@ TEST_F(MainDialogTest, StartTabFollowsEndTabAndIgnoresForeignValues) {
     Create();
     EXPECT_EQ(WindowText(window_), "Mipoウォッチ　[ストップウォッチ]") << foreign;
     EXPECT_EQ(SendMessageA(Tab(), TCM_GETCURSEL, 0, 0), 0);
-    EXPECT_NE(app_->stopwatchPage.Window(), nullptr);
+    EXPECT_NE(app_->Stopwatch().Window(), nullptr);
     Destroy();
   }
 }
@@ -248,6 +253,29 @@ TEST_F(MainDialogTest, StoredPlacementIsRestoredExactlyUnlessNoMonitorShowsIt) {
   EXPECT_GE(r.left, 0);
 }
 
+// The dialog manager turns Esc into IDCANCEL and Enter into IDOK; the main
+// window has no such buttons and only its close command ends it. Each key
+// goes through IsDialogMessage, as the modal loop hands it over.
+TEST_F(MainDialogTest, EscAndEnterLeaveTheWindowOpen) {
+  Open("keys");
+  Create();
+  for (WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+    SetFocus(Tab());
+    MSG message = {GetFocus(), WM_KEYDOWN, key, 1};
+    if (!IsDialogMessageA(window_, &message))
+      DispatchMessageA(&message);
+    PumpMessages();
+    EXPECT_TRUE(IsWindow(window_)) << key;
+    EXPECT_TRUE(IsWindowVisible(window_)) << key;
+  }
+  for (WPARAM command : {IDCANCEL, IDOK}) {
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0);
+    PumpMessages();
+    EXPECT_TRUE(IsWindow(window_)) << command;
+    EXPECT_TRUE(IsWindowVisible(window_)) << command;
+  }
+}
+
 TEST_F(MainDialogTest, FirstRunCentresTheWindow) {
   Open("centre");
   Create();
@@ -262,16 +290,15 @@ TEST_F(MainDialogTest, FirstRunCentresTheWindow) {
 TEST_F(MainDialogTest, MinimumTrackingSizeIsTemplateWidthAndStartButtonRow) {
   Open("min-size");
   Create();
-  MINMAXINFO info = {};
-  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  const POINT least = LeastTrackingSize(window_);
   RECT own = {};
   GetWindowRect(window_, &own);
-  EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
+  EXPECT_EQ(least.x, own.right - own.left);
   RECT button = {};
-  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
+  GetWindowRect(app_->Stopwatch().StartButton(), &button);
   RECT bar = {};
-  GetWindowRect(app_->statusBars[0], &bar);
-  EXPECT_EQ(info.ptMinTrackSize.y, (bar.bottom - bar.top) + (button.bottom - own.top) + 10);
+  GetWindowRect(dialog_->StatusBar(0), &bar);
+  EXPECT_EQ(least.y, (bar.bottom - bar.top) + (button.bottom - own.top) + 10);
 }
 
 TEST_F(MainDialogTest, ResizingLaysOutBarsTabAndPages) {
@@ -282,12 +309,12 @@ TEST_F(MainDialogTest, ResizingLaysOutBarsTabAndPages) {
   RECT client = {};
   GetClientRect(window_, &client);
   RECT bar = {};
-  GetWindowRect(app_->statusBars[0], &bar);
+  GetWindowRect(dialog_->StatusBar(0), &bar);
   MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bar), 2);
   EXPECT_EQ(bar.bottom, client.bottom);
   EXPECT_EQ(bar.right - bar.left, client.right);
   RECT page = {};
-  GetWindowRect(app_->stopwatchPage.Window(), &page);
+  GetWindowRect(app_->Stopwatch().Window(), &page);
   EXPECT_EQ(page.right - page.left, client.right - 20);
   RECT front = {};
   GetWindowRect(GetDlgItem(window_, IDC_FRONT_SWITCH), &front);
@@ -302,44 +329,69 @@ TEST_F(MainDialogTest, ResumeAfterASleepEndsTheCountdownItSleptThrough) {
   Open("resume");
   Create(true);
   SelectTab(1);
-  HWND page = app_->timerPage.Window();
+  HWND page = app_->Timer().Window();
   ASSERT_NE(page, nullptr);
   SetDlgItemTextA(page, IDC_TM_HOURS, "00");
   SetDlgItemTextA(page, IDC_TM_MINUTES, "00");
   SetDlgItemTextA(page, IDC_TM_SECONDS, "10");
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_TM_START, BN_CLICKED), 0);
-  ASSERT_TRUE(app_->timerPage.Engine().Running());
+  ASSERT_TRUE(app_->Timer().Engine().Running());
   fine_.Pass(2000);
   coarse_.Pass(2000);
   SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
-  EXPECT_EQ(8, app_->timerPage.Engine().Remaining());
+  EXPECT_EQ(8, app_->Timer().Engine().Remaining());
   // Ten minutes asleep: the fine clock stood still, the coarse one went on.
   coarse_.Pass(600000);
   SendMessageA(window_, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
   PumpMessages();
-  EXPECT_EQ("00:00:00", std::string(app_->timerPage.Display().Text()));
-  EXPECT_EQ(1, app_->timerPage.Engine().Zeros());
-  EXPECT_FALSE(app_->timerPage.Engine().Running());
+  EXPECT_EQ("00:00:00", std::string(app_->Timer().Display().Text()));
+  EXPECT_EQ(1, app_->Timer().Engine().Zeros());
+  EXPECT_FALSE(app_->Timer().Engine().Running());
 }
 
-// Leaving the settings tab tells the other pages what is now in force: the
-// stopwatch its trigger methods, the timer its bell file; a refused bell file
-// leaves the one before it.
-TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
-  Open("settings-told");
+// Data.ini changed while another tab is in front (another copy of the program,
+// a hand edit) is what the stopwatch takes when its tab comes back: the start
+// button, the status text and the hook library follow the file.
+TEST_F(MainDialogTest, TriggerMethodsWrittenBehindTheStopwatchTakeOverWhenItsTabReturns) {
+  Open("methods-behind");
+  Create();
+  HWND stopwatch = app_->Stopwatch().Window();
+  ASSERT_NE(stopwatch, nullptr);
+  SelectTab(1);
+  TestSettings().WriteString("SettingData", "StartWay", "3");
+  SelectTab(0);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(stopwatch, IDC_SW_START)));
+  EXPECT_EQ(StatusText(0), "スタート：右クリックDOWN");
+  EXPECT_NE(GetModuleHandleA("MouseHook.dll"), nullptr);
+
+  SelectTab(1);
+  TestSettings().WriteString("SettingData", "StartWay", "0");
+  SelectTab(0);
+  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(stopwatch, IDC_SW_START)));
+  EXPECT_EQ(StatusText(0), "スタート：通常");
+  EXPECT_EQ(GetModuleHandleA("MouseHook.dll"), nullptr);
+}
+
+// Leaving the settings tab saves it, and the other pages take what Data.ini
+// then holds: the stopwatch its trigger methods when it is shown, the timer its
+// bell file at once; a refused bell file leaves the stored one.
+TEST_F(MainDialogTest, LeavingTheSettingsTabSavesItAndThePagesTakeWhatDataIniHolds) {
+  Open("settings-saved");
   const std::string bell = folder_ + "\\bell.wav";
+  const std::string other = folder_ + "\\other.wav";
   WriteFileBytes(bell, "RIFF");
   Create();
   SelectTab(1);  // the timer page exists
   SelectTab(2);
-  HWND settings = app_->settingsPage.Window();
+  HWND settings = app_->SettingsTab().Window();
   ASSERT_NE(settings, nullptr);
-  SendDlgItemMessageA(settings, IDC_SETTINGS_START_WAY, CB_SETCURSEL, 7, 0);
+  SendDlgItemMessageA(settings, IDC_SETTINGS_START_METHOD, CB_SETCURSEL, 7, 0);
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, bell.c_str());
   SelectTab(0);
-  EXPECT_EQ(7, app_->stopwatchPage.Engine().Methods().start);
-  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(app_->stopwatchPage.Window(), IDC_SW_START)));
-  EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+  EXPECT_EQ(7, app_->Stopwatch().Engine().TriggerMethods().start);
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(app_->Stopwatch().Window(), IDC_SW_START)));
+  EXPECT_EQ(bell, ReadKey("SettingData", "BellFile"));
+  EXPECT_EQ(bell, app_->Timer().Engine().BellFile());
 
   SelectTab(2);
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, (folder_ + "\\missing.txt").c_str());
@@ -348,7 +400,16 @@ TEST_F(MainDialogTest, LeavingTheSettingsTabTellsTheOtherPagesWhatIsInForce) {
     SelectTab(1);
     EXPECT_EQ(1u, closer.Seen().size());
   }
-  EXPECT_EQ(bell, app_->timerPage.Engine().BellFile());
+  EXPECT_EQ(bell, app_->Timer().Engine().BellFile());
+  // Another copy of the program stored a bell file meanwhile: the timer reads
+  // the file, whoever wrote it.
+  SelectTab(2);
+  TestSettings().WriteString("SettingData", "BellFile", other.c_str());
+  {
+    MessageBoxCloser closer(IDOK);
+    SelectTab(1);
+  }
+  EXPECT_EQ(other, app_->Timer().Engine().BellFile());
   // The close saves the settings page again: with nothing to refuse this time.
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, "");
 }

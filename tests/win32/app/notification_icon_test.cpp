@@ -55,7 +55,7 @@ class NotificationIconTest : public ::testing::Test {
   }
   // The icon's event as the shell sends it under the version it accepted.
   void SendIconEvent(UINT event) {
-    const unsigned version = app_->notificationIcon.Version();
+    const unsigned version = app_->Services().notificationIcon.Version();
     const LPARAM lParam = version >= 4 ? MAKELPARAM(event, 1) : static_cast<LPARAM>(event);
     SendMessageA(window_, WM_MIPO_NOTIFICATION_ICON, 0, lParam);
   }
@@ -72,25 +72,26 @@ class NotificationIconTest : public ::testing::Test {
 // program takes its icon away shows only in what it asked.
 TEST_F(NotificationIconTest, TheShellTakesTheIconAndTheCloseAndTheSessionsEndTakeItAway) {
   Create("tray-life");
-  ASSERT_TRUE(app_->notificationIcon.Shown()) << "Shell_NotifyIconA(NIM_ADD) failed";
+  ASSERT_TRUE(app_->Services().notificationIcon.Shown()) << "Shell_NotifyIconA(NIM_ADD) failed";
   EXPECT_TRUE(ShellHoldsIcon(window_));
   std::printf("shell32's structure: %d (0 Windows 2000, 1 XP, 2 Vista), behaviour version %u\n",
-              static_cast<int>(app_->notificationIcon.Layout()), app_->notificationIcon.Version());
+              static_cast<int>(app_->Services().notificationIcon.Layout()),
+              app_->Services().notificationIcon.Version());
   DestroyWindow(window_);
-  EXPECT_FALSE(app_->notificationIcon.Shown());
+  EXPECT_FALSE(app_->Services().notificationIcon.Shown());
   TearDown();
   Create("tray-session");
-  ASSERT_TRUE(app_->notificationIcon.Shown());
+  ASSERT_TRUE(app_->Services().notificationIcon.Shown());
   SendMessageA(window_, WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(IsWindow(window_));
-  EXPECT_FALSE(app_->notificationIcon.Shown());
+  EXPECT_FALSE(app_->Services().notificationIcon.Shown());
 }
 
 TEST_F(NotificationIconTest, ANewNotificationAreaGetsTheIconBack) {
   Create("tray-explorer");
   const UINT created = RegisterWindowMessageA("TaskbarCreated");
   SendMessageA(window_, created, 0, 0);  // an announcement while the shell still has it
-  EXPECT_TRUE(app_->notificationIcon.Shown());
+  EXPECT_TRUE(app_->Services().notificationIcon.Shown());
   NOTIFYICONDATAA data = {};
   data.cbSize = sizeof data;
   data.hWnd = window_;
@@ -108,14 +109,14 @@ TEST_F(NotificationIconTest, StoredOffShowsNoIconAndTheSwitchActsAtOnceAndIsStor
   SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURSEL, 2, 0);
   NMHDR changed = {nullptr, IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGE)};
   SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&changed));
-  HWND settings = app_->settingsPage.Window();
+  HWND settings = app_->SettingsTab().Window();
   ASSERT_NE(settings, nullptr);
   HWND box = GetDlgItem(settings, IDC_SETTINGS_NOTIFICATION_AREA);
   EXPECT_EQ(BST_UNCHECKED, SendMessageA(box, BM_GETCHECK, 0, 0));
   SendMessageA(box, BM_CLICK, 0, 0);
   EXPECT_TRUE(ShellHoldsIcon(window_));
   EXPECT_EQ("0", ReadKey("SettingData", "NotifyIcon"));  // stored with the others
-  app_->settingsPage.SaveSettings();
+  app_->SettingsTab().SaveSettings();
   EXPECT_EQ("1", ReadKey("SettingData", "NotifyIcon"));
   SendMessageA(box, BM_CLICK, 0, 0);
   EXPECT_FALSE(ShellHoldsIcon(window_));
@@ -127,7 +128,7 @@ TEST_F(NotificationIconTest, AClickOrTheNotificationBringsTheWindowToTheFrontAnd
   Create("tray-front");
   TestParentWindow other;
   // Version 4 reports a click as a selection, earlier versions as the button.
-  const UINT click = app_->notificationIcon.Version() >= 4 ? NIN_SELECT : WM_LBUTTONUP;
+  const UINT click = app_->Services().notificationIcon.Version() >= 4 ? NIN_SELECT : WM_LBUTTONUP;
   for (UINT event :
        {click, static_cast<UINT>(NIN_KEYSELECT), static_cast<UINT>(NIN_BALLOONUSERCLICK)}) {
     ShowWindow(other.Window(), SW_SHOW);

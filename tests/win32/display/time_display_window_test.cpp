@@ -36,7 +36,7 @@ class TimeDisplayTest : public ::testing::Test {
   std::string FontFile(const char* name) const { return folder_ + "\\" + name; }
 
   HWND CreateOn(TimeDisplayWindow& display, HWND parent, const char* fontName = "font1") {
-    return display.Create(Instance(), parent, nullptr, kChildStyle, 1, 3, 232, 30, fontName);
+    return display.Create(Instance(), parent, kChildStyle, 1, 3, 232, 30, fontName);
   }
 
   std::string folder_;
@@ -64,7 +64,7 @@ TEST_F(TimeDisplayTest, WithoutFontFileUsesTheDefaultAndWritesItAtDestroy) {
 TEST_F(TimeDisplayTest, FullScreenFontFileDefaultsTo170Points) {
   TestParentWindow parent;
   TimeDisplayWindow display(testing_support::TestSettings());
-  ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, WS_POPUP, 0, 0, 320, 200, "font3"),
+  ASSERT_NE(display.Create(Instance(), parent.Window(), WS_POPUP, 0, 0, 320, 200, "font3"),
             nullptr);
   EXPECT_EQ(display.Record().logFont.height, -MulDiv(170, display_test::ScreenPixelsPerInch(), 72));
 }
@@ -84,9 +84,8 @@ TEST_F(TimeDisplayTest, SecondCreateOnlyShowsTheWindowAndReadsNoFile) {
   RECT placed;
   GetWindowRect(first, &placed);
 
-  EXPECT_EQ(
-      display.Create(Instance(), parent.Window(), nullptr, kChildStyle, 50, 50, 10, 10, "font2"),
-      first);
+  EXPECT_EQ(display.Create(Instance(), parent.Window(), kChildStyle, 50, 50, 10, 10, "font2"),
+            first);
   EXPECT_TRUE(IsWindowVisible(first));
   EXPECT_EQ(display.IsVisible(), 1);
   EXPECT_EQ(RecordBytes(display.Record()), before);
@@ -186,8 +185,7 @@ TEST_F(TimeDisplayTest, ShowTextKeepsAtMost31BytesOfWholeCharacters) {
 TEST_F(TimeDisplayTest, TextIsCentredAndNeverGrowsTheWindow) {
   TestParentWindow parent;
   TimeDisplayWindow display(testing_support::TestSettings());
-  ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, kChildStyle, 1, 3, 232, 60, "f"),
-            nullptr);
+  ASSERT_NE(display.Create(Instance(), parent.Window(), kChildStyle, 1, 3, 232, 60, "f"), nullptr);
   display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
   display.Show(SW_SHOW);
   PumpMessages();
@@ -223,8 +221,7 @@ TEST_F(TimeDisplayTest, AResizedDisplayDrawsTheWholeWindowAndCentresAgain) {
   // As the full-screen display does when it moves to a larger monitor.
   TestParentWindow parent;
   TimeDisplayWindow display(testing_support::TestSettings());
-  ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, kChildStyle, 0, 0, 100, 40, "f"),
-            nullptr);
+  ASSERT_NE(display.Create(Instance(), parent.Window(), kChildStyle, 0, 0, 100, 40, "f"), nullptr);
   display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
   display.Show(SW_SHOW);
   display.ShowText("88");

@@ -40,7 +40,7 @@ class StopwatchPageHarness {
     WritePrivateProfileStringA(section, key, std::to_string(value).c_str(),
                                testing_support::TestSettings().Path());
   }
-  void SetTriggerWays(int start, int lap, int stop) {
+  void SetTriggerMethods(int start, int lap, int stop) {
     SetSetting("SettingData", "StartWay", start);
     SetSetting("SettingData", "TimeWay", lap);
     SetSetting("SettingData", "EndWay", stop);

@@ -126,7 +126,7 @@ class BadInputTest : public ::testing::Test {
 std::string EveryKey(const std::string& value) {
   std::vector<std::string> lines = {"[MainDlg]"};
   for (const char* key :
-       {"FirstFlag", "AlwaysTop", "Left", "Top", "Width", "Height", "EndTabPos"}) {
+       {"FirstFlag", "AlwaysTop", "Left", "Top", "Width", "Height", "PlacementDpi", "EndTabPos"}) {
     lines.push_back(std::string(key) + "=" + value);
   }
   lines.push_back("[SettingData]");
@@ -148,6 +148,10 @@ std::string EveryKey(const std::string& value) {
 void ExpectPagesWroteSaneValues(const std::string& ini) {
   for (const char* key : {"Left", "Top", "Width", "Height"})
     EXPECT_TRUE(IsDecimal(IniValue(ini, "MainDlg", key))) << key;
+  const std::string placementDpi = IniValue(ini, "MainDlg", "PlacementDpi");
+  EXPECT_TRUE(placementDpi == "<missing>" ||
+              (IntOf(placementDpi) >= 24 && IntOf(placementDpi) <= 2400))
+      << placementDpi;
   EXPECT_TRUE(IntOf(IniValue(ini, "MainDlg", "AlwaysTop")) == 0 ||
               IntOf(IniValue(ini, "MainDlg", "AlwaysTop")) == 1);
   const int tab = IntOf(IniValue(ini, "MainDlg", "EndTabPos"));
@@ -244,6 +248,7 @@ TEST_F(BadInputTest, OutOfRangeIntegersAreReadAsDefaultsAndNeverWrittenBack) {
                   "Top=-2147483648",
                   "Width=2000000000",
                   "Height=-7",
+                  "PlacementDpi=2147483647",
                   "EndTabPos=0x0",
                   "[SettingData]",
                   "EndTab=1",

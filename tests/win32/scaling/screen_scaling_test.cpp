@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -162,6 +163,19 @@ void SendDpiChanged(HWND window, int dpi, RECT suggested) {
   PumpMessages();
 }
 
+// The rectangle Windows suggests for a window moving from one scaling to
+// another: the same corner, the size scaled.
+RECT ScaledRect(const RECT& r, int fromDpi, int toDpi) {
+  return {r.left, r.top, r.left + MulDiv(r.right - r.left, toDpi, fromDpi),
+          r.top + MulDiv(r.bottom - r.top, toDpi, fromDpi)};
+}
+
+int Height(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r.bottom - r.top;
+}
+
 class ScreenScalingTest : public ::testing::Test {
  protected:
   void Create(const char* name) {
@@ -177,13 +191,16 @@ class ScreenScalingTest : public ::testing::Test {
     ASSERT_NE(window_, nullptr);
     PumpMessages();
   }
-  void TearDown() override {
+  // Closes the window as the program's end does (everything saved).
+  void Stop() {
     if (window_ != nullptr)
       DestroyWindow(window_);
+    window_ = nullptr;
     PumpMessages();
     dialog_.reset();
     app_.reset();
   }
+  void TearDown() override { Stop(); }
   void SelectTab(int index) {
     HWND tab = GetDlgItem(window_, IDC_MAIN_TAB);
     NMHDR header = {tab, IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
@@ -204,14 +221,14 @@ class ScreenScalingTest : public ::testing::Test {
 TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
   FIGURES_OR_SKIP(figures);
   Create("scaling-displays");
-  HWND page = app_->stopwatchPage.Window();
+  HWND page = app_->Stopwatch().Window();
   HWND display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   ExpectRect(PlaceIn(page, display), figures->display, "stopwatch display");
   ExpectDigitsFit(display, "font1");
 
   SelectTab(1);
-  page = app_->timerPage.Window();
+  page = app_->Timer().Window();
   display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   ExpectRect(PlaceIn(page, display), figures->display, "timer display");
@@ -226,7 +243,7 @@ TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSiz
   const std::string file = folder + "\\font1";
   WriteFileBytes(file, display_test::RecordBytes(display::DefaultFontRecord("font1", 96)));
   Start();
-  HWND display = FindWindowExA(app_->stopwatchPage.Window(), nullptr, "TimdDispClass", nullptr);
+  HWND display = FindWindowExA(app_->Stopwatch().Window(), nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   const int ink = display_test::Capture(display).InkHeight();
   std::printf("[   info   ] digits from a font file written at 96, shown at %d dpi: %d rows\n",
@@ -250,7 +267,7 @@ TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSiz
 TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
   FIGURES_OR_SKIP(figures);
   Create("scaling-columns");
-  HWND page = app_->stopwatchPage.Window();
+  HWND page = app_->Stopwatch().Window();
   HWND list = GetDlgItem(page, IDC_SW_LAP_LIST);
   for (int column = 0; column < 7; ++column) {
     EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), figures->columns[column])
@@ -271,21 +288,18 @@ TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
   Create("scaling-window");
   RECT client = {};
   GetClientRect(window_, &client);
-  const RECT page = PlaceIn(window_, app_->stopwatchPage.Window());
+  const RECT page = PlaceIn(window_, app_->Stopwatch().Window());
   EXPECT_EQ(page.left, figures->pageLeft);
   EXPECT_EQ(page.right - page.left, client.right - ScalePixels(20, figures->dpi));
 
   RECT own = {}, bar = {}, button = {};
   GetWindowRect(window_, &own);
-  GetWindowRect(app_->statusBars[0], &bar);
-  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
-  MINMAXINFO info = {};
-  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  std::printf("[   info   ] least window size at %d dpi: %ldx%ld\n", ScreenDpi(),
-              info.ptMinTrackSize.x, info.ptMinTrackSize.y);
-  EXPECT_EQ(info.ptMinTrackSize.x, own.right - own.left);
-  EXPECT_EQ(info.ptMinTrackSize.y,
-            (bar.bottom - bar.top) + (button.bottom - own.top) + figures->minimumMargin);
+  GetWindowRect(dialog_->StatusBar(0), &bar);
+  GetWindowRect(app_->Stopwatch().StartButton(), &button);
+  const POINT least = LeastTrackingSize(window_);
+  std::printf("[   info   ] least window size at %d dpi: %ldx%ld\n", ScreenDpi(), least.x, least.y);
+  EXPECT_EQ(least.x, own.right - own.left);
+  EXPECT_EQ(least.y, (bar.bottom - bar.top) + (button.bottom - own.top) + figures->minimumMargin);
 }
 
 // The main window moved to a monitor of the other scaling, as Windows reports
@@ -306,16 +320,14 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
   const std::vector<std::string> before = Layout(window_);
   RECT own = {};
   GetWindowRect(window_, &own);
-  const RECT suggested = {own.left, own.top,
-                          own.left + MulDiv(own.right - own.left, there.dpi, here->dpi),
-                          own.top + MulDiv(own.bottom - own.top, there.dpi, here->dpi)};
+  const RECT suggested = ScaledRect(own, here->dpi, there.dpi);
   SendDpiChanged(window_, there.dpi, suggested);
 
   RECT moved = {};
   GetWindowRect(window_, &moved);
   ExpectRect(moved, suggested, "main window");
-  HWND stopwatch = app_->stopwatchPage.Window();
-  HWND timer = app_->timerPage.Window();
+  HWND stopwatch = app_->Stopwatch().Window();
+  HWND timer = app_->Timer().Window();
   HWND stopwatchDisplay = FindWindowExA(stopwatch, nullptr, "TimdDispClass", nullptr);
   ExpectRect(PlaceIn(stopwatch, stopwatchDisplay), there.display, "stopwatch display");
   ExpectRect(PlaceIn(timer, FindWindowExA(timer, nullptr, "TimdDispClass", nullptr)), there.display,
@@ -330,11 +342,9 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
     EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), there.columns[column]) << column;
   }
   RECT bar = {}, button = {};
-  GetWindowRect(app_->statusBars[0], &bar);
-  GetWindowRect(app_->stopwatchPage.StartButton(), &button);
-  MINMAXINFO info = {};
-  SendMessageA(window_, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_EQ(info.ptMinTrackSize.y,
+  GetWindowRect(dialog_->StatusBar(0), &bar);
+  GetWindowRect(app_->Stopwatch().StartButton(), &button);
+  EXPECT_EQ(LeastTrackingSize(window_).y,
             (bar.bottom - bar.top) + (button.bottom - moved.top) + there.minimumMargin);
 
   SendDpiChanged(window_, here->dpi, own);
@@ -342,6 +352,90 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
   EXPECT_EQ(after.size(), before.size());
   for (std::size_t i = 0; i < after.size() || i < before.size(); ++i) {
     EXPECT_EQ(i < after.size() ? after[i] : "", i < before.size() ? before[i] : "") << i;
+  }
+}
+
+// A window at its least height moved to the other scaling and back: each move
+// ends at the least height of the scaling it arrives at (or the suggested
+// height when that is more), since the size query the move sends already
+// answers the new scaling's least height.
+TEST_F(ScreenScalingTest, AWindowAtItsLeastHeightTakesTheLeastHeightOfTheScalingItMovesTo) {
+  FIGURES_OR_SKIP(here);
+  const Figures& there = OtherFigures(*here);
+  Create("scaling-least-height");
+  const int leastHere = LeastTrackingSize(window_).y;
+  int from = here->dpi;
+  for (int to : {there.dpi, here->dpi}) {
+    RECT own = {};
+    GetWindowRect(window_, &own);
+    SetWindowPos(window_, nullptr, 0, 0, own.right - own.left, LeastTrackingSize(window_).y,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(window_, &own);
+    const RECT suggested = ScaledRect(own, from, to);
+    SendDpiChanged(window_, to, suggested);
+    const int least = LeastTrackingSize(window_).y;
+    std::printf(
+        "[   info   ] at the least height %ld px, moved from %d to %d dpi: %d px (least %d)\n",
+        own.bottom - own.top, from, to, Height(window_), least);
+    EXPECT_EQ(Height(window_), std::max<int>(suggested.bottom - suggested.top, least)) << to;
+    from = to;
+  }
+  EXPECT_EQ(LeastTrackingSize(window_).y, leastHere);
+}
+
+// A placement stored at one scaling comes back at another with its size in
+// points, at the position stored; until the user moves the window the record
+// goes back to Data.ini as it was read, its scaling included.
+TEST_F(ScreenScalingTest, AStoredPlacementKeepsItsSizeInPointsAtAnyScaling) {
+  FIGURES_OR_SKIP(here);
+  const Figures& there = OtherFigures(*here);
+  const struct {
+    int dpi;  // 0: no PlacementDpi key
+    int width, height;
+  } stored[] = {{144, 450, 600}, {96, 300, 400}, {0, 300, 400}};
+  for (const auto& s : stored) {
+    SCOPED_TRACE(s.dpi);
+    UseFreshSettings("scaling-placement");
+    SettingsFile& settings = TestSettings();
+    settings.WriteString("MainDlg", "Left", "40");
+    settings.WriteString("MainDlg", "Top", "30");
+    settings.WriteInt("MainDlg", "Width", s.width);
+    settings.WriteInt("MainDlg", "Height", s.height);
+    if (s.dpi != 0)
+      settings.WriteInt("MainDlg", "PlacementDpi", s.dpi);
+    Start();
+    const int from = s.dpi != 0 ? s.dpi : 96;
+    RECT r = {};
+    GetWindowRect(window_, &r);
+    ExpectRect(
+        r,
+        RECT{40, 30, 40 + MulDiv(s.width, here->dpi, from), 30 + MulDiv(s.height, here->dpi, from)},
+        "restored");
+    Stop();
+    EXPECT_EQ(ReadKey("MainDlg", "Width"), std::to_string(s.width));
+    EXPECT_EQ(ReadKey("MainDlg", "Height"), std::to_string(s.height));
+    EXPECT_EQ(ReadKey("MainDlg", "PlacementDpi"),
+              s.dpi != 0 ? std::to_string(s.dpi) : std::string("<missing>"));
+  }
+
+  // Moved by the user, the record is taken at this scaling and says so; at 96
+  // a file without the key stays without it.
+  for (int storedDpi : {there.dpi, 0}) {
+    UseFreshSettings("scaling-placement-moved");
+    if (storedDpi != 0)
+      TestSettings().WriteInt("MainDlg", "PlacementDpi", storedDpi);
+    Start();
+    SetWindowPos(window_, nullptr, 50, 60, LeastTrackingSize(window_).x + 10,
+                 LeastTrackingSize(window_).y + 20, SWP_NOZORDER);
+    SendMessageA(window_, WM_EXITSIZEMOVE, 0, 0);
+    RECT r = {};
+    GetWindowRect(window_, &r);
+    Stop();
+    EXPECT_EQ(ReadKey("MainDlg", "Left"), "50");
+    EXPECT_EQ(ReadKey("MainDlg", "Width"), std::to_string(r.right - r.left));
+    EXPECT_EQ(ReadKey("MainDlg", "PlacementDpi"), storedDpi == 0 && here->dpi == 96
+                                                      ? std::string("<missing>")
+                                                      : std::to_string(here->dpi));
   }
 }
 

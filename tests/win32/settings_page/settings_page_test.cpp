@@ -76,11 +76,11 @@ TEST_F(SettingsPageTest, StoredValuesFillTheControlsAndGoBackUnchanged) {
   Store("BellFile", "C:\\音楽\\表.wav");
   OpenPage();
   EXPECT_NE(BST_CHECKED, IsDlgButtonChecked(page_->Window(), IDC_SETTINGS_END_TAB));
-  EXPECT_EQ(CB_ERR, Selection(IDC_SETTINGS_START_WAY));
-  EXPECT_EQ(7, Selection(IDC_SETTINGS_TIME_WAY));
-  EXPECT_EQ(8, Selection(IDC_SETTINGS_END_WAY));
+  EXPECT_EQ(CB_ERR, Selection(IDC_SETTINGS_START_METHOD));
+  EXPECT_EQ(7, Selection(IDC_SETTINGS_LAP_METHOD));
+  EXPECT_EQ(8, Selection(IDC_SETTINGS_STOP_METHOD));
   EXPECT_EQ("C:\\音楽\\表.wav", Bell());
-  for (int id : {IDC_SETTINGS_START_WAY, IDC_SETTINGS_TIME_WAY, IDC_SETTINGS_END_WAY}) {
+  for (int id : {IDC_SETTINGS_START_METHOD, IDC_SETTINGS_LAP_METHOD, IDC_SETTINGS_STOP_METHOD}) {
     char first[64] = {}, last[64] = {};
     EXPECT_EQ(9, SendMessageA(Item(id), CB_GETCOUNT, 0, 0));
     SendMessageA(Item(id), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
@@ -151,7 +151,7 @@ TEST_F(SettingsPageTest, BellFileIsStoredOnlyWhenEmptyOrAnExistingPlayableFile) 
     Store("EndWay", "0");
     boxes_.boxes.clear();
     SetBell(c.typed);
-    SendMessageA(Item(IDC_SETTINGS_END_WAY), CB_SETCURSEL, 4, 0);
+    SendMessageA(Item(IDC_SETTINGS_STOP_METHOD), CB_SETCURSEL, 4, 0);
     page_->SaveSettings();
     EXPECT_EQ(c.stored, ReadKey(kSection, "BellFile")) << c.typed;
     EXPECT_EQ("4", ReadKey(kSection, "EndWay")) << c.typed;  // stored even when refused
@@ -198,7 +198,7 @@ TEST_F(SettingsPageTest, PageNeverOpenedWritesNothing) {
 
 TEST_F(SettingsPageTest, DestroyingThePageSavesOnceAndLeavesNoDeadHandle) {
   OpenPage();
-  SendMessageA(Item(IDC_SETTINGS_START_WAY), CB_SETCURSEL, 6, 0);
+  SendMessageA(Item(IDC_SETTINGS_START_METHOD), CB_SETCURSEL, 6, 0);
   SetBell(folder_ + "\\missing.mid");
   parent_.reset();
   EXPECT_EQ("6", ReadKey(kSection, "StartWay"));

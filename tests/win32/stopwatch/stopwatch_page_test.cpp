@@ -540,7 +540,7 @@ TEST_F(StopwatchPageTest, HandEditedWatchValuesOpenASaneList) {
   EXPECT_EQ("0", ReadKey("Watch", "HeaderNumber4"));
 }
 
-TEST_F(StopwatchPageTest, StoredTriggerMethodsHoldUntilTheSettingsTabTellsNewOnes) {
+TEST_F(StopwatchPageTest, TriggerMethodsAreReadEachTimeThePageIsShown) {
   testing_support::TestSettings().WriteString("SettingData", "StartWay", "7");
   testing_support::TestSettings().WriteString("SettingData", "TimeWay", "8");
   OpenPage();
@@ -565,18 +565,15 @@ TEST_F(StopwatchPageTest, StoredTriggerMethodsHoldUntilTheSettingsTabTellsNewOne
   PumpMessages();
   EXPECT_EQ(1, Rows());
 
-  // Another tab in front: the page keeps counting, and a file written behind
-  // its back changes nothing.
+  // The settings tab puts everything back to the buttons; showing the page again applies it.
+  testing_support::TestSettings().WriteString("SettingData", "StartWay", "0");
   testing_support::TestSettings().WriteString("SettingData", "TimeWay", "0");
   page_->Show(SW_HIDE);
   EXPECT_FALSE(IsWindowVisible(Page()));
   EXPECT_FALSE(IsWindowVisible(statusBar_));
-  Tick(10);
+  Tick(10);  // a hidden page keeps counting
   page_->Show(SW_SHOW);
   EXPECT_TRUE(IsWindowVisible(Page()));
-  EXPECT_FALSE(Enabled(IDC_SW_START));
-  // The settings tab puts everything back to the buttons and says so.
-  page_->UseTriggerMethods({0, 0, 0});
   EXPECT_TRUE(Enabled(IDC_SW_START));
   EXPECT_EQ("ラップ計測：通常 ストップ：通常", Status());
   Command(IDC_SW_STOP);
@@ -599,7 +596,7 @@ TEST_F(StopwatchPageTest, ListFillsThePageWidthAndEndsAboveTheStatusBar) {
   SendMessageA(statusBar_, WM_SIZE, 0, 0);
   RECT client = {};
   GetClientRect(parent_->Window(), &client);
-  page_->Resize(client.right - 20, client.bottom - kTabHeaderHeight - 40);
+  page_->Place(PageRect(client.right, client.bottom, kTabHeaderHeight, 30));
   PumpMessages();
 
   RECT pageClient = {};

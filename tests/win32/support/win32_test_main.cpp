@@ -86,6 +86,12 @@ std::string ReadKey(const char* section, const char* key) {
   return value;
 }
 
+POINT LeastTrackingSize(HWND window) {
+  MINMAXINFO info = {};
+  SendMessageA(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+  return info.ptMinTrackSize;
+}
+
 std::string WindowText(HWND window) {
   char text[1024] = {};
   GetWindowTextA(window, text, sizeof(text));

@@ -67,6 +67,9 @@ class TestParentWindow {
   HWND window_ = nullptr;
 };
 
+// The least outer size a window answers to the size query (WM_GETMINMAXINFO).
+POINT LeastTrackingSize(HWND window);
+
 // Text of a window or control.
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);

@@ -527,11 +527,12 @@ TEST_F(TimerPageTest, ReopeningTheTabOnlyShowsThePage) {
   EXPECT_EQ(Item(IDC_TM_START), page_->StartButton());
 }
 
-TEST_F(TimerPageTest, StoredBellFileIsReadAtCreationAndANewOneTakenWhenTold) {
+TEST_F(TimerPageTest, StoredBellFileIsReadAtCreationAndAgainOnReload) {
   WriteKey("SettingData", "BellFile", "C:\\bell.wav");
   OpenPage();
   EXPECT_STREQ("C:\\bell.wav", page_->Engine().BellFile());
-  page_->UseBellFile("C:\\other.wav");
+  WriteKey("SettingData", "BellFile", "C:\\other.wav");
+  page_->ReloadBellFile();
   EXPECT_STREQ("C:\\other.wav", page_->Engine().BellFile());
 }
 

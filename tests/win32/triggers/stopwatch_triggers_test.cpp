@@ -19,7 +19,7 @@ const int kSplitColumn = 3;
 
 TEST(StopwatchTriggersTest, MouseAndKeyMethodsLoadBothLibrariesAndDriveARun) {
   StopwatchPageHarness h("triggers-mouse-key");
-  h.SetTriggerWays(1, 7, 3);
+  h.SetTriggerMethods(1, 7, 3);
   h.Open();
   EXPECT_TRUE(ModuleLoaded("MouseHook.dll"));
   EXPECT_TRUE(ModuleLoaded("KeyHook.dll"));
@@ -49,7 +49,7 @@ TEST(StopwatchTriggersTest, MouseAndKeyMethodsLoadBothLibrariesAndDriveARun) {
 
 TEST(StopwatchTriggersTest, UnconfiguredEventsReleasesAndOtherKeysDoNothing) {
   StopwatchPageHarness h("triggers-ignored");
-  h.SetTriggerWays(7, 7, 8);
+  h.SetTriggerMethods(7, 7, 8);
   h.Open();
   h.Post(WM_MIPO_KEY_HOOK, 32, kSpaceRelease);
   h.Post(WM_MIPO_KEY_HOOK, 32, 0);
@@ -65,7 +65,7 @@ TEST(StopwatchTriggersTest, UnconfiguredEventsReleasesAndOtherKeysDoNothing) {
 
 TEST(StopwatchTriggersTest, SameMethodForStartAndStopLeavesOneRowWithZeroSplit) {
   StopwatchPageHarness h("triggers-start-stop");
-  h.SetTriggerWays(8, 0, 8);
+  h.SetTriggerMethods(8, 0, 8);
   h.Open();
   h.Post(WM_MIPO_KEY_HOOK, 13, kEnterPress);
   EXPECT_FALSE(h.Page().Engine().IsRunning());
@@ -77,7 +77,7 @@ TEST(StopwatchTriggersTest, SameMethodForStartAndStopLeavesOneRowWithZeroSplit) 
 TEST(StopwatchTriggersTest, SameMethodForStartAndLapInNormalModeStartsPausedThenResumes) {
   StopwatchPageHarness h("triggers-start-lap");
   h.SetSetting("Watch", "WatchMode", 1);
-  h.SetTriggerWays(7, 7, 0);
+  h.SetTriggerMethods(7, 7, 0);
   h.Open();
   h.Post(WM_MIPO_KEY_HOOK, 32, kSpacePress);
   EXPECT_TRUE(h.Page().Engine().IsRunning());
@@ -91,9 +91,9 @@ TEST(StopwatchTriggersTest, SameMethodForStartAndLapInNormalModeStartsPausedThen
   EXPECT_EQ(h.Status(), "一時停止：スペースキー押下 ストップ：通常");
 }
 
-TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndBeingToldOfPageButtonsUnloadsThem) {
+TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndShowingWithPageButtonsUnloadsThem) {
   StopwatchPageHarness h("triggers-unload");
-  h.SetTriggerWays(1, 7, 3);
+  h.SetTriggerMethods(1, 7, 3);
   h.Open();
   h.Page().Show(SW_HIDE);
   EXPECT_TRUE(ModuleLoaded("MouseHook.dll"));
@@ -104,7 +104,8 @@ TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndBeingToldOfPageButtonsUnlo
   h.Post(WM_MIPO_MOUSE_HOOK, 0x204);
   EXPECT_FALSE(h.Page().Engine().IsRunning());
 
-  h.Page().UseTriggerMethods({0, 0, 0});
+  h.SetTriggerMethods(0, 0, 0);
+  h.Page().Show(SW_SHOW);
   EXPECT_FALSE(ModuleLoaded("MouseHook.dll"));
   EXPECT_FALSE(ModuleLoaded("KeyHook.dll"));
   EXPECT_TRUE(IsWindowEnabled(h.Item(IDC_SW_START)));
@@ -113,7 +114,7 @@ TEST(StopwatchTriggersTest, HidingKeepsTheLibrariesAndBeingToldOfPageButtonsUnlo
 
 TEST(StopwatchTriggersTest, MethodsOutsideTheListLoadNothingAndKeepThePageButtons) {
   StopwatchPageHarness h("triggers-out-of-range");
-  h.SetTriggerWays(9, -1, 100);
+  h.SetTriggerMethods(9, -1, 100);
   h.Open();
   EXPECT_FALSE(ModuleLoaded("MouseHook.dll"));
   EXPECT_FALSE(ModuleLoaded("KeyHook.dll"));
@@ -129,7 +130,7 @@ TEST(StopwatchTriggersTest, MethodsOutsideTheListLoadNothingAndKeepThePageButton
 TEST(StopwatchTriggersTest, EndingThePageUnloadsTheLibraries) {
   {
     StopwatchPageHarness h("triggers-page-end");
-    h.SetTriggerWays(2, 8, 0);
+    h.SetTriggerMethods(2, 8, 0);
     h.Open();
     ASSERT_TRUE(ModuleLoaded("MouseHook.dll"));
     ASSERT_TRUE(ModuleLoaded("KeyHook.dll"));
@@ -140,7 +141,7 @@ TEST(StopwatchTriggersTest, EndingThePageUnloadsTheLibraries) {
 
 TEST(StopwatchTriggersTest, RealInputReachesThePageThroughTheLibraries) {
   StopwatchPageHarness h("triggers-real-input");
-  h.SetTriggerWays(1, 7, 3);
+  h.SetTriggerMethods(1, 7, 3);
   h.Open();
   InjectMouse(MOUSEEVENTF_LEFTDOWN);
   InjectMouse(MOUSEEVENTF_LEFTUP);
@@ -168,7 +169,7 @@ TEST(StopwatchTriggersTest, ClickOnTheClearButtonOrAccuracyListDoesNotStart) {
   // (The start button is disabled whenever a mouse method starts the watch, so
   // the window under the pointer is never the button itself.)
   StopwatchPageHarness h("triggers-pointer", true);
-  h.SetTriggerWays(1, 0, 0);
+  h.SetTriggerMethods(1, 0, 0);
   h.Open();
   for (int id : {IDC_SW_CLEAR, IDC_SW_ACCURACY}) {
     PointAt(h.Item(id));

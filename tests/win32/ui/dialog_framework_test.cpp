@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "timer/preset_dialog_ids.h"
@@ -51,9 +52,14 @@ class ProbeDialog : public Dialog {
     if (destroyedElsewhere != nullptr)
       ++*destroyedElsewhere;
   }
+  void OnDpiChanged(int newDpi, int oldDpi) override {
+    if (dpiLog != nullptr)
+      dpiLog->push_back("dialog " + std::to_string(newDpi) + " " + std::to_string(oldDpi));
+  }
 
  public:
   int* destroyedElsewhere = nullptr;
+  std::vector<std::string>* dpiLog = nullptr;
 };
 
 TEST(DialogFramework, BindsAtInitialisationAndLetsGoAfterTheLastMessage) {
@@ -111,20 +117,27 @@ class ProbeWindow : public WindowObject {
   int keys = 0;
   bool throwOnKey = false;
 
-  HWND Create() {
+  std::vector<std::string>* dpiLog = nullptr;
+
+  HWND Create(HWND parent = nullptr) {
     WNDCLASSA wc = {};
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpfnWndProc = WindowObject::Procedure;
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kProbeClass;
     RegisterClassA(&wc);
-    return CreateBound(0, kProbeClass, WS_POPUP, 0, 0, 10, 10, nullptr, wc.hInstance);
+    return CreateBound(0, kProbeClass, parent != nullptr ? WS_CHILD : WS_POPUP, 0, 0, 10, 10,
+                       parent, wc.hInstance);
   }
 
  protected:
   bool OnCreate() override {
     ++created;
     return true;
+  }
+  void OnDpiChanged(int newDpi, int oldDpi) override {
+    if (dpiLog != nullptr)
+      dpiLog->push_back("window " + std::to_string(newDpi) + " " + std::to_string(oldDpi));
   }
   bool OnKeyDown(WPARAM, LPARAM) override {
     if (throwOnKey)
@@ -147,6 +160,36 @@ TEST(WindowFramework, BindsAtCreationContainsExceptionsAndLetsGo) {
   EXPECT_EQ(probe.keys, 1);
   DestroyWindow(window);
   EXPECT_EQ(probe.Window(), nullptr);
+}
+
+// A change of scaling reaches the dialog and then each of the program's
+// windows inside it, with the new and the old dots per inch, before the
+// dialog moves; a window made inside it afterwards starts at the dialog's.
+TEST(DialogFramework, AChangeOfScalingReachesTheWholeTreeParentsFirst) {
+  std::vector<std::string> log;
+  ProbeDialog dialog;
+  dialog.dpiLog = &log;
+  HWND window = dialog.Create();
+  ASSERT_NE(window, nullptr);
+  ProbeWindow child;
+  child.dpiLog = &log;
+  ASSERT_NE(child.Create(window), nullptr);
+  const int dpi = dialog.Dpi();
+  EXPECT_EQ(child.Dpi(), dpi);
+  RECT own = {};
+  GetWindowRect(window, &own);
+  SendMessageA(window, kDpiChangedMessage, MAKEWPARAM(2 * dpi, 2 * dpi),
+               reinterpret_cast<LPARAM>(&own));
+  const std::string change = std::to_string(2 * dpi) + " " + std::to_string(dpi);
+  EXPECT_EQ(log, (std::vector<std::string>{"dialog " + change, "window " + change}));
+  EXPECT_EQ(child.Dpi(), 2 * dpi);
+
+  ProbeWindow later;
+  later.dpiLog = &log;
+  ASSERT_NE(later.Create(window), nullptr);
+  EXPECT_EQ(later.Dpi(), 2 * dpi);
+  EXPECT_EQ(log.size(), 2u);
+  DestroyWindow(window);
 }
 
 // An object that goes before its window takes the window with it; the window
