@@ -15,6 +15,7 @@
 #include "settings/file_chooser_win32.h"
 #include "settings/settings_file_win32.h"
 #include "ui/message_box_win32.h"
+#include "ui/messages.h"
 #include "settings_page/settings_page_win32.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "timer/timer_page_win32.h"
@@ -57,8 +58,9 @@ class Application {
   PerformanceCounterClock counterClock;
   TickCountClock tickCountClock;
   SleepAwareClock runClock;
-  MultimediaTickSource stopwatchTicks;
-  MultimediaTickSource timerTicks;
+  // Each bound to its page's window when the main dialog opens the page.
+  MultimediaTickSource stopwatchTicks{WM_MIPO_STOPWATCH_TICK};
+  MultimediaTickSource timerTicks{WM_MIPO_TIMER_TICK};
   PresetNameDialogAsker presetNames;
   MciBellDevice bellDevice;
   SystemMonitors monitors;

@@ -232,9 +232,11 @@ void MainDialog::OpenPage(int page) {
   switch (page) {
     case kStopwatch:
       app_.stopwatchPage.Open(Window(), app_.statusBars[0], header);
+      app_.stopwatchTicks.Bind(app_.stopwatchPage.Window());
       break;
     case kTimer:
       app_.timerPage.Open(Window(), app_.statusBars[1], header);
+      app_.timerTicks.Bind(app_.timerPage.Window());
       break;
     default:
       app_.settingsPage.Open(Window(), app_.statusBars[2], header);

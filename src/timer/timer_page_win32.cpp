@@ -37,10 +37,9 @@ int FieldLimit(int id) {
 
 }  // namespace
 
-TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
-                     MonotonicClock& runClock, LocalClock& clock, PresetNameAsker& names,
-                     BellDevice& bellDevice, MonitorLookup& monitors,
-                     desktop::ActivityReport& activity)
+TimerPage::TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
+                     LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
+                     MonitorLookup& monitors, desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
       settings_(settings),
       ticks_(ticks),
@@ -531,16 +530,12 @@ bool TimerPage::Checked(int id) const {
   return IsDlgButtonChecked(Window(), id) == BST_CHECKED;
 }
 
-// A stopped or paused run must not count a second that was already queued.
 bool TimerPage::ArmTicks(uint32_t periodMs) {
-  DisarmTicks();
-  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, periodMs);
+  return ticks_.Arm(periodMs);
 }
 
 void TimerPage::DisarmTicks() {
-  ticks_.Stop();
-  if (Window() != nullptr)
-    DropQueuedTicks(Window(), WM_MIPO_TIMER_TICK);
+  ticks_.Disarm();
 }
 
 // The engine's requests.

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "base/tick_source_win32.h"
+#include "base/tick_source.h"
 #include "bell/bell_device_win32.h"
 #include "bell/bell_player_win32.h"
 #include "desktop/desktop_presence.h"
@@ -32,7 +32,7 @@ class TimerPage : public Page {
   // sleep), the full-screen display covers the monitor monitors names for the
   // main window, and what the countdown does is told to activity (by default
   // nobody listens).
-  TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& runClock,
+  TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
             LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
             MonitorLookup& monitors,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
@@ -54,7 +54,7 @@ class TimerPage : public Page {
   // Answers the engine's requests with the page's windows and services.
   class Ports : public TickSource,
                 public timer::BellSound,
-                public timer::TimeDisplay,
+                public TimeReadout,
                 public timer::StatusLine,
                 public timer::TimerControls {
    public:
@@ -159,7 +159,7 @@ class TimerPage : public Page {
 
   // The services come first: they are in use until the last member goes.
   const SettingsFile& settings_;
-  PeriodicTickSource& ticks_;
+  TickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
   MonitorLookup& monitors_;

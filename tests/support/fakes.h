@@ -1,5 +1,5 @@
 // The stand-ins every suite shares for the portable interfaces: clocks set by
-// hand and a tick source that records what it was asked. One of each; a suite
+// hand, a tick source that records what it was asked, a time readout. One of each; a suite
 // that needs more from one adds it here.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include "base/calendar_time.h"
 #include "base/clock.h"
 #include "base/tick_source.h"
+#include "base/time_readout.h"
 #include "desktop/desktop_presence.h"
 
 namespace fakes {
@@ -54,6 +55,14 @@ class TickSource : public ::TickSource {
   int arms = 0;
   int disarms = 0;
   uint32_t period = 0;
+};
+
+// Every text a watch showed, in order.
+class TimeReadout : public ::TimeReadout {
+ public:
+  void ShowText(const char* text) override { shown.push_back(text); }
+  std::string Last() const { return shown.empty() ? std::string() : shown.back(); }
+  std::vector<std::string> shown;
 };
 
 // A progress as a text: "normal 1/3", "paused 1/3", "none 0/0".

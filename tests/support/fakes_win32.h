@@ -1,5 +1,5 @@
 // The stand-ins every Windows suite shares for the platform's services: the
-// periodic tick, the file choosers and the message boxes. One of each; what a
+// file choosers, the message boxes and the others below. One of each; what a
 // test needs to see, they record.
 #pragma once
 
@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "base/tick_source_win32.h"
 #include "desktop/document_opener_win32.h"
 #include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
@@ -18,29 +17,6 @@
 #include "ui/message_box_win32.h"
 
 namespace fakes {
-
-// Records what the page asked; ticks come only as the test posts them.
-class PeriodicTickSource : public ::PeriodicTickSource {
- public:
-  bool Start(HWND window, UINT message, UINT periodMs) override {
-    target = window;
-    this->message = message;
-    period = periodMs;
-    armed = true;
-    ++starts;
-    return true;
-  }
-  void Stop() override {
-    armed = false;
-    ++stops;
-  }
-  HWND target = nullptr;
-  UINT message = 0;
-  UINT period = 0;
-  bool armed = false;
-  int starts = 0;
-  int stops = 0;
-};
 
 // What a chooser was last asked.
 struct ChooserCall {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/clock_win32.h"
+#include "base/tick_source_win32.h"
 #include "ui/messages.h"
 #include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
@@ -46,6 +47,7 @@ class StopwatchPageTest : public ::testing::Test {
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     page_->Open(parent_->Window(), statusBar_, kTabHeaderHeight);
+    systemTicks_.Bind(Page());
     PumpMessages();
   }
   // As at program end: the windows go first (saving the settings), then the object.
@@ -127,13 +129,13 @@ class StopwatchPageTest : public ::testing::Test {
   }
   UINT MenuState(HMENU menu, int command) { return GetMenuState(menu, command, MF_BYCOMMAND); }
 
-  fakes::PeriodicTickSource ticks_;
+  fakes::TickSource ticks_;
   fakes::MonotonicClock countClock_;
   fakes::LocalClock clock_;
   fakes::FileChooser chooser_;
   fakes::ActivityReport activity_;
   // The program's own services, for the tests of real time.
-  MultimediaTickSource systemTicks_;
+  MultimediaTickSource systemTicks_{WM_MIPO_STOPWATCH_TICK};
   PerformanceCounterClock counterClock_;
   SystemLocalClock systemClock_;
   SystemFileChooser systemChooser_;
@@ -181,7 +183,6 @@ TEST_F(StopwatchPageTest, LapModeRunFillsRowsFromTheButtonsAndTicks) {
   OpenPage();
   Command(IDC_SW_START);
   EXPECT_TRUE(ticks_.armed);
-  EXPECT_EQ(Page(), ticks_.target);
   EXPECT_EQ(1u, ticks_.period);
   EXPECT_EQ("ラップ計測", ItemText(Page(), IDC_SW_START));
   EXPECT_TRUE(Enabled(IDC_SW_STOP));
@@ -210,19 +211,20 @@ TEST_F(StopwatchPageTest, LapModeRunFillsRowsFromTheButtonsAndTicks) {
             RowCells(1));
 }
 
-TEST_F(StopwatchPageTest, StoppingDropsTicksStillQueued) {
+TEST_F(StopwatchPageTest, StoppingDisarmsTheTickAndTicksStillQueuedCountNothing) {
   OpenPage();
   Command(IDC_SW_START);
   Tick(10);
   for (int i = 0; i < 5; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
   SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_STOP, BN_CLICKED), 0);
-  EXPECT_FALSE(QueuedTick());
+  EXPECT_FALSE(ticks_.armed);
+  countClock_.Pass(5);
   PumpMessages();
   EXPECT_EQ("00:00:00:010", Cell(0, 4));
   EXPECT_EQ("00:00:00:010", Shown());
 }
 
-TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
+TEST_F(StopwatchPageTest, NormalModePausesWithARowAndIgnoresQueuedTicks) {
   OpenPage();
   Command(IDC_SW_MODE);
   EXPECT_EQ("通常", ItemText(Page(), IDC_SW_MODE));
@@ -232,7 +234,9 @@ TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
   Tick(2000);
   for (int i = 0; i < 5; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
   SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_START, BN_CLICKED), 0);
-  EXPECT_FALSE(QueuedTick());
+  EXPECT_FALSE(ticks_.armed);
+  countClock_.Pass(5);
+  PumpMessages();
   EXPECT_EQ("再開", ItemText(Page(), IDC_SW_START));
   EXPECT_EQ("再開：通常 ストップ：通常", Status());
   ASSERT_EQ(1, Rows());
@@ -582,7 +586,10 @@ TEST_F(StopwatchPageTest, ListFillsThePageWidthAndEndsAboveTheStatusBar) {
   EXPECT_EQ(bar.top - 5, list.bottom);
 }
 
+// The real tick source: it posts to the window it is bound to, and a stop drops
+// what it queued there.
 TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
+  EXPECT_FALSE(systemTicks_.Arm(10));  // bound to no window yet
   OpenPage(true);
   ChooseAccuracy(1);
   Command(IDC_SW_START);
@@ -592,7 +599,8 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
     PumpMessages();
   }
   EXPECT_GE(page_->Engine().Ticks(), 3u);
-  Command(IDC_SW_STOP);
+  for (int i = 0; i < 3; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+  SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_STOP, BN_CLICKED), 0);
   EXPECT_FALSE(QueuedTick());
   const uint64_t stopped = page_->Engine().Ticks();
   // Real time: that no tick comes after the stop can only be seen by letting 50

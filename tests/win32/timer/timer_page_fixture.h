@@ -13,7 +13,6 @@
 
 #include "base/clock.h"
 #include "base/clock_win32.h"
-#include "base/tick_source_win32.h"
 #include "bell/bell_device_win32.h"
 #include "ui/messages.h"
 #include "settings/settings_file_win32.h"
@@ -66,11 +65,11 @@ class TimerPageTest : public ::testing::Test {
     parent_.reset();
   }
 
-  // Creates the page (settings are read now) on the tick source, the fake
-  // clock and the fake name dialog.
-  void OpenPage() {
-    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
-                              names_, bellDevice_, monitors_));
+  // Creates the page (settings are read now) on the recording tick source,
+  // the fake clocks and the fake name dialog, telling activity what it does.
+  void OpenPage(desktop::ActivityReport& activity = desktop::UnheardActivity()) {
+    page_.reset(new TimerPage(testing_support::TestSettings(), ticks_, runClock_, clock_, names_,
+                              bellDevice_, monitors_, activity));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -141,7 +140,7 @@ class TimerPageTest : public ::testing::Test {
   void Tick(int count = 1, bool moveClock = true) {
     for (int i = 0; i < count; ++i) {
       if (moveClock)
-        fakeRunClock_.Pass(1000);
+        runClock_.Pass(1000);
       PostMessageA(Page(), WM_MIPO_TIMER_TICK, 0, 0);
       testing_support::PumpMessages();
     }
@@ -186,12 +185,8 @@ class TimerPageTest : public ::testing::Test {
   std::string folder_;
   std::unique_ptr<testing_support::TestParentWindow> parent_;
   HWND statusBar_ = nullptr;
-  fakes::PeriodicTickSource ticks_;
-  MultimediaTickSource realTicks_;
-  PeriodicTickSource* tickSource_ = &ticks_;
-  fakes::MonotonicClock fakeRunClock_;
-  PerformanceCounterClock realRunClock_;
-  MonotonicClock* runClock_ = &fakeRunClock_;
+  fakes::TickSource ticks_;
+  fakes::MonotonicClock runClock_;
   fakes::LocalClock clock_;
   fakes::MonitorLookup monitors_;
   FakeNameAsker names_;
