@@ -208,7 +208,8 @@ class StopwatchRig : public Rig {
 class TimerRig : public Rig {
  public:
   TimerRig(int slot, double seconds)
-      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_, monitors_)),
+      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_, monitors_,
+                            boxes_)),
         host_("countdown", slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
     ticks_.Bind(page_->Window());
@@ -240,7 +241,8 @@ class TimerRig : public Rig {
   MultimediaTickSource ticks_{WM_MIPO_TIMER_TICK};
   PerformanceCounterClock counter_;
   SystemLocalClock clock_;
-  PresetNameDialogAsker names_;
+  SystemMessageBoxes boxes_;
+  PresetNameDialogAsker names_{boxes_};
   SystemMonitors monitors_;
   MciBellDevice bell_;
   std::unique_ptr<TimerPage> page_;

@@ -4,17 +4,20 @@
 #include "display/font_files_win32.h"
 #include "ui/dpi_win32.h"
 
-// The clocks are members made before runClock, which only keeps them.
+// The clocks are members made before runClock, which only keeps them; the
+// system's boxes are made before the reference that names them.
 Application::Application()
-    : Application(SettingsFile::ForThisProgram(), counterClock, tickCountClock) {}
+    : Application(SettingsFile::ForThisProgram(), counterClock, tickCountClock,
+                  systemMessageBoxes) {}
 
 Application::Application(const SettingsFile& settingsFile, MonotonicClock& fineClock,
-                         MonotonicClock& coarseClock)
+                         MonotonicClock& coarseClock, MessageBoxes& boxes)
     : settings(settingsFile),
+      messageBoxes(boxes),
       runClock(fineClock, coarseClock),
       stopwatchPage(settings, stopwatchTicks, runClock, localClock, fileChooser, presence),
       timerPage(settings, timerTicks, runClock, localClock, presetNames, bellDevice, monitors,
-                presence),
+                messageBoxes, presence),
       settingsPage(settings, messageBoxes, fileChooser) {
   // Holds only until the main dialog measures its own (300 pixels at 96 dpi).
   minimumTrackingHeight = ScaleToScreen(300);

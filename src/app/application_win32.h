@@ -24,11 +24,12 @@ class Application {
  public:
   // Pages are built in tab order, on the program's own settings file.
   Application();
-  // The same on another settings file and other clocks (tests give a folder of
-  // their own and clocks they move): fineClock counts while the machine is
-  // awake, coarseClock goes on through sleep. Both must outlive the object.
+  // The same on another settings file, other clocks and other message boxes
+  // (tests give a folder of their own, clocks they move and boxes they read):
+  // fineClock counts while the machine is awake, coarseClock goes on through
+  // sleep. All must outlive the object.
   Application(const SettingsFile& settingsFile, MonotonicClock& fineClock,
-              MonotonicClock& coarseClock);
+              MonotonicClock& coarseClock, MessageBoxes& boxes);
   // Pages go in reverse order: settings, timer, stopwatch (member order does it).
   ~Application() = default;
   Application(const Application&) = delete;
@@ -49,7 +50,8 @@ class Application {
   SettingsFile settings;
   // The platform's services, made before the pages that use them and released
   // after them (member order).
-  SystemMessageBoxes messageBoxes;
+  SystemMessageBoxes systemMessageBoxes;
+  MessageBoxes& messageBoxes;  // every box the program shows
   SystemFileChooser fileChooser;
   SystemLocalClock localClock;
   // Real ticks arrive late, in bursts or not at all when the machine is busy
@@ -61,7 +63,7 @@ class Application {
   // Each bound to its page's window when the main dialog opens the page.
   MultimediaTickSource stopwatchTicks{WM_MIPO_STOPWATCH_TICK};
   MultimediaTickSource timerTicks{WM_MIPO_TIMER_TICK};
-  PresetNameDialogAsker presetNames;
+  PresetNameDialogAsker presetNames{messageBoxes};
   MciBellDevice bellDevice;
   SystemMonitors monitors;
   ShellDocumentOpener documents;

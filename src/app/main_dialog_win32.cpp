@@ -291,7 +291,7 @@ void MainDialog::OnAfterShow() {
     // start the notices a second time.
     showingNotices_ = true;
     for (const char* notice : kFirstRunNotices) {
-      MessageBoxA(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
+      app_.messageBoxes.Show(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
     }
     app_.settings.WriteString(schema::kMainSection, schema::kFirstFlag, "0");
     showingNotices_ = false;

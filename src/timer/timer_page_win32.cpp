@@ -39,13 +39,15 @@ int FieldLimit(int id) {
 
 TimerPage::TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
                      LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
-                     MonitorLookup& monitors, desktop::ActivityReport& activity)
+                     MonitorLookup& monitors, MessageBoxes& boxes,
+                     desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
       settings_(settings),
       ticks_(ticks),
       clock_(clock),
       names_(names),
       monitors_(monitors),
+      boxes_(boxes),
       runClock_(runClock),
       activity_(activity),
       reported_(),
@@ -309,7 +311,7 @@ void TimerPage::OnStartButton() {
   const timer::DurationVerdict verdict = engine_.PressStart();
   const char* message = timer::DurationMessage(verdict);
   if (message != nullptr)
-    MessageBoxA(Window(), message, "", MB_OK);
+    boxes_.Show(Window(), message, "", MB_OK);
 }
 
 // A duration picked from a list or typed into a field is remembered at once
@@ -551,7 +553,7 @@ void TimerPage::Ports::Disarm() {
 
 void TimerPage::Ports::Beep() {
   page_->AnnounceTimes();
-  MessageBeep(MB_ICONASTERISK);
+  page_->bellPlayer_.Beep();
 }
 
 // The result of opening is not looked at: a file that cannot be played gives

@@ -22,6 +22,7 @@
 #include "timer/preset_name_dialog_win32.h"
 #include "timer/preset_record.h"
 #include "timer/timer_engine.h"
+#include "ui/message_box_win32.h"
 #include "ui/page_win32.h"
 
 class TimerPage : public Page {
@@ -31,10 +32,10 @@ class TimerPage : public Page {
   // A run's seconds are counted against runClock (one that goes on through
   // sleep), the full-screen display covers the monitor monitors names for the
   // main window, and what the countdown does is told to activity (by default
-  // nobody listens).
+  // nobody listens). A duration it refuses is said in one of boxes.
   TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
             LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
-            MonitorLookup& monitors,
+            MonitorLookup& monitors, MessageBoxes& boxes,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
@@ -163,6 +164,7 @@ class TimerPage : public Page {
   LocalClock& clock_;
   PresetNameAsker& names_;
   MonitorLookup& monitors_;
+  MessageBoxes& boxes_;
   MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;

@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "bell/bell_device_win32.h"
 #include "desktop/document_opener_win32.h"
 #include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
+#include "timer/preset_name_dialog_win32.h"
 #include "support/fakes.h"
 #include "ui/message_box_win32.h"
 
@@ -79,6 +81,58 @@ class MessageBoxes : public ::MessageBoxes {
     return IDOK;
   }
   std::vector<Box> boxes;
+};
+
+// Answers the name dialog with answer and OK, or cancels while it is null.
+class PresetNameAsker : public ::PresetNameAsker {
+ public:
+  int Ask(HWND, char* buffer) override {
+    ++asks;
+    if (answer == nullptr)
+      return IDCANCEL;
+    lstrcpynA(buffer, answer, kPresetNameBufferSize);
+    return IDOK;
+  }
+  const char* answer = nullptr;
+  int asks = 0;
+};
+
+// Records every command the bell player sends and every system sound asked
+// for; opens devices 7, 8, ... and fails the command named in failing.
+class BellDevice : public ::BellDevice {
+ public:
+  struct Sent {
+    UINT device;
+    UINT message;
+    DWORD_PTR flags;
+    std::string deviceType;  // MCI_OPEN
+    std::string element;     // MCI_OPEN
+    DWORD_PTR callback;      // MCI_PLAY
+  };
+  MCIERROR Send(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parms) override {
+    Sent c = {device, message, flags, "", "", 0};
+    if (message == MCI_OPEN) {
+      MCI_OPEN_PARMSA* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parms);
+      c.deviceType = open->lpstrDeviceType;
+      c.element = open->lpstrElementName;
+      if (failing != MCI_OPEN)
+        open->wDeviceID = nextDevice++;
+    }
+    if (message == MCI_PLAY)
+      c.callback = reinterpret_cast<MCI_PLAY_PARMS*>(parms)->dwCallback;
+    sent.push_back(c);
+    return message == failing ? MCIERR_INTERNAL : 0;
+  }
+  void Beep(UINT type) override { beeps.push_back(type); }
+  std::vector<UINT> Messages() const {
+    std::vector<UINT> out;
+    for (const Sent& c : sent) out.push_back(c.message);
+    return out;
+  }
+  std::vector<Sent> sent;
+  std::vector<UINT> beeps;
+  UINT failing = 0;  // the command that fails, 0 for none
+  UINT nextDevice = 7;
 };
 
 // Records the documents it is asked to open; answers as the test sets it

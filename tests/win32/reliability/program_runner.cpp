@@ -40,27 +40,6 @@ std::vector<size_t> SeparatorPositions(const std::string& path) {
   return positions;
 }
 
-void DeleteTree(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..")
-        continue;
-      const std::string full = folder + "\\" + name;
-      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        DeleteTree(full);
-      else
-        DeleteFileA(full.c_str());
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(folder.c_str());
-}
-
 void ListInto(const std::string& root, const std::string& relative, std::vector<std::string>* out) {
   WIN32_FIND_DATAA data;
   const std::string here = relative.empty() ? root : root + "\\" + relative;
@@ -130,7 +109,7 @@ std::string FreshCaseFolder(const std::string& name) {
   CreateDirectoryA(root.c_str(), nullptr);
   CreateDirectoryA((root + "\\rel").c_str(), nullptr);
   const std::string folder = root + "\\rel\\" + name;
-  DeleteTree(folder);
+  testing_support::DeleteTree(folder);
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
 }
