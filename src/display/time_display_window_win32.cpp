@@ -51,7 +51,7 @@ void RegisterDisplayClass(HINSTANCE instance) {
 
 }  // namespace
 
-TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
+TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings, MonotonicClock& clock)
     : settings_(settings),
       notifyWindow_(nullptr),
       font_(nullptr),
@@ -63,6 +63,7 @@ TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
       drawingBitmap_(nullptr),
+      clock_(clock),
       dpi_(kDesignDpi) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);

@@ -24,9 +24,9 @@ class StopwatchPage : public Page {
   // The page on the given services, which must outlive it. settings is where
   // its Watch section and the trigger methods are read and written; ticks
   // posts the page's tick message; countClock is what a run's time is counted
-  // against; clock gives the time of day a run starts at; chooser asks where
-  // the laps are saved; activity is told when the watch starts and stops
-  // counting (by default nobody listens).
+  // against (and what the display's announcements are paced by); clock gives the time of day a run
+  // starts at; chooser asks where the laps are saved; activity is told when the watch starts and
+  // stops counting (by default nobody listens).
   StopwatchPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& countClock,
                 LocalClock& clock, FileChooser& chooser,
                 desktop::ActivityReport& activity = desktop::UnheardActivity());

@@ -30,8 +30,8 @@ class TimerPage : public Page {
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   // A run's seconds are counted against runClock (one that goes on through
-  // sleep), the full-screen display covers the monitor monitors names for the
-  // main window, and what the countdown does is told to activity (by default
+  // sleep; it also paces the displays' announcements), the full-screen display covers the monitor
+  // monitors names for the main window, and what the countdown does is told to activity (by default
   // nobody listens). A duration it refuses is said in one of boxes.
   TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
             LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,

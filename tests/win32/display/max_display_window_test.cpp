@@ -47,7 +47,7 @@ class MaxDisplayTest : public ::testing::Test {
 
 TEST_F(MaxDisplayTest, LabelColoursOnlyTheNoticeLabel) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
   HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, display.Window(),
                                reinterpret_cast<HMENU>(6003), Instance(), nullptr);
@@ -67,7 +67,7 @@ TEST_F(MaxDisplayTest, LabelColoursOnlyTheNoticeLabel) {
 
 TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
@@ -108,7 +108,7 @@ TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
 
 TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   HWND label = display.LabelWindow();
@@ -124,7 +124,7 @@ TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
 
 TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   owner.Take();
@@ -145,7 +145,7 @@ TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther)
 
 TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -168,7 +168,7 @@ TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
 
 TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
   display.ShowControls(SW_SHOW);
   EXPECT_TRUE(Visible(display.LabelWindow()));
@@ -196,7 +196,7 @@ TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
 
 TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -209,7 +209,7 @@ TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
 }
 
 TEST_F(MaxDisplayTest, DisplayDyingWithItsOwnerForgetsItsControlsAndWritesFont3) {
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   {
     Sink owner;
     ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
@@ -231,7 +231,7 @@ TEST_F(MaxDisplayTest, DestructorRemovesDisplayAndControls) {
   HWND window = nullptr;
   HWND label = nullptr;
   {
-    MaxDisplayWindow display(testing_support::TestSettings());
+    MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     window = CreateFor(display, owner.Window());
     ASSERT_NE(window, nullptr);
     label = display.LabelWindow();

@@ -45,7 +45,7 @@ class TimeDisplayTest : public ::testing::Test {
 TEST_F(TimeDisplayTest, WithoutFontFileUsesTheDefaultAndWritesItAtDestroy) {
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     EXPECT_EQ(std::string(display.FontFilePath()), FontFile("font1"));
     EXPECT_EQ(RecordBytes(display.Record()), RecordBytes(display::DefaultFontRecord(
@@ -63,7 +63,7 @@ TEST_F(TimeDisplayTest, WithoutFontFileUsesTheDefaultAndWritesItAtDestroy) {
 
 TEST_F(TimeDisplayTest, FullScreenFontFileDefaultsTo170Points) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, WS_POPUP, 0, 0, 320, 200, "font3"),
             nullptr);
   EXPECT_EQ(display.Record().logFont.height, -MulDiv(170, display_test::ScreenPixelsPerInch(), 72));
@@ -71,7 +71,7 @@ TEST_F(TimeDisplayTest, FullScreenFontFileDefaultsTo170Points) {
 
 TEST_F(TimeDisplayTest, SecondCreateOnlyShowsTheWindowAndReadsNoFile) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND first = CreateOn(display, parent.Window());
   ASSERT_NE(first, nullptr);
   EXPECT_FALSE(IsWindowVisible(first));
@@ -100,7 +100,7 @@ TEST_F(TimeDisplayTest, EmptyFontFileCountsAsReadAndGivesAZeroRecord) {
   WriteFileBytes(FontFile("font2"), "");
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window(), "font2"), nullptr);
     EXPECT_EQ(RecordBytes(display.Record()), std::string(64, '\0'));
   }
@@ -117,7 +117,7 @@ TEST_F(TimeDisplayTest, FontFileRecordIsUsedAndAnOverlongFileIsCutTo64Bytes) {
   WriteFileBytes(FontFile("font1"), RecordBytes(stored) + std::string(36, 'x'));
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     EXPECT_EQ(RecordBytes(display.Record()), RecordBytes(stored));
   }
@@ -131,7 +131,7 @@ TEST_F(TimeDisplayTest, UnterminatedFaceNameInTheFileIsCutNotOverread) {
   WriteFileBytes(FontFile("font1"), bytes);
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     EXPECT_EQ(std::string(display.Record().logFont.faceName), std::string(31, 'Q'));
     display.ShowText("12:34");
@@ -146,7 +146,7 @@ TEST_F(TimeDisplayTest, ChosenFontAndRedAreDrawnAtOnceAndSavedAsExactly64Bytes) 
   WriteFileBytes(FontFile("font1"), std::string(200, '\x01'));  // longer file to be replaced
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     display.ApplyFontChoice(LogFont("Arial", -24, 400), RGB(0, 0, 0));
     display.Show(SW_SHOW);
@@ -171,7 +171,7 @@ TEST_F(TimeDisplayTest, ChosenFontAndRedAreDrawnAtOnceAndSavedAsExactly64Bytes) 
 
 TEST_F(TimeDisplayTest, ShowTextKeepsAtMost31BytesOfWholeCharacters) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.ShowText(std::string(40, '9').c_str());
   EXPECT_EQ(std::string(display.Text()), std::string(31, '9'));
@@ -185,7 +185,7 @@ TEST_F(TimeDisplayTest, ShowTextKeepsAtMost31BytesOfWholeCharacters) {
 
 TEST_F(TimeDisplayTest, TextIsCentredAndNeverGrowsTheWindow) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, kChildStyle, 1, 3, 232, 60, "f"),
             nullptr);
   display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
@@ -222,7 +222,7 @@ TEST_F(TimeDisplayTest, TextIsCentredAndNeverGrowsTheWindow) {
 TEST_F(TimeDisplayTest, AResizedDisplayDrawsTheWholeWindowAndCentresAgain) {
   // As the full-screen display does when it moves to a larger monitor.
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(display.Create(Instance(), parent.Window(), nullptr, kChildStyle, 0, 0, 100, 40, "f"),
             nullptr);
   display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
@@ -250,7 +250,7 @@ TEST_F(TimeDisplayTest, AResizedDisplayDrawsTheWholeWindowAndCentresAgain) {
 
 TEST_F(TimeDisplayTest, UncoveredWindowIsRepaintedWithTheLastText) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.Show(SW_SHOW);
   PumpMessages();
@@ -273,7 +273,8 @@ TEST_F(TimeDisplayTest, UncoveredWindowIsRepaintedWithTheLastText) {
 }
 
 TEST_F(TimeDisplayTest, WindowDyingWithItsParentWritesTheFileOnceAndLeavesNoStaleHandle) {
-  auto display = std::make_unique<TimeDisplayWindow>(testing_support::TestSettings());
+  auto display = std::make_unique<TimeDisplayWindow>(testing_support::TestSettings(),
+                                                     display_test::StillClock());
   {
     TestParentWindow parent;
     ASSERT_NE(CreateOn(*display, parent.Window()), nullptr);
@@ -295,7 +296,7 @@ TEST_F(TimeDisplayTest, WindowDyingWithItsParentWritesTheFileOnceAndLeavesNoStal
 }
 
 TEST_F(TimeDisplayTest, NeverCreatedDisplayWritesNoFile) {
-  { TimeDisplayWindow display(testing_support::TestSettings()); }
+  { TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock()); }
   bool exists = true;
   ReadFileBytes(FontFile("font1"), &exists);
   EXPECT_FALSE(exists);
@@ -336,7 +337,7 @@ bool RightClickAndAnswer(HWND display, int button) {
 
 TEST_F(TimeDisplayTest, RightClickThenCancelChangesNothing) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.Show(SW_SHOW);
   display.ShowText("00:00:10");
@@ -351,7 +352,7 @@ TEST_F(TimeDisplayTest, RightClickThenCancelChangesNothing) {
 
 TEST_F(TimeDisplayTest, RightClickThenOkKeepsTheColourTheDialogWasOpenedWith) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.ApplyFontChoice(LogFont("Arial", -16, 400), RGB(255, 0, 0));
   display.Show(SW_SHOW);

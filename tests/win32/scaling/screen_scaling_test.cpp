@@ -344,7 +344,7 @@ TEST(ScreenScalingFullScreen, AMoveToAnotherScalingCoversThatMonitorInFontsMadeF
   const Figures& there = OtherFigures(*here);
   UseFreshSettings("scaling-fullscreen-move");
   display_test::Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
                                0, 0, 800, 600, "font3");
   ASSERT_NE(window, nullptr);
@@ -376,7 +376,7 @@ TEST(ScreenScalingFullScreen, LabelAndButtonsAreScaled) {
   FIGURES_OR_SKIP(figures);
   UseFreshSettings("scaling-fullscreen");
   display_test::Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
                                0, 0, 800, 600, "font3");
   ASSERT_NE(window, nullptr);
