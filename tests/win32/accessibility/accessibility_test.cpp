@@ -70,6 +70,42 @@ TEST(StopwatchAccessibilityTest, DisplayIsNamedByItsTimeAndAnnouncesTheStopButNo
   ExpectNamed(display, "stopwatch zero", "00:00:00:000");
 }
 
+// The display's object is one COM object: each interface it hands out names
+// the same object as IUnknown, the window it belongs to is the display (what
+// clients ask to find it), and an interface it does not offer is refused, not
+// handed out from the system's proxy inside it.
+TEST(StopwatchAccessibilityTest, DisplayObjectKeepsOneIdentity) {
+  StopwatchPageHarness page("a11y_identity");
+  page.Open();
+  HWND display = page.Page().Display().Window();
+  CoInitialize(nullptr);
+  IAccessible* object = nullptr;
+  ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(display, OBJID_CLIENT, kAccessibleInterfaceId,
+                                                   reinterpret_cast<void**>(&object))));
+  IUnknown* identity = nullptr;
+  IOleWindow* window = nullptr;
+  IUnknown* again = nullptr;
+  EXPECT_EQ(S_OK, object->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&identity)));
+  ASSERT_EQ(S_OK, object->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(&window)));
+  EXPECT_EQ(S_OK, window->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&again)));
+  EXPECT_EQ(identity, again);
+  HWND owner = nullptr;
+  EXPECT_EQ(S_OK, window->GetWindow(&owner));
+  EXPECT_EQ(display, owner);
+  HWND found = nullptr;
+  WindowFromAccessibleObject(object, &found);
+  EXPECT_EQ(display, found);
+  void* other = &found;
+  EXPECT_EQ(E_NOINTERFACE, object->QueryInterface(__uuidof(IEnumVARIANT), &other));
+  EXPECT_EQ(nullptr, other);
+  for (IUnknown* held : {identity, again, static_cast<IUnknown*>(window)}) {
+    if (held != nullptr)
+      held->Release();
+  }
+  object->Release();
+  CoUninitialize();
+}
+
 class TimerAccessibilityTest : public timer_page_test::TimerPageTest {};
 
 TEST_F(TimerAccessibilityTest, BothDisplaysAreNamedAndTheFullScreenOneAddsItsNotice) {
