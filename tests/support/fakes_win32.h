@@ -158,6 +158,31 @@ class MonitorLookup : public ::MonitorLookup {
   HWND asked = nullptr;
 };
 
+// Monitors set by the test (the first is the primary): a window is held by the
+// one that holds the centre of its rectangle, else by the first.
+class DisplayMonitors : public ::DisplayMonitors {
+ public:
+  HMONITOR Holding(HWND window) override {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    const POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    size_t index = 0;
+    for (size_t i = 0; i < areas.size(); ++i) {
+      if (PtInRect(&areas[i], centre))
+        index = i;
+    }
+    return reinterpret_cast<HMONITOR>(index + 1);
+  }
+  bool Area(HMONITOR monitor, RECT* area) override {
+    const size_t index = reinterpret_cast<size_t>(monitor) - 1;
+    if (index >= areas.size())
+      return false;
+    *area = areas[index];
+    return true;
+  }
+  std::vector<RECT> areas;
+};
+
 // The system's taskbar list, recording the progress calls the wrapper makes
 // ("value 3/10", "state 2"); the other calls succeed and do nothing.
 class TaskbarList3 : public ITaskbarList3 {

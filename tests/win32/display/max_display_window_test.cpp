@@ -7,7 +7,9 @@
 
 #include "ui/messages.h"
 #include "display/max_display_ids.h"
+#include "display/monitors_win32.h"
 #include "display_test_helpers.h"
+#include "support/fakes_win32.h"
 #include "win32_test_support.h"
 
 using display_test::Instance;
@@ -241,6 +243,28 @@ TEST_F(MaxDisplayTest, DestructorRemovesDisplayAndControls) {
   bool exists = false;
   ReadFileBytes(folder_ + "\\font3", &exists);
   EXPECT_TRUE(exists);
+}
+
+}  // namespace
+
+namespace {
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b) != FALSE;
+}
+
+// Two monitors side by side: the full screen goes where the window is.
+TEST(SystemMonitorsTest, AWindowOnTheSecondMonitorGetsTheSecondMonitorsArea) {
+  fakes::DisplayMonitors screens;
+  const RECT primary = {0, 0, 1024, 768};
+  const RECT second = {1024, -100, 2304, 924};
+  screens.areas = {primary, second};
+  SystemMonitors lookup(screens);
+  testing_support::TestParentWindow window(300, 200);
+  SetWindowPos(window.Window(), nullptr, 1200, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(SameRect(second, lookup.AreaOf(window.Window())));
+  SetWindowPos(window.Window(), nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(SameRect(primary, lookup.AreaOf(window.Window())));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "display_test_helpers.h"
+#include "support/dialogs.h"
 #include "win32_test_support.h"
 
 using display_test::Capture;
@@ -302,37 +303,15 @@ TEST_F(TimeDisplayTest, NeverCreatedDisplayWritesNoFile) {
   EXPECT_FALSE(exists);
 }
 
-// Answers the first font dialog owned by the display with the given button.
-struct FontDialogAnswer {
-  HWND owner;
-  int button;
-  bool seen = false;
-};
-
-DWORD WINAPI AnswerFontDialog(LPVOID param) {
-  FontDialogAnswer* answer = static_cast<FontDialogAnswer*>(param);
-  for (int i = 0; i < 500; ++i) {
-    Sleep(20);
-    HWND dialog = FindWindowA("#32770", nullptr);
-    // A dialog owned by a child window belongs to that child's top-level window.
-    if (dialog != nullptr && IsWindowVisible(dialog) &&
-        GetWindow(dialog, GW_OWNER) == GetAncestor(answer->owner, GA_ROOT)) {
-      answer->seen = true;
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer->button, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer->button)));
-      return 0;
-    }
-  }
-  return 0;
-}
-
+// Right-clicks the display and answers the font dialog it opens with button.
 bool RightClickAndAnswer(HWND display, int button) {
-  FontDialogAnswer answer{display, button};
-  HANDLE thread = CreateThread(nullptr, 0, AnswerFontDialog, &answer, 0, nullptr);
+  // A dialog owned by a child window belongs to that child's top-level window.
+  HWND root = GetAncestor(display, GA_ROOT);
+  testing_support::ModalScript user({testing_support::WhenDialog(
+      [root](HWND dialog) { return GetWindow(dialog, GW_OWNER) == root; },
+      [button](HWND dialog) { testing_support::PostClick(dialog, button); })});
   SendMessageA(display, WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));
-  WaitForSingleObject(thread, INFINITE);
-  CloseHandle(thread);
-  return answer.seen;
+  return user.Done();
 }
 
 TEST_F(TimeDisplayTest, RightClickThenCancelChangesNothing) {
