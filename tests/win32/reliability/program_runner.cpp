@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 
+#include "dialogs.h"
 #include "win32_test_support.h"
 
 namespace reliability {
@@ -68,14 +69,9 @@ BOOL CALLBACK CollectProcessWindows(HWND window, LPARAM data) {
   BoxSearch* search = reinterpret_cast<BoxSearch*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid != search->processId || !IsWindowVisible(window))
+  if (pid != search->processId || !IsWindowVisible(window) || !testing_support::IsDialog(window))
     return TRUE;
-  char cls[32] = {};
-  GetClassNameA(window, cls, sizeof(cls));
-  if (std::strcmp(cls, "#32770") != 0)
-    return TRUE;
-  if (GetDlgItem(window, 0xFFFF) != nullptr &&
-      FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr) {
+  if (testing_support::IsMessageBox(window)) {
     search->boxes.push_back(window);
   } else if (GetDlgItem(window, 1000) != nullptr) {
     const std::string title = testing_support::WindowText(window);

@@ -14,6 +14,7 @@
 #include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
+#include "support/dialogs.h"
 #include "support/fakes_win32.h"
 #include "support/win32_test_support.h"
 #include "support/name_change_counter.h"
@@ -387,19 +388,6 @@ LRESULT CALLBACK RecordMenuLoop(HWND window, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(g_pageProcedure, window, message, wParam, lParam);
 }
 
-// Closes the popup menu as Esc would, once it is on the screen.
-DWORD WINAPI CloseMenuWhenShown(LPVOID) {
-  for (int i = 0; i < 300; ++i) {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu != nullptr && IsWindowVisible(menu)) {
-      PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-      return 0;
-    }
-    Sleep(10);
-  }
-  return 1;
-}
-
 TEST_F(StopwatchPageTest, ContextMenuRequestOnTheHeaderOffersTheMenuAndOnTheRowsNothing) {
   OpenPage();
   HWND header = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETHEADER, 0, 0));
@@ -415,11 +403,12 @@ TEST_F(StopwatchPageTest, ContextMenuRequestOnTheHeaderOffersTheMenuAndOnTheRows
                MAKELPARAM(listRect.left + 10, listRect.bottom - 10));
   EXPECT_FALSE(g_menuOpened);
 
-  HANDLE closer = CreateThread(nullptr, 0, CloseMenuWhenShown, nullptr, 0, nullptr);
-  SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
-               MAKELPARAM(headerRect.left + 5, headerRect.top + 3));
-  WaitForSingleObject(closer, 5000);
-  CloseHandle(closer);
+  {
+    testing_support::ModalScript user({testing_support::WhenMenu(
+        [](HWND menu, const RECT&) { PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0); })});
+    SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
+                 MAKELPARAM(headerRect.left + 5, headerRect.top + 3));
+  }
   EXPECT_TRUE(g_menuOpened);
   SetWindowLongPtrA(Page(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pageProcedure));
 }

@@ -95,4 +95,15 @@ ModalScript::Step WhenDialog(std::function<bool(HWND)> match, std::function<void
   };
 }
 
+ModalScript::Step WhenMenu(std::function<void(HWND, const RECT&)> found) {
+  return [found] {
+    HWND menu = FindWindowA("#32768", nullptr);
+    RECT placed = {};
+    if (menu == nullptr || !IsWindowVisible(menu) || !GetWindowRect(menu, &placed))
+      return false;
+    found(menu, placed);
+    return true;
+  };
+}
+
 }  // namespace testing_support

@@ -1,6 +1,7 @@
 // Dialogs of the system and of the program as a test meets them: finding one
 // among a thread's windows, and playing the user at a modal loop (a dialog, a
-// message box, a common dialog) from that loop itself, without a thread.
+// message box, a common dialog, a popup menu) from that loop itself, without
+// a thread.
 #pragma once
 
 #include <windows.h>
@@ -52,6 +53,9 @@ class ModalScript {
 // A step that waits for the first visible dialog of this thread that match
 // accepts and hands it to found (which may press something).
 ModalScript::Step WhenDialog(std::function<bool(HWND)> match, std::function<void(HWND)> found);
+// A step that waits for a popup menu (#32768) on the screen and hands it, with
+// its place, to found.
+ModalScript::Step WhenMenu(std::function<void(HWND, const RECT&)> found);
 // Posts the click of button id to dialog.
 void PostClick(HWND dialog, int id);
 
