@@ -34,6 +34,7 @@
 #include "stopwatch/stopwatch_page_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -176,6 +177,7 @@ class StopwatchRig : public Rig {
         page_(new StopwatchPage(BenchSettings(), ticks_, counter_, clock_, chooser_)),
         host_(name, slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
+    ticks_.Bind(page_->Window());
     HWND list = GetDlgItem(page_->Window(), IDC_SW_ACCURACY);
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(accuracyIndex), 0);
     Click(page_->Window(), IDC_SW_ACCURACY, CBN_SELCHANGE);
@@ -193,7 +195,7 @@ class StopwatchRig : public Rig {
  private:
   const char* name_;
   // The program's own services: real ticks, counted against the performance counter.
-  MultimediaTickSource ticks_;
+  MultimediaTickSource ticks_{WM_MIPO_STOPWATCH_TICK};
   PerformanceCounterClock counter_;
   SystemLocalClock clock_;
   SystemFileChooser chooser_;
@@ -206,9 +208,11 @@ class StopwatchRig : public Rig {
 class TimerRig : public Rig {
  public:
   TimerRig(int slot, double seconds)
-      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_, monitors_)),
+      : page_(new TimerPage(BenchSettings(), ticks_, counter_, clock_, names_, bell_, monitors_,
+                            boxes_)),
         host_("countdown", slot) {
     page_->Open(host_.Window(), host_.StatusBar(), 0);
+    ticks_.Bind(page_->Window());
     // Long enough never to reach zero during the run.
     long long total = static_cast<long long>(seconds) + 60;
     if (total > 86399)
@@ -234,10 +238,11 @@ class TimerRig : public Rig {
   }
 
  private:
-  MultimediaTickSource ticks_;
+  MultimediaTickSource ticks_{WM_MIPO_TIMER_TICK};
   PerformanceCounterClock counter_;
   SystemLocalClock clock_;
-  PresetNameDialogAsker names_;
+  SystemMessageBoxes boxes_;
+  PresetNameDialogAsker names_{boxes_};
   SystemMonitors monitors_;
   MciBellDevice bell_;
   std::unique_ptr<TimerPage> page_;

@@ -16,6 +16,7 @@
 #include "settings/file_chooser_win32.h"
 #include "settings/settings_file_win32.h"
 #include "ui/message_box_win32.h"
+#include "ui/messages.h"
 #include "settings_page/settings_page_win32.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "timer/timer_page_win32.h"
@@ -24,11 +25,12 @@ class Application {
  public:
   // Pages are built in tab order, on the program's own settings file.
   Application();
-  // The same on another settings file and other clocks (tests give a folder of
-  // their own and clocks they move): fineClock counts while the machine is
-  // awake, coarseClock goes on through sleep. Both must outlive the object.
+  // The same on another settings file, other clocks and other message boxes
+  // (tests give a folder of their own, clocks they move and boxes they read):
+  // fineClock counts while the machine is awake, coarseClock goes on through
+  // sleep. All must outlive the object.
   Application(const SettingsFile& settingsFile, MonotonicClock& fineClock,
-              MonotonicClock& coarseClock);
+              MonotonicClock& coarseClock, MessageBoxes& boxes);
   // Pages go in reverse order: settings, timer, stopwatch (member order does it).
   ~Application() = default;
   Application(const Application&) = delete;
@@ -50,9 +52,13 @@ class Application {
     desktop::DesktopPresence& presence;
     DocumentOpener& documents;
     MessageBoxes& messageBoxes;
+    // Each bound to its page's window when the main dialog opens the page.
+    MultimediaTickSource& stopwatchTicks;
+    MultimediaTickSource& timerTicks;
   };
   WindowServices Services() {
-    return {taskbar_, attention_, notificationIcon_, presence_, documents_, messageBoxes_};
+    return {taskbar_,   attention_,    notificationIcon_, presence_,
+            documents_, messageBoxes_, stopwatchTicks_,   timerTicks_};
   }
 
  private:
@@ -60,7 +66,8 @@ class Application {
   SettingsFile settings_;
   // The platform's services, made before the pages that use them and released
   // after them (member order).
-  SystemMessageBoxes messageBoxes_;
+  SystemMessageBoxes systemMessageBoxes_;
+  MessageBoxes& messageBoxes_;  // every box the program shows
   SystemFileChooser fileChooser_;
   SystemLocalClock localClock_;
   // Real ticks arrive late, in bursts or not at all when the machine is busy
@@ -69,9 +76,9 @@ class Application {
   PerformanceCounterClock counterClock_;
   TickCountClock tickCountClock_;
   SleepAwareClock runClock_;
-  MultimediaTickSource stopwatchTicks_;
-  MultimediaTickSource timerTicks_;
-  PresetNameDialogAsker presetNames_;
+  MultimediaTickSource stopwatchTicks_{WM_MIPO_STOPWATCH_TICK};
+  MultimediaTickSource timerTicks_{WM_MIPO_TIMER_TICK};
+  PresetNameDialogAsker presetNames_{messageBoxes_};
   MciBellDevice bellDevice_;
   SystemMonitors monitors_;
   ShellDocumentOpener documents_;

@@ -250,9 +250,11 @@ void MainDialog::OpenPage(int page) {
   switch (page) {
     case kStopwatch:
       app_.Stopwatch().Open(Window(), statusBars_[0], header);
+      app_.Services().stopwatchTicks.Bind(app_.Stopwatch().Window());
       break;
     case kTimer:
       app_.Timer().Open(Window(), statusBars_[1], header);
+      app_.Services().timerTicks.Bind(app_.Timer().Window());
       break;
     default:
       app_.SettingsTab().Open(Window(), statusBars_[2], header);
@@ -312,7 +314,8 @@ void MainDialog::OnAfterShow() {
     // start the notices a second time.
     showingNotices_ = true;
     for (const char* notice : kFirstRunNotices) {
-      MessageBoxA(Window(), notice, kFirstRunCaption, MB_ICONINFORMATION | MB_OK);
+      app_.Services().messageBoxes.Show(Window(), notice, kFirstRunCaption,
+                                        MB_ICONINFORMATION | MB_OK);
     }
     app_.Settings().WriteString(schema::kMainSection, schema::kFirstFlag, "0");
     showingNotices_ = false;

@@ -3,7 +3,7 @@
 #include <mmsystem.h>
 
 MultimediaTickSource::~MultimediaTickSource() {
-  Stop();
+  StopTimer();
 }
 
 void CALLBACK MultimediaTickSource::PostTick(UINT, UINT, DWORD_PTR self, DWORD_PTR, DWORD_PTR) {
@@ -11,11 +11,15 @@ void CALLBACK MultimediaTickSource::PostTick(UINT, UINT, DWORD_PTR self, DWORD_P
   PostMessageA(source->window_, source->message_, 0, 0);
 }
 
-bool MultimediaTickSource::Start(HWND window, UINT message, UINT periodMs) {
-  Stop();
+void MultimediaTickSource::Bind(HWND window) {
+  if (window != window_)
+    Disarm();
   window_ = window;
-  message_ = message;
-  if (timeBeginPeriod(periodMs) != TIMERR_NOERROR)
+}
+
+bool MultimediaTickSource::Arm(uint32_t periodMs) {
+  Disarm();
+  if (window_ == nullptr || timeBeginPeriod(periodMs) != TIMERR_NOERROR)
     return false;
   timerId_ =
       timeSetEvent(periodMs, periodMs, PostTick, reinterpret_cast<DWORD_PTR>(this), TIME_PERIODIC);
@@ -28,7 +32,17 @@ bool MultimediaTickSource::Start(HWND window, UINT message, UINT periodMs) {
   return true;
 }
 
-void MultimediaTickSource::Stop() {
+// A stopped run never handles a tick that was posted before it stopped.
+void MultimediaTickSource::Disarm() {
+  StopTimer();
+  if (window_ == nullptr)
+    return;  // a null window would make the peek take any window's messages
+  MSG pending;
+  while (PeekMessageA(&pending, window_, message_, message_, PM_REMOVE)) {
+  }
+}
+
+void MultimediaTickSource::StopTimer() {
   if (timerId_ == 0)
     return;
   // timeKillEvent returns once no callback is running, so the fields may change after it.
@@ -36,10 +50,4 @@ void MultimediaTickSource::Stop() {
   timeEndPeriod(periodMs_);
   timerId_ = 0;
   periodMs_ = 0;
-}
-
-void DropQueuedTicks(HWND window, UINT message) {
-  MSG pending;
-  while (PeekMessageA(&pending, window, message, message, PM_REMOVE)) {
-  }
 }

@@ -1,42 +1,37 @@
 // The periodic tick of both timing pages: a multimedia timer whose callback, on
-// the timer service's own thread, does nothing but post a message to the page
-// window. Everything else happens when that message is handled on the UI thread.
+// the timer service's own thread, does nothing but post the page's tick message
+// to the page window. Everything else happens when that message is handled on
+// the UI thread.
 #pragma once
 
 #include <windows.h>
 
-class PeriodicTickSource {
- public:
-  virtual ~PeriodicTickSource() = default;
-  // Starts posting message to window every periodMs; false when nothing could
-  // be armed.
-  virtual bool Start(HWND window, UINT message, UINT periodMs) = 0;
-  // Stops the posting. Ticks already queued stay queued.
-  virtual void Stop() = 0;
-};
+#include "base/tick_source.h"
 
 // The real tick: timeSetEvent, with the finer timer resolution asked for only
-// while it is armed.
-class MultimediaTickSource : public PeriodicTickSource {
+// while it is armed. It posts message to the window it is bound to, and knows
+// both, so disarming also drops the ticks already queued there.
+class MultimediaTickSource : public TickSource {
  public:
-  MultimediaTickSource() = default;
+  explicit MultimediaTickSource(UINT message) : message_(message) {}
   ~MultimediaTickSource() override;
   MultimediaTickSource(const MultimediaTickSource&) = delete;
   MultimediaTickSource& operator=(const MultimediaTickSource&) = delete;
 
-  bool Start(HWND window, UINT message, UINT periodMs) override;
-  void Stop() override;
+  // The window the ticks go to, once it exists; until then nothing can be armed.
+  void Bind(HWND window);
+
+  // Starts afresh: whatever was armed or queued before is gone first.
+  bool Arm(uint32_t periodMs) override;
+  void Disarm() override;
 
  private:
   static void CALLBACK PostTick(UINT id, UINT reserved, DWORD_PTR self, DWORD_PTR, DWORD_PTR);
+  void StopTimer();
 
   // Read by the timer thread; written only while no timer is armed.
   HWND window_ = nullptr;
-  UINT message_ = 0;
+  const UINT message_;
   UINT timerId_ = 0;
-  UINT periodMs_ = 0;  // the period the resolution was asked for, given back on Stop
+  UINT periodMs_ = 0;  // the period the resolution was asked for, given back on Disarm
 };
-
-// Removes the ticks of message already queued for window, so a stopped run
-// never handles a tick that was posted before it stopped.
-void DropQueuedTicks(HWND window, UINT message);

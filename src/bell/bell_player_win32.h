@@ -32,6 +32,9 @@ class BellPlayer {
   // can be done with it.
   int Close();
 
+  // The system's asterisk sound: the bell when no file is set.
+  void Beep() { device_.Beep(MB_ICONASTERISK); }
+
   // The open device, 0 when none.
   UINT DeviceId() const { return deviceId_; }
 

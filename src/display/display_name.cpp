@@ -45,23 +45,25 @@ std::size_t CopyNameForCaller(const char* name, char* buffer, std::size_t buffer
   return std::strlen(buffer);
 }
 
-bool NameChangePacer::ShouldAnnounce(const char* text, std::uint32_t nowMs) {
+bool NameChangePacer::ShouldAnnounce(const char* text, std::uint64_t nowUnits) {
   const std::size_t length = WholeSecondsLength(text);
   const bool moved =
       !announced_ || length != std::strlen(seconds_) || std::strncmp(seconds_, text, length) != 0;
-  if (!moved || (announced_ && nowMs - lastMs_ < kAnnounceIntervalMs))
+  const bool early =
+      announced_ && nowUnits - lastUnits_ < std::uint64_t{kAnnounceIntervalMs} * kPacerUnitsPerMs;
+  if (!moved || early)
     return false;
-  Announced(text, nowMs);
+  Announced(text, nowUnits);
   return true;
 }
 
-void NameChangePacer::Announced(const char* text, std::uint32_t nowMs) {
+void NameChangePacer::Announced(const char* text, std::uint64_t nowUnits) {
   const std::size_t length = WholeSecondsLength(text);
   const std::size_t kept = length < sizeof seconds_ ? length : sizeof seconds_ - 1;
   std::memcpy(seconds_, text != nullptr ? text : "", kept);
   seconds_[kept] = '\0';
   announced_ = true;
-  lastMs_ = nowMs;
+  lastUnits_ = nowUnits;
 }
 
 }  // namespace display

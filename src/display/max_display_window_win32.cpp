@@ -54,8 +54,8 @@ HFONT MakeLabelFont(int dpi) {
 
 }  // namespace
 
-MaxDisplayWindow::MaxDisplayWindow(const SettingsFile& settings)
-    : TimeDisplayWindow(settings),
+MaxDisplayWindow::MaxDisplayWindow(const SettingsFile& settings, MonotonicClock& clock)
+    : TimeDisplayWindow(settings, clock),
       labelColor_(0),
       labelWindow_(nullptr),
       startButton_(nullptr),

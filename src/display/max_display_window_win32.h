@@ -10,7 +10,7 @@
 
 class MaxDisplayWindow : public TimeDisplayWindow {
  public:
-  explicit MaxDisplayWindow(const SettingsFile& settings);
+  MaxDisplayWindow(const SettingsFile& settings, MonotonicClock& clock);
   ~MaxDisplayWindow() override;
 
   // As the base, and on first creation also the hidden label and buttons.

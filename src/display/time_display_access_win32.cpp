@@ -11,12 +11,12 @@
 void TimeDisplayWindow::AnnounceName() {
   if (Window() == nullptr)
     return;
-  namePacer_.Announced(Text(), GetTickCount());
+  namePacer_.Announced(Text(), clock_.NowUnits());
   NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Window(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void TimeDisplayWindow::PaceNameChange() {
-  if (Window() != nullptr && namePacer_.ShouldAnnounce(Text(), GetTickCount()))
+  if (Window() != nullptr && namePacer_.ShouldAnnounce(Text(), clock_.NowUnits()))
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Window(), OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -51,7 +51,7 @@ void RegisterDisplayClass(HINSTANCE instance) {
 
 }  // namespace
 
-TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
+TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings, MonotonicClock& clock)
     : settings_(settings),
       font_(nullptr),
       savedFont_(nullptr),
@@ -61,7 +61,8 @@ TimeDisplayWindow::TimeDisplayWindow(const SettingsFile& settings)
       backgroundDC_(nullptr),
       savedBackgroundBitmap_(nullptr),
       backgroundBitmap_(nullptr),
-      drawingBitmap_(nullptr) {
+      drawingBitmap_(nullptr),
+      clock_(clock) {
   std::memset(&clientRect_, 0, sizeof clientRect_);
   std::memset(text_, 0, sizeof text_);
   std::memset(fontFilePath_, 0, sizeof fontFilePath_);

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 
+#include "base/clock.h"
 #include "display/display_name.h"
 #include "display/font_record.h"
 #include "settings/settings_file_win32.h"
@@ -16,8 +17,9 @@
 
 class TimeDisplayWindow : public WindowObject {
  public:
-  // The font file lies beside settings.
-  explicit TimeDisplayWindow(const SettingsFile& settings);
+  // The font file lies beside settings; announcements are paced by clock
+  // (which must outlive the display).
+  TimeDisplayWindow(const SettingsFile& settings, MonotonicClock& clock);
   ~TimeDisplayWindow() override;
 
   // Creates the window (hidden unless style says otherwise), its font and its
@@ -114,6 +116,7 @@ class TimeDisplayWindow : public WindowObject {
   HBITMAP backgroundBitmap_;
   HBITMAP drawingBitmap_;
   display::FontRecord fontRecord_;
+  MonotonicClock& clock_;
   display::NameChangePacer namePacer_;
   bool highContrast_ = false;
   // A page's display holding the keyboard focus shows a focus frame.

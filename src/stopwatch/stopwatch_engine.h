@@ -12,6 +12,7 @@
 
 #include "base/clock.h"
 #include "base/tick_source.h"
+#include "base/time_readout.h"
 #include "stopwatch/accuracy.h"
 #include "base/calendar_time.h"
 #include "stopwatch/lap_columns.h"
@@ -43,13 +44,6 @@ class StopwatchControls {
   // The clear button, the accuracy list and the mode button: usable only while stopped.
   virtual void EnableSetup(bool enable) = 0;
   virtual void SetStatus(const char* text) = 0;
-};
-
-// The time display.
-class TimeReadout {
- public:
-  virtual ~TimeReadout() = default;
-  virtual void ShowText(const char* text) = 0;
 };
 
 enum WatchMode {

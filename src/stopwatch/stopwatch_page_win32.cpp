@@ -41,7 +41,7 @@ void ShownColumnKey(int column, char* out, std::size_t outSize) {
 
 }  // namespace
 
-StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks,
+StopwatchPage::StopwatchPage(const SettingsFile& settings, TickSource& ticks,
                              MonotonicClock& countClock, LocalClock& clock, FileChooser& chooser,
                              desktop::ActivityReport& activity)
     : Page(IDD_STOPWATCH_PAGE),
@@ -49,7 +49,7 @@ StopwatchPage::StopwatchPage(const SettingsFile& settings, PeriodicTickSource& t
       ticks_(ticks),
       chooser_(chooser),
       activity_(activity),
-      display_(settings),
+      display_(settings, countClock),
       mouseHook_(kMouseHookLibrary),
       keyHook_(kKeyHookLibrary),
       ports_(this),
@@ -390,7 +390,7 @@ void StopwatchPage::SaveWatchSettings() {
 bool StopwatchPage::Ports::Arm(uint32_t periodMs) {
   if (page_->Window() == nullptr)
     return false;
-  const bool armed = page_->ticks_.Start(page_->Window(), WM_MIPO_STOPWATCH_TICK, periodMs);
+  const bool armed = page_->ticks_.Arm(periodMs);
   page_->activity_.StopwatchTicking(armed);
   return armed;
 }
@@ -398,9 +398,7 @@ bool StopwatchPage::Ports::Arm(uint32_t periodMs) {
 void StopwatchPage::Ports::Disarm() {
   page_->display_.AnnounceName();  // the run came to rest: its final time is heard
   page_->activity_.StopwatchTicking(false);
-  page_->ticks_.Stop();
-  if (page_->Window() != nullptr)
-    DropQueuedTicks(page_->Window(), WM_MIPO_STOPWATCH_TICK);
+  page_->ticks_.Disarm();
 }
 
 int StopwatchPage::Ports::CountRows() {

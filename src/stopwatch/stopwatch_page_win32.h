@@ -11,7 +11,7 @@
 #include <commctrl.h>
 
 #include "base/clock.h"
-#include "base/tick_source_win32.h"
+#include "base/tick_source.h"
 #include "desktop/desktop_presence.h"
 #include "display/time_display_window_win32.h"
 #include "settings/file_chooser_win32.h"
@@ -26,10 +26,10 @@ class StopwatchPage : public Page {
   // The page on the given services, which must outlive it. settings is where
   // its Watch section is read and written and the trigger methods are read; ticks
   // posts the page's tick message; countClock is what a run's time is counted
-  // against; clock gives the time of day a run starts at; chooser asks where
-  // the laps are saved; activity is told when the watch starts and stops
-  // counting (by default nobody listens).
-  StopwatchPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& countClock,
+  // against (and what the display's announcements are paced by); clock gives the time of day a run
+  // starts at; chooser asks where the laps are saved; activity is told when the watch starts and
+  // stops counting (by default nobody listens).
+  StopwatchPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& countClock,
                 LocalClock& clock, FileChooser& chooser,
                 desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~StopwatchPage() override;
@@ -89,7 +89,7 @@ class StopwatchPage : public Page {
   class Ports : public TickSource, public LapRows, public StopwatchControls, public TimeReadout {
    public:
     explicit Ports(StopwatchPage* page) : page_(page) {}
-    // TickSource: the tick is WM_MIPO_STOPWATCH_TICK to the page window.
+    // TickSource
     bool Arm(uint32_t periodMs) override;
     void Disarm() override;
     // LapRows
@@ -113,7 +113,7 @@ class StopwatchPage : public Page {
   };
 
   const SettingsFile& settings_;
-  PeriodicTickSource& ticks_;
+  TickSource& ticks_;
   FileChooser& chooser_;
   // Told from Arm and Disarm, which the engine calls exactly when counting
   // starts and stops: nothing on the path of the fast ticks. The watch's state

@@ -2,9 +2,9 @@
 
 #include "display/font_record.h"
 
-MaxDisplayPort::MaxDisplayPort(const SettingsFile& settings, MonitorLookup& monitors,
-                               const MessageTarget& page)
-    : monitors_(monitors), page_(page), display_(settings) {}
+MaxDisplayPort::MaxDisplayPort(const SettingsFile& settings, MonotonicClock& clock,
+                               MonitorLookup& monitors, const MessageTarget& page)
+    : monitors_(monitors), page_(page), display_(settings, clock) {}
 
 // The monitor that holds most of the main window; with one monitor that is
 // the whole screen at 0, 0. An existing display moves there too, since the

@@ -13,10 +13,11 @@
 
 class MaxDisplayPort : public timer::MaxDisplay {
  public:
-  // settings: where the display's font file lies; monitors: where the main
-  // window is; page: the timer page, which owns the window. All must outlive
-  // the port.
-  MaxDisplayPort(const SettingsFile& settings, MonitorLookup& monitors, const MessageTarget& page);
+  // settings: where the display's font file lies; clock: what paces its
+  // announcements; monitors: where the main window is; page: the timer page,
+  // which owns the window. All must outlive the port.
+  MaxDisplayPort(const SettingsFile& settings, MonotonicClock& clock, MonitorLookup& monitors,
+                 const MessageTarget& page);
 
   void Open() override;
   bool IsVisible() override;

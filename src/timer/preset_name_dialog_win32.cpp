@@ -18,7 +18,8 @@ constexpr int kTypedBufferSize = 4 * kPresetNameMaxBytes + 1;
 
 class PresetNameDialogBox : public Dialog {
  public:
-  explicit PresetNameDialogBox(char* nameBuffer) : nameBuffer_(nameBuffer) {}
+  PresetNameDialogBox(char* nameBuffer, MessageBoxes& boxes)
+      : nameBuffer_(nameBuffer), boxes_(boxes) {}
 
  private:
   bool OnInitDialog() override;
@@ -27,6 +28,7 @@ class PresetNameDialogBox : public Dialog {
   void Refuse(const char* text);
 
   char* nameBuffer_;
+  MessageBoxes& boxes_;
 };
 
 bool PresetNameDialogBox::OnInitDialog() {
@@ -68,16 +70,16 @@ void PresetNameDialogBox::OnOk() {
 }
 
 void PresetNameDialogBox::Refuse(const char* text) {
-  MessageBoxA(Window(), text, kEmptyCaption, MB_OK | MB_ICONINFORMATION);
+  boxes_.Show(Window(), text, kEmptyCaption, MB_OK | MB_ICONINFORMATION);
   SetFocus(Item(IDC_PRESET_NAME_EDIT));
 }
 
 }  // namespace
 
-int PresetNameDialog(HWND owner, char* nameBuffer) {
+int PresetNameDialog(HWND owner, char* nameBuffer, MessageBoxes& boxes) {
   if (nameBuffer == nullptr)
     return IDCANCEL;
-  PresetNameDialogBox box(nameBuffer);
+  PresetNameDialogBox box(nameBuffer, boxes);
   const INT_PTR result = box.RunModal(GetModuleHandleA(nullptr), IDD_PRESET_NAME, owner);
   return result == IDOK ? IDOK : IDCANCEL;
 }

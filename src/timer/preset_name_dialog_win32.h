@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "timer/preset_record.h"
+#include "ui/message_box_win32.h"
 
 // Size of the buffer a name is asked into: the longest name and the terminator.
 constexpr int kPresetNameBufferSize = kPresetNameMaxBytes + 1;
@@ -12,7 +13,8 @@ constexpr int kPresetNameBufferSize = kPresetNameMaxBytes + 1;
 // Runs the dialog owned by owner. Returns IDOK (1) with nameBuffer (at least
 // kPresetNameBufferSize bytes) holding a non-empty name without ',', or
 // IDCANCEL (2) with nameBuffer untouched (also when the dialog cannot be made).
-int PresetNameDialog(HWND owner, char* nameBuffer);
+// A name it refuses is said in one of boxes.
+int PresetNameDialog(HWND owner, char* nameBuffer, MessageBoxes& boxes);
 
 class PresetNameAsker {
  public:
@@ -21,8 +23,15 @@ class PresetNameAsker {
   virtual int Ask(HWND owner, char* nameBuffer) = 0;
 };
 
-// Asks the user with PresetNameDialog.
+// Asks the user with PresetNameDialog, saying what it refuses in boxes (which
+// must outlive it).
 class PresetNameDialogAsker : public PresetNameAsker {
  public:
-  int Ask(HWND owner, char* nameBuffer) override { return PresetNameDialog(owner, nameBuffer); }
+  explicit PresetNameDialogAsker(MessageBoxes& boxes) : boxes_(boxes) {}
+  int Ask(HWND owner, char* nameBuffer) override {
+    return PresetNameDialog(owner, nameBuffer, boxes_);
+  }
+
+ private:
+  MessageBoxes& boxes_;
 };

@@ -13,6 +13,7 @@
 
 #include "base/clock.h"
 #include "base/tick_source.h"
+#include "base/time_readout.h"
 #include "desktop/desktop_presence.h"
 #include "timer/duration_rules.h"
 #include "timer/preset_record.h"
@@ -26,12 +27,6 @@ class BellSound {
   virtual void Beep() = 0;                      // the system sound
   virtual void PlayFile(const char* path) = 0;  // once, ending a sound still playing
   virtual void Silence() = 0;                   // ends a sound still playing
-};
-
-class TimeDisplay {
- public:
-  virtual ~TimeDisplay() = default;
-  virtual void ShowText(const char* text) = 0;
 };
 
 // The full-screen display with its notice label and its two buttons.
@@ -69,7 +64,7 @@ class TimerControls {
 struct TimerPorts {
   ::TickSource& ticks;  // armed at kTimerTickMs
   BellSound& bell;
-  TimeDisplay& display;
+  ::TimeReadout& display;
   MaxDisplay& maxDisplay;
   StatusLine& status;
   ::LocalClock& clock;  // only its time of day is read

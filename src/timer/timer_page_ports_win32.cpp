@@ -16,7 +16,7 @@ void TimerPage::Ports::Disarm() {
 
 void TimerPage::Ports::Beep() {
   page_->AnnounceTimes();
-  MessageBeep(MB_ICONASTERISK);
+  page_->bellPlayer_.Beep();
 }
 
 // The result of opening is not looked at: a file that cannot be played gives

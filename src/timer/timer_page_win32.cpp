@@ -24,15 +24,16 @@ HINSTANCE ModuleInstance() {
 
 }  // namespace
 
-TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
-                     MonotonicClock& runClock, LocalClock& clock, PresetNameAsker& names,
-                     BellDevice& bellDevice, MonitorLookup& monitors,
+TimerPage::TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
+                     LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
+                     MonitorLookup& monitors, MessageBoxes& boxes,
                      desktop::ActivityReport& activity)
     : Page(IDD_TIMER_PAGE),
       settings_(settings),
       ticks_(ticks),
       clock_(clock),
       names_(names),
+      boxes_(boxes),
       runClock_(runClock),
       activity_(activity),
       reported_(),
@@ -40,8 +41,8 @@ TimerPage::TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks,
       reportedZeros_(0),
       alarmDelayIndex_(0),
       presetName_(),
-      display_(settings),
-      maxPort_(settings, monitors, *this),
+      display_(settings, runClock),
+      maxPort_(settings, runClock, monitors, *this),
       bellPlayer_(bellDevice),
       durationFields_(*this),
       presets_(settings, *this),
@@ -262,7 +263,7 @@ void TimerPage::OnStartButton() {
   const timer::DurationVerdict verdict = engine_.PressStart();
   const char* message = timer::DurationMessage(verdict);
   if (message != nullptr)
-    MessageBoxA(Window(), message, "", MB_OK);
+    boxes_.Show(Window(), message, "", MB_OK);
 }
 
 void TimerPage::SetAlarmDefault() {
@@ -413,16 +414,12 @@ void TimerPage::ApplyPreset() {
 
 // --- ticks and announcements, for the engine's requests -----------------------
 
-// A stopped or paused run must not count a second that was already queued.
 bool TimerPage::ArmTicks(uint32_t periodMs) {
-  DisarmTicks();
-  return ticks_.Start(Window(), WM_MIPO_TIMER_TICK, periodMs);
+  return ticks_.Arm(periodMs);
 }
 
 void TimerPage::DisarmTicks() {
-  ticks_.Stop();
-  if (Window() != nullptr)
-    DropQueuedTicks(Window(), WM_MIPO_TIMER_TICK);
+  ticks_.Disarm();
 }
 
 void TimerPage::AnnounceTimes() {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "base/tick_source_win32.h"
+#include "base/tick_source.h"
 #include "bell/bell_device_win32.h"
 #include "bell/bell_player_win32.h"
 #include "desktop/desktop_presence.h"
@@ -27,6 +27,7 @@
 #include "timer/preset_record.h"
 #include "timer/timer_engine.h"
 #include "timer/timer_presets_win32.h"
+#include "ui/message_box_win32.h"
 #include "ui/page_win32.h"
 
 class TimerPage : public Page {
@@ -34,12 +35,12 @@ class TimerPage : public Page {
   // A page on the given services, which must outlive it. The ticks come as
   // WM_MIPO_TIMER_TICK to the page window, one a second while a run counts.
   // A run's seconds are counted against runClock (one that goes on through
-  // sleep), the full-screen display covers the monitor monitors names for the
-  // main window, and what the countdown does is told to activity (by default
-  // nobody listens).
-  TimerPage(const SettingsFile& settings, PeriodicTickSource& ticks, MonotonicClock& runClock,
+  // sleep; it also paces the displays' announcements), the full-screen display covers the monitor
+  // monitors names for the main window, and what the countdown does is told to activity (by default
+  // nobody listens). A duration it refuses is said in one of boxes.
+  TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicClock& runClock,
             LocalClock& clock, PresetNameAsker& names, BellDevice& bellDevice,
-            MonitorLookup& monitors,
+            MonitorLookup& monitors, MessageBoxes& boxes,
             desktop::ActivityReport& activity = desktop::UnheardActivity());
   ~TimerPage() override;
 
@@ -60,7 +61,7 @@ class TimerPage : public Page {
   // Answers the engine's requests with the page's windows and services.
   class Ports : public TickSource,
                 public timer::BellSound,
-                public timer::TimeDisplay,
+                public TimeReadout,
                 public timer::StatusLine,
                 public timer::TimerControls {
    public:
@@ -127,9 +128,10 @@ class TimerPage : public Page {
 
   // The services come first: they are in use until the last member goes.
   const SettingsFile& settings_;
-  PeriodicTickSource& ticks_;
+  TickSource& ticks_;
   LocalClock& clock_;
   PresetNameAsker& names_;
+  MessageBoxes& boxes_;
   MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;

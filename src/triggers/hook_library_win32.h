@@ -7,7 +7,9 @@
 #include <windows.h>
 
 // What sets one library apart: its file, its two exports and the message id it
-// is handed for its reports.
+// is handed for its reports. tests/dist/check_binaries.py finds these records in
+// the built program by their layout: the file name's pointer first, the export
+// names' pointers right after it. Keep those three first and in this order.
 struct HookLibraryTraits {
   const char* fileName;     // looked up beside the executable
   const char* startExport;  // LONG __cdecl (HWND window, UINT messageId)

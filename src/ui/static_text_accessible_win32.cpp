@@ -40,20 +40,27 @@ bool IsSelf(const VARIANT& child) {
 }
 
 // The proxy's object with every call passed on, except the role of the window
-// itself. Other interfaces the proxy offers are handed out as its own.
-class StaticTextAccessible final : public IAccessible {
+// itself. It is one COM object of its own: it hands out only its own
+// interfaces (the accessible object and the window it belongs to, which
+// clients ask for to find the window), never the proxy's, whose IUnknown would
+// be another object's.
+class StaticTextAccessible final : public IAccessible, public IOleWindow {
  public:
-  explicit StaticTextAccessible(IAccessible* inner) : inner_(inner) {}
+  StaticTextAccessible(IAccessible* inner, HWND window) : inner_(inner), window_(window) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
     if (out == nullptr)
       return E_POINTER;
+    *out = nullptr;
     if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == kAccessibleInterfaceId) {
       *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
+    } else if (id == __uuidof(IOleWindow)) {
+      *out = static_cast<IOleWindow*>(this);
+    } else {
+      return E_NOINTERFACE;
     }
-    return inner_->QueryInterface(id, out);
+    AddRef();
+    return S_OK;
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&references_); }
   ULONG STDMETHODCALLTYPE Release() override {
@@ -64,6 +71,15 @@ class StaticTextAccessible final : public IAccessible {
     }
     return static_cast<ULONG>(left);
   }
+
+  // IOleWindow
+  HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+    if (window == nullptr)
+      return E_POINTER;
+    *window = window_;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (!IsSelf(child) || role == nullptr)
@@ -157,6 +173,7 @@ class StaticTextAccessible final : public IAccessible {
   ~StaticTextAccessible() = default;
 
   IAccessible* inner_;
+  HWND window_;
   LONG references_ = 1;
 };
 
@@ -174,9 +191,10 @@ bool AnswerAsStaticText(HWND window, WPARAM flags, LPARAM objectId, LRESULT* res
       standard == nullptr) {
     return false;
   }
-  StaticTextAccessible* object = new StaticTextAccessible(standard);
+  StaticTextAccessible* object = new StaticTextAccessible(standard, window);
   // LresultFromObject takes its own reference for the caller.
-  const LRESULT answer = functions.resultFromObject(kAccessibleInterfaceId, flags, object);
+  const LRESULT answer =
+      functions.resultFromObject(kAccessibleInterfaceId, flags, static_cast<IAccessible*>(object));
   object->Release();
   // Where the object cannot be handed over, the default handling still gives
   // the client the system's proxy: the name without the role.

@@ -1,8 +1,8 @@
 // Lets a window of the program's own class be seen as static text. The
 // system's accessibility proxy already names such a window by its text, but
-// gives it the role of a plain client area; answering WM_GETOBJECT with the
-// proxy's own object, its role alone changed, tells screen readers that the
-// window is text to read.
+// gives it the role of a plain client area; answering WM_GETOBJECT with an
+// object that passes every call to the proxy's own, its role alone changed,
+// tells screen readers that the window is text to read.
 #pragma once
 
 #include <windows.h>

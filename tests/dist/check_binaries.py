@@ -13,7 +13,11 @@ be built for the machine named, and:
   - every delay-load slot points at its own thunk before the first call: a slot
     left 0 (what i686 ld writes when it drops the unreferenced thunks) sends the
     first call to address 0;
-  - every function the program asks its own libraries for by name is exported.
+  - no DLL is both delay-loaded and imported plainly: a function missing from the
+    delay list links from the plain import library, and the DLL is then loaded
+    at start after all;
+  - every function the program asks its own libraries for by name is exported
+    (read from the records of HookLibraryTraits, src/triggers/hook_library_win32.h).
 Prints one line per problem, naming the file and the function; exit code 1 when
 there is any.
 """
@@ -126,7 +130,8 @@ def thunk_problem(image, slot_rva, target):
 
 def requested_exports(image, library):
     """The names the program asks `library` for by name: a record in the program's
-    constant data names the library's file, then its exports, as pointers."""
+    constant data (a HookLibraryTraits) names the library's file, then its
+    exports, as pointers."""
     wanted = library.encode("ascii") + b"\0"
     strings = set()
     for start, length, raw, _ in image.regions:
@@ -206,11 +211,16 @@ def main(argv):
         if image.machine != args.machine:
             problems.append("%s: built for %s, not %s" % (file, image.machine, args.machine))
         plain = 0
+        plainly = {}
         for dll, name, ordinal in plain_imports(image):
             check_import(file, dll, name, ordinal, "imports")
+            plainly.setdefault(dll.lower(), []).append(name or "#%d" % ordinal)
             plain += 1
         delayed = 0
         for dll, slots_rva, names_rva in delay_descriptors(image):
+            if dll.lower() in plainly:
+                problems.append("%s: %s is delay-loaded but also imported plainly (%s), so it is "
+                                "loaded at start after all" % (file, dll, ", ".join(plainly[dll.lower()])))
             for name, ordinal, index in thunk_entries(image, names_rva):
                 check_import(file, dll, name, ordinal, "delay-loads")
                 slot = slots_rva + index * image.pointer_size

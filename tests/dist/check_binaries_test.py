@@ -65,6 +65,12 @@ class CheckBinariesTest(unittest.TestCase):
         self.assertEqual(status, 1, out)
         self.assertIn("delay-load slot of timeSetEvent (winmm.dll) is 0", out)
 
+    def test_a_dll_both_delay_loaded_and_imported_plainly_fails_naming_the_plain_functions(self):
+        shutil.copy(os.path.join(BUILD, "delay_mistake_probe.exe"), self.folder)
+        status, out = run_check(self.folder, "delay_mistake_probe.exe")
+        self.assertEqual(status, 1, out)
+        self.assertIn("winmm.dll is delay-loaded but also imported plainly (timeGetTime)", out)
+
     def test_a_zeroed_slot_of_the_program_fails_naming_the_function(self):
         path = os.path.join(self.folder, "MipoWatch.exe")
         image = Image(read(path))

@@ -17,13 +17,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 dist_build=$(cd "${MIPO_DIST_BUILD:-$build}" && pwd) || exit 1
 here=$root/tests/dist
 work=$build/dist-test
-failures=0
-
-check() {  # check <description> <command...>
-  local what=$1
-  shift
-  if "$@"; then echo "ok    $what"; else echo "FAIL  $what"; failures=$((failures + 1)); fi
-}
+. "$root/tests/support/checks.sh"
 
 rm -rf "$work"
 mkdir -p "$work"

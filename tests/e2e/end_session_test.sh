@@ -11,13 +11,7 @@ build=$(cd "$1" && pwd) || exit 2
 root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/env.sh"
 work=$build/end-session-test
-failures=0
-
-check() {  # check <description> <command...>
-  local what=$1
-  shift
-  if "$@"; then echo "ok    $what"; else echo "FAIL  $what"; failures=$((failures + 1)); fi
-}
+. "$root/tests/support/checks.sh"
 
 rm -rf "$work"
 mkdir -p "$work"

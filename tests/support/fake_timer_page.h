@@ -21,13 +21,6 @@ class FakeBell : public timer::BellSound {
   std::vector<std::string> played;
 };
 
-class FakeDisplay : public timer::TimeDisplay {
- public:
-  void ShowText(const char* text) override { shown.push_back(text); }
-  std::string Last() const { return shown.empty() ? std::string() : shown.back(); }
-  std::vector<std::string> shown;
-};
-
 class FakeMaxDisplay : public timer::MaxDisplay {
  public:
   void Open() override {
@@ -120,7 +113,7 @@ class FakeTimerPage {
 
   fakes::TickSource ticker;
   FakeBell bell;
-  FakeDisplay display;
+  fakes::TimeReadout display;
   FakeMaxDisplay maxDisplay;
   FakeStatus status;
   fakes::LocalClock clock;

@@ -1,6 +1,6 @@
 // The stand-ins every suite shares for the portable interfaces: clocks set by
-// hand, a tick source and a settings save that record what they were asked.
-// One of each; a suite that needs more from one adds it here.
+// hand, a tick source and a settings save that record what they were asked, a
+// time readout. One of each; a suite that needs more from one adds it here.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include "base/calendar_time.h"
 #include "base/clock.h"
 #include "base/tick_source.h"
+#include "base/time_readout.h"
 #include "desktop/desktop_presence.h"
 #include "settings_page/settings_rules.h"
 
@@ -70,6 +71,14 @@ class SettingsSaveTarget : public ::SettingsSaveTarget {
   void ReportInvalidBellFile() override { events.push_back("refused"); }
   bool pathsExist;
   std::vector<std::string> events;
+};
+
+// Every text a watch showed, in order.
+class TimeReadout : public ::TimeReadout {
+ public:
+  void ShowText(const char* text) override { shown.push_back(text); }
+  std::string Last() const { return shown.empty() ? std::string() : shown.back(); }
+  std::vector<std::string> shown;
 };
 
 // A progress as a text: "normal 1/3", "paused 1/3", "none 0/0".

@@ -1,5 +1,5 @@
 // The stand-ins every Windows suite shares for the platform's services: the
-// periodic tick, the file choosers and the message boxes. One of each; what a
+// file choosers, the message boxes and the others below. One of each; what a
 // test needs to see, they record.
 #pragma once
 
@@ -10,37 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "base/tick_source_win32.h"
+#include "bell/bell_device_win32.h"
 #include "desktop/document_opener_win32.h"
 #include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
+#include "timer/preset_name_dialog_win32.h"
 #include "support/fakes.h"
 #include "ui/message_box_win32.h"
 
 namespace fakes {
-
-// Records what the page asked; ticks come only as the test posts them.
-class PeriodicTickSource : public ::PeriodicTickSource {
- public:
-  bool Start(HWND window, UINT message, UINT periodMs) override {
-    target = window;
-    this->message = message;
-    period = periodMs;
-    armed = true;
-    ++starts;
-    return true;
-  }
-  void Stop() override {
-    armed = false;
-    ++stops;
-  }
-  HWND target = nullptr;
-  UINT message = 0;
-  UINT period = 0;
-  bool armed = false;
-  int starts = 0;
-  int stops = 0;
-};
 
 // What a chooser was last asked.
 struct ChooserCall {
@@ -105,6 +83,58 @@ class MessageBoxes : public ::MessageBoxes {
   std::vector<Box> boxes;
 };
 
+// Answers the name dialog with answer and OK, or cancels while it is null.
+class PresetNameAsker : public ::PresetNameAsker {
+ public:
+  int Ask(HWND, char* buffer) override {
+    ++asks;
+    if (answer == nullptr)
+      return IDCANCEL;
+    lstrcpynA(buffer, answer, kPresetNameBufferSize);
+    return IDOK;
+  }
+  const char* answer = nullptr;
+  int asks = 0;
+};
+
+// Records every command the bell player sends and every system sound asked
+// for; opens devices 7, 8, ... and fails the command named in failing.
+class BellDevice : public ::BellDevice {
+ public:
+  struct Sent {
+    UINT device;
+    UINT message;
+    DWORD_PTR flags;
+    std::string deviceType;  // MCI_OPEN
+    std::string element;     // MCI_OPEN
+    DWORD_PTR callback;      // MCI_PLAY
+  };
+  MCIERROR Send(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parms) override {
+    Sent c = {device, message, flags, "", "", 0};
+    if (message == MCI_OPEN) {
+      MCI_OPEN_PARMSA* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parms);
+      c.deviceType = open->lpstrDeviceType;
+      c.element = open->lpstrElementName;
+      if (failing != MCI_OPEN)
+        open->wDeviceID = nextDevice++;
+    }
+    if (message == MCI_PLAY)
+      c.callback = reinterpret_cast<MCI_PLAY_PARMS*>(parms)->dwCallback;
+    sent.push_back(c);
+    return message == failing ? MCIERR_INTERNAL : 0;
+  }
+  void Beep(UINT type) override { beeps.push_back(type); }
+  std::vector<UINT> Messages() const {
+    std::vector<UINT> out;
+    for (const Sent& c : sent) out.push_back(c.message);
+    return out;
+  }
+  std::vector<Sent> sent;
+  std::vector<UINT> beeps;
+  UINT failing = 0;  // the command that fails, 0 for none
+  UINT nextDevice = 7;
+};
+
 // Records the documents it is asked to open; answers as the test sets it
 // (true: the shell took it).
 class DocumentOpener : public ::DocumentOpener {
@@ -126,6 +156,31 @@ class MonitorLookup : public ::MonitorLookup {
   }
   RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   HWND asked = nullptr;
+};
+
+// Monitors set by the test (the first is the primary): a window is held by the
+// one that holds the centre of its rectangle, else by the first.
+class DisplayMonitors : public ::DisplayMonitors {
+ public:
+  HMONITOR Holding(HWND window) override {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    const POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    size_t index = 0;
+    for (size_t i = 0; i < areas.size(); ++i) {
+      if (PtInRect(&areas[i], centre))
+        index = i;
+    }
+    return reinterpret_cast<HMONITOR>(index + 1);
+  }
+  bool Area(HMONITOR monitor, RECT* area) override {
+    const size_t index = reinterpret_cast<size_t>(monitor) - 1;
+    if (index >= areas.size())
+      return false;
+    *area = areas[index];
+    return true;
+  }
+  std::vector<RECT> areas;
 };
 
 // The system's taskbar list, recording the progress calls the wrapper makes

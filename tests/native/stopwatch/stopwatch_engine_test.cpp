@@ -5,65 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "support/fake_stopwatch_page.h"
 #include "support/fakes.h"
 
 namespace {
 
-struct Row {
-  std::vector<std::string> cells;
-  int parameter;
-};
-
-class FakeRows : public LapRows {
- public:
-  int CountRows() override { return static_cast<int>(rows.size()); }
-  int InsertRow(int index, const char* firstCell, int parameter) override {
-    if (index != CountRows())
-      return -1;  // the engine only appends
-    rows.push_back(Row{{firstCell}, parameter});
-    return index;
-  }
-  void SetCell(int row, int position, const char* text) override {
-    std::vector<std::string>& cells = rows.at(row).cells;
-    if (static_cast<int>(cells.size()) <= position)
-      cells.resize(position + 1);
-    cells[position] = text;
-  }
-  void EnsureVisible(int row) override { lastVisible = row; }
-  void DeleteAllRows() override {
-    rows.clear();
-    ++clears;
-  }
-  std::vector<Row> rows;
-  int lastVisible = -1;
-  int clears = 0;
-};
-
-class FakeControls : public StopwatchControls {
- public:
-  void SetStartCaption(const char* text) override { startCaption = text; }
-  void SetModeCaption(const char* text) override { modeCaption = text; }
-  void EnableStart(bool enable) override { startEnabled = enable; }
-  void EnableStop(bool enable) override { stopEnabled = enable; }
-  void EnableSetup(bool enable) override { setupEnabled = enable; }
-  void SetStatus(const char* text) override { status = text; }
-  std::string startCaption = "スタート";
-  std::string modeCaption = "ラップ";
-  bool startEnabled = true;
-  bool stopEnabled = false;
-  bool setupEnabled = true;
-  std::string status;
-};
-
-class FakeReadout : public TimeReadout {
- public:
-  void ShowText(const char* text) override {
-    shown = text;
-    ++draws;
-  }
-  std::string shown;
-  int draws = 0;
-};
+using stopwatch_test::FakeControls;
+using stopwatch_test::FakeRows;
 
 class StopwatchEngineTest : public ::testing::Test {
  protected:
@@ -94,7 +42,7 @@ class StopwatchEngineTest : public ::testing::Test {
   fakes::LocalClock clock;
   FakeRows rows;
   FakeControls controls;
-  FakeReadout readout;
+  fakes::TimeReadout readout;
   StopwatchEngine engine;
 };
 
@@ -110,11 +58,11 @@ TEST_F(StopwatchEngineTest, LapModeRunRecordsSplitsCumulativeAndAverage) {
   EXPECT_TRUE(controls.startEnabled);
   EXPECT_TRUE(controls.stopEnabled);
   EXPECT_FALSE(controls.setupEnabled);
-  EXPECT_EQ("00:00:00:000", readout.shown);
+  EXPECT_EQ("00:00:00:000", readout.Last());
   EXPECT_EQ("ラップ計測：通常 ストップ：通常", controls.status);
 
   Tick(1000);
-  EXPECT_EQ("00:00:01:000", readout.shown);
+  EXPECT_EQ("00:00:01:000", readout.Last());
   engine.StartOrLap();
   Tick(2000);
   engine.StopRun();
@@ -193,15 +141,15 @@ TEST_F(StopwatchEngineTest, EveryAccuracyStopsByItselfAtItsLastValue) {
     monotonic.Pass((AccuracyTickLimit(AccuracyAt(index)) - 2) * timer.period);
     Tick(1);
     EXPECT_TRUE(engine.IsRunning());
-    EXPECT_NE(lastValues[index], readout.shown);
+    EXPECT_NE(lastValues[index], readout.Last());
     Tick(1);
     EXPECT_FALSE(engine.IsRunning());
     EXPECT_FALSE(timer.armed);
-    EXPECT_EQ(lastValues[index], readout.shown);
+    EXPECT_EQ(lastValues[index], readout.Last());
     // The final row's elapsed-since-start shows the same value.
     EXPECT_EQ(lastValues[index], rows.rows.back().cells[4]);
     Tick(1);  // a late tick changes nothing
-    EXPECT_EQ(lastValues[index], readout.shown);
+    EXPECT_EQ(lastValues[index], readout.Last());
   }
   EXPECT_EQ(static_cast<size_t>(kAccuracyCount), rows.rows.size());
 }
@@ -262,7 +210,7 @@ TEST_F(StopwatchEngineTest, ClearStartsTheTableAfreshAtTheCurrentAccuracy) {
   engine.Clear();
   EXPECT_EQ(1, rows.clears);
   EXPECT_TRUE(rows.rows.empty());
-  EXPECT_EQ("00:00:00:00", readout.shown);
+  EXPECT_EQ("00:00:00:00", readout.Last());
   EXPECT_EQ(0u, engine.Ticks());
   EXPECT_EQ(0, engine.CumulativeTotal());
 
@@ -282,12 +230,12 @@ TEST_F(StopwatchEngineTest, AccuracyChangeKeepsRowsAndLaterRowsUseTheNewDecimals
   ASSERT_EQ("00:00:01:234", Cells(0)[3]);
 
   engine.ChangeAccuracy(1);
-  EXPECT_EQ("00:00:00:00", readout.shown);
+  EXPECT_EQ("00:00:00:00", readout.Last());
   EXPECT_EQ(1u, rows.rows.size());
   engine.StartOrLap();
   EXPECT_EQ(10u, timer.period);
   Tick(100);
-  EXPECT_EQ("00:00:01:00", readout.shown);
+  EXPECT_EQ("00:00:01:00", readout.Last());
   engine.StopRun();
 
   ASSERT_EQ(2u, rows.rows.size());
@@ -324,7 +272,7 @@ TEST_F(StopwatchEngineTest, StopOnAStoppedWatchChangesNothing) {
 TEST_F(StopwatchEngineTest, TicksWhileStoppedAreIgnored) {
   Tick(10);
   EXPECT_EQ(0u, engine.Ticks());
-  EXPECT_EQ(0, readout.draws);
+  EXPECT_TRUE(readout.shown.empty());
 }
 
 TEST_F(StopwatchEngineTest, ModeFlipsBetweenLapAndNormal) {
@@ -534,43 +482,43 @@ TEST_F(StopwatchClockCountTest, LateTickCatchesUpAndTheBurstBehindItAddsNothing)
   Pass(50);
   Tick(1);
   EXPECT_EQ(50u, engine.Ticks());
-  EXPECT_EQ("00:00:00:050", readout.shown);
-  const int draws = readout.draws;
+  EXPECT_EQ("00:00:00:050", readout.Last());
+  const size_t draws = readout.shown.size();
   Tick(49);  // the late ticks arriving together
   EXPECT_EQ(50u, engine.Ticks());
-  EXPECT_EQ(draws, readout.draws);
+  EXPECT_EQ(draws, readout.shown.size());
   Pass(10);
   Tick(1);
-  EXPECT_EQ("00:00:00:060", readout.shown);
+  EXPECT_EQ("00:00:00:060", readout.Last());
 }
 
 TEST_F(StopwatchClockCountTest, FinestAccuracyRedrawsEveryTenMillisecondsAndAPressCatchesUp) {
   engine.StartOrLap();
-  const int draws = readout.draws;
+  const size_t draws = readout.shown.size();
   for (int i = 0; i < 100; ++i) {
     Pass(1);
     Tick(1);
   }
-  EXPECT_EQ(draws + 10, readout.draws);
-  EXPECT_EQ("00:00:00:100", readout.shown);
+  EXPECT_EQ(draws + 10, readout.shown.size());
+  EXPECT_EQ("00:00:00:100", readout.Last());
   Pass(3);
   Tick(1);
   EXPECT_EQ(103u, engine.Ticks());
-  EXPECT_EQ("00:00:00:100", readout.shown);
+  EXPECT_EQ("00:00:00:100", readout.Last());
   engine.StartOrLap();  // a lap shows what it records
-  EXPECT_EQ("00:00:00:103", readout.shown);
+  EXPECT_EQ("00:00:00:103", readout.Last());
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("00:00:00:103", Cells(0)[4]);
   engine.StopRun();
 
   engine.ChangeAccuracy(1);  // 10 ms: every new value is drawn
   engine.StartOrLap();
-  const int coarserDraws = readout.draws;
+  const size_t coarserDraws = readout.shown.size();
   for (int i = 0; i < 10; ++i) {
     Pass(10);
     Tick(1);
   }
-  EXPECT_EQ(coarserDraws + 10, readout.draws);
+  EXPECT_EQ(coarserDraws + 10, readout.shown.size());
 }
 
 TEST_F(StopwatchClockCountTest, LostTicksLoseNoTime) {
@@ -580,7 +528,7 @@ TEST_F(StopwatchClockCountTest, LostTicksLoseNoTime) {
     Pass(40);
     Tick(1);  // three ticks of every four never came
   }
-  EXPECT_EQ("00:00:01:00", readout.shown);
+  EXPECT_EQ("00:00:01:00", readout.Last());
   engine.StopRun();
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("00:00:01:00", Cells(0)[4]);
@@ -593,17 +541,17 @@ TEST_F(StopwatchClockCountTest, TickAHairEarlyCompletesItsPeriodAnEarlierOneDoes
   Pass(900);
   Tick(1);
   EXPECT_EQ(0u, engine.Ticks());
-  EXPECT_EQ("00:00:00", readout.shown);
+  EXPECT_EQ("00:00:00", readout.Last());
   Pass(85);
   engine.StartOrLap();  // a press at 0.985 s counts whole periods only
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("00:00:00", Cells(0)[4]);
   Pass(10);
   Tick(1);  // 0.995 s by the counter: the timer's second
-  EXPECT_EQ("00:00:01", readout.shown);
+  EXPECT_EQ("00:00:01", readout.Last());
   Pass(1000);
   Tick(1);
-  EXPECT_EQ("00:00:02", readout.shown);
+  EXPECT_EQ("00:00:02", readout.Last());
 }
 
 TEST_F(StopwatchClockCountTest, LapAndStopTakeTheTimeOfThePressInWholePeriods) {
@@ -615,13 +563,13 @@ TEST_F(StopwatchClockCountTest, LapAndStopTakeTheTimeOfThePressInWholePeriods) {
   engine.StartOrLap();
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("00:00:01:2", Cells(0)[3]);
-  EXPECT_EQ("00:00:01:2", readout.shown);  // the display agrees with the row
+  EXPECT_EQ("00:00:01:2", readout.Last());  // the display agrees with the row
   Pass(830);
   engine.StopRun();
   ASSERT_EQ(2u, rows.rows.size());
   EXPECT_EQ("00:00:00:8", Cells(1)[3]);  // 2.0 s - 1.2 s, still whole periods
   EXPECT_EQ("00:00:02:0", Cells(1)[4]);
-  EXPECT_EQ("00:00:02:0", readout.shown);
+  EXPECT_EQ("00:00:02:0", readout.Last());
   Pass(500);
   Tick(5);  // stragglers after the stop
   EXPECT_EQ(20u, engine.Ticks());
@@ -643,10 +591,10 @@ TEST_F(StopwatchClockCountTest, PausedTimeIsLeftOutAndThePartPeriodRunsOn) {
   engine.StartOrLap();  // resume
   Pass(400);
   Tick(1);
-  EXPECT_EQ("00:00:02", readout.shown);  // 2.9 s
+  EXPECT_EQ("00:00:02", readout.Last());  // 2.9 s
   Pass(100);
   Tick(1);
-  EXPECT_EQ("00:00:03", readout.shown);  // 3.0 s: the half second before the pause counts
+  EXPECT_EQ("00:00:03", readout.Last());  // 3.0 s: the half second before the pause counts
   Pass(1000);
   engine.StartOrLap();  // pause at 4.0 s
   ASSERT_EQ(2u, rows.rows.size());
@@ -665,7 +613,7 @@ TEST_F(StopwatchClockCountTest, ClockPastTheLimitStopsAtTheLastValue) {
   Pass(400000ull * 1000);
   Tick(1);
   ExpectStopped();
-  EXPECT_EQ("99:59:59", readout.shown);
+  EXPECT_EQ("99:59:59", readout.Last());
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("99:59:59", Cells(0)[4]);
 }
@@ -688,7 +636,7 @@ TEST_F(StopwatchClockCountTest, NoTimerArmedKeepsTheCountAtZero) {
   engine.StopRun();
   ASSERT_EQ(1u, rows.rows.size());
   EXPECT_EQ("00:00:00:000", Cells(0)[4]);
-  EXPECT_EQ("00:00:00:000", readout.shown);
+  EXPECT_EQ("00:00:00:000", readout.Last());
 }
 
 }  // namespace

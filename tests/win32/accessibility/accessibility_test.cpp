@@ -15,6 +15,7 @@
 
 #include "display/display_test_helpers.h"
 #include "export/stopwatch_page_harness.h"
+#include "support/dialogs.h"
 #include "support/name_change_counter.h"
 #include "timer/timer_page_fixture.h"
 #include "ui/high_contrast_win32.h"
@@ -68,6 +69,42 @@ TEST(StopwatchAccessibilityTest, DisplayIsNamedByItsTimeAndAnnouncesTheStopButNo
   EXPECT_EQ(running + 1, changes.Count());  // at once, whatever the pace
   page.Command(IDC_SW_CLEAR);
   ExpectNamed(display, "stopwatch zero", "00:00:00:000");
+}
+
+// The display's object is one COM object: each interface it hands out names
+// the same object as IUnknown, the window it belongs to is the display (what
+// clients ask to find it), and an interface it does not offer is refused, not
+// handed out from the system's proxy inside it.
+TEST(StopwatchAccessibilityTest, DisplayObjectKeepsOneIdentity) {
+  StopwatchPageHarness page("a11y_identity");
+  page.Open();
+  HWND display = page.Page().Display().Window();
+  CoInitialize(nullptr);
+  IAccessible* object = nullptr;
+  ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(display, OBJID_CLIENT, kAccessibleInterfaceId,
+                                                   reinterpret_cast<void**>(&object))));
+  IUnknown* identity = nullptr;
+  IOleWindow* window = nullptr;
+  IUnknown* again = nullptr;
+  EXPECT_EQ(S_OK, object->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&identity)));
+  ASSERT_EQ(S_OK, object->QueryInterface(__uuidof(IOleWindow), reinterpret_cast<void**>(&window)));
+  EXPECT_EQ(S_OK, window->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&again)));
+  EXPECT_EQ(identity, again);
+  HWND owner = nullptr;
+  EXPECT_EQ(S_OK, window->GetWindow(&owner));
+  EXPECT_EQ(display, owner);
+  HWND found = nullptr;
+  WindowFromAccessibleObject(object, &found);
+  EXPECT_EQ(display, found);
+  void* other = &found;
+  EXPECT_EQ(E_NOINTERFACE, object->QueryInterface(__uuidof(IEnumVARIANT), &other));
+  EXPECT_EQ(nullptr, other);
+  for (IUnknown* held : {identity, again, static_cast<IUnknown*>(window)}) {
+    if (held != nullptr)
+      held->Release();
+  }
+  object->Release();
+  CoUninitialize();
 }
 
 class TimerAccessibilityTest : public timer_page_test::TimerPageTest {};
@@ -158,28 +195,18 @@ TEST(StopwatchAccessibilityTest, HighContrastDrawsInSystemColoursAndLeavingItBri
   EXPECT_EQ(0x0080FFFFu, RowColours(page.Page(), shaded).first);
 }
 
-namespace {
-
-RECT g_menuRect;
-
-DWORD WINAPI NoteAndCloseMenu(LPVOID) {
-  for (int i = 0; i < 300; ++i, Sleep(10)) {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu != nullptr && IsWindowVisible(menu) && GetWindowRect(menu, &g_menuRect))
-      return PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0), 0;
-  }
-  return 1;
-}
-
-}  // namespace
-
 TEST(StopwatchAccessibilityTest, ShiftF10OnTheLapListOpensTheHeaderMenuAtItsTopLeft) {
   StopwatchPageHarness page("a11y_keyboard", true);
   page.Open();
   HWND list = page.Page().LapList().Window();
   SetForegroundWindow(page.Parent());
   SetFocus(list);
-  HANDLE closer = CreateThread(nullptr, 0, NoteAndCloseMenu, nullptr, 0, nullptr);
+  RECT menuRect = {};
+  testing_support::ModalScript user(
+      {testing_support::WhenMenu([&menuRect](HWND menu, const RECT& placed) {
+        menuRect = placed;
+        PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+      })});
   INPUT keys[4] = {};
   const WORD codes[4] = {VK_SHIFT, VK_F10, VK_F10, VK_SHIFT};
   for (int i = 0; i < 4; ++i) {
@@ -188,15 +215,16 @@ TEST(StopwatchAccessibilityTest, ShiftF10OnTheLapListOpensTheHeaderMenuAtItsTopL
     keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
   }
   SendInput(4, keys, sizeof keys[0]);
-  for (int i = 0; i < 200 && WaitForSingleObject(closer, 10) == WAIT_TIMEOUT; ++i) PumpMessages();
-  DWORD missed = 1;
-  GetExitCodeThread(closer, &missed);
-  CloseHandle(closer);
+  // The keys arrive as this thread's messages; the menu's own loop closes it.
+  for (int i = 0; i < 200 && !user.Done(); ++i) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    PumpMessages();
+  }
   RECT listRect = {};
   GetWindowRect(list, &listRect);
-  ASSERT_EQ(0u, missed) << "no menu opened";
-  EXPECT_EQ(listRect.left, g_menuRect.left);
-  EXPECT_EQ(listRect.top, g_menuRect.top);
+  ASSERT_TRUE(user.Done()) << "no menu opened";
+  EXPECT_EQ(listRect.left, menuRect.left);
+  EXPECT_EQ(listRect.top, menuRect.top);
 }
 
 TEST_F(TimerAccessibilityTest, TabVisitsTheDisplayThenEveryEnabledControlInReadingOrder) {

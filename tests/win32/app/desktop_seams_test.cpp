@@ -45,6 +45,14 @@ TEST(HelpOnF1, OpensTheHelpBesideTheProgram) {
   DeleteFileA(path.c_str());
 }
 
+// ShellExecute answers a failure with a number from 0 to 32: a file that is
+// not there is one of them.
+TEST(HelpOnF1, TheShellOpenerReportsAFileThatIsNotThereAsNotOpened) {
+  const std::string folder = TempFolder("mipo_help_absent");
+  ShellDocumentOpener shell;
+  EXPECT_FALSE(shell.Open(nullptr, (folder + "\\no-help-here.html").c_str()));
+}
+
 TEST(HelpOnF1, AHelpTheShellCannotOpenIsSaidOnceWithAnEmptyCaption) {
   const std::string folder = TempFolder("mipo_help_unopened");
   const std::string path = EmptyHelpIn(folder);

@@ -29,8 +29,8 @@ class MainDialogTest : public ::testing::Test {
   }
   // handClocks: the run clock's two sources are the test's own, moved by hand.
   void Create(bool handClocks = false) {
-    app_ = handClocks ? std::make_unique<Application>(TestSettings(), fine_, coarse_)
-                      : std::make_unique<Application>(TestSettings(), counter_, tickCount_);
+    app_ = handClocks ? std::make_unique<Application>(TestSettings(), fine_, coarse_, boxes_)
+                      : std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -52,20 +52,14 @@ class MainDialogTest : public ::testing::Test {
     SendMessageA(dialog_->StatusBar(page), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     return text;
   }
-  void SelectTab(int index) {
-    NMHDR header = {Tab(), IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
-    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
-    SendMessageA(Tab(), TCM_SETCURSEL, index, 0);
-    header.code = static_cast<UINT>(TCN_SELCHANGE);
-    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
-    PumpMessages();
-  }
+  void SelectTab(int index) { testing_support::SelectTab(window_, index); }
 
   std::string folder_;
   fakes::MonotonicClock fine_;
   fakes::MonotonicClock coarse_;
   PerformanceCounterClock counter_;
   TickCountClock tickCount_;
+  fakes::MessageBoxes boxes_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;
@@ -184,32 +178,20 @@ TEST_F(MainDialogTest, StartTabFollowsEndTabAndIgnoresForeignValues) {
 
 TEST_F(MainDialogTest, FirstRunShowsTheThreeNoticesOnceInOrder) {
   Open("first-run", false);
-  {
-    MessageBoxCloser closer;
-    Create();
-    for (int i = 0; i < 200 && closer.Seen().size() < 3; ++i) {
-      PumpMessages();
-      Sleep(10);
-    }
-    const std::vector<SeenBox> seen = closer.Seen();
-    ASSERT_EQ(seen.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_EQ(seen[i].caption, "Mipoウォッチ");
-      EXPECT_EQ(seen[i].text, kFirstRunNotices[i]);
-      EXPECT_TRUE(seen[i].hasIcon);
-    }
-    EXPECT_EQ(seen[0].text.substr(0, 18), "■■■■■■■■■");
-    PumpMessages();
+  Create();  // the notices follow a message posted at show, handled in it
+  const std::vector<fakes::MessageBoxes::Box>& seen = boxes_.boxes;
+  ASSERT_EQ(seen.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(seen[i].owner, window_);
+    EXPECT_EQ(seen[i].caption, "Mipoウォッチ");
+    EXPECT_EQ(seen[i].text, kFirstRunNotices[i]);
+    EXPECT_EQ(seen[i].type, static_cast<UINT>(MB_ICONINFORMATION | MB_OK));
   }
+  EXPECT_EQ(seen[0].text.substr(0, 18), "■■■■■■■■■");
   EXPECT_EQ(ReadKey("MainDlg", "FirstFlag"), "0");
   Destroy();
-  MessageBoxCloser closer;
   Create();
-  // That no notice comes can only be seen by giving one the time to come; the
-  // first run's notices follow a message posted at show, handled below.
-  Sleep(100);
-  PumpMessages();
-  EXPECT_TRUE(closer.Seen().empty());
+  EXPECT_EQ(seen.size(), 3u);
 }
 
 TEST_F(MainDialogTest, FrontSwitchActsAtOnceButIsStoredOnlyAtClose) {
@@ -395,20 +377,14 @@ TEST_F(MainDialogTest, LeavingTheSettingsTabSavesItAndThePagesTakeWhatDataIniHol
 
   SelectTab(2);
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, (folder_ + "\\missing.txt").c_str());
-  {
-    MessageBoxCloser closer(IDOK);
-    SelectTab(1);
-    EXPECT_EQ(1u, closer.Seen().size());
-  }
+  SelectTab(1);
+  EXPECT_EQ(1u, boxes_.boxes.size());
   EXPECT_EQ(bell, app_->Timer().Engine().BellFile());
   // Another copy of the program stored a bell file meanwhile: the timer reads
   // the file, whoever wrote it.
   SelectTab(2);
   TestSettings().WriteString("SettingData", "BellFile", other.c_str());
-  {
-    MessageBoxCloser closer(IDOK);
-    SelectTab(1);
-  }
+  SelectTab(1);
   EXPECT_EQ(other, app_->Timer().Engine().BellFile());
   // The close saves the settings page again: with nothing to refuse this time.
   SetDlgItemTextA(settings, IDC_SETTINGS_BELL_FILE, "");

@@ -16,6 +16,7 @@
 #include "app/main_dialog_ids.h"
 #include "app/main_dialog_win32.h"
 #include "settings_page/settings_dialog_ids.h"
+#include "support/fakes_win32.h"
 #include "ui/messages.h"
 #include "win32_test_support.h"
 
@@ -40,7 +41,7 @@ class NotificationIconTest : public ::testing::Test {
     TestSettings().WriteString("MainDlg", "FirstFlag", "0");
     if (stored != nullptr)
       TestSettings().WriteString("SettingData", "NotifyIcon", stored);
-    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_);
+    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -62,6 +63,7 @@ class NotificationIconTest : public ::testing::Test {
 
   PerformanceCounterClock counter_;
   TickCountClock tickCount_;
+  fakes::MessageBoxes boxes_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;

@@ -6,109 +6,66 @@
 #include <string>
 #include <vector>
 
+#include "support/fakes_win32.h"
 #include "wait_until.h"
 #include "win32_test_support.h"
 
 namespace {
 
-// --- A recorder in place of the media control interface ---------------------
-
-struct SentCommand {
-  UINT device;
-  UINT message;
-  DWORD_PTR flags;
-  std::string deviceType;  // MCI_OPEN
-  std::string element;     // MCI_OPEN
-  DWORD_PTR callback;      // MCI_PLAY
-};
-
-std::vector<SentCommand> g_sent;
-UINT g_failing = 0;  // the command that fails, 0 for none
-UINT g_nextDevice = 7;
-
-MCIERROR WINAPI RecordCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags, DWORD_PTR parms) {
-  SentCommand c = {device, message, flags, "", "", 0};
-  if (message == MCI_OPEN) {
-    MCI_OPEN_PARMSA* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parms);
-    c.deviceType = open->lpstrDeviceType;
-    c.element = open->lpstrElementName;
-    if (g_failing != MCI_OPEN)
-      open->wDeviceID = g_nextDevice++;
-  }
-  if (message == MCI_PLAY)
-    c.callback = reinterpret_cast<MCI_PLAY_PARMS*>(parms)->dwCallback;
-  g_sent.push_back(c);
-  return message == g_failing ? MCIERR_INTERNAL : 0;
-}
-
-class RecordingDevice : public BellDevice {
- public:
-  MCIERROR Send(MCIDEVICEID device, UINT command, DWORD_PTR flags, DWORD_PTR parms) override {
-    return RecordCommand(device, command, flags, parms);
-  }
-};
-
 class BellPlayerCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_sent.clear();
-    g_failing = 0;
-    g_nextDevice = 7;
     GetCurrentDirectoryA(sizeof savedDir_, savedDir_);
     SetCurrentDirectoryA("C:\\windows");
   }
   void TearDown() override { SetCurrentDirectoryA(savedDir_); }
 
-  std::vector<UINT> Messages() const {
-    std::vector<UINT> out;
-    for (const SentCommand& c : g_sent) out.push_back(c.message);
-    return out;
-  }
+  std::vector<UINT> Messages() const { return recorder_.Messages(); }
 
   char savedDir_[MAX_PATH] = {};
-  RecordingDevice recorder_;
+  fakes::BellDevice recorder_;
 };
 
 TEST_F(BellPlayerCommands, OpenNamesTheDeviceTypeAndTheFileRelativeToTheCurrentDirectory) {
   BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("\\bell.wav"));
   EXPECT_EQ(7u, player.DeviceId());
-  ASSERT_EQ(1u, g_sent.size());
-  EXPECT_EQ(static_cast<UINT>(MCI_OPEN), g_sent[0].message);
-  EXPECT_EQ(static_cast<DWORD_PTR>(0x2200), g_sent[0].flags);
-  EXPECT_EQ("waveaudio", g_sent[0].deviceType);
-  EXPECT_EQ("C:\\windows\\bell.wav", g_sent[0].element);
+  ASSERT_EQ(1u, recorder_.sent.size());
+  EXPECT_EQ(static_cast<UINT>(MCI_OPEN), recorder_.sent[0].message);
+  EXPECT_EQ(static_cast<DWORD_PTR>(0x2200), recorder_.sent[0].flags);
+  EXPECT_EQ("waveaudio", recorder_.sent[0].deviceType);
+  EXPECT_EQ("C:\\windows\\bell.wav", recorder_.sent[0].element);
 
-  g_sent.clear();
+  recorder_.sent.clear();
   ASSERT_TRUE(player.Open("D:\\snd\\Bell.MID"));
   // The first device is closed before the second opens: never two at once.
   ASSERT_EQ((std::vector<UINT>{MCI_CLOSE, MCI_OPEN}), Messages());
-  EXPECT_EQ(7u, g_sent[0].device);
-  EXPECT_EQ("sequencer", g_sent[1].deviceType);
-  EXPECT_EQ("D:\\snd\\Bell.MID", g_sent[1].element);
+  EXPECT_EQ(7u, recorder_.sent[0].device);
+  EXPECT_EQ("sequencer", recorder_.sent[1].deviceType);
+  EXPECT_EQ("D:\\snd\\Bell.MID", recorder_.sent[1].element);
   EXPECT_EQ(8u, player.DeviceId());
 }
 
 TEST_F(BellPlayerCommands, AFailedOpenLeavesNoDevice) {
   BellPlayer player(recorder_);
-  g_failing = MCI_OPEN;
+  recorder_.failing = MCI_OPEN;
   EXPECT_FALSE(player.Open("alarm.Mp3"));
   EXPECT_EQ(0u, player.DeviceId());
-  EXPECT_EQ("MPEGVideo", g_sent.at(0).deviceType);
+  EXPECT_EQ("MPEGVideo", recorder_.sent.at(0).deviceType);
   EXPECT_FALSE(player.Open(""));  // no file named: nothing sent
-  EXPECT_EQ(1u, g_sent.size());
+  EXPECT_EQ(1u, recorder_.sent.size());
 }
 
 TEST_F(BellPlayerCommands, PlayRewindsThenPlaysWithANoticeToTheWindow) {
   BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("bell.wav"));
-  g_sent.clear();
+  recorder_.sent.clear();
   HWND notify = reinterpret_cast<HWND>(0x1234);
   EXPECT_TRUE(player.Play(notify));
   ASSERT_EQ((std::vector<UINT>{MCI_SEEK, MCI_PLAY}), Messages());
-  EXPECT_EQ(static_cast<DWORD_PTR>(MCI_SEEK_TO_START), g_sent[0].flags);
-  EXPECT_EQ(static_cast<DWORD_PTR>(MCI_NOTIFY), g_sent[1].flags);
-  EXPECT_EQ(reinterpret_cast<DWORD_PTR>(notify), g_sent[1].callback);
+  EXPECT_EQ(static_cast<DWORD_PTR>(MCI_SEEK_TO_START), recorder_.sent[0].flags);
+  EXPECT_EQ(static_cast<DWORD_PTR>(MCI_NOTIFY), recorder_.sent[1].flags);
+  EXPECT_EQ(reinterpret_cast<DWORD_PTR>(notify), recorder_.sent[1].callback);
   EXPECT_EQ(7u, player.DeviceId());
 }
 
@@ -117,27 +74,27 @@ TEST_F(BellPlayerCommands, AFailedRewindOrPlayClosesTheDevice) {
     BellPlayer player(recorder_);
     ASSERT_TRUE(player.Open("bell.wav"));
     const UINT device = player.DeviceId();
-    g_sent.clear();
-    g_failing = failing;
+    recorder_.sent.clear();
+    recorder_.failing = failing;
     EXPECT_FALSE(player.Play(nullptr));
     EXPECT_EQ(0u, player.DeviceId());
     ASSERT_EQ(MCI_CLOSE, Messages().back());
-    EXPECT_EQ(device, g_sent.back().device);
-    g_failing = 0;
+    EXPECT_EQ(device, recorder_.sent.back().device);
+    recorder_.failing = 0;
   }
 }
 
 TEST_F(BellPlayerCommands, StopKeepsTheDeviceUnlessItFails) {
   BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("bell.wav"));
-  g_sent.clear();
+  recorder_.sent.clear();
   EXPECT_TRUE(player.Stop());
   EXPECT_EQ((std::vector<UINT>{MCI_STOP}), Messages());
-  EXPECT_EQ(static_cast<DWORD_PTR>(0), g_sent[0].flags);
+  EXPECT_EQ(static_cast<DWORD_PTR>(0), recorder_.sent[0].flags);
   EXPECT_EQ(7u, player.DeviceId());
 
-  g_sent.clear();
-  g_failing = MCI_STOP;
+  recorder_.sent.clear();
+  recorder_.failing = MCI_STOP;
   EXPECT_FALSE(player.Stop());
   EXPECT_EQ((std::vector<UINT>{MCI_STOP, MCI_CLOSE}), Messages());
   EXPECT_EQ(0u, player.DeviceId());
@@ -146,8 +103,8 @@ TEST_F(BellPlayerCommands, StopKeepsTheDeviceUnlessItFails) {
 TEST_F(BellPlayerCommands, CloseForgetsTheDeviceAndAlwaysReportsOne) {
   BellPlayer player(recorder_);
   ASSERT_TRUE(player.Open("bell.wav"));
-  g_sent.clear();
-  g_failing = MCI_CLOSE;  // its result is not looked at
+  recorder_.sent.clear();
+  recorder_.failing = MCI_CLOSE;  // its result is not looked at
   EXPECT_EQ(1, player.Close());
   EXPECT_EQ(0u, player.DeviceId());
   EXPECT_EQ(1, player.Close());  // nothing left to close: nothing sent
@@ -159,7 +116,7 @@ TEST_F(BellPlayerCommands, WithoutADeviceNothingIsSentToDeviceZero) {
   EXPECT_FALSE(player.Play(nullptr));
   EXPECT_FALSE(player.Stop());
   EXPECT_EQ(1, player.Close());
-  EXPECT_TRUE(g_sent.empty());
+  EXPECT_TRUE(recorder_.sent.empty());
 }
 
 TEST_F(BellPlayerCommands, DestroyingThePlayerStopsAndClosesItsDevice) {
@@ -167,12 +124,12 @@ TEST_F(BellPlayerCommands, DestroyingThePlayerStopsAndClosesItsDevice) {
     BellPlayer player(recorder_);
     ASSERT_TRUE(player.Open("bell.wav"));
     ASSERT_TRUE(player.Play(nullptr));
-    g_sent.clear();
+    recorder_.sent.clear();
   }
   EXPECT_EQ((std::vector<UINT>{MCI_STOP, MCI_CLOSE}), Messages());
-  g_sent.clear();
+  recorder_.sent.clear();
   { BellPlayer idle(recorder_); }
-  EXPECT_TRUE(g_sent.empty());
+  EXPECT_TRUE(recorder_.sent.empty());
 }
 
 // --- The real media control interface ----------------------------------------

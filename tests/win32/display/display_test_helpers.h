@@ -1,4 +1,5 @@
-// Shared by the display suites: pixels of a window and font-file bytes.
+// Shared by the display suites: pixels of a window, font-file bytes, and the
+// clock of displays whose announcements a test does not look at.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +10,18 @@
 #include <vector>
 
 #include "display/font_record.h"
+#include "support/fakes.h"
 
 namespace display_test {
 
 inline HINSTANCE Instance() {
   return GetModuleHandleA(nullptr);
+}
+
+// A clock that never moves: announcements beyond the first wait for it.
+inline MonotonicClock& StillClock() {
+  static fakes::MonotonicClock clock;
+  return clock;
 }
 
 inline int ScreenPixelsPerInch() {

@@ -39,7 +39,7 @@ class MaxDisplayOverlayTest : public ::testing::Test {
   }
 
   Sink owner_;
-  MaxDisplayWindow display_{testing_support::TestSettings()};
+  MaxDisplayWindow display_{testing_support::TestSettings(), display_test::StillClock()};
   HWND window_ = nullptr;
 };
 

@@ -7,7 +7,9 @@
 
 #include "ui/messages.h"
 #include "display/max_display_ids.h"
+#include "display/monitors_win32.h"
 #include "display_test_helpers.h"
+#include "support/fakes_win32.h"
 #include "win32_test_support.h"
 
 using display_test::Instance;
@@ -47,7 +49,7 @@ class MaxDisplayTest : public ::testing::Test {
 
 TEST_F(MaxDisplayTest, LabelColoursOnlyTheNoticeLabel) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
   HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, display.Window(),
                                reinterpret_cast<HMENU>(6003), Instance(), nullptr);
@@ -67,7 +69,7 @@ TEST_F(MaxDisplayTest, LabelColoursOnlyTheNoticeLabel) {
 
 TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
@@ -108,7 +110,7 @@ TEST_F(MaxDisplayTest, ControlsAreCreatedHiddenWithTheirTextsIdsAndPlaces) {
 
 TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   HWND label = display.LabelWindow();
@@ -124,7 +126,7 @@ TEST_F(MaxDisplayTest, SecondCreateShowsTheSameDisplayWithoutNewControls) {
 
 TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   owner.Take();
@@ -145,7 +147,7 @@ TEST_F(MaxDisplayTest, OnlyEnterEscAndSpaceAskTheOwnerToHideAndNoKeyGoesFurther)
 
 TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -168,7 +170,7 @@ TEST_F(MaxDisplayTest, ButtonClicksArePostedToTheOwnerAsTheirIds) {
 
 TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
   display.ShowControls(SW_SHOW);
   EXPECT_TRUE(Visible(display.LabelWindow()));
@@ -196,7 +198,7 @@ TEST_F(MaxDisplayTest, ShowControlsShowLabelAndSetLabelTextDriveVisibility) {
 
 TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
   Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = CreateFor(display, owner.Window());
   ASSERT_NE(window, nullptr);
   display.Show(SW_SHOW);
@@ -209,7 +211,7 @@ TEST_F(MaxDisplayTest, LeftClickTakesTheKeyboardBackFromAButton) {
 }
 
 TEST_F(MaxDisplayTest, DisplayDyingWithItsOwnerForgetsItsControlsAndWritesFont3) {
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   {
     Sink owner;
     ASSERT_NE(CreateFor(display, owner.Window()), nullptr);
@@ -231,7 +233,7 @@ TEST_F(MaxDisplayTest, DestructorRemovesDisplayAndControls) {
   HWND window = nullptr;
   HWND label = nullptr;
   {
-    MaxDisplayWindow display(testing_support::TestSettings());
+    MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     window = CreateFor(display, owner.Window());
     ASSERT_NE(window, nullptr);
     label = display.LabelWindow();
@@ -241,6 +243,28 @@ TEST_F(MaxDisplayTest, DestructorRemovesDisplayAndControls) {
   bool exists = false;
   ReadFileBytes(folder_ + "\\font3", &exists);
   EXPECT_TRUE(exists);
+}
+
+}  // namespace
+
+namespace {
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b) != FALSE;
+}
+
+// Two monitors side by side: the full screen goes where the window is.
+TEST(SystemMonitorsTest, AWindowOnTheSecondMonitorGetsTheSecondMonitorsArea) {
+  fakes::DisplayMonitors screens;
+  const RECT primary = {0, 0, 1024, 768};
+  const RECT second = {1024, -100, 2304, 924};
+  screens.areas = {primary, second};
+  SystemMonitors lookup(screens);
+  testing_support::TestParentWindow window(300, 200);
+  SetWindowPos(window.Window(), nullptr, 1200, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(SameRect(second, lookup.AreaOf(window.Window())));
+  SetWindowPos(window.Window(), nullptr, 100, 100, 300, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_TRUE(SameRect(primary, lookup.AreaOf(window.Window())));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "display_test_helpers.h"
+#include "support/dialogs.h"
 #include "win32_test_support.h"
 
 using display_test::Capture;
@@ -45,7 +46,7 @@ class TimeDisplayTest : public ::testing::Test {
 TEST_F(TimeDisplayTest, WithoutFontFileUsesTheDefaultAndWritesItAtDestroy) {
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     EXPECT_EQ(std::string(display.FontFilePath()), FontFile("font1"));
     EXPECT_EQ(RecordBytes(display.Record()), RecordBytes(display::DefaultFontRecord(
@@ -63,7 +64,7 @@ TEST_F(TimeDisplayTest, WithoutFontFileUsesTheDefaultAndWritesItAtDestroy) {
 
 TEST_F(TimeDisplayTest, FullScreenFontFileDefaultsTo170Points) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(display.Create(Instance(), parent.Window(), WS_POPUP, 0, 0, 320, 200, "font3"),
             nullptr);
   EXPECT_EQ(display.Record().logFont.height, -MulDiv(170, display_test::ScreenPixelsPerInch(), 72));
@@ -71,7 +72,7 @@ TEST_F(TimeDisplayTest, FullScreenFontFileDefaultsTo170Points) {
 
 TEST_F(TimeDisplayTest, SecondCreateOnlyShowsTheWindowAndReadsNoFile) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND first = CreateOn(display, parent.Window());
   ASSERT_NE(first, nullptr);
   EXPECT_FALSE(IsWindowVisible(first));
@@ -99,7 +100,7 @@ TEST_F(TimeDisplayTest, EmptyFontFileCountsAsReadAndGivesAZeroRecord) {
   WriteFileBytes(FontFile("font2"), "");
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window(), "font2"), nullptr);
     EXPECT_EQ(RecordBytes(display.Record()), std::string(64, '\0'));
   }
@@ -116,7 +117,7 @@ TEST_F(TimeDisplayTest, FontFileRecordIsUsedAndAnOverlongFileIsCutTo64Bytes) {
   WriteFileBytes(FontFile("font1"), RecordBytes(stored) + std::string(36, 'x'));
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     EXPECT_EQ(RecordBytes(display.Record()), RecordBytes(stored));
   }
@@ -130,7 +131,7 @@ TEST_F(TimeDisplayTest, UnterminatedFaceNameInTheFileIsCutNotOverread) {
   WriteFileBytes(FontFile("font1"), bytes);
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     EXPECT_EQ(std::string(display.Record().logFont.faceName), std::string(31, 'Q'));
     display.ShowText("12:34");
@@ -145,7 +146,7 @@ TEST_F(TimeDisplayTest, ChosenFontAndRedAreDrawnAtOnceAndSavedAsExactly64Bytes) 
   WriteFileBytes(FontFile("font1"), std::string(200, '\x01'));  // longer file to be replaced
   TestParentWindow parent;
   {
-    TimeDisplayWindow display(testing_support::TestSettings());
+    TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
     ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
     display.ApplyFontChoice(LogFont("Arial", -24, 400), RGB(0, 0, 0));
     display.Show(SW_SHOW);
@@ -170,7 +171,7 @@ TEST_F(TimeDisplayTest, ChosenFontAndRedAreDrawnAtOnceAndSavedAsExactly64Bytes) 
 
 TEST_F(TimeDisplayTest, ShowTextKeepsAtMost31BytesOfWholeCharacters) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.ShowText(std::string(40, '9').c_str());
   EXPECT_EQ(std::string(display.Text()), std::string(31, '9'));
@@ -184,7 +185,7 @@ TEST_F(TimeDisplayTest, ShowTextKeepsAtMost31BytesOfWholeCharacters) {
 
 TEST_F(TimeDisplayTest, TextIsCentredAndNeverGrowsTheWindow) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(display.Create(Instance(), parent.Window(), kChildStyle, 1, 3, 232, 60, "f"), nullptr);
   display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
   display.Show(SW_SHOW);
@@ -220,7 +221,7 @@ TEST_F(TimeDisplayTest, TextIsCentredAndNeverGrowsTheWindow) {
 TEST_F(TimeDisplayTest, AResizedDisplayDrawsTheWholeWindowAndCentresAgain) {
   // As the full-screen display does when it moves to a larger monitor.
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(display.Create(Instance(), parent.Window(), kChildStyle, 0, 0, 100, 40, "f"), nullptr);
   display.ApplyFontChoice(LogFont("Arial", -20, 700), RGB(0, 0, 0));
   display.Show(SW_SHOW);
@@ -247,7 +248,7 @@ TEST_F(TimeDisplayTest, AResizedDisplayDrawsTheWholeWindowAndCentresAgain) {
 
 TEST_F(TimeDisplayTest, UncoveredWindowIsRepaintedWithTheLastText) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.Show(SW_SHOW);
   PumpMessages();
@@ -270,7 +271,8 @@ TEST_F(TimeDisplayTest, UncoveredWindowIsRepaintedWithTheLastText) {
 }
 
 TEST_F(TimeDisplayTest, WindowDyingWithItsParentWritesTheFileOnceAndLeavesNoStaleHandle) {
-  auto display = std::make_unique<TimeDisplayWindow>(testing_support::TestSettings());
+  auto display = std::make_unique<TimeDisplayWindow>(testing_support::TestSettings(),
+                                                     display_test::StillClock());
   {
     TestParentWindow parent;
     ASSERT_NE(CreateOn(*display, parent.Window()), nullptr);
@@ -292,48 +294,26 @@ TEST_F(TimeDisplayTest, WindowDyingWithItsParentWritesTheFileOnceAndLeavesNoStal
 }
 
 TEST_F(TimeDisplayTest, NeverCreatedDisplayWritesNoFile) {
-  { TimeDisplayWindow display(testing_support::TestSettings()); }
+  { TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock()); }
   bool exists = true;
   ReadFileBytes(FontFile("font1"), &exists);
   EXPECT_FALSE(exists);
 }
 
-// Answers the first font dialog owned by the display with the given button.
-struct FontDialogAnswer {
-  HWND owner;
-  int button;
-  bool seen = false;
-};
-
-DWORD WINAPI AnswerFontDialog(LPVOID param) {
-  FontDialogAnswer* answer = static_cast<FontDialogAnswer*>(param);
-  for (int i = 0; i < 500; ++i) {
-    Sleep(20);
-    HWND dialog = FindWindowA("#32770", nullptr);
-    // A dialog owned by a child window belongs to that child's top-level window.
-    if (dialog != nullptr && IsWindowVisible(dialog) &&
-        GetWindow(dialog, GW_OWNER) == GetAncestor(answer->owner, GA_ROOT)) {
-      answer->seen = true;
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(answer->button, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, answer->button)));
-      return 0;
-    }
-  }
-  return 0;
-}
-
+// Right-clicks the display and answers the font dialog it opens with button.
 bool RightClickAndAnswer(HWND display, int button) {
-  FontDialogAnswer answer{display, button};
-  HANDLE thread = CreateThread(nullptr, 0, AnswerFontDialog, &answer, 0, nullptr);
+  // A dialog owned by a child window belongs to that child's top-level window.
+  HWND root = GetAncestor(display, GA_ROOT);
+  testing_support::ModalScript user({testing_support::WhenDialog(
+      [root](HWND dialog) { return GetWindow(dialog, GW_OWNER) == root; },
+      [button](HWND dialog) { testing_support::PostClick(dialog, button); })});
   SendMessageA(display, WM_RBUTTONDOWN, 0, MAKELPARAM(5, 5));
-  WaitForSingleObject(thread, INFINITE);
-  CloseHandle(thread);
-  return answer.seen;
+  return user.Done();
 }
 
 TEST_F(TimeDisplayTest, RightClickThenCancelChangesNothing) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.Show(SW_SHOW);
   display.ShowText("00:00:10");
@@ -348,7 +328,7 @@ TEST_F(TimeDisplayTest, RightClickThenCancelChangesNothing) {
 
 TEST_F(TimeDisplayTest, RightClickThenOkKeepsTheColourTheDialogWasOpenedWith) {
   TestParentWindow parent;
-  TimeDisplayWindow display(testing_support::TestSettings());
+  TimeDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   ASSERT_NE(CreateOn(display, parent.Window()), nullptr);
   display.ApplyFontChoice(LogFont("Arial", -16, 400), RGB(255, 0, 0));
   display.Show(SW_SHOW);

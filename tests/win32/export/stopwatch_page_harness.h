@@ -15,7 +15,6 @@
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
 #include "base/clock_win32.h"
-#include "base/tick_source_win32.h"
 #include "settings/file_chooser_win32.h"
 #include "support/fakes_win32.h"
 
@@ -94,7 +93,7 @@ class StopwatchPageHarness {
   std::string folder_;
   TestWindow parent_;
   HWND statusBar_;
-  fakes::PeriodicTickSource ticks_;
+  fakes::TickSource ticks_;
   fakes::MonotonicClock countClock_;
   SystemLocalClock systemClock_;
   SystemFileChooser systemChooser_;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs.h"
 #include "program_runner.h"
 #include "settings/path_rules.h"
 #include "timer/timer_dialog_ids.h"
@@ -744,9 +745,7 @@ TEST_F(BadInputTest, GarbageOnTheSettingsTabIsReportedAndTheStoredBellFileKept) 
 namespace {
 
 BOOL CALLBACK CollectPages(HWND window, LPARAM data) {
-  char cls[16] = {};
-  GetClassNameA(window, cls, sizeof(cls));
-  if (std::strcmp(cls, "#32770") == 0)
+  if (testing_support::IsDialog(window))
     reinterpret_cast<std::vector<HWND>*>(data)->push_back(window);
   return TRUE;
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 
+#include "dialogs.h"
 #include "win32_test_support.h"
 
 namespace reliability {
@@ -40,27 +41,6 @@ std::vector<size_t> SeparatorPositions(const std::string& path) {
   return positions;
 }
 
-void DeleteTree(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..")
-        continue;
-      const std::string full = folder + "\\" + name;
-      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        DeleteTree(full);
-      else
-        DeleteFileA(full.c_str());
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(folder.c_str());
-}
-
 void ListInto(const std::string& root, const std::string& relative, std::vector<std::string>* out) {
   WIN32_FIND_DATAA data;
   const std::string here = relative.empty() ? root : root + "\\" + relative;
@@ -89,14 +69,9 @@ BOOL CALLBACK CollectProcessWindows(HWND window, LPARAM data) {
   BoxSearch* search = reinterpret_cast<BoxSearch*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(window, &pid);
-  if (pid != search->processId || !IsWindowVisible(window))
+  if (pid != search->processId || !IsWindowVisible(window) || !testing_support::IsDialog(window))
     return TRUE;
-  char cls[32] = {};
-  GetClassNameA(window, cls, sizeof(cls));
-  if (std::strcmp(cls, "#32770") != 0)
-    return TRUE;
-  if (GetDlgItem(window, 0xFFFF) != nullptr &&
-      FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr) {
+  if (testing_support::IsMessageBox(window)) {
     search->boxes.push_back(window);
   } else if (GetDlgItem(window, 1000) != nullptr) {
     const std::string title = testing_support::WindowText(window);
@@ -130,7 +105,7 @@ std::string FreshCaseFolder(const std::string& name) {
   CreateDirectoryA(root.c_str(), nullptr);
   CreateDirectoryA((root + "\\rel").c_str(), nullptr);
   const std::string folder = root + "\\rel\\" + name;
-  DeleteTree(folder);
+  testing_support::DeleteTree(folder);
   CreateDirectoryA(folder.c_str(), nullptr);
   return folder;
 }

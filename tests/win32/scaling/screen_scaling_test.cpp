@@ -21,6 +21,7 @@
 #include "display/max_display_window_win32.h"
 #include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
+#include "support/fakes_win32.h"
 #include "ui/dpi_win32.h"
 #include "win32_test_support.h"
 
@@ -185,7 +186,7 @@ class ScreenScalingTest : public ::testing::Test {
   // On the settings folder as it stands.
   void Start() {
     testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
-    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_);
+    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
@@ -201,18 +202,11 @@ class ScreenScalingTest : public ::testing::Test {
     app_.reset();
   }
   void TearDown() override { Stop(); }
-  void SelectTab(int index) {
-    HWND tab = GetDlgItem(window_, IDC_MAIN_TAB);
-    NMHDR header = {tab, IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
-    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
-    SendMessageA(tab, TCM_SETCURSEL, index, 0);
-    header.code = static_cast<UINT>(TCN_SELCHANGE);
-    SendMessageA(window_, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
-    PumpMessages();
-  }
+  void SelectTab(int index) { testing_support::SelectTab(window_, index); }
 
   PerformanceCounterClock counter_;
   TickCountClock tickCount_;
+  fakes::MessageBoxes boxes_;
   std::unique_ptr<Application> app_;
   std::unique_ptr<MainDialog> dialog_;
   HWND window_ = nullptr;
@@ -444,7 +438,7 @@ TEST(ScreenScalingFullScreen, AMoveToAnotherScalingCoversThatMonitorInFontsMadeF
   const Figures& there = OtherFigures(*here);
   UseFreshSettings("scaling-fullscreen-move");
   display_test::Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
                                0, 0, 800, 600, "font3");
   ASSERT_NE(window, nullptr);
@@ -476,7 +470,7 @@ TEST(ScreenScalingFullScreen, LabelAndButtonsAreScaled) {
   FIGURES_OR_SKIP(figures);
   UseFreshSettings("scaling-fullscreen");
   display_test::Sink owner;
-  MaxDisplayWindow display(testing_support::TestSettings());
+  MaxDisplayWindow display(testing_support::TestSettings(), display_test::StillClock());
   HWND window = display.Create(display_test::Instance(), owner.Window(), owner.Window(), WS_POPUP,
                                0, 0, 800, 600, "font3");
   ASSERT_NE(window, nullptr);

@@ -11,6 +11,7 @@
 #include "settings/settings_file_win32.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "settings_page/settings_page_win32.h"
+#include "support/dialogs.h"
 #include "support/fakes_win32.h"
 #include "support/win32_test_support.h"
 
@@ -213,18 +214,17 @@ TEST_F(SettingsPageTest, RealMessageBoxShowsTheTextWithoutCaption) {
   page_ = std::make_unique<SettingsPage>(testing_support::TestSettings(), real, chooser_);
   OpenPage();
   SetBell(folder_ + "\\missing.wav");
-  std::vector<SeenBox> seen;
-  {
-    MessageBoxCloser closer(IDOK);
-    page_->SaveSettings();
-    seen = closer.Seen();
-    // The page saves again when destroyed: the closer answers that box too.
-    parent_.reset();
-    page_.reset();
-  }
-  ASSERT_EQ(1u, seen.size());
-  EXPECT_EQ("ベルファイルが有効ではありません。", seen[0].text);
-  EXPECT_EQ("", seen[0].caption);
+  std::string text, caption;
+  ModalScript user({WhenDialog(IsMessageBox, [&](HWND box) {
+    text = ItemText(box, 0xFFFF);
+    caption = WindowText(box);
+    PostClick(box, IDOK);
+  })});
+  page_->SaveSettings();
+  EXPECT_TRUE(user.Done());
+  EXPECT_EQ("ベルファイルが有効ではありません。", text);
+  EXPECT_EQ("", caption);
+  SetBell("");  // nothing to refuse when the page saves at its end
 }
 
 }  // namespace

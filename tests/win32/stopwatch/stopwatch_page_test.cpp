@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "base/clock_win32.h"
+#include "base/tick_source_win32.h"
 #include "ui/messages.h"
 #include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "stopwatch/stopwatch_page_win32.h"
+#include "support/dialogs.h"
 #include "support/fakes_win32.h"
 #include "support/win32_test_support.h"
 #include "support/name_change_counter.h"
@@ -46,6 +48,7 @@ class StopwatchPageTest : public ::testing::Test {
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     page_->Open(parent_->Window(), statusBar_, kTabHeaderHeight);
+    systemTicks_.Bind(Page());
     PumpMessages();
   }
   // As at program end: the windows go first (saving the settings), then the object.
@@ -127,14 +130,14 @@ class StopwatchPageTest : public ::testing::Test {
   }
   UINT MenuState(HMENU menu, int command) { return GetMenuState(menu, command, MF_BYCOMMAND); }
 
-  fakes::PeriodicTickSource ticks_;
+  fakes::TickSource ticks_;
   fakes::MonotonicClock countClock_;
   fakes::LocalClock clock_;
   fakes::FileChooser chooser_;
   fakes::ActivityReport activity_;
   desktop::ActivityReport* report_ = &activity_;  // whom the page tells
   // The program's own services, for the tests of real time.
-  MultimediaTickSource systemTicks_;
+  MultimediaTickSource systemTicks_{WM_MIPO_STOPWATCH_TICK};
   PerformanceCounterClock counterClock_;
   SystemLocalClock systemClock_;
   SystemFileChooser systemChooser_;
@@ -182,7 +185,6 @@ TEST_F(StopwatchPageTest, LapModeRunFillsRowsFromTheButtonsAndTicks) {
   OpenPage();
   Command(IDC_SW_START);
   EXPECT_TRUE(ticks_.armed);
-  EXPECT_EQ(Page(), ticks_.target);
   EXPECT_EQ(1u, ticks_.period);
   EXPECT_EQ("ラップ計測", ItemText(Page(), IDC_SW_START));
   EXPECT_TRUE(Enabled(IDC_SW_STOP));
@@ -211,19 +213,20 @@ TEST_F(StopwatchPageTest, LapModeRunFillsRowsFromTheButtonsAndTicks) {
             RowCells(1));
 }
 
-TEST_F(StopwatchPageTest, StoppingDropsTicksStillQueued) {
+TEST_F(StopwatchPageTest, StoppingDisarmsTheTickAndTicksStillQueuedCountNothing) {
   OpenPage();
   Command(IDC_SW_START);
   Tick(10);
   for (int i = 0; i < 5; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
   SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_STOP, BN_CLICKED), 0);
-  EXPECT_FALSE(QueuedTick());
+  EXPECT_FALSE(ticks_.armed);
+  countClock_.Pass(5);
   PumpMessages();
   EXPECT_EQ("00:00:00:010", Cell(0, 4));
   EXPECT_EQ("00:00:00:010", Shown());
 }
 
-TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
+TEST_F(StopwatchPageTest, NormalModePausesWithARowAndIgnoresQueuedTicks) {
   OpenPage();
   Command(IDC_SW_MODE);
   EXPECT_EQ("通常", ItemText(Page(), IDC_SW_MODE));
@@ -233,7 +236,9 @@ TEST_F(StopwatchPageTest, NormalModePausesWithARowAndDropsQueuedTicks) {
   Tick(2000);
   for (int i = 0; i < 5; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
   SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_START, BN_CLICKED), 0);
-  EXPECT_FALSE(QueuedTick());
+  EXPECT_FALSE(ticks_.armed);
+  countClock_.Pass(5);
+  PumpMessages();
   EXPECT_EQ("再開", ItemText(Page(), IDC_SW_START));
   EXPECT_EQ("再開：通常 ストップ：通常", Status());
   ASSERT_EQ(1, Rows());
@@ -415,19 +420,6 @@ LRESULT CALLBACK RecordMenuLoop(HWND window, UINT message, WPARAM wParam, LPARAM
   return CallWindowProcA(g_pageProcedure, window, message, wParam, lParam);
 }
 
-// Closes the popup menu as Esc would, once it is on the screen.
-DWORD WINAPI CloseMenuWhenShown(LPVOID) {
-  for (int i = 0; i < 300; ++i) {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu != nullptr && IsWindowVisible(menu)) {
-      PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-      return 0;
-    }
-    Sleep(10);
-  }
-  return 1;
-}
-
 TEST_F(StopwatchPageTest, ContextMenuRequestOnTheHeaderOffersTheMenuAndOnTheRowsNothing) {
   OpenPage();
   HWND header = reinterpret_cast<HWND>(SendMessageA(List(), LVM_GETHEADER, 0, 0));
@@ -443,11 +435,12 @@ TEST_F(StopwatchPageTest, ContextMenuRequestOnTheHeaderOffersTheMenuAndOnTheRows
                MAKELPARAM(listRect.left + 10, listRect.bottom - 10));
   EXPECT_FALSE(g_menuOpened);
 
-  HANDLE closer = CreateThread(nullptr, 0, CloseMenuWhenShown, nullptr, 0, nullptr);
-  SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
-               MAKELPARAM(headerRect.left + 5, headerRect.top + 3));
-  WaitForSingleObject(closer, 5000);
-  CloseHandle(closer);
+  {
+    testing_support::ModalScript user({testing_support::WhenMenu(
+        [](HWND menu, const RECT&) { PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0); })});
+    SendMessageA(Page(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
+                 MAKELPARAM(headerRect.left + 5, headerRect.top + 3));
+  }
   EXPECT_TRUE(g_menuOpened);
   SetWindowLongPtrA(Page(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pageProcedure));
 }
@@ -611,7 +604,10 @@ TEST_F(StopwatchPageTest, ListFillsThePageWidthAndEndsAboveTheStatusBar) {
   EXPECT_EQ(bar.top - 5, list.bottom);
 }
 
+// The real tick source: it posts to the window it is bound to, and a stop drops
+// what it queued there.
 TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
+  EXPECT_FALSE(systemTicks_.Arm(10));  // bound to no window yet
   OpenPage(true);
   ChooseAccuracy(1);
   Command(IDC_SW_START);
@@ -621,7 +617,8 @@ TEST_F(StopwatchPageTest, MultimediaTimerTicksReachThePage) {
     PumpMessages();
   }
   EXPECT_GE(page_->Engine().Ticks(), 3u);
-  Command(IDC_SW_STOP);
+  for (int i = 0; i < 3; ++i) PostMessageA(Page(), WM_MIPO_STOPWATCH_TICK, 0, 0);
+  SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_SW_STOP, BN_CLICKED), 0);
   EXPECT_FALSE(QueuedTick());
   const uint64_t stopped = page_->Engine().Ticks();
   // Real time: that no tick comes after the stop can only be seen by letting 50
@@ -664,18 +661,18 @@ TEST_F(StopwatchPageTest, PageNeverOpenedSavesNothing) {
   EXPECT_EQ("<missing>", ReadKey("Watch", "WatchAccuracy"));
 }
 
-TEST_F(StopwatchPageTest, ThreeSecondRunAtOneMillisecondAnnouncesItsNameAtMostFourTimes) {
-  OpenPage(true);
+// The announcements are paced by the clock the run is counted by: three
+// seconds at 1 ms are heard as each second comes, and the stop at once.
+TEST_F(StopwatchPageTest, ThreeSecondRunAtOneMillisecondAnnouncesEachSecondAndTheStop) {
+  OpenPage();
   testing_support::NameChangeCounter changes(page_->Display().Window());
   Command(IDC_SW_START);
-  // Real time: the announcements are paced by the real clock, so only three
-  // real seconds of the 1 ms multimedia timer show the pace.
-  for (const DWORD end = GetTickCount() + 3000; GetTickCount() < end; PumpMessages())
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  Tick(2999);
+  EXPECT_EQ(2, changes.Count());
+  Tick(1);
+  EXPECT_EQ(3, changes.Count());
   Command(IDC_SW_STOP);
-  std::printf("name changes in 3 s at 1 ms: %d, to %s\n", changes.Count(), Shown().c_str());
-  EXPECT_GE(changes.Count(), 2);  // the seconds as they passed, and the stop
-  EXPECT_LE(changes.Count(), 4);
+  EXPECT_EQ(4, changes.Count());
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 
 #include "win32_test_support.h"
 
+#include "app/main_dialog_ids.h"
+
 namespace testing_support {
 
 void PumpMessages() {
@@ -28,6 +30,8 @@ std::string ExeFolder() {
   return s.substr(0, s.find_last_of('\\'));
 }
 
+}  // namespace
+
 void DeleteTree(const std::string& folder) {
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
@@ -37,19 +41,17 @@ void DeleteTree(const std::string& folder) {
       if (name == "." || name == "..")
         continue;
       const std::string full = folder + "\\" + name;
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         DeleteTree(full);
-      } else {
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      else
         DeleteFileA(full.c_str());
-      }
     } while (FindNextFileA(find, &data));
     FindClose(find);
   }
+  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
   RemoveDirectoryA(folder.c_str());
 }
-
-}  // namespace
 
 SettingsFile& TestSettings() {
   static SettingsFile settings("");
@@ -102,72 +104,14 @@ std::string ItemText(HWND dialog, int id) {
   return WindowText(GetDlgItem(dialog, id));
 }
 
-MessageBoxCloser::MessageBoxCloser(int answer) : uiThread_(GetCurrentThreadId()), answer_(answer) {
-  InitializeCriticalSection(&lock_);
-  stop_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-  thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
-}
-
-MessageBoxCloser::~MessageBoxCloser() {
-  SetEvent(stop_);
-  WaitForSingleObject(thread_, INFINITE);
-  CloseHandle(thread_);
-  CloseHandle(stop_);
-  DeleteCriticalSection(&lock_);
-}
-
-std::vector<SeenBox> MessageBoxCloser::Seen() {
-  EnterCriticalSection(&lock_);
-  std::vector<SeenBox> copy = seen_;
-  LeaveCriticalSection(&lock_);
-  return copy;
-}
-
-namespace {
-struct Search {
-  std::vector<HWND> boxes;
-};
-BOOL CALLBACK CollectBox(HWND window, LPARAM data) {
-  char cls[32] = {};
-  GetClassNameA(window, cls, sizeof(cls));
-  // A message box: a dialog with the text static 0xFFFF and no edit field (the
-  // program's own dialogs may use 0xFFFF for their unnamed labels too).
-  if (std::string(cls) == "#32770" && IsWindowVisible(window) &&
-      GetDlgItem(window, 0xFFFF) != nullptr &&
-      FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr) {
-    reinterpret_cast<Search*>(data)->boxes.push_back(window);
-  }
-  return TRUE;
-}
-}  // namespace
-
-DWORD WINAPI MessageBoxCloser::Run(LPVOID param) {
-  MessageBoxCloser* self = static_cast<MessageBoxCloser*>(param);
-  std::vector<HWND> answered;
-  while (WaitForSingleObject(self->stop_, 20) == WAIT_TIMEOUT) {
-    Search search;
-    EnumThreadWindows(self->uiThread_, CollectBox, reinterpret_cast<LPARAM>(&search));
-    for (HWND box : search.boxes) {
-      bool done = false;
-      for (HWND a : answered) done = done || a == box;
-      if (done && IsWindow(box))
-        continue;
-      SeenBox seen;
-      seen.caption = WindowText(box);
-      seen.text = WindowText(GetDlgItem(box, 0xFFFF));
-      // Wine keeps the icon control even for boxes without an icon; only
-      // the icon it holds tells them apart.
-      HWND icon = GetDlgItem(box, 0x0440);
-      seen.hasIcon = icon != nullptr && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
-      EnterCriticalSection(&self->lock_);
-      self->seen_.push_back(seen);
-      LeaveCriticalSection(&self->lock_);
-      answered.push_back(box);
-      PostMessageA(box, WM_COMMAND, MAKEWPARAM(self->answer_, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(GetDlgItem(box, self->answer_)));
-    }
-  }
-  return 0;
+void SelectTab(HWND mainDialog, int index) {
+  HWND tab = GetDlgItem(mainDialog, IDC_MAIN_TAB);
+  NMHDR header = {tab, IDC_MAIN_TAB, static_cast<UINT>(TCN_SELCHANGING)};
+  SendMessageA(mainDialog, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
+  SendMessageA(tab, TCM_SETCURSEL, index, 0);
+  header.code = static_cast<UINT>(TCN_SELCHANGE);
+  SendMessageA(mainDialog, WM_NOTIFY, IDC_MAIN_TAB, reinterpret_cast<LPARAM>(&header));
+  PumpMessages();
 }
 
 namespace {

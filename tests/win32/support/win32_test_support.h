@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "settings/settings_file_win32.h"
 
@@ -27,34 +26,12 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 // Reads a key of TestSettings() ("<missing>" when absent).
 std::string ReadKey(const char* section, const char* key);
 
-// A message box seen by the closer: its caption, text and icon style bits.
-struct SeenBox {
-  std::string caption;
-  std::string text;
-  bool hasIcon = false;
-};
+// Empties folder and removes it, read-only files and subfolders included.
+void DeleteTree(const std::string& folder);
 
-// Watches this thread's windows from a helper thread and answers every message
-// box that appears (a dialog holding the static text id 0xFFFF) with the given
-// button, recording what it showed. Other dialogs are left alone.
-class MessageBoxCloser {
- public:
-  explicit MessageBoxCloser(int answer = IDOK);
-  ~MessageBoxCloser();
-  MessageBoxCloser(const MessageBoxCloser&) = delete;
-  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
-
-  std::vector<SeenBox> Seen();
-
- private:
-  static DWORD WINAPI Run(LPVOID self);
-  DWORD uiThread_;
-  int answer_;
-  HANDLE thread_ = nullptr;
-  HANDLE stop_ = nullptr;
-  CRITICAL_SECTION lock_;
-  std::vector<SeenBox> seen_;
-};
+// Chooses tab index of the main dialog as a click on its tab control does:
+// the changing notice, the new selection, the changed notice.
+void SelectTab(HWND mainDialog, int index);
 
 // A plain top-level window to parent pages in tests; destroyed with the object.
 class TestParentWindow {

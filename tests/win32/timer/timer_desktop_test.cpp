@@ -17,13 +17,7 @@ using timer_page_test::TimerPageTest;
 
 class TimerDesktopTest : public TimerPageTest {
  protected:
-  void OpenReportingPage() {
-    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
-                              names_, bellDevice_, monitors_, activity_));
-    page_->Open(parent_->Window(), statusBar_, 20);
-    testing_support::PumpMessages();
-    ASSERT_NE(nullptr, Page());
-  }
+  void OpenReportingPage() { OpenPage(activity_); }
   fakes::ActivityReport activity_;
 };
 
@@ -55,7 +49,7 @@ TEST_F(TimerDesktopTest, WakingAfterZeroMakesUpTheOverrunAtOnce) {
   ChooseMode(timer::kOverrun);
   SetFields("00", "00", "10");
   Click(IDC_TM_START);
-  fakeRunClock_.Pass(25000);
+  runClock_.Pass(25000);
   page_->CatchUpAfterSleep();
   EXPECT_EQ("00:00:15", Shown());
   EXPECT_TRUE(page_->Engine().Overrun());
@@ -71,14 +65,9 @@ TEST_F(TimerDesktopTest, WakingAfterZeroMakesUpTheOverrunAtOnce) {
 class TimerNotificationTest : public TimerPageTest {
  protected:
   void OpenPresentPage() {
-    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
-                              names_, bellDevice_, monitors_, presence_));
-    page_->Open(parent_->Window(), statusBar_, 20);
-    testing_support::PumpMessages();
-    ASSERT_NE(nullptr, Page());
+    OpenPage(presence_);
     presence_.NotificationAreaSwitched(true);
   }
-  void TearDown() override { ClosePage(); }  // before the presence goes
   fakes::Desktop desktop_;
   fakes::NotificationIcon icon_;
   desktop::DesktopPresence presence_{desktop_, desktop_, desktop_, icon_};

@@ -1,6 +1,7 @@
 // A timer page in a plain parent window with its own status bar, driven the way
 // a user's clicks and the timer service would drive it: commands are sent,
-// one-second ticks are posted, the clock and the name dialog are stand-ins.
+// one-second ticks are posted; the clocks, the name dialog, the bell device and
+// the message boxes are stand-ins.
 #pragma once
 
 #include <windows.h>
@@ -12,38 +13,14 @@
 #include <string>
 
 #include "base/clock.h"
-#include "base/clock_win32.h"
-#include "base/tick_source_win32.h"
-#include "bell/bell_device_win32.h"
 #include "ui/messages.h"
 #include "settings/settings_file_win32.h"
-#include "timer/preset_name_dialog_win32.h"
 #include "timer/timer_dialog_ids.h"
 #include "timer/timer_page_win32.h"
 #include "support/fakes_win32.h"
 #include "win32_test_support.h"
 
 namespace timer_page_test {
-
-// What the name dialog answers: a name with OK, or cancel when null.
-inline const char*& NextPresetName() {
-  static const char* name = nullptr;
-  return name;
-}
-inline int& NameDialogRuns() {
-  static int runs = 0;
-  return runs;
-}
-class FakeNameAsker : public PresetNameAsker {
- public:
-  int Ask(HWND, char* buffer) override {
-    ++NameDialogRuns();
-    if (NextPresetName() == nullptr)
-      return IDCANCEL;
-    lstrcpynA(buffer, NextPresetName(), 65);
-    return IDOK;
-  }
-};
 
 class TimerPageTest : public ::testing::Test {
  protected:
@@ -52,8 +29,6 @@ class TimerPageTest : public ::testing::Test {
     folder_ = testing_support::UseFreshSettings(std::string("timer_") + info->test_suite_name() +
                                                 "_" + info->name());
     clock_.now = {2024, 5, 3, 10, 12, 0, 0, 0};
-    NextPresetName() = nullptr;
-    NameDialogRuns() = 0;
     parent_.reset(new testing_support::TestParentWindow(500, 500));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
                                  parent_->Window(), nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -66,11 +41,12 @@ class TimerPageTest : public ::testing::Test {
     parent_.reset();
   }
 
-  // Creates the page (settings are read now) on the tick source, the fake
-  // clock and the fake name dialog.
-  void OpenPage() {
-    page_.reset(new TimerPage(testing_support::TestSettings(), *tickSource_, *runClock_, clock_,
-                              names_, bellDevice_, monitors_));
+  // Creates the page (settings are read now) on the recording tick source,
+  // the fake clocks, name dialog, bell device and boxes, telling activity what
+  // it does.
+  void OpenPage(desktop::ActivityReport& activity = desktop::UnheardActivity()) {
+    page_.reset(new TimerPage(testing_support::TestSettings(), ticks_, runClock_, clock_, names_,
+                              bellDevice_, monitors_, boxes_, activity));
     page_->Open(parent_->Window(), statusBar_, 20);
     testing_support::PumpMessages();
     ASSERT_NE(nullptr, Page());
@@ -141,7 +117,7 @@ class TimerPageTest : public ::testing::Test {
   void Tick(int count = 1, bool moveClock = true) {
     for (int i = 0; i < count; ++i) {
       if (moveClock)
-        fakeRunClock_.Pass(1000);
+        runClock_.Pass(1000);
       PostMessageA(Page(), WM_MIPO_TIMER_TICK, 0, 0);
       testing_support::PumpMessages();
     }
@@ -186,16 +162,13 @@ class TimerPageTest : public ::testing::Test {
   std::string folder_;
   std::unique_ptr<testing_support::TestParentWindow> parent_;
   HWND statusBar_ = nullptr;
-  fakes::PeriodicTickSource ticks_;
-  MultimediaTickSource realTicks_;
-  PeriodicTickSource* tickSource_ = &ticks_;
-  fakes::MonotonicClock fakeRunClock_;
-  PerformanceCounterClock realRunClock_;
-  MonotonicClock* runClock_ = &fakeRunClock_;
+  fakes::TickSource ticks_;
+  fakes::MonotonicClock runClock_;
   fakes::LocalClock clock_;
   fakes::MonitorLookup monitors_;
-  FakeNameAsker names_;
-  MciBellDevice bellDevice_;
+  fakes::PresetNameAsker names_;
+  fakes::BellDevice bellDevice_;
+  fakes::MessageBoxes boxes_;
   std::unique_ptr<TimerPage> page_;
 };
 

@@ -8,47 +8,11 @@
 #include <vector>
 
 #include "timer_page_fixture.h"
-#include "wait_until.h"
 
 namespace {
 
-using testing_support::MessageBoxCloser;
 using testing_support::ReadKey;
 using timer_page_test::TimerPageTest;
-
-std::vector<std::string> BoxTexts(MessageBoxCloser& closer) {
-  std::vector<std::string> texts;
-  for (const testing_support::SeenBox& box : closer.Seen()) {
-    EXPECT_EQ("", box.caption);
-    texts.push_back(box.text);
-  }
-  return texts;
-}
-
-// A message box of this thread still open (a dialog with the text static 0xFFFF
-// and no edit field, as the closer tells them).
-BOOL CALLBACK FindOpenBox(HWND window, LPARAM found) {
-  char cls[32] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (std::string(cls) == "#32770" && IsWindowVisible(window) &&
-      GetDlgItem(window, 0xFFFF) != nullptr &&
-      FindWindowExA(window, nullptr, "Edit", nullptr) == nullptr) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Waits for the closer to have answered every box that appeared.
-void LetCloserFinish() {
-  testing_support::WaitUntil(
-      [] {
-        bool open = false;
-        EnumThreadWindows(GetCurrentThreadId(), FindOpenBox, reinterpret_cast<LPARAM>(&open));
-        return !open;
-      },
-      2000);
-}
 
 bool Shows(HWND window) {
   return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -104,11 +68,14 @@ TEST_F(TimerPageTest, OutOfRangeFieldsAreRefusedWithTheirMessage) {
       {"00", "00", "99", "秒は0～59の間で設定してください。"},
   };
   for (const Case& c : cases) {
-    MessageBoxCloser closer;
+    boxes_.boxes.clear();
     SetFields(c.h, c.m, c.s);
     Click(IDC_TM_START);
-    LetCloserFinish();
-    EXPECT_EQ(std::vector<std::string>{c.message}, BoxTexts(closer));
+    ASSERT_EQ(1u, boxes_.boxes.size());
+    EXPECT_EQ(c.message, boxes_.boxes[0].text);
+    EXPECT_EQ("", boxes_.boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK), boxes_.boxes[0].type);
+    EXPECT_EQ(Page(), boxes_.boxes[0].owner);
     EXPECT_EQ("スタート", Text(IDC_TM_START));
     EXPECT_FALSE(page_->Engine().Running());
   }
@@ -116,14 +83,12 @@ TEST_F(TimerPageTest, OutOfRangeFieldsAreRefusedWithTheirMessage) {
 
 TEST_F(TimerPageTest, ZeroDurationAndMidnightAlarmAreRefusedSilently) {
   OpenPage();
-  MessageBoxCloser closer;
   SetFields("00", "00", "00");
   Click(IDC_TM_START);
   ChooseMode(4);
   SetFields("00", "00", "00");
   Click(IDC_TM_START);
-  LetCloserFinish();
-  EXPECT_TRUE(closer.Seen().empty());
+  EXPECT_TRUE(boxes_.boxes.empty());
   EXPECT_FALSE(page_->Engine().Running());
   EXPECT_EQ("スタート", Text(IDC_TM_START));
 }
@@ -144,39 +109,18 @@ TEST_F(TimerPageTest, CountdownRunsOnPostedTicksAndStopsItself) {
   EXPECT_EQ("", Status());
 }
 
-TEST_F(TimerPageTest, StopThrowsAwayTicksAlreadyQueued) {
+// A run ticks once a second; after the stop the tick is disarmed, and a tick
+// that still arrives counts nothing.
+TEST_F(TimerPageTest, RunArmsTheOneSecondTickAndAStoppedRunIgnoresLateOnes) {
   OpenPage();
   SetFields("00", "00", "10");
   Click(IDC_TM_START);
-  for (int i = 0; i < 3; ++i) PostMessageA(Page(), WM_MIPO_TIMER_TICK, 0, 0);
-  SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_TM_STOP, BN_CLICKED), 0);
-  MSG message;
-  EXPECT_FALSE(PeekMessageA(&message, Page(), WM_MIPO_TIMER_TICK, WM_MIPO_TIMER_TICK, PM_NOREMOVE));
-  testing_support::PumpMessages();
-  EXPECT_EQ("00:00:10", Shown());
-}
-
-// The one test on the real multimedia timer: its ticks reach the page, and a
-// stop leaves none behind.
-TEST_F(TimerPageTest, RealTimerServiceTicksOnceASecond) {
-  tickSource_ = &realTicks_;
-  runClock_ = &realRunClock_;
-  OpenPage();
-  SetFields("00", "00", "09");
-  Click(IDC_TM_START);
-  const DWORD started = GetTickCount();
-  while (Shown() == "00:00:09" && GetTickCount() - started < 5000) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    testing_support::PumpMessages();
-  }
-  EXPECT_EQ("00:00:08", Shown());
-  EXPECT_GE(GetTickCount() - started, 900u);
+  EXPECT_TRUE(ticks_.armed);
+  EXPECT_EQ(1000u, ticks_.period);
   Click(IDC_TM_STOP);
-  // Real time: that the real one-second timer sends no tick after the stop can
-  // only be seen by letting more than one of its periods pass.
-  Sleep(1200);
-  testing_support::PumpMessages();
-  EXPECT_EQ("00:00:08", Shown());
+  EXPECT_FALSE(ticks_.armed);
+  Tick(3);
+  EXPECT_EQ("00:00:10", Shown());
 }
 
 TEST_F(TimerPageTest, PauseShowsResumeAndHoldsTheTime) {
@@ -392,8 +336,24 @@ TEST_F(TimerPageTest, BellSwitchTellsWhatItDoes) {
   EXPECT_TRUE(page_->Engine().BellOn());
 }
 
+// Without a bell file the zero sounds the system's asterisk, once; with the
+// bell switched off, nothing.
+TEST_F(TimerPageTest, ZeroWithoutABellFileSoundsTheSystemAsteriskOnce) {
+  OpenPage();
+  SetFields("00", "00", "01");
+  Click(IDC_TM_START);
+  Tick();
+  EXPECT_EQ(std::vector<UINT>{MB_ICONASTERISK}, bellDevice_.beeps);
+  EXPECT_TRUE(bellDevice_.sent.empty());
+  Toggle(IDC_TM_BELL_SWITCH);
+  Click(IDC_TM_START);
+  Tick();
+  EXPECT_EQ(1u, bellDevice_.beeps.size());
+}
+
 TEST_F(TimerPageTest, BellFileThatCannotBeOpenedDoesNotStopTheTimer) {
   WriteKey("SettingData", "BellFile", (folder_ + "\\missing.wav").c_str());
+  bellDevice_.failing = MCI_OPEN;
   OpenPage();
   EXPECT_STREQ((folder_ + "\\missing.wav").c_str(), page_->Engine().BellFile());
   ChooseMode(1);  // repeat, endless: rings at every zero and goes on
@@ -405,6 +365,7 @@ TEST_F(TimerPageTest, BellFileThatCannotBeOpenedDoesNotStopTheTimer) {
   Tick(3);
   EXPECT_EQ("00:00:01", Shown());
   EXPECT_TRUE(page_->Engine().Running());
+  EXPECT_TRUE(bellDevice_.beeps.empty());  // no system sound in its place
 }
 
 TEST_F(TimerPageTest, AlarmModeFillsTheFieldsFromTheClockAndGivesTheDurationBack) {

@@ -9,16 +9,14 @@
 namespace {
 
 using testing_support::ReadKey;
-using timer_page_test::NameDialogRuns;
-using timer_page_test::NextPresetName;
 using timer_page_test::TimerPageTest;
 
 class TimerPresetsTest : public TimerPageTest {
  protected:
   void AddPreset(const char* name) {
-    NextPresetName() = name;
+    names_.answer = name;
     Click(IDC_TM_PRESET_ADD);
-    NextPresetName() = nullptr;
+    names_.answer = nullptr;
   }
   void ApplyPreset(int position) { Choose(IDC_TM_PRESETS, position); }
   std::string PresetNames() const {
@@ -59,7 +57,7 @@ TEST_F(TimerPresetsTest, NewestPresetStandsFirstAndSurvivesARestart) {
 TEST_F(TimerPresetsTest, CancelledNameDialogChangesNothing) {
   OpenPage();
   AddPreset(nullptr);
-  EXPECT_EQ(1, NameDialogRuns());
+  EXPECT_EQ(1, names_.asks);
   EXPECT_EQ("", PresetNames());
   EXPECT_FALSE(Enabled(IDC_TM_PRESET_DELETE));
   EXPECT_EQ(0, static_cast<int>(page_->Presets().size()));
