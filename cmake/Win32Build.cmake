@@ -13,9 +13,10 @@ endif()
 set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32 kernel32)
 
 # comdlg32 (the file and font choosers), winmm (the tick timer and the bell),
-# ole32 (the taskbar list, made once the taskbar button exists) and shell32 (F1)
-# are first needed when the user picks a file or a font, starts a watch, hears
-# the bell, sees the taskbar button or asks for help, but as plain imports they
+# ole32 (the taskbar list, made once the taskbar button exists) and shell32 (F1,
+# and the notification area's icon unless it is switched off) are first needed
+# when the user picks a file or a font, starts a watch, hears the bell, sees the
+# taskbar button, asks for help or the icon is shown, but as plain imports they
 # are loaded, with what they pull in (shlwapi, winspool, rpcrt4, combase,
 # msacm32 ...), before the first window can show. With mingw they are
 # delay-loaded instead: the first call loads the DLL.
@@ -37,7 +38,7 @@ if(NOT MSVC AND CMAKE_DLLTOOL)
       "comdlg32|ChooseFontA@4 GetOpenFileNameA@4 GetSaveFileNameA@4"
       "winmm|timeBeginPeriod@4 timeEndPeriod@4 timeKillEvent@4 timeSetEvent@20 mciSendCommandA@16"
       "ole32|CoInitializeEx@8 CoUninitialize@0 CoCreateInstance@20"
-      "shell32|ShellExecuteA@24")
+      "shell32|ShellExecuteA@24 Shell_NotifyIconA@8")
   set(_symbol_prefix "_")
   if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(_symbol_prefix)

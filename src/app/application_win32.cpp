@@ -18,7 +18,7 @@ Application::Application(const SettingsFile& settingsFile, MonotonicClock& fineC
       stopwatchPage_(settings_, stopwatchTicks_, runClock_, localClock_, fileChooser_, presence_),
       timerPage_(settings_, timerTicks_, runClock_, localClock_, presetNames_, bellDevice_,
                  monitors_, messageBoxes_, presence_),
-      settingsPage_(settings_, messageBoxes_, fileChooser_) {
+      settingsPage_(settings_, messageBoxes_, fileChooser_, presence_) {
   // Before any display reads its font: fonts keep their size in points when
   // the scaling changed since the files were written.
   display::KeepFontFilesAt(settings_, ScreenDpi());

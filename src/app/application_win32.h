@@ -10,6 +10,7 @@
 #include "desktop/attention_win32.h"
 #include "desktop/desktop_presence.h"
 #include "desktop/document_opener_win32.h"
+#include "desktop/notification_area_win32.h"
 #include "desktop/taskbar_list_win32.h"
 #include "display/monitors_win32.h"
 #include "settings/file_chooser_win32.h"
@@ -47,6 +48,7 @@ class Application {
   struct WindowServices {
     TaskbarList& taskbar;
     WindowAttention& attention;
+    ShellNotificationIcon& notificationIcon;
     desktop::DesktopPresence& presence;
     DocumentOpener& documents;
     MessageBoxes& messageBoxes;
@@ -55,8 +57,8 @@ class Application {
     MultimediaTickSource& timerTicks;
   };
   WindowServices Services() {
-    return {taskbar_,      attention_,      presence_,  documents_,
-            messageBoxes_, stopwatchTicks_, timerTicks_};
+    return {taskbar_,   attention_,    notificationIcon_, presence_,
+            documents_, messageBoxes_, stopwatchTicks_,   timerTicks_};
   }
 
  private:
@@ -80,12 +82,14 @@ class Application {
   MciBellDevice bellDevice_;
   SystemMonitors monitors_;
   ShellDocumentOpener documents_;
-  // The taskbar button, the awake request and the call for attention, told by
-  // the pages what they do; bound to the main window as it is created.
+  // The taskbar button, the awake request, the call for attention and the
+  // notification area's icon, told by the pages what they do; bound to the
+  // main window as it is created.
   TaskbarList taskbar_;
   ThreadAwakeRequest awake_;
   WindowAttention attention_;
-  desktop::DesktopPresence presence_{taskbar_, awake_, attention_};
+  ShellNotificationIcon notificationIcon_;
+  desktop::DesktopPresence presence_{taskbar_, awake_, attention_, notificationIcon_};
 
   StopwatchPage stopwatchPage_;
   TimerPage timerPage_;

@@ -5,3 +5,6 @@
 #define IDI_APP_ICON 106
 #define IDC_MAIN_TAB 1000
 #define IDC_FRONT_SWITCH 1060
+// Commands of the notification area icon's menu.
+#define IDM_NOTIFY_SHOW_WINDOW 5100
+#define IDM_NOTIFY_EXIT 5101

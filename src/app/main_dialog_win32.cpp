@@ -74,7 +74,14 @@ bool MainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*)
       app_.Services().presence.TaskbarReady();
     return false;
   }
+  if (message == ShellNotificationIcon::AreaCreatedMessage()) {
+    app_.Services().presence.NotificationAreaReady();
+    return false;
+  }
   switch (message) {
+    case WM_MIPO_NOTIFICATION_ICON:
+      OnNotificationIcon(wParam, lParam);
+      return true;
     case WM_HELP:
       // F1 in any control of any page reaches here through the parents.
       OpenHelp(Window(), ProgramFolder(), app_.Services().documents, app_.Services().messageBoxes);
@@ -127,10 +134,20 @@ bool MainDialog::OnNotify(NMHDR* header, LRESULT*) {
 }
 
 bool MainDialog::OnCommand(int id, int, HWND) {
-  if (id != IDC_FRONT_SWITCH)
-    return false;
-  OnFrontSwitch();
-  return true;
+  switch (id) {
+    case IDC_FRONT_SWITCH:
+      OnFrontSwitch();
+      return true;
+    case IDM_NOTIFY_SHOW_WINDOW:
+      BringToFront();
+      return true;
+    case IDM_NOTIFY_EXIT:
+      // As the close box: the modal run ends and everything is saved.
+      SendMessageA(Window(), WM_CLOSE, 0, 0);
+      return true;
+    default:
+      return false;
+  }
 }
 
 HWND MainDialog::Tab() const {
@@ -160,6 +177,10 @@ bool MainDialog::OnInitDialog() {
     CheckDlgButton(Window(), IDC_FRONT_SWITCH, BST_CHECKED);
 
   app_.Services().attention.Bind(Window());
+  app_.Services().notificationIcon.Bind(Window(), WM_MIPO_NOTIFICATION_ICON, instance,
+                                        IDI_APP_ICON);
+  app_.Services().presence.NotificationAreaSwitched(desktop::NotificationAreaOn(
+      app_.Settings().ReadInt(schema::kSettingSection, schema::kNotificationArea, 1)));
 
   const int startTab = ChooseStartTab();
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
@@ -442,6 +463,26 @@ void MainDialog::OnEndSession(bool ending) {
   // in the same order, and stops its timers and hooks; nothing is left to be
   // written twice.
   DestroyWindow(Window());
+}
+
+void MainDialog::OnNotificationIcon(WPARAM wParam, LPARAM lParam) {
+  ShellNotificationIcon& icon = app_.Services().notificationIcon;
+  switch (icon.ActionOf(wParam, lParam)) {
+    case desktop::kIconBringToFront:
+      BringToFront();
+      break;
+    case desktop::kIconOfferMenu:
+      OfferNotificationMenu(Window(), icon.MenuPoint(wParam), IDM_NOTIFY_SHOW_WINDOW,
+                            IDM_NOTIFY_EXIT);
+      break;
+    default:
+      break;
+  }
+}
+
+void MainDialog::BringToFront() {
+  ShowWindow(Window(), IsIconic(Window()) ? SW_RESTORE : SW_SHOW);
+  SetForegroundWindow(Window());
 }
 
 // The window moved to a monitor of another scaling (or the scaling changed);

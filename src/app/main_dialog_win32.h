@@ -54,6 +54,8 @@ class MainDialog : public Dialog {
   void MeasureMinimumWidth();
   void OnExitSizeMove();
   void OnEndSession(bool ending);
+  void OnNotificationIcon(WPARAM wParam, LPARAM lParam);
+  void BringToFront();
   void OnPowerBroadcast(WPARAM event);
   void LayOut(int clientWidth, int clientHeight);
 

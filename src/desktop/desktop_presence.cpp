@@ -10,7 +10,10 @@ class Unheard : public ActivityReport {
  public:
   void CountdownChanged(const ProgressView&) override {}
   void StopwatchTicking(bool) override {}
-  void CountdownReachedZero(bool) override {}
+  void CountdownReachedZero(const ZeroReport&) override {}
+  void CountdownTime(const WatchView&) override {}
+  void StopwatchTime(const WatchView&) override {}
+  void NotificationAreaSwitched(bool) override {}
 };
 
 }  // namespace
@@ -40,10 +43,11 @@ ActivityReport& UnheardActivity() {
 }
 
 DesktopPresence::DesktopPresence(TaskbarProgress& taskbar, AwakeRequest& awake,
-                                 AttentionSignal& attention)
+                                 AttentionSignal& attention, NotificationIcon& icon)
     : taskbar_(taskbar),
       awake_(awake),
       attention_(attention),
+      notifications_(icon),
       countdown_(kNothing),
       stopwatch_(false),
       shown_(kNothing),
@@ -64,18 +68,36 @@ void DesktopPresence::StopwatchTicking(bool ticking) {
 }
 
 // The full-screen display is in front of everything already; a window in
-// front needs no flashing either.
-void DesktopPresence::CountdownReachedZero(bool fullScreenShown) {
-  if (fullScreenShown || attention_.InFront())
+// front needs no flashing and no notification either.
+void DesktopPresence::CountdownReachedZero(const ZeroReport& zero) {
+  if (zero.fullScreenShown || attention_.InFront())
     return;
   attention_.Flash();
+  notifications_.Zero(zero);
+}
+
+void DesktopPresence::CountdownTime(const WatchView& view) {
+  notifications_.Countdown(view);
+}
+
+void DesktopPresence::StopwatchTime(const WatchView& view) {
+  notifications_.Stopwatch(view);
+}
+
+void DesktopPresence::NotificationAreaSwitched(bool on) {
+  notifications_.Switch(on);
 }
 
 void DesktopPresence::TaskbarReady() {
   taskbar_.Show(shown_);
 }
 
+void DesktopPresence::NotificationAreaReady() {
+  notifications_.Recreated();
+}
+
 void DesktopPresence::End() {
+  notifications_.End();
   countdown_ = kNothing;
   stopwatch_ = false;
   Apply();

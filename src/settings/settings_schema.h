@@ -25,13 +25,15 @@ constexpr char kFirstFlag[] = "FirstFlag";
 constexpr char kFontDpi[] = "FontDpi";
 
 // The settings tab: start at the last tab, the three trigger methods of the
-// stopwatch (start, lap, stop) and the bell file.
+// stopwatch (start, lap, stop), the bell file, and whether the program shows
+// its icon in the notification area (missing: it does).
 constexpr char kSettingSection[] = "SettingData";
 constexpr char kEndTab[] = "EndTab";
 constexpr char kStartMethod[] = "StartWay";
 constexpr char kLapMethod[] = "TimeWay";
 constexpr char kStopMethod[] = "EndWay";
 constexpr char kBellFile[] = "BellFile";
+constexpr char kNotificationArea[] = "NotifyIcon";
 
 // The stopwatch: accuracy, mode and which lap columns are shown.
 constexpr char kWatchSection[] = "Watch";

@@ -10,3 +10,6 @@
 #define IDC_SETTINGS_STOP_METHOD 1008   // list: trigger method that stops the stopwatch
 #define IDC_SETTINGS_BELL_FILE 1054     // edit: path of the bell sound file
 #define IDC_SETTINGS_BROWSE 1055        // button: choose the bell file
+
+// check box: the program's icon in the notification area
+#define IDC_SETTINGS_NOTIFICATION_AREA 1066

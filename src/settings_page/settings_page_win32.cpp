@@ -56,8 +56,13 @@ int Selection(HWND page, int id) {
 
 }  // namespace
 
-SettingsPage::SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser)
-    : Page(IDD_SETTINGS_PAGE), settings_(settings), boxes_(boxes), chooser_(chooser) {}
+SettingsPage::SettingsPage(const SettingsFile& settings, MessageBoxes& boxes, FileChooser& chooser,
+                           desktop::ActivityReport& activity)
+    : Page(IDD_SETTINGS_PAGE),
+      settings_(settings),
+      boxes_(boxes),
+      chooser_(chooser),
+      activity_(activity) {}
 
 void SettingsPage::BeforeShow(int command) {
   if (command != SW_HIDE)
@@ -74,6 +79,7 @@ void SettingsPage::SaveSettings() {
   values.startMethod = Selection(page, IDC_SETTINGS_START_METHOD);
   values.lapMethod = Selection(page, IDC_SETTINGS_LAP_METHOD);
   values.stopMethod = Selection(page, IDC_SETTINGS_STOP_METHOD);
+  values.notificationArea = IsDlgButtonChecked(page, IDC_SETTINGS_NOTIFICATION_AREA) == BST_CHECKED;
   values.bellFile = bellFile.c_str();
   PageSaveTarget target(settings_, page, boxes_);
   SaveSettingsValues(values, target);
@@ -89,6 +95,11 @@ void SettingsPage::OnInitPage() {
   FillTriggerMethodList(IDC_SETTINGS_START_METHOD, stored.start);
   FillTriggerMethodList(IDC_SETTINGS_LAP_METHOD, stored.lap);
   FillTriggerMethodList(IDC_SETTINGS_STOP_METHOD, stored.stop);
+  CheckDlgButton(Window(), IDC_SETTINGS_NOTIFICATION_AREA,
+                 desktop::NotificationAreaOn(
+                     settings_.ReadInt(schema::kSettingSection, schema::kNotificationArea, 1))
+                     ? BST_CHECKED
+                     : BST_UNCHECKED);
 
   char bellFile[kMaxPathChars] = {};
   settings_.ReadString(schema::kSettingSection, schema::kBellFile, "", bellFile, sizeof bellFile);
@@ -110,7 +121,13 @@ void SettingsPage::OnDestroy() {
   SaveSettings();
 }
 
-bool SettingsPage::OnCommand(int id, int, HWND) {
+bool SettingsPage::OnCommand(int id, int code, HWND) {
+  if (id == IDC_SETTINGS_NOTIFICATION_AREA && code == BN_CLICKED) {
+    // In force at once; stored with the other settings.
+    activity_.NotificationAreaSwitched(
+        IsDlgButtonChecked(Window(), IDC_SETTINGS_NOTIFICATION_AREA) == BST_CHECKED);
+    return true;
+  }
   if (id != IDC_SETTINGS_BROWSE)
     return false;
   Browse();  // whatever the notification

@@ -105,6 +105,7 @@ void SaveSettingsValues(const SettingsValues& values, SettingsSaveTarget& target
     std::snprintf(number, sizeof number, "%d", stored.method);
     target.Write(stored.key, number);
   }
+  target.Write(schema::kNotificationArea, values.notificationArea ? "1" : "0");
   const char* bell = values.bellFile != nullptr ? values.bellFile : "";
   const bool exists = bell[0] != '\0' && target.PathExists(bell);
   switch (JudgeBellFile(bell, exists)) {

@@ -44,6 +44,7 @@ struct SettingsValues {
   int startMethod = 0;
   int lapMethod = 0;
   int stopMethod = 0;
+  bool notificationArea = true;
   const char* bellFile = "";
 };
 
@@ -57,8 +58,8 @@ class SettingsSaveTarget {
   virtual void ReportInvalidBellFile() = 0;
 };
 
-// Writes EndTab, StartWay, TimeWay and EndWay, then BellFile when it is empty or
-// valid; an invalid bell file is reported instead and not written.
+// Writes EndTab, StartWay, TimeWay, EndWay and NotifyIcon, then BellFile when it
+// is empty or valid; an invalid bell file is reported instead and not written.
 void SaveSettingsValues(const SettingsValues& values, SettingsSaveTarget& target);
 
 // The rows of the file chooser's type list, in the order shown.

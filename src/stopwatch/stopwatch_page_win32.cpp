@@ -455,8 +455,29 @@ void StopwatchPage::Ports::EnableSetup(bool enable) {
 
 void StopwatchPage::Ports::SetStatus(const char* text) {
   page_->SetStatusText(text);
+  page_->ReportTime(true);  // every start, lap, pause, resume and stop ends here
 }
 
 void StopwatchPage::Ports::ShowText(const char* text) {
   page_->display_.ShowText(text);
+  page_->ReportTime(false);
+}
+
+// Runs with each redraw (at 1 ms at most every 10 ms), never on a tick alone;
+// the report goes out only when the whole seconds or the state change. A
+// state is told once its action is done (settled): midway through a start
+// the watch runs before its timer is armed.
+void StopwatchPage::ReportTime(bool settled) {
+  desktop::WatchView view = {desktop::kWatchStopped, false, 0};
+  if (engine_.IsRunning()) {
+    view.state = engine_.IsPaused() ? desktop::kWatchPaused : desktop::kWatchRunning;
+    view.seconds =
+        static_cast<long long>(engine_.Ticks() * engine_.CurrentAccuracy().tickPeriodMs / 1000);
+  }
+  if (!settled && view.state != reportedTime_.state)
+    return;
+  if (view != reportedTime_) {
+    reportedTime_ = view;
+    activity_.StopwatchTime(view);
+  }
 }

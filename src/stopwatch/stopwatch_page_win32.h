@@ -82,6 +82,8 @@ class StopwatchPage : public Page {
   // Handing the laps on, from the header menu.
   void OnExportCsv();
   void OnCopyToClipboard();
+  // Tells the activity report the watch's state and whole seconds when they change.
+  void ReportTime(bool settled);
 
   // Answers the engine's requests with the page's windows and services.
   class Ports : public TickSource, public LapRows, public StopwatchControls, public TimeReadout {
@@ -114,8 +116,10 @@ class StopwatchPage : public Page {
   TickSource& ticks_;
   FileChooser& chooser_;
   // Told from Arm and Disarm, which the engine calls exactly when counting
-  // starts and stops: nothing on the path of the fast ticks.
+  // starts and stops: nothing on the path of the fast ticks. The watch's state
+  // and whole seconds go out only when they change (ReportTime).
   desktop::ActivityReport& activity_;
+  desktop::WatchView reportedTime_ = {desktop::kWatchStopped, false, 0};
   // Destroyed in reverse order: hook libraries first, then the display, then
   // the list wrapper.
   ListViewControl listView_;

@@ -23,6 +23,7 @@ TimerEngine::TimerEngine(const TimerPorts& ports)
       armed_(false),
       passSeconds_(0),
       zeros_(0),
+      lastZero_(),
       secondsCounted_(0),
       countedUnits_(0),
       lastReading_(0),
@@ -222,6 +223,8 @@ void TimerEngine::RingDueBellTime(const char* text) {
 
 void TimerEngine::ReachZero() {
   ++zeros_;
+  lastZero_.kind = desktop::kEndZero;
+  lastZero_.seconds = passSeconds_;
   char text[kTimeTextSize];
   char notice[kNoticeSize];
   switch (mode_) {
@@ -233,7 +236,9 @@ void TimerEngine::ReachZero() {
       StopTicking();
       RingBell();
       ports_.controls.PostStop();
-      FormatSeconds(TypedSeconds(), text, sizeof text);
+      lastZero_.kind = desktop::kAlarmZero;
+      lastZero_.seconds = TypedSeconds();
+      FormatSeconds(lastZero_.seconds, text, sizeof text);
       FormatAlarmStatus(text, notice, sizeof notice);
       ports_.status.SetStatus(notice);
       FormatAlarmLabel(text, notice, sizeof notice);
@@ -244,6 +249,7 @@ void TimerEngine::ReachZero() {
         EndRun();
         break;
       }
+      lastZero_.kind = desktop::kPassZero;
       if (repeatCount_ != -1)
         --repeatLeft_;
       remaining_ = ReadDuration();
@@ -257,6 +263,7 @@ void TimerEngine::ReachZero() {
       RingBell();
       break;
     case kOverrun:
+      lastZero_.kind = desktop::kOverrunZero;
       RingBell();
       break;
   }
@@ -415,6 +422,16 @@ desktop::ProgressView TimerEngine::Progress() const {
   view.total = passSeconds_ > 0 ? passSeconds_ : 1;
   const long long done = passSeconds_ - remaining_;
   view.done = done < 0 ? 0 : (done > view.total ? view.total : done);
+  return view;
+}
+
+desktop::WatchView TimerEngine::View() const {
+  desktop::WatchView view = {desktop::kWatchStopped, false, 0};
+  if (running_) {
+    view.state = paused_ ? desktop::kWatchPaused : desktop::kWatchRunning;
+    view.overTime = overrun_;
+    view.seconds = remaining_;
+  }
   return view;
 }
 

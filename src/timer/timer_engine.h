@@ -161,6 +161,11 @@ class TimerEngine {
   // How often a run reached zero (each pass of a repeat, an overrun's zero, an
   // alarm's time), counted over the engine's life.
   int Zeros() const { return zeros_; }
+  // The last zero reached: what it ended and the time it names (the pass's
+  // length, or the alarm's clock time); whether the full screen shows is the page's.
+  const desktop::ZeroReport& LastZero() const { return lastZero_; }
+  // The run's state and the whole seconds shown, for the notification area.
+  desktop::WatchView View() const;
 
  private:
   FieldTexts ReadFieldTexts();
@@ -194,6 +199,7 @@ class TimerEngine {
   bool armed_;
   long long passSeconds_;  // length of the current pass
   int zeros_;
+  desktop::ZeroReport lastZero_;
   // Run time counted against the run clock: whole seconds handled, and the
   // clock time they stand for, up to lastReading_.
   long long secondsCounted_;

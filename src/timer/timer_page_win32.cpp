@@ -37,6 +37,7 @@ TimerPage::TimerPage(const SettingsFile& settings, TickSource& ticks, MonotonicC
       runClock_(runClock),
       activity_(activity),
       reported_(),
+      reportedView_(),
       reportedZeros_(0),
       alarmDelayIndex_(0),
       presetName_(),
@@ -85,9 +86,16 @@ void TimerPage::ReportActivity() {
     reported_ = now;
     activity_.CountdownChanged(now);
   }
+  const desktop::WatchView view = engine_.View();
+  if (view != reportedView_) {
+    reportedView_ = view;
+    activity_.CountdownTime(view);
+  }
   if (engine_.Zeros() != reportedZeros_) {
     reportedZeros_ = engine_.Zeros();
-    activity_.CountdownReachedZero(maxPort_.IsVisible());
+    desktop::ZeroReport zero = engine_.LastZero();
+    zero.fullScreenShown = maxPort_.IsVisible();
+    activity_.CountdownReachedZero(zero);
   }
 }
 

@@ -135,6 +135,7 @@ class TimerPage : public Page {
   MonotonicClock& runClock_;
   desktop::ActivityReport& activity_;
   desktop::ProgressView reported_;
+  desktop::WatchView reportedView_;
   int reportedZeros_;
   int alarmDelayIndex_;
   char presetName_[kPresetNameBufferSize];

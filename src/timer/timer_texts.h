@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+#include "base/seconds_text.h"
+
 namespace timer {
 
 enum TimerMode { kNormal = 0, kRepeat = 1, kBells = 2, kOverrun = 3, kAlarm = 4 };
@@ -22,9 +24,8 @@ TimerMode ModeFromNumber(int number);
 // Room for any time text FormatSeconds writes, terminator included.
 const size_t kTimeTextSize = 48;
 
-// Seconds as "HH:MM:SS": each field "%02d", hours unbounded, truncating
-// division; always terminated and never longer than outSize - 1 bytes.
-void FormatSeconds(long long seconds, char* out, size_t outSize);
+// Seconds as "HH:MM:SS" (base/seconds_text.h).
+using ::FormatSeconds;
 
 // Notices (status bar and label). Each Format* writes a terminated text.
 extern const char kOverrunLabel[];  // "超過中！"

@@ -15,3 +15,6 @@
 #define WM_MIPO_MAXDISPLAY_KEY (MIPO_WM_USER + 500)    // Esc/Enter/Space in the maximised display
 #define WM_MIPO_MAXDISPLAY_START 6001                  // its start button, used as a message number
 #define WM_MIPO_MAXDISPLAY_CLOSE 6002                  // its close button, used as a message number
+
+// The notification area's icon to the main dialog: its events.
+#define WM_MIPO_NOTIFICATION_ICON (MIPO_WM_USER + 600)

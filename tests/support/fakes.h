@@ -88,17 +88,53 @@ inline std::string ProgressText(const desktop::ProgressView& view) {
          std::to_string(view.total);
 }
 
-// What the pages report to the desktop, in order.
+// What the pages report to the desktop, in order; zeros by whether the full
+// screen covered them.
 class ActivityReport : public desktop::ActivityReport {
  public:
   void CountdownChanged(const desktop::ProgressView& view) override {
     progress.push_back(ProgressText(view));
   }
   void StopwatchTicking(bool ticking) override { stopwatchTicking.push_back(ticking); }
-  void CountdownReachedZero(bool fullScreen) override { zeros.push_back(fullScreen); }
+  void CountdownReachedZero(const desktop::ZeroReport& zero) override {
+    zeros.push_back(zero.fullScreenShown);
+  }
+  void CountdownTime(const desktop::WatchView&) override {}
+  void StopwatchTime(const desktop::WatchView&) override {}
+  void NotificationAreaSwitched(bool) override {}
   std::vector<std::string> progress;
   std::vector<bool> stopwatchTicking;
   std::vector<bool> zeros;
+};
+
+// The notification area's icon: what the shell was asked, in order, as texts
+// ("add running タイマー 残り 00:00:03", "change ...", "notify <caption>: <text>",
+// "remove").
+class NotificationIcon : public desktop::NotificationIcon {
+ public:
+  bool Add(desktop::IconMark mark, const char* tip) override {
+    calls.push_back("add " + Look(mark, tip));
+    return addSucceeds;
+  }
+  void Change(desktop::IconMark mark, const char* tip) override {
+    calls.push_back("change " + Look(mark, tip));
+  }
+  void Notify(const char* caption, const char* text) override {
+    calls.push_back(std::string("notify ") + caption + ": " + text);
+  }
+  void Remove() override { calls.push_back("remove"); }
+  // How many calls began with verb.
+  int Count(const std::string& verb) const {
+    int n = 0;
+    for (const std::string& call : calls) n += call.compare(0, verb.size(), verb) == 0 ? 1 : 0;
+    return n;
+  }
+  static std::string Look(desktop::IconMark mark, const char* tip) {
+    static const char* const kMarks[] = {"plain", "running", "paused", "over"};
+    return std::string(kMarks[mark]) + " " + tip;
+  }
+  bool addSucceeds = true;
+  std::vector<std::string> calls;
 };
 
 // The desktop's side: what the taskbar button, the awake request and the call

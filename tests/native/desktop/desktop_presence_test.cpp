@@ -1,5 +1,6 @@
 // What the desktop is asked as the two watches start, pause and stop: the
-// taskbar progress, the awake request and the call for attention at zero.
+// taskbar progress, the awake request, and the call for attention and the
+// notification at zero.
 #include "desktop/desktop_presence.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace {
 
 using desktop::ProgressView;
 
-using Recorder = fakes::Desktop;
+struct Recorder : fakes::Desktop, fakes::NotificationIcon {};
 
 const ProgressView kNone = {desktop::kNoProgress, 0, 0};
 ProgressView Normal(long long done, long long total) {
@@ -22,7 +23,7 @@ ProgressView Normal(long long done, long long total) {
 
 TEST(DesktopPresence, CountdownProgressReachesTheTaskbarOnlyWhenItChanges) {
   Recorder r;
-  desktop::DesktopPresence presence(r, r, r);
+  desktop::DesktopPresence presence(r, r, r, r);
   presence.CountdownChanged(Normal(1, 10));
   presence.CountdownChanged(Normal(1, 10));
   presence.CountdownChanged(Normal(2, 10));
@@ -35,7 +36,7 @@ TEST(DesktopPresence, CountdownProgressReachesTheTaskbarOnlyWhenItChanges) {
 
 TEST(DesktopPresence, StopwatchAloneIsIndeterminateAndTheCountdownTakesPrecedence) {
   Recorder r;
-  desktop::DesktopPresence presence(r, r, r);
+  desktop::DesktopPresence presence(r, r, r, r);
   presence.StopwatchTicking(true);
   presence.CountdownChanged(Normal(3, 10));
   presence.CountdownChanged({desktop::kPausedProgress, 3, 10});
@@ -51,7 +52,7 @@ TEST(DesktopPresence, StopwatchAloneIsIndeterminateAndTheCountdownTakesPrecedenc
 TEST(DesktopPresence, AwakeRequestEndsAtPauseAndAtTheEndOfTheProgram) {
   Recorder r;
   {
-    desktop::DesktopPresence presence(r, r, r);
+    desktop::DesktopPresence presence(r, r, r, r);
     presence.CountdownChanged(Normal(0, 5));
     presence.CountdownChanged({desktop::kPausedProgress, 0, 5});
     EXPECT_FALSE(presence.AwakeHeld());
@@ -64,22 +65,31 @@ TEST(DesktopPresence, AwakeRequestEndsAtPauseAndAtTheEndOfTheProgram) {
 
 TEST(DesktopPresence, ANewTaskbarButtonIsToldTheCurrentState) {
   Recorder r;
-  desktop::DesktopPresence presence(r, r, r);
+  desktop::DesktopPresence presence(r, r, r, r);
   presence.CountdownChanged(Normal(4, 8));
   presence.TaskbarReady();
   EXPECT_EQ((std::vector<std::string>{"normal 4/8", "normal 4/8"}), r.shown);
 }
 
-TEST(DesktopPresence, ZeroFlashesOnlyBehindOtherWindowsAndNotOverTheFullScreen) {
+TEST(DesktopPresence, ZeroFlashesAndNotifiesOnlyBehindOtherWindowsAndNotOverTheFullScreen) {
   Recorder r;
-  desktop::DesktopPresence presence(r, r, r);
-  presence.CountdownReachedZero(false);
+  desktop::DesktopPresence presence(r, r, r, r);
+  presence.NotificationAreaSwitched(true);
+  desktop::ZeroReport zero = {desktop::kEndZero, 600, false};
+  presence.CountdownReachedZero(zero);
   EXPECT_EQ(1, r.flashes);
-  presence.CountdownReachedZero(true);
-  EXPECT_EQ(1, r.flashes);
+  EXPECT_EQ(1, r.Count("notify"));
+  zero.fullScreenShown = true;
+  presence.CountdownReachedZero(zero);
+  zero.fullScreenShown = false;
   r.inFront = true;
-  presence.CountdownReachedZero(false);
+  presence.CountdownReachedZero(zero);
   EXPECT_EQ(1, r.flashes);
+  EXPECT_EQ(1, r.Count("notify"));
+  // The icon goes with the program, once.
+  presence.End();
+  presence.End();
+  EXPECT_EQ(1, r.Count("remove"));
 }
 
 }  // namespace

@@ -57,8 +57,9 @@ TEST(ChooserProposal, ExistingPathsAndPlainNamesOnly) {
   EXPECT_FALSE(MayProposeToChooser(std::string(kMaxBellFileChars + 1, 'a').c_str(), true));
 }
 
-TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
-  const std::vector<std::string> methods = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8"};
+TEST(SavingValues, SwitchesAndMethodsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
+  const std::vector<std::string> methods = {"EndTab=0", "StartWay=-1", "TimeWay=7", "EndWay=8",
+                                            "NotifyIcon=0"};
   const struct {
     const char* bell;
     bool exists;
@@ -75,6 +76,7 @@ TEST(SavingValues, FourSettingsInOrderThenTheBellFileOnlyWhenEmptyOrValid) {
     values.startMethod = -1;
     values.lapMethod = 7;
     values.stopMethod = 8;
+    values.notificationArea = false;
     values.bellFile = c.bell;
     fakes::SettingsSaveTarget target(c.exists);
     SaveSettingsValues(values, target);

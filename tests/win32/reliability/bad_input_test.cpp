@@ -131,7 +131,7 @@ std::string EveryKey(const std::string& value) {
     lines.push_back(std::string(key) + "=" + value);
   }
   lines.push_back("[SettingData]");
-  for (const char* key : {"EndTab", "StartWay", "TimeWay", "EndWay", "BellFile"})
+  for (const char* key : {"EndTab", "StartWay", "TimeWay", "EndWay", "BellFile", "NotifyIcon"})
     lines.push_back(std::string(key) + "=" + value);
   lines.push_back("[Watch]");
   lines.push_back("WatchAccuracy=" + value);

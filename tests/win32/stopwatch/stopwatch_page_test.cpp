@@ -43,7 +43,7 @@ class StopwatchPageTest : public ::testing::Test {
     page_.reset(systemServices ? new StopwatchPage(testing_support::TestSettings(), systemTicks_,
                                                    counterClock_, systemClock_, systemChooser_)
                                : new StopwatchPage(testing_support::TestSettings(), ticks_,
-                                                   countClock_, clock_, chooser_, activity_));
+                                                   countClock_, clock_, chooser_, *report_));
     parent_.reset(new TestParentWindow(520, 420));
     statusBar_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, parent_->Window(),
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -135,6 +135,7 @@ class StopwatchPageTest : public ::testing::Test {
   fakes::LocalClock clock_;
   fakes::FileChooser chooser_;
   fakes::ActivityReport activity_;
+  desktop::ActivityReport* report_ = &activity_;  // whom the page tells
   // The program's own services, for the tests of real time.
   MultimediaTickSource systemTicks_{WM_MIPO_STOPWATCH_TICK};
   PerformanceCounterClock counterClock_;
@@ -267,6 +268,37 @@ TEST_F(StopwatchPageTest, DesktopIsToldWhenARunStartsAndStopsCounting) {
   EXPECT_EQ(std::vector<bool>{true}, activity_.stopwatchTicking);
   Command(IDC_SW_STOP);
   EXPECT_EQ((std::vector<bool>{true, false}), activity_.stopwatchTicking);
+}
+
+// The page told the program's desktop, with the notification area's icon
+// recorded.
+class StopwatchNotificationTest : public StopwatchPageTest {
+ protected:
+  StopwatchNotificationTest() {
+    report_ = &presence_;
+    presence_.NotificationAreaSwitched(true);
+  }
+  fakes::Desktop desktop_;
+  fakes::NotificationIcon icon_;
+  desktop::DesktopPresence presence_{desktop_, desktop_, desktop_, icon_};
+};
+
+TEST_F(StopwatchNotificationTest, AThousandTicksAtOneMillisecondChangeTheTipOnce) {
+  OpenPage();
+  ChooseAccuracy(0);     // 1 ms
+  Command(IDC_SW_MODE);  // normal mode, which pauses
+  Command(IDC_SW_START);
+  Tick(1000);
+  const std::vector<std::string> counted = {"add plain Mipoウォッチ",
+                                            "change running ストップウォッチ 00:00:00",
+                                            "change running ストップウォッチ 00:00:01"};
+  EXPECT_EQ(counted, icon_.calls);
+  Tick(999);
+  Command(IDC_SW_START);  // pause
+  Command(IDC_SW_STOP);
+  EXPECT_EQ("change paused ストップウォッチ 一時停止 00:00:01", icon_.calls[3]);
+  EXPECT_EQ("change plain Mipoウォッチ", icon_.calls[4]);
+  EXPECT_EQ(5u, icon_.calls.size());
 }
 
 TEST_F(StopwatchPageTest, SecondRunRowsAreShadedLightYellow) {

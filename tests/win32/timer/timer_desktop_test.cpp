@@ -1,6 +1,7 @@
 // What the timer page tells the desktop: progress at each second and state
 // change, the zero with whether the full-screen display covers it, the made-up
-// seconds after a wake, and where the full-screen display stands.
+// seconds after a wake, where the full-screen display stands, and what the
+// notification area's icon shows and says.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -57,6 +58,59 @@ TEST_F(TimerDesktopTest, WakingAfterZeroMakesUpTheOverrunAtOnce) {
   // The timer service's late ticks after the wake count nothing more.
   Tick(3, false);
   EXPECT_EQ("00:00:15", Shown());
+}
+
+// The page told the program's desktop, with the notification area's icon
+// recorded.
+class TimerNotificationTest : public TimerPageTest {
+ protected:
+  void OpenPresentPage() {
+    OpenPage(presence_);
+    presence_.NotificationAreaSwitched(true);
+  }
+  fakes::Desktop desktop_;
+  fakes::NotificationIcon icon_;
+  desktop::DesktopPresence presence_{desktop_, desktop_, desktop_, icon_};
+};
+
+TEST_F(TimerNotificationTest, TipFollowsEachSecondAndStateAndOverrunsZeroIsNotifiedOnce) {
+  OpenPresentPage();
+  ChooseMode(timer::kOverrun);
+  SetFields("00", "00", "02");
+  Click(IDC_TM_START);
+  Tick();
+  Click(IDC_TM_START);  // pause
+  Click(IDC_TM_START);  // resume
+  Tick(3);
+  Click(IDC_TM_STOP);
+  const std::vector<std::string> expected = {
+      "add plain Mipoウォッチ",
+      "change running タイマー 残り 00:00:02",
+      "change running タイマー 残り 00:00:01",
+      "change paused タイマー 一時停止 残り 00:00:01",
+      "change running タイマー 残り 00:00:01",
+      "change running タイマー 残り 00:00:00",
+      "notify Mipoウォッチ: タイマーの時間になりました（00:00:02）。超過時間を数えています",
+      "change over タイマー 超過中！ 00:00:01",
+      "change over タイマー 超過中！ 00:00:02",
+      "change plain Mipoウォッチ"};
+  EXPECT_EQ(expected, icon_.calls);
+}
+
+TEST_F(TimerNotificationTest, RepeatIsNotifiedAtItsEndOnlyAndOnlyBehindOtherWindows) {
+  OpenPresentPage();
+  ChooseMode(timer::kRepeat);
+  Choose(IDC_TM_REPEAT, 2);
+  SetFields("00", "00", "01");
+  Click(IDC_TM_START);
+  Tick(3);  // three passes, three zeros, one end
+  EXPECT_EQ(3, desktop_.flashes);
+  EXPECT_EQ(1, icon_.Count("notify"));
+  EXPECT_EQ(1, icon_.Count("notify Mipoウォッチ: タイマーの時間になりました（00:00:01）"));
+  desktop_.inFront = true;
+  Click(IDC_TM_START);
+  Tick(3);
+  EXPECT_EQ(1, icon_.Count("notify"));
 }
 
 TEST_F(TimerDesktopTest, FullScreenCoversTheMonitorOfTheMainWindow) {
