@@ -174,28 +174,58 @@ ctl close "$title"
 wait "$pid" || true
 pid=
 
-# The stopwatch under high contrast: Windows' "High Contrast Black" colours and,
-# as Windows has it then, no visual style. Wine cannot switch high contrast
-# itself (it always reports it off), so winctl tells the program, as its main
-# window tells its pages when the system does. The prefix gets its own colours
-# and style back afterwards.
+# The stopwatch under high contrast: Windows' "High Contrast Black" scheme (its
+# whole set of system colours, as hcblack.theme of Windows 10 sets them, the
+# title bars that Wine draws included) and, as Windows has it then, no visual
+# style. Wine cannot switch high contrast itself (it always reports it off), so
+# winctl tells the program, as its main window tells its pages when the system
+# does. The prefix gets its own colours and style back afterwards: the key is
+# emptied and the saved copy imported, so no colour of the scheme stays behind.
 saved="Z:$(tr / '\\' <<<"$work")\\colours.reg"
 mipo_wine regedit /E "$saved" 'HKEY_CURRENT_USER\Control Panel\Colors' \
   </dev/null >/dev/null 2>&1
-set_colour() { mipo_wine reg add 'HKCU\Control Panel\Colors' /v "$1" /d "$2" /f </dev/null >/dev/null 2>&1; }
 theme() {
   mipo_wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
     /v ThemeActive /d "$1" /f </dev/null >/dev/null 2>&1
 }
-set_colour Window "0 0 0"
-set_colour WindowText "255 255 255"
-set_colour Hilight "26 235 255"
-set_colour HilightText "0 0 0"
-set_colour ButtonFace "0 0 0"
-set_colour ButtonText "255 255 255"
-set_colour GrayText "63 242 0"
-set_colour Menu "0 0 0"
-set_colour MenuText "255 255 255"
+scheme=$work/high-contrast.reg
+{
+  printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Colors]\r\n'
+  while read -r name colour; do printf '"%s"="%s"\r\n' "$name" "$colour"; done
+} >"$scheme" <<'COLOURS'
+ActiveBorder 0 0 0
+ActiveTitle 0 0 0
+AppWorkspace 0 0 0
+Background 0 0 0
+ButtonAlternateFace 0 0 0
+ButtonDkShadow 255 255 255
+ButtonFace 0 0 0
+ButtonHilight 255 255 255
+ButtonLight 255 255 255
+ButtonShadow 255 255 255
+ButtonText 255 255 255
+GradientActiveTitle 0 0 0
+GradientInactiveTitle 0 0 0
+GrayText 63 242 0
+Hilight 26 235 255
+HilightText 0 0 0
+HotTrackingColor 255 255 0
+InactiveBorder 0 0 0
+InactiveTitle 0 0 0
+InactiveTitleText 255 255 255
+InfoText 255 255 255
+InfoWindow 0 0 0
+Menu 0 0 0
+MenuBar 0 0 0
+MenuHilight 26 235 255
+MenuText 255 255 255
+Scrollbar 0 0 0
+TitleText 255 255 255
+Window 0 0 0
+WindowFrame 255 255 255
+WindowText 255 255 255
+COLOURS
+mipo_wine regedit /S "Z:$(tr / '\\' <<<"$scheme")" </dev/null >/dev/null 2>&1
 theme 0
 mipo_wine "$work/MipoWatch.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
@@ -208,7 +238,10 @@ shot stopwatch-high-contrast
 ctl close "$title"
 wait "$pid" || true
 pid=
-mipo_wine regedit /S "$saved" </dev/null >/dev/null 2>&1
+if [ -s "$work/colours.reg" ]; then
+  mipo_wine reg delete 'HKCU\Control Panel\Colors' /f </dev/null >/dev/null 2>&1
+  mipo_wine regedit /S "$saved" </dev/null >/dev/null 2>&1
+fi
 theme 1
 # This prefix's server served only this display, which ends with the script.
 mipo_wineserver -k || true

@@ -6,7 +6,9 @@
 # The 32-bit program and its libraries are first read as files on every machine
 # (tests/dist/check_binaries.py: imports, delay-load slots, hook exports).
 # The pictures the README and the help show are checked against docs/screenshots/
-# (tests/dist/check_pictures.py): none missing, none shown by neither.
+# (tests/dist/check_pictures.py): none missing, none shown by neither. The
+# README's sample of this summary is checked against the tree
+# (tests/dist/check_summary_sample.py): its suites, line forms and counts.
 # The Windows suites run from $MIPO_BUILD/win32 under 32-bit Wine, or, on a
 # machine that cannot run 32-bit programs, from $MIPO_BUILD/win64 under wine64
 # (scripts/env.sh decides); the summary says, per suite, which program ran. The scaling suite runs once
@@ -41,6 +43,20 @@ echo "$pictures_out"
 python3 "$MIPO_ROOT/tests/dist/check_pictures_test.py" >"$MIPO_BUILD/pictures-test.log" 2>&1 || {
   cat "$MIPO_BUILD/pictures-test.log"
   problem "pictures: the check's own tests failed (above)"
+}
+
+# The README's sample of the summary below, against the suites of the tree.
+echo "== the README's sample of the summary"
+sample_line="did not pass"
+if sample_out=$(python3 "$MIPO_ROOT/tests/dist/check_summary_sample.py" "$MIPO_ROOT"); then
+  sample_line=${sample_out#summary sample: }
+else
+  problem "summary sample: the README's sample of this summary is not what this tree prints (above)"
+fi
+echo "$sample_out"
+python3 "$MIPO_ROOT/tests/dist/check_summary_sample_test.py" >"$MIPO_BUILD/summary-sample-test.log" 2>&1 || {
+  cat "$MIPO_BUILD/summary-sample-test.log"
+  problem "summary sample: the check's own test failed (above)"
 }
 
 for tree in "$native" "$ship" "$win"; do
@@ -254,6 +270,7 @@ else
 fi
 echo "skips:  $skips_line"
 echo "docs:   the pictures of the README and the help: $pictures_line"
+echo "        the README's sample of this summary: $sample_line"
 if [ $status != 0 ]; then
   echo "FAILED:"
   printf '  %s\n' "${problems[@]}"
