@@ -132,7 +132,9 @@ std::string ItemText(HWND dialog, int id) {
 }
 
 std::string StatusBarText(HWND bar, int part) {
-  std::string text(LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0)) + 1, '\0');
+  // SB_GETTEXTA takes no buffer size, and Wine's length counts UTF-16 units,
+  // each of which may become two cp932 bytes.
+  std::string text(2 * LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0)) + 1, '\0');
   SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(&text[0]));
   return text.c_str();
 }
