@@ -1,11 +1,11 @@
 // The built program as a user starts it: command line, first run, files written.
 #include <windows.h>
-#include <winnetwk.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "dialogs.h"
 #include "wait_until.h"
 #include "win32_test_support.h"
 
@@ -22,21 +22,6 @@ std::string Install(const std::string& name) {
   const std::string exe = folder + "\\MipoWatch.exe";
   EXPECT_TRUE(CopyFileA(kProgram, exe.c_str(), FALSE)) << kProgram;
   return folder;
-}
-
-std::string UserName() {
-  char name[256] = {};
-  DWORD size = sizeof(name);
-  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR)
-    return std::string();
-  return name;
-}
-
-std::string IniPathIn(const std::string& folder) {
-  const std::string user = UserName();
-  if (user.empty() || user == "unknown")
-    return folder + "\\Data.ini";
-  return folder + "\\" + user + "\\Data.ini";
 }
 
 struct ProgramRun {
@@ -67,30 +52,14 @@ bool Start(ProgramRun* run, const std::string& folder, const std::string& argume
   return run->started;
 }
 
-struct WindowSearch {
-  DWORD processId;
-  std::string title;
-  HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND window, LPARAM data) {
-  WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid == search->processId && IsWindowVisible(window) && WindowText(window) == search->title) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
+// The program's notices and its main window are dialogs, told apart by title.
 HWND WaitForWindow(DWORD processId, const std::string& title, DWORD ms) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < ms) {
-    WindowSearch search = {processId, title, nullptr};
-    EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr)
-      return search.found;
+    HWND found =
+        FindProcessDialog(processId, [&](HWND window) { return WindowText(window) == title; });
+    if (found != nullptr)
+      return found;
     Sleep(50);
   }
   return nullptr;
@@ -107,7 +76,9 @@ TEST(Program, RefusedCommandLinesEndAtOnceWithoutAWindowOrFiles) {
     DWORD code = 99;
     GetExitCodeProcess(run.process.hProcess, &code);
     EXPECT_EQ(code, 0u) << arguments;
-    EXPECT_EQ(GetFileAttributesA(IniPathIn(folder).c_str()), INVALID_FILE_ATTRIBUTES) << arguments;
+    EXPECT_EQ(GetFileAttributesA(IniPathOf(folder, NetworkUserName()).c_str()),
+              INVALID_FILE_ATTRIBUTES)
+        << arguments;
     EXPECT_EQ(GetFileAttributesA((folder + "\\Data.ini").c_str()), INVALID_FILE_ATTRIBUTES);
   }
 }
@@ -135,14 +106,10 @@ TEST_P(ProgramTest, AcceptedCommandLineRunsFirstRunAndWritesDataIniAtClose) {
   GetExitCodeProcess(run.process.hProcess, &code);
   EXPECT_EQ(code, 1u);
 
-  const std::string ini = IniPathIn(folder);
-  char value[32] = {};
-  GetPrivateProfileStringA("MainDlg", "FirstFlag", "", value, sizeof(value), ini.c_str());
-  EXPECT_STREQ(value, "0");
-  GetPrivateProfileStringA("MainDlg", "Width", "", value, sizeof(value), ini.c_str());
-  EXPECT_STREQ(value, "0");
-  GetPrivateProfileStringA("MainDlg", "EndTabPos", "", value, sizeof(value), ini.c_str());
-  EXPECT_STREQ(value, "0");
+  const std::string ini = IniPathOf(folder, NetworkUserName());
+  EXPECT_EQ(IniValue(ini, "MainDlg", "FirstFlag"), "0");
+  EXPECT_EQ(IniValue(ini, "MainDlg", "Width"), "0");
+  EXPECT_EQ(IniValue(ini, "MainDlg", "EndTabPos"), "0");
 }
 
 INSTANTIATE_TEST_SUITE_P(EmptyAndDashN, ProgramTest, ::testing::Values("", "-n"));

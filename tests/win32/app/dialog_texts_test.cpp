@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/application_win32.h"
-#include "app/main_dialog_win32.h"
+#include "main_window_harness.h"
 #include "support/dialogs.h"
-#include "support/fakes_win32.h"
 #include "timer/timer_dialog_ids.h"
-#include "win32_test_support.h"
 
 namespace {
 
@@ -33,7 +30,9 @@ std::vector<std::string> ControlTexts(HWND dialog) {
   return texts;
 }
 
-TEST(DialogTextsTest, EveryDialogShowsTheTextsOfItsTemplate) {
+class DialogTextsTest : public MainWindowHarness {};
+
+TEST_F(DialogTextsTest, EveryDialogShowsTheTextsOfItsTemplate) {
   const struct {
     const char* dialog;
     std::vector<std::string> texts;
@@ -50,18 +49,10 @@ TEST(DialogTextsTest, EveryDialogShowsTheTextsOfItsTemplate) {
       {"105 preset name", {"タイマーの登録名：", "OK", "ｷｬﾝｾﾙ"}},
   };
 
-  UseFreshSettings("dialog_texts");
-  TestSettings().WriteString("MainDlg", "FirstFlag", "0");
-  PerformanceCounterClock counter;
-  TickCountClock tickCount;
-  fakes::MessageBoxes boxes;
-  Application app(TestSettings(), counter, tickCount, boxes);
-  MainDialog dialog(app);
-  HWND mainWindow = dialog.CreateModeless(GetModuleHandleA(nullptr));
-  ASSERT_NE(nullptr, mainWindow);
-  PumpMessages();
-  SelectTab(mainWindow, 2);
-  SelectTab(mainWindow, 1);
+  Open("dialog_texts");
+  Create();
+  SelectTab(2);
+  SelectTab(1);
   std::vector<std::string> presetName;
   {
     ModalScript user({WhenDialog([](HWND d) { return WindowText(d) == "タイマー登録"; },
@@ -69,15 +60,13 @@ TEST(DialogTextsTest, EveryDialogShowsTheTextsOfItsTemplate) {
                                    presetName = ControlTexts(d);
                                    PostClick(d, IDCANCEL);
                                  })});
-    SendMessageA(app.Timer().Window(), WM_COMMAND, MAKEWPARAM(IDC_TM_PRESET_ADD, BN_CLICKED), 0);
+    SendMessageA(app_->Timer().Window(), WM_COMMAND, MAKEWPARAM(IDC_TM_PRESET_ADD, BN_CLICKED), 0);
     EXPECT_TRUE(user.Done()) << "the preset name dialog did not open";
   }
   const std::vector<std::string> shown[] = {
-      ControlTexts(mainWindow), ControlTexts(app.Stopwatch().Window()),
-      ControlTexts(app.SettingsTab().Window()), ControlTexts(app.Timer().Window()), presetName};
+      ControlTexts(window_), ControlTexts(app_->Stopwatch().Window()),
+      ControlTexts(app_->SettingsTab().Window()), ControlTexts(app_->Timer().Window()), presetName};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(expected[i].texts, shown[i]) << expected[i].dialog;
-  DestroyWindow(mainWindow);
-  PumpMessages();
 }
 
 }  // namespace

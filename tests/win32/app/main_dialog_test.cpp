@@ -3,67 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "app/application_win32.h"
-#include "app/main_dialog_ids.h"
-#include "app/main_dialog_win32.h"
-#include "settings/settings_file_win32.h"
-#include "support/fakes_win32.h"
+#include "main_window_harness.h"
 #include "settings_page/settings_dialog_ids.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "timer/timer_dialog_ids.h"
-#include "win32_test_support.h"
 
 using namespace testing_support;
 
 namespace {
 
-// A main dialog as the program creates it, but modeless so the test can drive it.
-class MainDialogTest : public ::testing::Test {
- protected:
-  void Open(const char* name, bool firstRunDone = true) {
-    folder_ = UseFreshSettings(name);
-    if (firstRunDone)
-      testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
-  }
-  // handClocks: the run clock's two sources are the test's own, moved by hand.
-  void Create(bool handClocks = false) {
-    app_ = handClocks ? std::make_unique<Application>(TestSettings(), fine_, coarse_, boxes_)
-                      : std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
-    dialog_ = std::make_unique<MainDialog>(*app_);
-    window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
-    ASSERT_NE(window_, nullptr);
-    PumpMessages();
-  }
-  void Destroy() {
-    if (window_ != nullptr)
-      DestroyWindow(window_);
-    window_ = nullptr;
-    PumpMessages();
-    dialog_.reset();
-    app_.reset();
-  }
-  void TearDown() override { Destroy(); }
-
-  HWND Tab() const { return GetDlgItem(window_, IDC_MAIN_TAB); }
-  std::string StatusText(int page) const {
-    char text[256] = {};
-    SendMessageA(dialog_->StatusBar(page), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-  }
-  void SelectTab(int index) { testing_support::SelectTab(window_, index); }
-
-  std::string folder_;
-  fakes::MonotonicClock fine_;
-  fakes::MonotonicClock coarse_;
-  PerformanceCounterClock counter_;
-  TickCountClock tickCount_;
-  fakes::MessageBoxes boxes_;
-  std::unique_ptr<Application> app_;
-  std::unique_ptr<MainDialog> dialog_;
-  HWND window_ = nullptr;
-};
+class MainDialogTest : public MainWindowHarness {};
 
 TEST_F(MainDialogTest, ShowsTitleTabsAndOnlyTheStartPagesStatusBar) {
   Open("titles");

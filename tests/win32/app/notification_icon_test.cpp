@@ -9,16 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
 
-#include "app/application_win32.h"
-#include "app/main_dialog_ids.h"
-#include "app/main_dialog_win32.h"
+#include "main_window_harness.h"
 #include "settings_page/settings_dialog_ids.h"
-#include "support/fakes_win32.h"
 #include "ui/messages.h"
-#include "win32_test_support.h"
 
 using namespace testing_support;
 
@@ -34,46 +29,22 @@ bool ShellHoldsIcon(HWND window) {
   return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-class NotificationIconTest : public ::testing::Test {
+class NotificationIconTest : public MainWindowHarness {
  protected:
-  void Create(const char* name, const char* stored = nullptr) {
-    UseFreshSettings(name);
-    TestSettings().WriteString("MainDlg", "FirstFlag", "0");
-    if (stored != nullptr)
-      TestSettings().WriteString("SettingData", "NotifyIcon", stored);
-    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
-    dialog_ = std::make_unique<MainDialog>(*app_);
-    window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
-    ASSERT_NE(window_, nullptr);
-    PumpMessages();
-  }
-  void TearDown() override {
-    if (window_ != nullptr && IsWindow(window_))
-      DestroyWindow(window_);
-    PumpMessages();
-    dialog_.reset();
-    app_.reset();
-  }
   // The icon's event as the shell sends it under the version it accepted.
   void SendIconEvent(UINT event) {
     const unsigned version = app_->Services().notificationIcon.Version();
     const LPARAM lParam = version >= 4 ? MAKELPARAM(event, 1) : static_cast<LPARAM>(event);
     SendMessageA(window_, WM_MIPO_NOTIFICATION_ICON, 0, lParam);
   }
-
-  PerformanceCounterClock counter_;
-  TickCountClock tickCount_;
-  fakes::MessageBoxes boxes_;
-  std::unique_ptr<Application> app_;
-  std::unique_ptr<MainDialog> dialog_;
-  HWND window_ = nullptr;
 };
 
 // Wine's tray drops the icons of a window that is gone by itself, which
 // Windows does not (they stay until the mouse passes over them): that the
 // program takes its icon away shows only in what it asked.
 TEST_F(NotificationIconTest, TheShellTakesTheIconAndTheCloseAndTheSessionsEndTakeItAway) {
-  Create("tray-life");
+  Open("tray-life");
+  Create();
   ASSERT_TRUE(app_->Services().notificationIcon.Shown()) << "Shell_NotifyIconA(NIM_ADD) failed";
   EXPECT_TRUE(ShellHoldsIcon(window_));
   std::printf("shell32's structure: %d (0 Windows 2000, 1 XP, 2 Vista), behaviour version %u\n",
@@ -81,8 +52,9 @@ TEST_F(NotificationIconTest, TheShellTakesTheIconAndTheCloseAndTheSessionsEndTak
               app_->Services().notificationIcon.Version());
   DestroyWindow(window_);
   EXPECT_FALSE(app_->Services().notificationIcon.Shown());
-  TearDown();
-  Create("tray-session");
+  Destroy();
+  Open("tray-session");
+  Create();
   ASSERT_TRUE(app_->Services().notificationIcon.Shown());
   SendMessageA(window_, WM_ENDSESSION, TRUE, 0);
   EXPECT_FALSE(IsWindow(window_));
@@ -90,7 +62,8 @@ TEST_F(NotificationIconTest, TheShellTakesTheIconAndTheCloseAndTheSessionsEndTak
 }
 
 TEST_F(NotificationIconTest, ANewNotificationAreaGetsTheIconBack) {
-  Create("tray-explorer");
+  Open("tray-explorer");
+  Create();
   const UINT created = RegisterWindowMessageA("TaskbarCreated");
   SendMessageA(window_, created, 0, 0);  // an announcement while the shell still has it
   EXPECT_TRUE(app_->Services().notificationIcon.Shown());
@@ -105,7 +78,9 @@ TEST_F(NotificationIconTest, ANewNotificationAreaGetsTheIconBack) {
 }
 
 TEST_F(NotificationIconTest, StoredOffShowsNoIconAndTheSwitchActsAtOnceAndIsStored) {
-  Create("tray-switch", "0");
+  Open("tray-switch");
+  TestSettings().WriteString("SettingData", "NotifyIcon", "0");
+  Create();
   EXPECT_FALSE(ShellHoldsIcon(window_));
   // The settings tab: the box shows the stored value; a click is in force at once.
   SendMessageA(GetDlgItem(window_, IDC_MAIN_TAB), TCM_SETCURSEL, 2, 0);
@@ -127,7 +102,8 @@ TEST_F(NotificationIconTest, StoredOffShowsNoIconAndTheSwitchActsAtOnceAndIsStor
 }
 
 TEST_F(NotificationIconTest, AClickOrTheNotificationBringsTheWindowToTheFrontAndExitCloses) {
-  Create("tray-front");
+  Open("tray-front");
+  Create();
   TestParentWindow other;
   // Version 4 reports a click as a selection, earlier versions as the button.
   const UINT click = app_->Services().notificationIcon.Version() >= 4 ? NIN_SELECT : WM_LBUTTONUP;

@@ -15,15 +15,7 @@ HWND CreateList(HWND parent) {
                          parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-std::string CellText(HWND list, int row, int column) {
-  char text[64] = {};
-  LVITEMA item = {};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
+using testing_support::ListCellText;
 
 TEST(ListViewControlTest, WithoutAWindowInsertsAnswerMinusOneAndCountsZero) {
   ListViewControl list;
@@ -66,8 +58,8 @@ TEST(ListViewControlTest, RowsCarryTheirParameterAndCellTexts) {
   EXPECT_EQ(list.InsertRow(1, "2", 1), 1);
   EXPECT_NE(list.SetCellText(1, 1, "00:00:02:000"), 0);
   EXPECT_EQ(list.CountRows(), 2);
-  EXPECT_EQ(CellText(list.Window(), 1, 0), "2");
-  EXPECT_EQ(CellText(list.Window(), 1, 1), "00:00:02:000");
+  EXPECT_EQ(ListCellText(list.Window(), 1, 0), "2");
+  EXPECT_EQ(ListCellText(list.Window(), 1, 1), "00:00:02:000");
   LPARAM param = -5;
   EXPECT_EQ(list.GetRowParam(0, &param), 1);
   EXPECT_EQ(param, 0);

@@ -68,20 +68,10 @@ class StopwatchPageHarness {
   std::string StartCaption() const {
     return testing_support::ItemText(page_.Window(), IDC_SW_START);
   }
-  std::string Status() const {
-    char text[256] = {};
-    SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-  }
+  std::string Status() const { return testing_support::StatusBarText(statusBar_); }
   int Rows() const { return page_.LapList().CountRows(); }
   std::string Cell(int row, int column) const {
-    char text[128] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(page_.LapList().Window(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
+    return testing_support::ListCellText(page_.LapList().Window(), row, column);
   }
 
   StopwatchPage& Page() { return page_; }

@@ -20,8 +20,7 @@
 #include "win32_test_support.h"
 
 using namespace reliability;
-using testing_support::ReadFileBytes;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
 namespace {
 

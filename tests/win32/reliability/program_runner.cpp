@@ -1,7 +1,6 @@
 #include "program_runner.h"
 
 #include <tlhelp32.h>
-#include <winnetwk.h>
 
 #include <algorithm>
 #include <cstring>
@@ -19,13 +18,6 @@ namespace {
 
 const char kBinDir[] = MIPO_BIN_DIR;
 const char* const kProgramFiles[] = {"MipoWatch.exe", "KeyHook.dll", "MouseHook.dll"};
-
-std::string TestDataRoot() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof(path));
-  std::string s = path;
-  return s.substr(0, s.find_last_of('\\')) + "\\test-data";
-}
 
 // Walks whole cp932 characters, so a trail byte 0x5C is not a separator.
 std::vector<size_t> SeparatorPositions(const std::string& path) {
@@ -92,17 +84,8 @@ BOOL CALLBACK FindPageControl(HWND window, LPARAM data) {
 
 }  // namespace
 
-std::string NetworkUserName() {
-  char name[256] = {};
-  DWORD size = sizeof(name);
-  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR)
-    return std::string();
-  return name;
-}
-
 std::string FreshCaseFolder(const std::string& name) {
-  const std::string root = TestDataRoot();
-  CreateDirectoryA(root.c_str(), nullptr);
+  const std::string root = testing_support::TestDataFolder();
   CreateDirectoryA((root + "\\rel").c_str(), nullptr);
   const std::string folder = root + "\\rel\\" + name;
   testing_support::DeleteTree(folder);
@@ -135,16 +118,6 @@ bool InstallProgram(const std::string& folder) {
       return false;
   }
   return true;
-}
-
-std::string UserFolderOf(const std::string& folder, const std::string& user) {
-  if (user.empty() || user == "unknown")
-    return folder;
-  return folder + "\\" + user;
-}
-
-std::string IniPathOf(const std::string& folder, const std::string& user) {
-  return UserFolderOf(folder, user) + "\\Data.ini";
 }
 
 std::vector<std::string> ListTree(const std::string& root) {
@@ -214,12 +187,6 @@ bool IsWellFormedIni(const std::string& bytes, std::string* why) {
       return fail("key twice: " + line);
   }
   return true;
-}
-
-std::string IniValue(const std::string& iniPath, const char* section, const char* key) {
-  char value[1024] = {};
-  GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), iniPath.c_str());
-  return value;
 }
 
 RunningProgram::~RunningProgram() {

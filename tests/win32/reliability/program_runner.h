@@ -11,9 +11,6 @@
 
 namespace reliability {
 
-// The user name the program will see (WNetGetUserA), "" when there is none.
-std::string NetworkUserName();
-
 // A fresh folder for one case: <test-data>/rel/<name>, emptied first.
 std::string FreshCaseFolder(const std::string& name);
 
@@ -23,10 +20,6 @@ bool MakeFolders(const std::string& folder);
 // Copies MipoWatch.exe, KeyHook.dll and MouseHook.dll into folder (created as
 // needed). Returns false when a copy failed.
 bool InstallProgram(const std::string& folder);
-
-// Where the program keeps Data.ini when installed in folder and run by user.
-std::string UserFolderOf(const std::string& folder, const std::string& user);
-std::string IniPathOf(const std::string& folder, const std::string& user);
 
 // Every file and folder under root, as paths relative to it, sorted.
 std::vector<std::string> ListTree(const std::string& root);
@@ -41,9 +34,6 @@ std::vector<std::string> NewEntriesOutside(const std::vector<std::string>& befor
 // read: CR LF lines, each blank, "[name]" or "key=value", no NUL byte, no
 // section twice, no key twice in a section, no key before the first section.
 bool IsWellFormedIni(const std::string& bytes, std::string* why);
-
-// A value of the file at iniPath, "<missing>" when the key is absent.
-std::string IniValue(const std::string& iniPath, const char* section, const char* key);
 
 // The title the main window has while the stopwatch or the timer page is open.
 extern const char kStopwatchTitle[];

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs.h"
 #include "program_runner.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
 #include "timer/preset_dialog_ids.h"
@@ -15,9 +16,7 @@
 #include "win32_test_support.h"
 
 using namespace reliability;
-using testing_support::ReadFileBytes;
-using testing_support::WindowText;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
 namespace {
 
@@ -54,23 +53,6 @@ std::string Press(RunningProgram& copy, int id) {
   return WindowText(button);
 }
 
-struct NameDialogSearch {
-  DWORD processId;
-  HWND dialog;
-};
-
-BOOL CALLBACK FindNameDialog(HWND window, LPARAM data) {
-  NameDialogSearch* search = reinterpret_cast<NameDialogSearch*>(data);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != search->processId || !IsWindowVisible(window) ||
-      GetDlgItem(window, IDC_PRESET_NAME_EDIT) == nullptr) {
-    return TRUE;
-  }
-  search->dialog = window;
-  return FALSE;
-}
-
 // Adds a preset in a copy that shows its timer, as a user would: the add
 // button, a name typed into the dialog, OK. False when the dialog never came.
 bool AddPreset(RunningProgram& copy, const char* name) {
@@ -79,19 +61,21 @@ bool AddPreset(RunningProgram& copy, const char* name) {
     return false;
   // Posted: the modal dialog keeps the copy's answer back until it closes.
   PostMessageA(add, BM_CLICK, 0, 0);
-  NameDialogSearch search = {copy.ProcessId(), nullptr};
-  for (int wait = 0; wait < 100 && search.dialog == nullptr; ++wait) {
+  HWND dialog = nullptr;
+  for (int wait = 0; wait < 100 && dialog == nullptr; ++wait) {
     Sleep(50);
-    EnumWindows(FindNameDialog, reinterpret_cast<LPARAM>(&search));
+    dialog = FindProcessDialog(copy.ProcessId(), [](HWND window) {
+      return GetDlgItem(window, IDC_PRESET_NAME_EDIT) != nullptr;
+    });
   }
-  if (search.dialog == nullptr)
+  if (dialog == nullptr)
     return false;
-  HWND edit = GetDlgItem(search.dialog, IDC_PRESET_NAME_EDIT);
+  HWND edit = GetDlgItem(dialog, IDC_PRESET_NAME_EDIT);
   if (copy.Ask(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name)) == -1)
     return false;
-  PostMessageA(search.dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  for (int wait = 0; wait < 100 && IsWindow(search.dialog); ++wait) Sleep(50);
-  return !IsWindow(search.dialog) && copy.Ask(copy.MainWindow(), WM_NULL) == 0;
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  for (int wait = 0; wait < 100 && IsWindow(dialog); ++wait) Sleep(50);
+  return !IsWindow(dialog) && copy.Ask(copy.MainWindow(), WM_NULL) == 0;
 }
 
 TEST_F(TwoCopiesTest, EachCopyWorksAndWritesItsOwnSectionsIntoOneReadableFile) {

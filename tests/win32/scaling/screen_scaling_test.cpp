@@ -13,17 +13,13 @@
 #include <string>
 #include <vector>
 
-#include "app/application_win32.h"
-#include "app/main_dialog_ids.h"
-#include "app/main_dialog_win32.h"
 #include "display/display_test_helpers.h"
 #include "display/max_display_ids.h"
 #include "display/max_display_window_win32.h"
+#include "main_window_harness.h"
 #include "settings/settings_file_win32.h"
 #include "stopwatch/stopwatch_dialog_ids.h"
-#include "support/fakes_win32.h"
 #include "ui/dpi_win32.h"
-#include "win32_test_support.h"
 
 using namespace testing_support;
 
@@ -177,44 +173,12 @@ int Height(HWND window) {
   return r.bottom - r.top;
 }
 
-class ScreenScalingTest : public ::testing::Test {
- protected:
-  void Create(const char* name) {
-    UseFreshSettings(name);
-    Start();
-  }
-  // On the settings folder as it stands.
-  void Start() {
-    testing_support::TestSettings().WriteString("MainDlg", "FirstFlag", "0");
-    app_ = std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
-    dialog_ = std::make_unique<MainDialog>(*app_);
-    window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
-    ASSERT_NE(window_, nullptr);
-    PumpMessages();
-  }
-  // Closes the window as the program's end does (everything saved).
-  void Stop() {
-    if (window_ != nullptr)
-      DestroyWindow(window_);
-    window_ = nullptr;
-    PumpMessages();
-    dialog_.reset();
-    app_.reset();
-  }
-  void TearDown() override { Stop(); }
-  void SelectTab(int index) { testing_support::SelectTab(window_, index); }
-
-  PerformanceCounterClock counter_;
-  TickCountClock tickCount_;
-  fakes::MessageBoxes boxes_;
-  std::unique_ptr<Application> app_;
-  std::unique_ptr<MainDialog> dialog_;
-  HWND window_ = nullptr;
-};
+class ScreenScalingTest : public MainWindowHarness {};
 
 TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
   FIGURES_OR_SKIP(figures);
-  Create("scaling-displays");
+  Open("scaling-displays");
+  Create();
   HWND page = app_->Stopwatch().Window();
   HWND display = FindWindowExA(page, nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
@@ -233,10 +197,10 @@ TEST_F(ScreenScalingTest, PageDisplaysAreScaledAndTheirDigitsFit) {
 // in points, and the files are written back at this scaling, still 64 bytes.
 TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSize) {
   FIGURES_OR_SKIP(figures);
-  const std::string folder = UseFreshSettings("scaling-font-files");
-  const std::string file = folder + "\\font1";
+  Open("scaling-font-files");
+  const std::string file = folder_ + "\\font1";
   WriteFileBytes(file, display_test::RecordBytes(display::DefaultFontRecord("font1", 96)));
-  Start();
+  Create();
   HWND display = FindWindowExA(app_->Stopwatch().Window(), nullptr, "TimdDispClass", nullptr);
   ASSERT_NE(display, nullptr);
   const int ink = display_test::Capture(display).InkHeight();
@@ -244,9 +208,7 @@ TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSiz
               ScreenDpi(), ink);
   EXPECT_EQ(ink, figures->digitInk);
 
-  DestroyWindow(window_);
-  window_ = nullptr;
-  PumpMessages();
+  Destroy();
   const std::string bytes = ReadFileBytes(file);
   ASSERT_EQ(bytes.size(), display::kFontRecordSize);
   display::FontRecord written = display_test::ZeroRecord();
@@ -260,7 +222,8 @@ TEST_F(ScreenScalingTest, DigitsFromFontFilesWrittenAtNinetySixKeepTheirPointSiz
 
 TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
   FIGURES_OR_SKIP(figures);
-  Create("scaling-columns");
+  Open("scaling-columns");
+  Create();
   HWND page = app_->Stopwatch().Window();
   HWND list = GetDlgItem(page, IDC_SW_LAP_LIST);
   for (int column = 0; column < 7; ++column) {
@@ -279,7 +242,8 @@ TEST_F(ScreenScalingTest, LapColumnsAreScaledWhenBuiltAndWhenShownAgain) {
 
 TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
   FIGURES_OR_SKIP(figures);
-  Create("scaling-window");
+  Open("scaling-window");
+  Create();
   RECT client = {};
   GetClientRect(window_, &client);
   const RECT page = PlaceIn(window_, app_->Stopwatch().Window());
@@ -303,7 +267,8 @@ TEST_F(ScreenScalingTest, PageMarginsAndLeastWindowSizeAreScaled) {
 TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresEveryPixel) {
   FIGURES_OR_SKIP(here);
   const Figures& there = OtherFigures(*here);
-  Create("scaling-dpi-change");
+  Open("scaling-dpi-change");
+  Create();
   SelectTab(1);
   SelectTab(0);
   // As laid out by a first size change (a first run's window is centred,
@@ -356,7 +321,8 @@ TEST_F(ScreenScalingTest, AMoveToAnotherScalingRescalesTheWindowAndBackRestoresE
 TEST_F(ScreenScalingTest, AWindowAtItsLeastHeightTakesTheLeastHeightOfTheScalingItMovesTo) {
   FIGURES_OR_SKIP(here);
   const Figures& there = OtherFigures(*here);
-  Create("scaling-least-height");
+  Open("scaling-least-height");
+  Create();
   const int leastHere = LeastTrackingSize(window_).y;
   int from = here->dpi;
   for (int to : {there.dpi, here->dpi}) {
@@ -389,7 +355,7 @@ TEST_F(ScreenScalingTest, AStoredPlacementKeepsItsSizeInPointsAtAnyScaling) {
   } stored[] = {{144, 450, 600}, {96, 300, 400}, {0, 300, 400}};
   for (const auto& s : stored) {
     SCOPED_TRACE(s.dpi);
-    UseFreshSettings("scaling-placement");
+    Open("scaling-placement");
     SettingsFile& settings = TestSettings();
     settings.WriteString("MainDlg", "Left", "40");
     settings.WriteString("MainDlg", "Top", "30");
@@ -397,7 +363,7 @@ TEST_F(ScreenScalingTest, AStoredPlacementKeepsItsSizeInPointsAtAnyScaling) {
     settings.WriteInt("MainDlg", "Height", s.height);
     if (s.dpi != 0)
       settings.WriteInt("MainDlg", "PlacementDpi", s.dpi);
-    Start();
+    Create();
     const int from = s.dpi != 0 ? s.dpi : 96;
     RECT r = {};
     GetWindowRect(window_, &r);
@@ -405,7 +371,7 @@ TEST_F(ScreenScalingTest, AStoredPlacementKeepsItsSizeInPointsAtAnyScaling) {
         r,
         RECT{40, 30, 40 + MulDiv(s.width, here->dpi, from), 30 + MulDiv(s.height, here->dpi, from)},
         "restored");
-    Stop();
+    Destroy();
     EXPECT_EQ(ReadKey("MainDlg", "Width"), std::to_string(s.width));
     EXPECT_EQ(ReadKey("MainDlg", "Height"), std::to_string(s.height));
     EXPECT_EQ(ReadKey("MainDlg", "PlacementDpi"),
@@ -415,16 +381,16 @@ TEST_F(ScreenScalingTest, AStoredPlacementKeepsItsSizeInPointsAtAnyScaling) {
   // Moved by the user, the record is taken at this scaling and says so; at 96
   // a file without the key stays without it.
   for (int storedDpi : {there.dpi, 0}) {
-    UseFreshSettings("scaling-placement-moved");
+    Open("scaling-placement-moved");
     if (storedDpi != 0)
       TestSettings().WriteInt("MainDlg", "PlacementDpi", storedDpi);
-    Start();
+    Create();
     SetWindowPos(window_, nullptr, 50, 60, LeastTrackingSize(window_).x + 10,
                  LeastTrackingSize(window_).y + 20, SWP_NOZORDER);
     SendMessageA(window_, WM_EXITSIZEMOVE, 0, 0);
     RECT r = {};
     GetWindowRect(window_, &r);
-    Stop();
+    Destroy();
     EXPECT_EQ(ReadKey("MainDlg", "Left"), "50");
     EXPECT_EQ(ReadKey("MainDlg", "Width"), std::to_string(r.right - r.left));
     EXPECT_EQ(ReadKey("MainDlg", "PlacementDpi"), storedDpi == 0 && here->dpi == 96

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,18 +108,15 @@ TEST_F(SettingsPageTest, PageSitsBetweenTabHeaderAndStatusBarAndShowsItsNotice) 
   EXPECT_EQ(client.right - 20, page.right - page.left);
   EXPECT_EQ(client.bottom - kHeader - (bar.bottom - bar.top) - 10, page.bottom - page.top);
 
-  char notice[128] = {};
-  SendMessageA(bar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(notice));
-  EXPECT_GT(std::strlen(notice), 0u);
-  EXPECT_LE(std::strlen(notice), 63u);
+  const std::string notice = StatusBarText(bar_);
+  EXPECT_GT(notice.size(), 0u);
+  EXPECT_LE(notice.size(), 63u);
   page_->Show(SW_HIDE);
   EXPECT_FALSE(IsWindowVisible(page_->Window()) || IsWindowVisible(bar_));
   // Showing again puts the notice back over whatever another page wrote.
   SendMessageA(bar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("other"));
   page_->Open(parent_->Window(), bar_, kHeader);
-  char again[128] = {};
-  SendMessageA(bar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(again));
-  EXPECT_STREQ(notice, again);
+  EXPECT_EQ(notice, StatusBarText(bar_));
   EXPECT_TRUE(IsWindowVisible(page_->Window()) && IsWindowVisible(bar_));
 }
 

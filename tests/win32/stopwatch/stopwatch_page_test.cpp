@@ -78,21 +78,11 @@ class StopwatchPageTest : public ::testing::Test {
     SendMessageA(Item(IDC_SW_ACCURACY), CB_SETCURSEL, index, 0);
     Command(IDC_SW_ACCURACY, CBN_SELCHANGE);
   }
-  std::string Status() {
-    char text[256] = {};
-    SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-  }
+  std::string Status() { return testing_support::StatusBarText(statusBar_); }
   std::string Shown() { return page_->Display().Text(); }
   int Rows() { return static_cast<int>(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0)); }
   std::string Cell(int row, int column) {
-    char text[64] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(List(), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
+    return testing_support::ListCellText(List(), row, column);
   }
   std::vector<std::string> RowCells(int row) {
     std::vector<std::string> cells;

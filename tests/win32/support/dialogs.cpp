@@ -20,11 +20,18 @@ namespace {
 
 struct Search {
   const std::function<bool(HWND)>* match;
+  DWORD process;  // 0: the windows enumerated are all of the one thread
   HWND found;
 };
 
 BOOL CALLBACK Visit(HWND window, LPARAM data) {
   Search* search = reinterpret_cast<Search*>(data);
+  if (search->process != 0) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process)
+      return TRUE;
+  }
   if (!IsDialog(window) || !IsWindowVisible(window) || !(*search->match)(window))
     return TRUE;
   search->found = window;
@@ -43,8 +50,14 @@ ModalScript* g_script = nullptr;
 }  // namespace
 
 HWND FindDialog(DWORD thread, const std::function<bool(HWND)>& match) {
-  Search search = {&match, nullptr};
+  Search search = {&match, 0, nullptr};
   EnumThreadWindows(thread, Visit, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindProcessDialog(DWORD process, const std::function<bool(HWND)>& match) {
+  Search search = {&match, process, nullptr};
+  EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

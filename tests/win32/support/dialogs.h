@@ -17,8 +17,10 @@ bool IsDialog(HWND window);
 // A message box: a dialog with the text static 0xFFFF and no edit field (the
 // program's own dialogs may use 0xFFFF for their unnamed labels too).
 bool IsMessageBox(HWND window);
-// The first visible top-level dialog of thread that match accepts; null when none.
+// The first visible top-level dialog of thread, or of another program's
+// process, that match accepts; null when none.
 HWND FindDialog(DWORD thread, const std::function<bool(HWND)>& match);
+HWND FindProcessDialog(DWORD process, const std::function<bool(HWND)>& match);
 
 // Plays the user at the next modal loop of this thread. A timer of the thread
 // tries the current step each time it fires inside the loop; a step returns

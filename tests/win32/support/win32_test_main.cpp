@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <winnetwk.h>
 
 #include <gtest/gtest.h>
 
@@ -58,10 +59,14 @@ SettingsFile& TestSettings() {
   return settings;
 }
 
-std::string UseFreshSettings(const std::string& name) {
+std::string TestDataFolder() {
   const std::string root = ExeFolder() + "\\test-data";
   CreateDirectoryA(root.c_str(), nullptr);
-  const std::string folder = root + "\\" + name;
+  return root;
+}
+
+std::string UseFreshSettings(const std::string& name) {
+  const std::string folder = TestDataFolder() + "\\" + name;
   DeleteTree(folder);
   CreateDirectoryA(folder.c_str(), nullptr);
   TestSettings() = SettingsFile(folder + "\\Data.ini");
@@ -83,9 +88,31 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadKey(const char* section, const char* key) {
+  return IniValue(TestSettings().Path(), section, key);
+}
+
+std::string IniValue(const std::string& iniPath, const char* section, const char* key) {
   char value[1024] = {};
-  GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), TestSettings().Path());
+  GetPrivateProfileStringA(section, key, "<missing>", value, sizeof(value), iniPath.c_str());
   return value;
+}
+
+std::string NetworkUserName() {
+  char name[256] = {};
+  DWORD size = sizeof(name);
+  if (WNetGetUserA(nullptr, name, &size) != NO_ERROR)
+    return std::string();
+  return name;
+}
+
+std::string UserFolderOf(const std::string& folder, const std::string& user) {
+  if (user.empty() || user == "unknown")
+    return folder;
+  return folder + "\\" + user;
+}
+
+std::string IniPathOf(const std::string& folder, const std::string& user) {
+  return UserFolderOf(folder, user) + "\\Data.ini";
 }
 
 POINT LeastTrackingSize(HWND window) {
@@ -102,6 +129,24 @@ std::string WindowText(HWND window) {
 
 std::string ItemText(HWND dialog, int id) {
   return WindowText(GetDlgItem(dialog, id));
+}
+
+std::string StatusBarText(HWND bar, int part) {
+  // SB_GETTEXTA takes no buffer size, and Wine's length counts UTF-16 units,
+  // each of which may become two cp932 bytes.
+  std::string text(2 * LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, part, 0)) + 1, '\0');
+  SendMessageA(bar, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(&text[0]));
+  return text.c_str();
+}
+
+std::string ListCellText(HWND list, int row, int column) {
+  char text[256] = {};
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text;
 }
 
 void SelectTab(HWND mainDialog, int index) {

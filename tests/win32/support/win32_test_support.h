@@ -18,13 +18,22 @@ SettingsFile& TestSettings();
 // Points TestSettings() at a fresh, empty folder of its own
 // (build/.../test-data/<name>/Data.ini) and returns that folder.
 std::string UseFreshSettings(const std::string& name);
+// The folder beside the test program that holds every case's files.
+std::string TestDataFolder();
 
 // Reads a whole file; empty when it cannot be opened. exists reports which.
 std::string ReadFileBytes(const std::string& path, bool* exists = nullptr);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
-// Reads a key of TestSettings() ("<missing>" when absent).
+// Reads a key of TestSettings(), or of the file at iniPath ("<missing>" when absent).
 std::string ReadKey(const char* section, const char* key);
+std::string IniValue(const std::string& iniPath, const char* section, const char* key);
+
+// The user name the program will see (WNetGetUserA), "" when there is none.
+std::string NetworkUserName();
+// Where the program keeps Data.ini when installed in folder and run by user.
+std::string UserFolderOf(const std::string& folder, const std::string& user);
+std::string IniPathOf(const std::string& folder, const std::string& user);
 
 // Empties folder and removes it, read-only files and subfolders included.
 void DeleteTree(const std::string& folder);
@@ -50,5 +59,8 @@ POINT LeastTrackingSize(HWND window);
 // Text of a window or control.
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
+// Text of a status bar's part, or of a list view's cell.
+std::string StatusBarText(HWND bar, int part = 0);
+std::string ListCellText(HWND list, int row, int column);
 
 }  // namespace testing_support

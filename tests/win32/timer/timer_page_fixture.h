@@ -124,12 +124,7 @@ class TimerPageTest : public ::testing::Test {
   }
 
   std::string Shown() const { return page_->Display().Text(); }
-  std::string Status() const {
-    char text[512] = {};
-    if (SendMessageA(statusBar_, SB_GETTEXTLENGTHA, 0, 0) < 512)
-      SendMessageA(statusBar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    return text;
-  }
+  std::string Status() const { return testing_support::StatusBarText(statusBar_); }
 
   // The bell-time picker set to a time of day.
   void Pick(int hour, int minute, int second) {
