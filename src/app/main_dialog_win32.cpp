@@ -179,8 +179,6 @@ bool MainDialog::OnInitDialog() {
   app_.Services().attention.Bind(Window());
   app_.Services().notificationIcon.Bind(Window(), WM_MIPO_NOTIFICATION_ICON, instance,
                                         IDI_APP_ICON);
-  app_.Services().presence.NotificationAreaSwitched(desktop::NotificationAreaOn(
-      app_.Settings().ReadInt(schema::kSettingSection, schema::kNotificationArea, 1)));
 
   const int startTab = ChooseStartTab();
   SendMessageA(Tab(), TCM_SETCURSEL, startTab, 0);
@@ -305,6 +303,10 @@ void MainDialog::OnRestorePlacement() {
   // Until the user moves the window, the record goes back as it was read.
   placement_ = stored;
   ShowWindow(Window(), SW_SHOW);
+  // The icon is not needed before the window shows: adding it loads shell32,
+  // which would otherwise lengthen the start.
+  app_.Services().presence.NotificationAreaSwitched(desktop::NotificationAreaOn(
+      settings.ReadInt(schema::kSettingSection, schema::kNotificationArea, 1)));
 }
 
 void MainDialog::OnAfterShow() {

@@ -50,6 +50,16 @@ DWORD StructureSize(desktop::NotifyLayout layout) {
   }
 }
 
+// The structure of the size this shell knows, naming this window's icon.
+NotifyIconDataFull Addressed(desktop::NotifyLayout layout, HWND window, UINT flags) {
+  NotifyIconDataFull full = {};
+  full.data.cbSize = StructureSize(layout);
+  full.data.hWnd = window;
+  full.data.uID = kIconId;
+  full.data.uFlags = flags;
+  return full;
+}
+
 desktop::NotifyLayout ShellLayout(HMODULE shell) {
   const DLLGETVERSIONPROC version = ExportedFunction<DLLGETVERSIONPROC>(shell, "DllGetVersion");
   DLLVERSIONINFO info = {};
@@ -198,11 +208,7 @@ void ShellNotificationIcon::Change(desktop::IconMark mark, const char* tip) {
 void ShellNotificationIcon::Notify(const char* caption, const char* text) {
   if (!shown_)
     return;
-  NotifyIconDataFull full = {};
-  full.data.cbSize = StructureSize(layout_);
-  full.data.hWnd = window_;
-  full.data.uID = kIconId;
-  full.data.uFlags = NIF_INFO;
+  NotifyIconDataFull full = Addressed(layout_, window_, NIF_INFO);
   full.data.uTimeout = kNotificationMs;
   // The bell is the program's own sound; shells before XP know no silence.
   full.data.dwInfoFlags =
@@ -221,11 +227,7 @@ void ShellNotificationIcon::Remove() {
 
 bool ShellNotificationIcon::Send(DWORD command, UINT flags, desktop::IconMark mark, const char* tip,
                                  unsigned version) {
-  NotifyIconDataFull full = {};
-  full.data.cbSize = StructureSize(layout_);
-  full.data.hWnd = window_;
-  full.data.uID = kIconId;
-  full.data.uFlags = flags;
+  NotifyIconDataFull full = Addressed(layout_, window_, flags);
   full.data.uCallbackMessage = message_;
   if ((flags & NIF_ICON) != 0)
     full.data.hIcon = IconFor(mark);
