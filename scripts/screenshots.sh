@@ -206,7 +206,7 @@ ButtonShadow 255 255 255
 ButtonText 255 255 255
 GradientActiveTitle 0 0 0
 GradientInactiveTitle 0 0 0
-GrayText 63 242 0
+GrayText 63 242 63
 Hilight 26 235 255
 HilightText 0 0 0
 HotTrackingColor 255 255 0
