@@ -5,18 +5,19 @@
 // Also reports the sizes of the program and its two hook libraries.
 //
 //   launch_bench <folder of MipoWatch.exe> <starts>
-//   launch_bench <folder of MipoWatch.exe> profile
-//     two starts of the program only (the first to warm the caches), each also
+//   launch_bench <folder of MipoWatch.exe> profile [starts]
+//     one untimed start of the program and of the fair dialog (to warm the
+//     caches), then starts of each (5 unless given), taking turns, each also
 //     reporting the tick count (GetTickCount, the clock of Wine's +timestamp
 //     traces) at its creation, first visible window, close request and end, so
-//     scripts/startup-profile.sh can place a trace of the process on that line
+//     scripts/startup-profile.sh can place a trace of each process on that line
 //
 // Output lines, read by scripts/bench.sh:
 //   size <file> <bytes>            (-1 when the file is missing)
 //   startup <app|bare|fair> <ms>
 //   peak <app|bare|fair> <bytes>
 //   notice <app|bare|fair> <caption>    a window other than the expected one came first
-//   tick <created|shown|close|ended> <pid> <ms>   (profile only)
+//   tick <created|shown|close|ended> <pid> <ms> <app|fair>   (profile only)
 #include <windows.h>
 #include <psapi.h>
 #include <winnetwk.h>
@@ -35,10 +36,10 @@ const DWORD kSettleMs = 1000;  // after the window shows, before the memory is r
 const DWORD kWindowWaitMs = 30000;
 bool g_ticks = false;  // profile mode
 
-void Tick(const char* what, DWORD processId) {
+void Tick(const char* what, DWORD processId, const char* name) {
   if (g_ticks)
-    std::printf("tick %s %lu %lu\n", what, static_cast<unsigned long>(processId),
-                static_cast<unsigned long>(GetTickCount()));
+    std::printf("tick %s %lu %lu %s\n", what, static_cast<unsigned long>(processId),
+                static_cast<unsigned long>(GetTickCount()), name);
 }
 
 long long FileSize(const std::string& path) {
@@ -105,7 +106,7 @@ void MeasureStart(const char* name, const std::string& exe, const char* expected
     return;
   }
   CloseHandle(created.hThread);
-  Tick("created", created.dwProcessId);
+  Tick("created", created.dwProcessId, name);
   Search search = {created.dwProcessId, nullptr};
   const DWORD deadline = GetTickCount() + kWindowWaitMs;
   while (search.found == nullptr && GetTickCount() < deadline) {
@@ -114,7 +115,7 @@ void MeasureStart(const char* name, const std::string& exe, const char* expected
       Sleep(1);
   }
   const int64_t shown = bench::CounterNow();
-  Tick("shown", created.dwProcessId);
+  Tick("shown", created.dwProcessId, name);
   if (search.found == nullptr) {
     std::fprintf(stderr, "launch_bench: no window of %s appeared\n", exe.c_str());
     TerminateProcess(created.hProcess, 1);
@@ -132,12 +133,12 @@ void MeasureStart(const char* name, const std::string& exe, const char* expected
       if (haveMemory)
         std::printf("peak %s %lu\n", name, static_cast<unsigned long>(memory.PeakWorkingSetSize));
     }
-    Tick("close", created.dwProcessId);
+    Tick("close", created.dwProcessId, name);
     PostMessageA(search.found, WM_CLOSE, 0, 0);
   }
   if (WaitForSingleObject(created.hProcess, 10000) != WAIT_OBJECT_0)
     TerminateProcess(created.hProcess, 1);
-  Tick("ended", created.dwProcessId);
+  Tick("ended", created.dwProcessId, name);
   CloseHandle(created.hProcess);
   std::fflush(stdout);
 }
@@ -155,14 +156,21 @@ int main(int argc, char** argv) {
     std::printf("size %s %lld\n", file, FileSize(buildFolder + "\\" + file));
   }
   const std::string app = PrepareProgramCopy(buildFolder);
-  if (argc > 2 && std::strcmp(argv[2], "profile") == 0) {
-    g_ticks = true;
-    MeasureStart("app", app, "Mipo", true);
-    MeasureStart("app", app, "Mipo", true);
-    return 0;
-  }
   const std::string bare = bench::ProgramFolder() + "\\bare_dialog.exe";
   const std::string fair = bench::ProgramFolder() + "\\fair_dialog.exe";
+  if (argc > 2 && std::strcmp(argv[2], "profile") == 0) {
+    // One traced start says little on a busy machine: the profile takes the
+    // median of several, and shows the fair dialog's beside the program's.
+    const int profiled = argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : 5;
+    g_ticks = true;
+    MeasureStart("app", app, "Mipo", false);
+    MeasureStart("fair", fair, "Mipo", false);
+    for (int i = 0; i < profiled; ++i) {
+      MeasureStart(i % 2 ? "fair" : "app", i % 2 ? fair : app, "Mipo", true);
+      MeasureStart(i % 2 ? "app" : "fair", i % 2 ? app : fair, "Mipo", true);
+    }
+    return 0;
+  }
   // One start of each first, so that all meet warm file caches; then they take
   // turns, so a passing disturbance falls on all alike. The order rotates each
   // round, so none of them always follows the same one.
