@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Where the program's start-up time goes, measured from outside: launch_bench
-# starts the program and the fair dialog (the yardstick of make bench: the same
-# window as one plain dialog) in turn, after one untimed start of each that warms
-# the caches, under Wine's relay trace, limited to the calls that mark the phases
+# starts the program and the fair dialog (the fair yardstick of make bench) in
+# turn, after one untimed start of each that warms the caches, under Wine's relay
+# trace, limited to the calls that mark the phases
 # of a start (the settings path, the profile reads and writes, the dialogs,
 # fonts, list view columns, showing and painting), with timestamps. Nothing in
 # the program changes: the trace is Wine's. Prints, for each of the two, the

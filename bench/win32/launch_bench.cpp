@@ -164,10 +164,13 @@ int main(int argc, char** argv) {
     const int profiled = argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : 5;
     g_ticks = true;
     MeasureStart("app", app, "Mipo", false);
-    MeasureStart("fair", fair, "Mipo", false);
+    MeasureStart("fair", fair, "fair dialog", false);
     for (int i = 0; i < profiled; ++i) {
-      MeasureStart(i % 2 ? "fair" : "app", i % 2 ? fair : app, "Mipo", true);
-      MeasureStart(i % 2 ? "app" : "fair", i % 2 ? app : fair, "Mipo", true);
+      if (i % 2 == 0)
+        MeasureStart("app", app, "Mipo", true);
+      MeasureStart("fair", fair, "fair dialog", true);
+      if (i % 2 == 1)
+        MeasureStart("app", app, "Mipo", true);
     }
     return 0;
   }
