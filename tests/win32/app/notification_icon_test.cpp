@@ -61,6 +61,18 @@ TEST_F(NotificationIconTest, TheShellTakesTheIconAndTheCloseAndTheSessionsEndTak
   EXPECT_FALSE(app_->Services().notificationIcon.Shown());
 }
 
+// Adding the icon loads shell32, which the first window does not need.
+TEST_F(NotificationIconTest, TheIconIsAddedOnlyOnceTheWindowShows) {
+  Open("tray-after-show");
+  CreateUnshown();
+  EXPECT_FALSE(IsWindowVisible(window_));
+  EXPECT_FALSE(app_->Services().notificationIcon.Shown());
+  PumpMessages();
+  EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_TRUE(app_->Services().notificationIcon.Shown());
+  EXPECT_TRUE(ShellHoldsIcon(window_));
+}
+
 TEST_F(NotificationIconTest, ANewNotificationAreaGetsTheIconBack) {
   Open("tray-explorer");
   Create();

@@ -31,12 +31,17 @@ class MainWindowHarness : public ::testing::Test {
   // Makes the window on the settings as they stand. handClocks: the run
   // clock's two sources are fine_ and coarse_, moved by hand.
   void Create(bool handClocks = false) {
+    CreateUnshown(handClocks);
+    PumpMessages();
+  }
+  // The window as its creation leaves it, before its posted messages (the
+  // placement and the show among them) are handled.
+  void CreateUnshown(bool handClocks = false) {
     app_ = handClocks ? std::make_unique<Application>(TestSettings(), fine_, coarse_, boxes_)
                       : std::make_unique<Application>(TestSettings(), counter_, tickCount_, boxes_);
     dialog_ = std::make_unique<MainDialog>(*app_);
     window_ = dialog_->CreateModeless(GetModuleHandleA(nullptr));
     ASSERT_NE(window_, nullptr);
-    PumpMessages();
   }
   // Closes the window as the program's end does (everything saved), unless a
   // test already ended it, and lets the application go.
